@@ -1,0 +1,65 @@
+// The computations behind the windows: first-order layout, variant comparison, baffle.
+#pragma once
+
+#include "Global.h"
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+class TMemDataSet;
+
+// The twelve diagram labels of the main window, in the order the recomputation writes them.
+struct TextoRotulo {
+    const char* rotulo; // objectName of the label ("lbld", "lble", ...)
+    QString texto;
+};
+using RotulosProjeto = std::array<TextoRotulo, 12>;
+
+// Steps 1-13 of the first-order recomputation, then the twelve label texts
+// (separators of QLocale(), or the ones passed in).
+RotulosProjeto CalcularProjeto(TProjeto& projeto);
+RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar);
+
+// One row of a result list: caption and value text.
+struct LinhaResultado {
+    QString descricao;
+    QString valor;
+};
+struct LinhaComparacao {
+    QString descricao;
+    QString classico, dallKirkham, ritcheyChretien;
+};
+struct Resultados {
+    std::array<LinhaComparacao, 2> comparacao;
+    std::array<LinhaResultado, 19> resultados;
+};
+
+// Computes the six conic constants into the record (in the order DK, RC, Cl for b1, then b2)
+// and returns the comparison rows and the nineteen result rows.
+Resultados MostrarResultados(TProjeto& projeto);
+
+// The report data set dtDados: fields Descricao (255) and Valor (20).
+void DefinirCamposDados(TMemDataSet& dtDados);
+// Opens it if closed, empties it, then appends one record per result row (Valor cut to 20).
+void PreencherDados(TMemDataSet& dtDados, const std::array<LinhaResultado, 19>& linhas);
+
+// The report data set dtGlares: fields Glare (16-bit), Posicao, Diametro (doubles).
+void DefinirCamposGlares(TMemDataSet& dtGlares);
+
+struct LinhaGlare {
+    std::int16_t Glare;
+    double Posicao;
+    double Diametro;
+};
+
+// Baffle steps 1-5: L, L1, L2, Z1, then nG raised to 2 and DG.
+void CalcularDefletor(TProjeto& projeto);
+// Baffle step 6: one row per stop, handed on as soon as it is computed.
+void CalcularGlares(const TProjeto& projeto, const std::function<void(const LinhaGlare&)>& linha);
+
+// Turns a typed glare-stop count into the 16-bit record value (truncated, held at 32767).
+std::int16_t ContagemGlares(double valor);
+
+// The four rows of the baffle window's criteria list.
+std::array<LinhaResultado, 4> CriteriosDefletor(const TProjeto& projeto);

@@ -1,0 +1,68 @@
+// Every Portuguese text that the program sets at run time, in one table.
+#pragma once
+
+namespace Recursos {
+// Diagram labels of the main window.
+inline constexpr const char* FmtFSistema = "Distância focal do sistema (F) = %n";
+inline constexpr const char* FmtTxObstrucao = "Taxa de obstrução do secundário (Tx) = %n%%";
+inline constexpr const char* FmtFD1 = "Relação focal do sistema (F/D1) = %n";
+
+// Comparison list.
+inline constexpr const char* DeformacaoPrimario = "Deformação do Primário (b1)";
+inline constexpr const char* DeformacaoSecundario = "Deformação do Secundário (b2)";
+inline constexpr const char* Classico = "Clássico";
+inline constexpr const char* DallKirkham = "Dall-Kirkham";
+inline constexpr const char* RitcheyChretien = "Ritchey-Chrétien";
+
+// Result list, in order.
+inline constexpr const char* Resultados[19] = {
+    "Diâmetro do primário (D1)",
+    "Diâmetro do secundário (D2)",
+    "Área do primário (mm²)",
+    "Área do secundário (mm²)",
+    "Raio do primário (r1)",
+    "Raio do secundário (r2)",
+    "Distância focal do primário (f)",
+    "Relação focal do primário (f/D1)",
+    "Coeficiente de ampliação",
+    "Diâmetro do campo (i)",
+    "Distância focal do sistema (F)",
+    "Relação focal do sistema (F/D1)",
+    "Distância entre primário e secundário (d)",
+    "Distância entre o primário e o foco do sistema (e)",
+    "Distância entre o secundário e o foco do primário (p)",
+    "Distância entre o secundário e o foco do sistema (p')",
+    "Taxa de obstrução do secundário (Tx)",
+    "Flecha do espelho primário (Sag1)",
+    "Flecha do espelho secundário (Sag2)",
+};
+
+// Baffle window: criteria list, in order, and the report lines built from them.
+inline constexpr const char* Criterios[4] = {
+    "Comprimento do defletor a partir da superfície do primário (L)",
+    "Comprimento mínimo do defletor que bloqueia a luz direta do tubo do telescópio (L1)",
+    "Comprimento máximo do defletor que não irá bloquear o secundário do primário (L2)",
+    "Distância entre glares (DG)",
+};
+inline constexpr const char* FmtCriterios[4] = {
+    "Comprimento do defletor a partir da superfície do primário (L) = %n",
+    "Comprimento mínimo do defletor que bloqueia a luz direta do tubo do telescópio (L1) = %n",
+    "Comprimento máximo do defletor que não irá bloquear o secundário do primário (L2) = %n",
+    "Distância entre glares (DG) = %n",
+};
+
+// Preview captions.
+inline constexpr const char* PreviewProjeto = "Preview - Projeto Básico";
+inline constexpr const char* PreviewDefletor = "Preview - Defletor";
+
+// About box.
+inline constexpr const char* SobreTitulo = "Sobre...";
+inline constexpr const char* SobreVersao = "Versao 1.0";
+inline constexpr const char* SobreNome = "Projeto Teluvar";
+inline constexpr const char* SobreAutor = "Equipe do Projeto Teluvar";
+inline constexpr const char* SobreEmail = "contato@teluvar.org";
+inline constexpr const char* SobreAno = "2007";
+
+// Application title (task bar, caption of error boxes).
+inline constexpr const char* TituloAplicacao = "Projeto Teluvar";
+} // namespace Recursos
