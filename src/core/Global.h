@@ -1,45 +1,47 @@
 // The design record shared by every window, its optical formulas and the design-file routines.
 #pragma once
 
+#include <QByteArray>
+#include <QString>
 #include <cstddef>
 #include <cstdint>
-#include <QString>
+#include <exception>
 
 // The design record: 544 bytes, byte for byte the layout of a ".tlv" design file.
 struct TProjeto {
-    double D1;        // primary diameter (input)
-    double D2;        // secondary diameter
-    double Area1;     // area of the primary, mm²
-    double Area2;     // area of the secondary, mm²
-    double f1;        // primary focal length
-    double F;         // system focal length
-    double e;         // primary vertex to system focus (input)
-    double p;         // secondary to primary focus
-    double pLinha;    // secondary to system focus (p')
-    double gamma;     // secondary magnification (input)
-    double i;         // field diameter (input)
-    double d;         // primary to secondary
-    double r1;        // radius of the primary
-    double r2;        // radius of the secondary
-    double fD1;       // primary focal ratio (input)
-    double FD1;       // system focal ratio
-    double Tx;        // linear obstruction, percent
+    double D1;                                 // primary diameter (input)
+    double D2;                                 // secondary diameter
+    double Area1;                              // area of the primary, mm²
+    double Area2;                              // area of the secondary, mm²
+    double f1;                                 // primary focal length
+    double F;                                  // system focal length
+    double e;                                  // primary vertex to system focus (input)
+    double p;                                  // secondary to primary focus
+    double pLinha;                             // secondary to system focus (p')
+    double gamma;                              // secondary magnification (input)
+    double i;                                  // field diameter (input)
+    double d;                                  // primary to secondary
+    double r1;                                 // radius of the primary
+    double r2;                                 // radius of the secondary
+    double fD1;                                // primary focal ratio (input)
+    double FD1;                                // system focal ratio
+    double Tx;                                 // linear obstruction, percent
     double b1DK, b2DK, b1RC, b2RC, b1Cl, b2Cl; // conic constants of the three variants
-    std::uint8_t Titulo[256]; // length byte + 255 Windows-1252 characters
-    double L;         // baffle length in front of the primary
-    double L1;        // minimum baffle length blocking direct light
-    double L2;        // maximum baffle length not blocking the secondary
-    double LTotal;    // total tube length (baffle input)
-    double Reservado; // reserved, only reset and file routines touch it
-    double DDi;       // tube inner diameter (baffle input)
-    double DG;        // distance between glare stops
-    std::int16_t nG;  // number of glare stops (baffle input)
-    std::uint8_t Preenchimento[6]; // fill bytes after nG
-    double Z1;        // LTotal - L: position of the first glare stop
-    double SSDe;      // outer diameter of the secondary's support (baffle input)
-    double DDe;       // tube outer diameter (baffle input)
-    double Sag1;      // sagitta of the primary
-    double Sag2;      // sagitta of the secondary
+    std::uint8_t Titulo[256];                  // length byte + 255 Windows-1252 characters
+    double L;                                  // baffle length in front of the primary
+    double L1;                                 // minimum baffle length blocking direct light
+    double L2;                                 // maximum baffle length not blocking the secondary
+    double LTotal;                             // total tube length (baffle input)
+    double Reservado;                          // reserved, only reset and file routines touch it
+    double DDi;                                // tube inner diameter (baffle input)
+    double DG;                                 // distance between glare stops
+    std::int16_t nG;                           // number of glare stops (baffle input)
+    std::uint8_t Preenchimento[6];             // fill bytes after nG
+    double Z1;                                 // LTotal - L: position of the first glare stop
+    double SSDe; // outer diameter of the secondary's support (baffle input)
+    double DDe;  // tube outer diameter (baffle input)
+    double Sag1; // sagitta of the primary
+    double Sag2; // sagitta of the secondary
 };
 
 static_assert(sizeof(double) == 8 && sizeof(TProjeto) == 544);
@@ -104,7 +106,8 @@ double DiametroDoCampo(double F, double arco);
 // Design file. Both throw ErroArquivo with the file name and the system's reason.
 class ErroArquivo : public std::exception {
 public:
-    explicit ErroArquivo(QString mensagem) : m_mensagem(std::move(mensagem)), m_utf8(m_mensagem.toUtf8()) {}
+    explicit ErroArquivo(QString mensagem)
+        : m_mensagem(std::move(mensagem)), m_utf8(m_mensagem.toUtf8()) {}
     const char* what() const noexcept override { return m_utf8.constData(); }
     const QString& mensagem() const { return m_mensagem; }
 

@@ -1,0 +1,144 @@
+// The computations behind the windows: first-order layout, variant comparison, baffle.
+#include "Calculo.h"
+
+#include "DataSet.h"
+#include "NumeroTexto.h"
+#include "Recursos.h"
+
+#include <cmath>
+#include <limits>
+
+RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar) {
+    TProjeto& P = projeto;
+    P.f1 = P.D1 * P.fD1;
+    P.F = P.f1 * P.gamma;
+    P.FD1 = RelacaoFocal(P.D1, P.F);
+    P.p = DistanciaP(P.gamma, P.f1, P.e);
+    P.pLinha = DistanciaPLinha(P.p, P.gamma, P.e, P.d);
+    P.r2 = RaioSecundario(P.gamma, P.p);
+    P.D2 = DiametroSecundario(P.f1, P.gamma, P.D1, P.p, P.d, P.i);
+    P.r1 = 2 * P.f1;
+    P.Tx = TaxaObstrucao(P.D1, P.D2);
+    P.Sag1 = FlechaEspelho(P.D1, P.r1);
+    P.Sag2 = FlechaEspelho(P.D2, P.r2);
+    P.Area1 = AreaCirculo(P.D1);
+    P.Area2 = AreaCirculo(P.D2);
+
+    auto texto = [&](const char* formato, double valor) {
+        return FormatarN(QString::fromUtf8(formato), valor, decimal, milhar);
+    };
+    return RotulosProjeto{{
+        {"lbld", texto("d = %n", P.d)},
+        {"lble", texto("e = %n", P.e)},
+        {"lblp1", texto("p = %n", P.p)},
+        {"lblp2", texto("p' = %n", P.pLinha)},
+        {"lblD2", texto("D2 = %n", P.D2)},
+        {"lblr2", texto("r2 = %n", P.r2)},
+        {"lblf", texto("f1 = %n", P.f1)},
+        {"lblr1", texto("r1 = %n", P.r1)},
+        {"lblD1", texto("D1 = %n", P.D1)},
+        {"lblFSistema", texto(Recursos::FmtFSistema, P.F)},
+        {"lblTxObstrucao", texto(Recursos::FmtTxObstrucao, P.Tx)},
+        {"lblFD1", texto(Recursos::FmtFD1, P.FD1)},
+    }};
+}
+
+RotulosProjeto CalcularProjeto(TProjeto& projeto) {
+    QChar decimal, milhar;
+    SeparadoresLocal(decimal, milhar);
+    return CalcularProjeto(projeto, decimal, milhar);
+}
+
+Resultados MostrarResultados(TProjeto& projeto) {
+    TProjeto& P = projeto;
+    P.b1DK = DeformacaoPrimario(VarianteDallKirkham, P.r1, P.r2, P.gamma, P.d, P.p);
+    P.b1RC = DeformacaoPrimario(VarianteRitcheyChretien, P.r1, P.r2, P.gamma, P.d, P.p);
+    P.b1Cl = DeformacaoPrimario(VarianteClassico, P.r1, P.r2, P.gamma, P.d, P.p);
+    P.b2DK = DeformacaoSecundario(VarianteDallKirkham, P.r1, P.gamma, P.d);
+    P.b2RC = DeformacaoSecundario(VarianteRitcheyChretien, P.r1, P.gamma, P.d);
+    P.b2Cl = DeformacaoSecundario(VarianteClassico, P.r1, P.gamma, P.d);
+
+    QChar decimal, milhar;
+    SeparadoresLocal(decimal, milhar);
+    auto n = [&](double v) { return NumeroTexto(v, decimal, milhar); };
+
+    Resultados r;
+    r.comparacao[0] = {QString::fromUtf8(Recursos::DeformacaoPrimario), n(P.b1Cl), n(P.b1DK),
+                       n(P.b1RC)};
+    r.comparacao[1] = {QString::fromUtf8(Recursos::DeformacaoSecundario), n(P.b2Cl), n(P.b2DK),
+                       n(P.b2RC)};
+    const double valores[19] = {P.D1,  P.D2,     P.Area1, P.Area2, P.r1,  P.r2, P.f1,
+                                P.fD1, P.gamma,  P.i,     P.F,     P.FD1, P.d,  P.e,
+                                P.p,   P.pLinha, P.Tx,    P.Sag1,  P.Sag2};
+    for (int k = 0; k < 19; ++k) {
+        r.resultados[k].descricao = QString::fromUtf8(Recursos::Resultados[k]);
+        r.resultados[k].valor = k == 16
+                                    ? FormatarN(QStringLiteral("%n%%"), valores[k], decimal, milhar)
+                                    : n(valores[k]);
+    }
+    return r;
+}
+
+void DefinirCamposDados(TMemDataSet& dtDados) {
+    dtDados.setNome(QStringLiteral("dtDados"));
+    dtDados.adicionarCampo(QStringLiteral("Descricao"), TMemDataSet::TipoCampo::Texto, 255);
+    dtDados.adicionarCampo(QStringLiteral("Valor"), TMemDataSet::TipoCampo::Texto, 20);
+}
+
+void PreencherDados(TMemDataSet& dtDados, const std::array<LinhaResultado, 19>& linhas) {
+    if (!dtDados.Active()) dtDados.Open();
+    if (dtDados.RecordCount() > 0) dtDados.EmptyTable();
+    for (const LinhaResultado& linha : linhas) {
+        dtDados.Append();
+        dtDados.SetField(QStringLiteral("Descricao"), linha.descricao);
+        dtDados.SetField(QStringLiteral("Valor"), linha.valor); // cut to 20 by the field
+        dtDados.Post();
+    }
+}
+
+void DefinirCamposGlares(TMemDataSet& dtGlares) {
+    dtGlares.setNome(QStringLiteral("dtGlares"));
+    dtGlares.adicionarCampo(QStringLiteral("Glare"), TMemDataSet::TipoCampo::Inteiro16);
+    dtGlares.adicionarCampo(QStringLiteral("Posicao"), TMemDataSet::TipoCampo::Real);
+    dtGlares.adicionarCampo(QStringLiteral("Diametro"), TMemDataSet::TipoCampo::Real);
+}
+
+void CalcularDefletor(TProjeto& projeto) {
+    TProjeto& P = projeto;
+    P.L = ComprimentoDefletor(P.d, P.e, P.i, P.D2, P.DDi);
+    P.L1 = ComprimentoMinimo(P.DDi, P.d, P.e, P.SSDe, P.i);
+    P.L2 = ComprimentoMaximo(P.f1, P.SSDe, P.DDe);
+    P.Z1 = P.LTotal - P.L;
+    if (P.nG < 2) P.nG = 2;
+    P.DG = P.LTotal / (P.nG - 1);
+}
+
+void CalcularGlares(const TProjeto& projeto, const std::function<void(const LinhaGlare&)>& linha) {
+    const TProjeto& P = projeto;
+    const int n = P.nG < 2 ? 2 : P.nG;
+    for (int k = 1; k <= n; ++k) {
+        LinhaGlare g;
+        g.Glare = static_cast<std::int16_t>(k);
+        g.Posicao = P.Z1 - (k - 1) * P.DG;
+        g.Diametro = DiametroGlare(P.d, P.e, P.i, P.D2, g.Posicao);
+        linha(g);
+    }
+}
+
+std::int16_t ContagemGlares(double valor) {
+    if (std::isnan(valor)) return 0;
+    const double truncado = std::trunc(valor);
+    if (truncado > std::numeric_limits<std::int16_t>::max())
+        return std::numeric_limits<std::int16_t>::max();
+    if (truncado < std::numeric_limits<std::int16_t>::min())
+        return std::numeric_limits<std::int16_t>::min();
+    return static_cast<std::int16_t>(truncado);
+}
+
+std::array<LinhaResultado, 4> CriteriosDefletor(const TProjeto& projeto) {
+    const double valores[4] = {projeto.L, projeto.L1, projeto.L2, projeto.DG};
+    std::array<LinhaResultado, 4> linhas;
+    for (int k = 0; k < 4; ++k)
+        linhas[k] = {QString::fromUtf8(Recursos::Criterios[k]), NumeroTexto(valores[k])};
+    return linhas;
+}

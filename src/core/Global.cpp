@@ -1,0 +1,260 @@
+// The design record, its optical formulas and the design-file routines.
+#include "Global.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cmath>
+#include <cstring>
+
+TProjeto Projeto{};
+
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F; 0 marks the five undefined ones.
+constexpr char16_t Cp1252Alto[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+QChar DeCp1252(std::uint8_t b) {
+    if (b >= 0x80 && b < 0xA0) {
+        const char16_t c = Cp1252Alto[b - 0x80];
+        return c ? QChar(c) : QChar(b); // undefined bytes map to the C1 control of that code
+    }
+    return QChar(b);
+}
+
+std::uint8_t ParaCp1252(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<std::uint8_t>(c);
+    for (int k = 0; k < 32; ++k)
+        if (Cp1252Alto[k] == c) return static_cast<std::uint8_t>(0x80 + k);
+    if (c >= 0x80 && c < 0xA0) {
+        // C1 controls that stand for undefined bytes round-trip.
+        const int k = c - 0x80;
+        if (Cp1252Alto[k] == 0) return static_cast<std::uint8_t>(c);
+    }
+    return '?';
+}
+
+} // namespace
+
+QString TituloTexto(const TProjeto& projeto) {
+    const int n = projeto.Titulo[0];
+    QString texto;
+    texto.reserve(n);
+    for (int k = 1; k <= n; ++k)
+        texto += DeCp1252(projeto.Titulo[k]);
+    return texto;
+}
+
+void DefinirTitulo(TProjeto& projeto, const QString& texto) {
+    // One byte per character: surrogate pairs count as one character and become "?".
+    int n = 0;
+    for (qsizetype k = 0; k < texto.size() && n < 255; ++k) {
+        const QChar c = texto[k];
+        if (c.isHighSurrogate() && k + 1 < texto.size() && texto[k + 1].isLowSurrogate()) {
+            projeto.Titulo[1 + n++] = '?';
+            ++k;
+            continue;
+        }
+        projeto.Titulo[1 + n++] = ParaCp1252(c.unicode());
+    }
+    projeto.Titulo[0] = static_cast<std::uint8_t>(n);
+}
+
+void LimparProjeto(TProjeto& projeto) {
+    const double area1 = projeto.Area1, area2 = projeto.Area2;
+    const double sag1 = projeto.Sag1, sag2 = projeto.Sag2;
+    double* campos[] = {&projeto.D1,     &projeto.D2,        &projeto.f1,     &projeto.F,
+                        &projeto.e,      &projeto.p,         &projeto.pLinha, &projeto.gamma,
+                        &projeto.i,      &projeto.d,         &projeto.r1,     &projeto.r2,
+                        &projeto.fD1,    &projeto.FD1,       &projeto.Tx,     &projeto.b1DK,
+                        &projeto.b2DK,   &projeto.b1RC,      &projeto.b2RC,   &projeto.b1Cl,
+                        &projeto.b2Cl,   &projeto.L,         &projeto.L1,     &projeto.L2,
+                        &projeto.LTotal, &projeto.Reservado, &projeto.DDi,    &projeto.DG,
+                        &projeto.Z1,     &projeto.SSDe,      &projeto.DDe};
+    for (double* campo : campos)
+        *campo = 0.0;
+    projeto.Area1 = area1;
+    projeto.Area2 = area2;
+    projeto.Sag1 = sag1;
+    projeto.Sag2 = sag2;
+    projeto.Titulo[0] = 0;
+    projeto.nG = 2;
+}
+
+double AreaCirculo(double D) {
+    const double r = D / 2;
+    return r * r * Pi;
+}
+
+double RelacaoFocal(double D1, double F) {
+    if (D1 == 0) return D1;
+    return F / D1;
+}
+
+double DistanciaP(double gamma, double f1, double e) {
+    const double divisor = gamma + 1;
+    if (divisor == 0) return divisor;
+    return (f1 + e) / divisor;
+}
+
+double DistanciaPLinha(double p, double gamma, double e, double& d) {
+    const double pLinha = p * gamma;
+    d = pLinha - e;
+    return pLinha;
+}
+
+double RaioSecundario(double gamma, double p) {
+    const double divisor = gamma - 1;
+    if (divisor == 0) return divisor;
+    return 2 * p * gamma / divisor;
+}
+
+double DiametroSecundario(double f1, double gamma, double D1, double p, double d, double i) {
+    const double divisor = f1 * gamma;
+    if (divisor == 0) return divisor;
+    return D1 * p / f1 + d * i / divisor;
+}
+
+double TaxaObstrucao(double D1, double D2) {
+    if (D1 == 0) return D1;
+    return D2 / D1 * 100;
+}
+
+double FlechaEspelho(double D, double r) {
+    const double divisor = 2 * r;
+    if (divisor == 0) return divisor;
+    const double raio = D / 2;
+    return raio * raio / divisor;
+}
+
+double DeformacaoPrimario(std::int16_t variante, double r1, double r2, double gamma, double d,
+                          double p) {
+    switch (variante) {
+    case VarianteClassico:
+        return -1;
+    case VarianteDallKirkham: {
+        const double g2 = gamma * gamma;
+        const double g = g2 * g2 * r1;
+        if (g == 0) return 0;
+        const double t = g2 - 1;
+        return -(1 - t * t * r2 / g);
+    }
+    case VarianteRitcheyChretien: {
+        const double g = gamma * gamma * d;
+        if (g == 0) return 0;
+        return -(2 * p / g + 1);
+    }
+    default:
+        return 0;
+    }
+}
+
+double DeformacaoSecundario(std::int16_t variante, double r1, double gamma, double d) {
+    switch (variante) {
+    case VarianteClassico: {
+        const double t = gamma - 1;
+        if (t == 0) return 0;
+        const double q = (gamma + 1) / t;
+        return -(q * q);
+    }
+    case VarianteDallKirkham:
+        return 0;
+    case VarianteRitcheyChretien: {
+        const double t = gamma - 1;
+        const double u = t * t * t * d;
+        if (t == 0 || u == 0) return 0;
+        const double q = (gamma + 1) / t;
+        return -(q * q + r1 * gamma / u);
+    }
+    default:
+        return 0;
+    }
+}
+
+namespace {
+double ComprimentoPara(double Dx, double d, double e, double i, double DDi) {
+    const double divisor = Dx - i;
+    if (divisor == 0) return divisor;
+    return (DDi * d + DDi * e - Dx * e - d * i) / divisor;
+}
+} // namespace
+
+double ComprimentoDefletor(double d, double e, double i, double D2, double DDi) {
+    return ComprimentoPara(D2, d, e, i, DDi);
+}
+
+double ComprimentoMinimo(double DDi, double d, double e, double SSDe, double i) {
+    return ComprimentoPara(SSDe, d, e, i, DDi);
+}
+
+double ComprimentoMaximo(double f1, double SSDe, double DDe) {
+    if (SSDe == 0) return SSDe;
+    return f1 * (SSDe - DDe) / SSDe;
+}
+
+double DiametroGlare(double d, double e, double i, double D2, double x) {
+    const double divisor = d + e;
+    if (divisor == 0) return divisor;
+    return (d * i + x * i + D2 * e - D2 * x) / divisor;
+}
+
+double DiametroDoCampo(double F, double arco) {
+    return F * std::tan(arco * Pi / 180);
+}
+
+namespace {
+QString Causa(const QString& nomeArquivo, const QString& razao) {
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(nomeArquivo), razao);
+}
+} // namespace
+
+void LerArquivo(TProjeto& projeto, const QString& nomeArquivo) {
+    QFile arquivo(nomeArquivo);
+    if (!arquivo.open(QIODevice::ReadOnly))
+        throw ErroArquivo(Causa(nomeArquivo, arquivo.errorString()));
+    char bytes[sizeof(TProjeto)];
+    const qint64 lidos = arquivo.read(bytes, sizeof bytes);
+    if (lidos < 0) throw ErroArquivo(Causa(nomeArquivo, arquivo.errorString()));
+    if (lidos < static_cast<qint64>(sizeof bytes))
+        throw ErroArquivo(
+            Causa(nomeArquivo, QStringLiteral("o arquivo não é um projeto (tem %1 bytes; "
+                                              "um projeto tem %2)")
+                                   .arg(lidos)
+                                   .arg(sizeof bytes)));
+    std::memcpy(&projeto, bytes, sizeof bytes);
+}
+
+void GravarArquivo(TProjeto projeto, const QString& nomeArquivo) {
+    // The bytes past the record in an existing file are carried over: a file is never shortened.
+    QByteArray resto;
+    {
+        QFile antigo(nomeArquivo);
+        if (antigo.exists()) {
+            // Opened for writing too, so a file the user may not write is refused, not replaced.
+            if (!antigo.open(QIODevice::ReadWrite))
+                throw ErroArquivo(Causa(nomeArquivo, antigo.errorString()));
+            if (antigo.size() > static_cast<qint64>(sizeof(TProjeto))) {
+                if (!antigo.seek(sizeof(TProjeto)))
+                    throw ErroArquivo(Causa(nomeArquivo, antigo.errorString()));
+                resto = antigo.readAll();
+                if (antigo.error() != QFileDevice::NoError)
+                    throw ErroArquivo(Causa(nomeArquivo, antigo.errorString()));
+            }
+        }
+    }
+    QSaveFile arquivo(nomeArquivo);
+    if (!arquivo.open(QIODevice::WriteOnly))
+        throw ErroArquivo(Causa(nomeArquivo, arquivo.errorString()));
+    const auto* bytes = reinterpret_cast<const char*>(&projeto);
+    if (arquivo.write(bytes, sizeof(TProjeto)) != static_cast<qint64>(sizeof(TProjeto)) ||
+        (!resto.isEmpty() && arquivo.write(resto) != resto.size())) {
+        const QString razao = arquivo.errorString();
+        arquivo.cancelWriting();
+        throw ErroArquivo(Causa(nomeArquivo, razao));
+    }
+    if (!arquivo.commit()) throw ErroArquivo(Causa(nomeArquivo, arquivo.errorString()));
+}
