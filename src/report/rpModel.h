@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TMemDataSet;
+class TrpDBDataSet;
 class TrpPreparedPages;
 class TrpPreview;
 
@@ -24,14 +26,39 @@ int DeDecimosMmY(int decimos);
 } // namespace rpUnits
 
 // Object kinds of the stream.
-enum class TrpKind : std::uint8_t { Memo = 0, Picture = 1, Band = 2, SubReport = 3, Line = 4, AddIn = 10 };
+enum class TrpKind : std::uint8_t {
+    Memo = 0,
+    Picture = 1,
+    Band = 2,
+    SubReport = 3,
+    Line = 4,
+    AddIn = 10
+};
 
 // Band kinds (stored in a band's frame field) and their display names.
 enum class TrpBandKind : int {
-    ReportTitle = 0, ReportSummary, PageHeader, PageFooter, MasterHeader, MasterData, MasterFooter,
-    DetailHeader, DetailData, DetailFooter, SubdetailHeader, SubdetailData, SubdetailFooter,
-    Overlay, ColumnHeader, ColumnFooter, GroupHeader, GroupFooter, CrossHeader, CrossData,
-    CrossFooter, None
+    ReportTitle = 0,
+    ReportSummary,
+    PageHeader,
+    PageFooter,
+    MasterHeader,
+    MasterData,
+    MasterFooter,
+    DetailHeader,
+    DetailData,
+    DetailFooter,
+    SubdetailHeader,
+    SubdetailData,
+    SubdetailFooter,
+    Overlay,
+    ColumnHeader,
+    ColumnFooter,
+    GroupHeader,
+    GroupFooter,
+    CrossHeader,
+    CrossData,
+    CrossFooter,
+    None
 };
 QString BandKindName(int kind);
 
@@ -85,18 +112,18 @@ public:
     QString name;
     int x = 0, y = 0, dx = 0, dy = 0;
     std::uint16_t flags = 0;
-    std::uint16_t frame = 0;     // sides, or the band kind for bands
-    double frameWidth = 1.0;     // template units
+    std::uint16_t frame = 0; // sides, or the band kind for bands
+    double frameWidth = 1.0; // template units
     std::uint32_t frameColor = 0;
     std::uint16_t frameStyle = 0; // 0 solid, 1-4 dash/dot, 5 double
     std::uint32_t fillColor = rpNoColor;
     std::uint32_t format = TrpFormat::make(TrpFormat::Text, 0, 2, ',');
-    QString formatStr;           // custom pattern; for bands the data source name
-    QStringList memo;            // text lines (may hold [expressions])
-    QStringList script;          // stored, never run
+    QString formatStr;  // custom pattern; for bands the data source name
+    QStringList memo;   // text lines (may hold [expressions])
+    QStringList script; // stored, never run
     bool visible = true;
-    int pageIndex = 0;           // page the object belongs to
-    QString className;           // kind 10 only
+    int pageIndex = 0; // page the object belongs to
+    QString className; // kind 10 only
 };
 
 class TrpMemoView : public TrpView {
@@ -106,7 +133,8 @@ public:
     std::unique_ptr<TrpView> clone() const override { return std::make_unique<TrpMemoView>(*this); }
 
     TrpFont font;
-    std::uint32_t adjust = 0; // bits 0-1 horizontal (0 L,1 R,2 C,3 J), bit 2 rotated, bits 3-4 vertical
+    std::uint32_t adjust =
+        0; // bits 0-1 horizontal (0 L,1 R,2 C,3 J), bit 2 rotated, bits 3-4 vertical
     std::uint16_t highlightStyle = 0;
     std::uint32_t highlightColor = 0, highlightFill = rpNoColor;
     QString highlightCondition;
@@ -120,7 +148,9 @@ class TrpPictureView : public TrpView {
 public:
     enum GraphicKind : std::uint8_t { None = 0, Bitmap = 1, Metafile = 2, Icon = 3 };
     TrpKind kind() const override { return TrpKind::Picture; }
-    std::unique_ptr<TrpView> clone() const override { return std::make_unique<TrpPictureView>(*this); }
+    std::unique_ptr<TrpView> clone() const override {
+        return std::make_unique<TrpPictureView>(*this);
+    }
 
     GraphicKind graphicKind = None;
     QByteArray graphic; // the graphic in its own file format (placeable metafile, BMP, ICO)
@@ -132,6 +162,8 @@ public:
     std::unique_ptr<TrpView> clone() const override { return std::make_unique<TrpBandView>(*this); }
     int bandKind() const { return frame; }
     const QString& dataSourceName() const { return formatStr; }
+
+    TrpDBDataSet* dataSource = nullptr; // resolved from dataSourceName() when the template loads
 };
 
 class TrpLineView : public TrpView {
@@ -140,17 +172,28 @@ public:
     std::unique_ptr<TrpView> clone() const override { return std::make_unique<TrpLineView>(*this); }
 };
 
+// The printable part of a page in template units: offsets from the paper's top-left corner
+// and size. With no printer at hand it is the page less SemImpressora units on every side.
+struct TrpPrintableArea {
+    static constexpr int SemImpressora = 18;
+    int offsetX = SemImpressora, offsetY = SemImpressora;
+    int width = 0, height = 0;
+    bool operator==(const TrpPrintableArea&) const = default;
+};
+
 // A template page with its paper settings and objects in order.
 class TrpPage {
 public:
     int paperCode = 9;               // Windows paper number; 9 = A4
     int width = 2100, height = 2970; // tenths of a millimetre
     int marginLeft = 36, marginTop = 36, marginRight = 36, marginBottom = 36; // units
-    int orientation = 0;             // 0 portrait, 1 landscape
+    int orientation = 0; // 0 portrait, 1 landscape
     bool printToPrevPage = false;
     bool useMargins = true;
     int columnCount = 1, columnGap = 0;
     std::vector<std::unique_ptr<TrpView>> objects;
+    // The printer's printable area for this paper, when a printer is known.
+    std::optional<TrpPrintableArea> printable;
 
     TrpPage() = default;
     TrpPage(const TrpPage& other);
@@ -160,6 +203,7 @@ public:
 
     int widthUnits() const;  // page width in units
     int heightUnits() const; // page height in units
+    TrpPrintableArea printableArea() const;
     // Edges of the page area (36, 36, 716, 1035 for the stored templates with no printer).
     int leftEdge() const;
     int topEdge() const;
@@ -169,6 +213,7 @@ public:
     TrpView* findObject(const QString& name) const;
     // The band whose vertical extent (ends included) holds the object's top edge.
     TrpBandView* bandOf(const TrpView& object) const;
+    std::vector<TrpBandView*> bands() const; // in template order
 };
 
 // The report data source: a named link to an in-memory data set.
