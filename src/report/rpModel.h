@@ -223,6 +223,14 @@ public:
     TMemDataSet* dataSet = nullptr;
 };
 
+// An entry of a template's values list: kept with the template, not used by preparation.
+struct TrpValue {
+    std::uint8_t type = 0;
+    std::int32_t kind = 0;
+    QString dataSet, field, name; // each at most 255 bytes in the stream
+    bool operator==(const TrpValue&) const = default;
+};
+
 // A report: its template pages and what preparation needs.
 class TrpReport {
 public:
@@ -234,6 +242,8 @@ public:
     bool printToDefault = false;
     bool doublePass = false;
     QString printerName;
+    std::vector<TrpValue> values; // the template's values and variables
+    QStringList variables;
     QString title = QStringLiteral("Untitled");
     bool showProgress = true;
     TrpDBDataSet* dataSource = nullptr;
