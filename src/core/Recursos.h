@@ -55,6 +55,43 @@ inline constexpr const char* FmtCriterios[4] = {
 inline constexpr const char* PreviewProjeto = "Preview - Projeto Básico";
 inline constexpr const char* PreviewDefletor = "Preview - Defletor";
 
+// Design report: lines the fill-in writes into the template's memos (formats of the
+// obstruction, focal length, focal ratio and deformation lines are the ones above).
+inline constexpr const char* RelD1 = "D1 = %n";
+inline constexpr const char* RelD2 = "D2 = %n";
+inline constexpr const char* RelR1 = "r1 = %n";
+inline constexpr const char* RelR2 = "r2 = %n";
+inline constexpr const char* RelF = "f = %n";
+inline constexpr const char* RelDistD = "d = %n";
+inline constexpr const char* RelDistE = "e = %n";
+inline constexpr const char* RelDistP = "p = %n";
+inline constexpr const char* RelDistPLinha = "p' = %n";
+inline constexpr const char* RelSag1 = "Sag1 = %n";
+inline constexpr const char* RelSag2 = "Sag2 = %n";
+inline constexpr const char* RelValor = "%n";
+
+// Baffle report: lines the fill-in writes (the four criteria lines are FmtCriterios).
+inline constexpr const char* RelL = "L = %n";
+inline constexpr const char* RelZ = "Z = %n";
+inline constexpr const char* RelLTotal = "L Total = %n";
+inline constexpr const char* RelDG = "DG = %n";
+inline constexpr const char* RelDiametroInterno = "Diâmetro interno do tubo = %n";
+inline constexpr const char* RelDiametroExterno = "Diâmetro externo do tubo = %n";
+inline constexpr const char* RelComprimentoTotal = "Comprimento total do tubo = %n";
+inline constexpr const char* RelNumeroGlares = "Número de glare stops = %.2d";
+inline constexpr const char* RelSuporteSecundario = "Diâmetro externo do suporte do secundário = %n";
+
+// Preview window: caption until the caller sets one, and the tool bar hints.
+inline constexpr const char* PreviewTituloInicial = "Preview - [Nome do Relatório]";
+inline constexpr const char* DicaAbrirRelatorio = "Abre relatório";
+inline constexpr const char* DicaSalvarRelatorio = "Salva relatório";
+inline constexpr const char* DicaConfigurarImpressora = "Configura impressora";
+inline constexpr const char* DicaImprimir = "Imprime";
+inline constexpr const char* DicaZoom = "Zoom";
+inline constexpr const char* DicaAjustarAPagina = "Ajusta à janela";
+inline constexpr const char* DicaAjustarALargura = "Ajusta à largura";
+inline constexpr const char* DicaFecharFormulario = "Fecha formulário";
+
 // About box.
 inline constexpr const char* SobreTitulo = "Sobre...";
 inline constexpr const char* SobreVersao = "Versao 1.0";
