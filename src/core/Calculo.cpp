@@ -24,23 +24,44 @@ RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar) {
     P.Area1 = AreaCirculo(P.D1);
     P.Area2 = AreaCirculo(P.D2);
 
-    auto texto = [&](const char* formato, double valor) {
-        return FormatarN(QString::fromUtf8(formato), valor, decimal, milhar);
+    // The label formats, split once around their "%n".
+    struct Formato {
+        QString antes, depois;
     };
-    return RotulosProjeto{{
-        {"lbld", texto("d = %n", P.d)},
-        {"lble", texto("e = %n", P.e)},
-        {"lblp1", texto("p = %n", P.p)},
-        {"lblp2", texto("p' = %n", P.pLinha)},
-        {"lblD2", texto("D2 = %n", P.D2)},
-        {"lblr2", texto("r2 = %n", P.r2)},
-        {"lblf", texto("f1 = %n", P.f1)},
-        {"lblr1", texto("r1 = %n", P.r1)},
-        {"lblD1", texto("D1 = %n", P.D1)},
-        {"lblFSistema", texto(Recursos::FmtFSistema, P.F)},
-        {"lblTxObstrucao", texto(Recursos::FmtTxObstrucao, P.Tx)},
-        {"lblFD1", texto(Recursos::FmtFD1, P.FD1)},
-    }};
+    static const auto formatos = [] {
+        const char* fontes[12] = {"d = %n",
+                                  "e = %n",
+                                  "p = %n",
+                                  "p' = %n",
+                                  "D2 = %n",
+                                  "r2 = %n",
+                                  "f1 = %n",
+                                  "r1 = %n",
+                                  "D1 = %n",
+                                  Recursos::FmtFSistema,
+                                  Recursos::FmtTxObstrucao,
+                                  Recursos::FmtFD1};
+        std::array<Formato, 12> f;
+        for (int k = 0; k < 12; ++k) {
+            const QString fonte = QString::fromUtf8(fontes[k]);
+            const qsizetype n = fonte.indexOf(QLatin1String("%n"));
+            f[k].antes = fonte.left(n);
+            f[k].depois = FormatarN(fonte.mid(n + 2), 0);
+        }
+        return f;
+    }();
+    const double valores[12] = {P.d,  P.e,  P.p,  P.pLinha, P.D2, P.r2,
+                                P.f1, P.r1, P.D1, P.F,      P.Tx, P.FD1};
+    static constexpr const char* nomes[12] = {"lbld",  "lble",        "lblp1",          "lblp2",
+                                              "lblD2", "lblr2",       "lblf",           "lblr1",
+                                              "lblD1", "lblFSistema", "lblTxObstrucao", "lblFD1"};
+    RotulosProjeto rotulos;
+    for (int k = 0; k < 12; ++k) {
+        rotulos[k].rotulo = nomes[k];
+        rotulos[k].texto =
+            formatos[k].antes + NumeroTexto(valores[k], decimal, milhar) + formatos[k].depois;
+    }
+    return rotulos;
 }
 
 RotulosProjeto CalcularProjeto(TProjeto& projeto) {

@@ -1,0 +1,444 @@
+// Checks the optics core: number texts, formulas with their guards, the computations.
+#include "Calculo.h"
+#include "DataSet.h"
+#include "Global.h"
+#include "NumeroTexto.h"
+#include "Recursos.h"
+
+#include <QLocale>
+#include <QtTest>
+#include <cmath>
+#include <cstring>
+
+namespace {
+bool NegativoZero(double v) {
+    return v == 0 && std::signbit(v);
+}
+
+TProjeto ProjetoVazio() {
+    TProjeto p;
+    std::memset(&p, 0, sizeof p);
+    LimparProjeto(p);
+    return p;
+}
+
+TProjeto ProjetoExemplo() {
+    TProjeto p = ProjetoVazio();
+    p.D1 = 200;
+    p.fD1 = 4;
+    p.gamma = 4;
+    p.e = 200;
+    p.i = 20;
+    return p;
+}
+
+QString Rotulo(const RotulosProjeto& r, const char* nome) {
+    for (const auto& t : r)
+        if (std::strcmp(t.rotulo, nome) == 0) return t.texto;
+    return QStringLiteral("<ausente>");
+}
+} // namespace
+
+class TestCore : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+
+    void numeroTexto_data() {
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("br");
+        QTest::addColumn<QString>("us");
+        QTest::newRow("zero") << 0.0 << "0,00"
+                              << "0.00";
+        QTest::newRow("menos zero") << -0.0 << "0,00"
+                                    << "0.00";
+        QTest::newRow("arredonda para zero") << -0.004 << "0,00"
+                                             << "0.00";
+        QTest::newRow("meio negativo") << -0.005 << "-0,01"
+                                       << "-0.01";
+        QTest::newRow("26.875") << 26.875 << "26,88"
+                                << "26.88";
+        QTest::newRow("3.125") << 3.125 << "3,13"
+                               << "3.13";
+        QTest::newRow("2.675 abaixo do meio") << 2.675 << "2,67"
+                                              << "2.67"; // 2.67499999...
+        QTest::newRow("milhares") << 1234.5 << "1.234,50"
+                                  << "1,234.50";
+        QTest::newRow("milhoes") << -1234567.891 << "-1.234.567,89"
+                                 << "-1,234,567.89";
+        QTest::newRow("1.005 abaixo do meio") << 1.005 << "1,00"
+                                              << "1.00"; // 1.00499999...
+        QTest::newRow("arredonda para mil") << 999.995 << "1.000,00"
+                                            << "1,000.00"; // 999.99500...0045
+        QTest::newRow("area") << 31415.926535 << "31.415,93"
+                              << "31,415.93";
+        QTest::newRow("enorme") << 1e20 << "100.000.000.000.000.000.000,00"
+                                << "100,000,000,000,000,000,000.00";
+    }
+    void numeroTexto() {
+        QFETCH(double, valor);
+        QFETCH(QString, br);
+        QFETCH(QString, us);
+        QCOMPARE(NumeroTexto(valor, QLatin1Char(','), QLatin1Char('.')), br);
+        QCOMPARE(NumeroTexto(valor, QLatin1Char('.'), QLatin1Char(',')), us);
+        QCOMPARE(NumeroTexto(valor), br); // QLocale() is pt_BR here
+    }
+
+    void formatos() {
+        QCOMPARE(FormatarN(QString::fromUtf8(Recursos::FmtTxObstrucao), 25),
+                 QString::fromUtf8("Taxa de obstrução do secundário (Tx) = 25,00%"));
+        QCOMPARE(FormatarN(QStringLiteral("p' = %n"), -0.0), QStringLiteral("p' = 0,00"));
+        QCOMPARE(FormatarN(QStringLiteral("100%% de %n"), 2, QLatin1Char('.'), QLatin1Char(',')),
+                 QStringLiteral("100% de 2.00"));
+        QCOMPARE(InteiroDois(1), QStringLiteral(" 1"));
+        QCOMPARE(InteiroDois(10), QStringLiteral("10"));
+        QCOMPARE(InteiroDois(123), QStringLiteral("123"));
+        QCOMPARE(InteiroDoisDigitos(3), QStringLiteral("03"));
+        QCOMPARE(InteiroDoisDigitos(12), QStringLiteral("12"));
+        QCOMPARE(InteiroDoisDigitos(-3), QStringLiteral("-03"));
+    }
+
+    void guardasDevolvemODivisor() {
+        // A guarded formula returns its zero divisor: 0 or -0.
+        QVERIFY(NegativoZero(RaioSecundario(1, 5)) == false);
+        QCOMPARE(RaioSecundario(1, 5), 0.0);
+        QVERIFY(NegativoZero(RaioSecundario(0, 0))); // 2*0*0/(0-1)
+        QVERIFY(NegativoZero(FlechaEspelho(0, -0.0)));
+        QCOMPARE(DistanciaP(-1, 800, 200), 0.0);
+        QCOMPARE(RelacaoFocal(0, 3200), 0.0);
+        QVERIFY(NegativoZero(RelacaoFocal(-0.0, 5)));
+        QCOMPARE(TaxaObstrucao(0, 50), 0.0);
+        QCOMPARE(DiametroSecundario(0, 4, 200, 200, 600, 20), 0.0);
+        QCOMPARE(DiametroSecundario(800, 0, 200, 200, 600, 20), 0.0);
+        double d = 1;
+        QCOMPARE(DistanciaPLinha(200, 4, 200, d), 800.0);
+        QCOMPARE(d, 600.0);
+        QVERIFY(std::abs(AreaCirculo(200) - 31415.926535897932) < 1e-9);
+        QVERIFY(std::abs(DiametroDoCampo(2000, 1) - 34.910) < 0.001);
+        QVERIFY(std::abs(DiametroDoCampo(2000, 45) - 2000) < 1e-9);
+        QCOMPARE(NumeroTexto(DiametroDoCampo(3200, 0.5)), QStringLiteral("27,93"));
+        QCOMPARE(DiametroDoCampo(3200, 0), 0.0);
+    }
+
+    void projetoVazio() {
+        TProjeto p = ProjetoVazio();
+        const auto r = CalcularProjeto(p);
+        QVERIFY(NegativoZero(p.r2));
+        QVERIFY(NegativoZero(p.Sag2));
+        QCOMPARE(p.D2, 0.0);
+        QCOMPARE(p.Tx, 0.0);
+        const char* ordem[12] = {"lbld",  "lble",        "lblp1",          "lblp2",
+                                 "lblD2", "lblr2",       "lblf",           "lblr1",
+                                 "lblD1", "lblFSistema", "lblTxObstrucao", "lblFD1"};
+        for (int k = 0; k < 12; ++k)
+            QCOMPARE(QString::fromLatin1(r[k].rotulo), QString::fromLatin1(ordem[k]));
+        QCOMPARE(Rotulo(r, "lblr2"), QStringLiteral("r2 = 0,00"));
+        QCOMPARE(Rotulo(r, "lblTxObstrucao"),
+                 QString::fromUtf8("Taxa de obstrução do secundário (Tx) = 0,00%"));
+        for (const auto& t : r)
+            QVERIFY2(!t.texto.contains(QLatin1Char('-')), qPrintable(t.texto));
+
+        const Resultados res = MostrarResultados(p);
+        QCOMPARE(res.comparacao[0].classico, QStringLiteral("-1,00"));
+        QCOMPARE(res.comparacao[0].dallKirkham, QStringLiteral("0,00"));
+        QCOMPARE(res.comparacao[0].ritcheyChretien, QStringLiteral("0,00"));
+        QCOMPARE(res.comparacao[1].classico, QStringLiteral("-1,00"));
+        QCOMPARE(res.comparacao[1].dallKirkham, QStringLiteral("0,00"));
+        QCOMPARE(res.comparacao[1].ritcheyChretien, QStringLiteral("0,00"));
+        for (int k = 0; k < 19; ++k)
+            QCOMPARE(res.resultados[k].valor,
+                     k == 16 ? QStringLiteral("0,00%") : QStringLiteral("0,00"));
+    }
+
+    void projetoExemplo() {
+        TProjeto p = ProjetoExemplo();
+        const auto r = CalcularProjeto(p);
+        QCOMPARE(p.f1, 800.0);
+        QCOMPARE(p.F, 3200.0);
+        QCOMPARE(p.FD1, 16.0);
+        QCOMPARE(p.p, 200.0);
+        QCOMPARE(p.pLinha, 800.0);
+        QCOMPARE(p.d, 600.0);
+        QCOMPARE(p.D2, 53.75);
+        QCOMPARE(p.r1, 1600.0);
+        QCOMPARE(p.Tx, 26.875);
+        QCOMPARE(p.Sag1, 3.125);
+        QVERIFY(std::abs(p.r2 - 1600.0 / 3) < 1e-9);
+        QVERIFY(std::abs(p.Sag2 - 0.677124) < 1e-6);
+        QVERIFY(std::abs(p.Area2 - 2269.0643) < 1e-3);
+        const QStringList esperado = {
+            "d = 600,00",
+            "e = 200,00",
+            "p = 200,00",
+            "p' = 800,00",
+            "D2 = 53,75",
+            "r2 = 533,33",
+            "f1 = 800,00",
+            "r1 = 1.600,00",
+            "D1 = 200,00",
+            QString::fromUtf8("Distância focal do sistema (F) = 3.200,00"),
+            QString::fromUtf8("Taxa de obstrução do secundário (Tx) = 26,88%"),
+            QString::fromUtf8("Relação focal do sistema (F/D1) = 16,00")};
+        for (int k = 0; k < 12; ++k)
+            QCOMPARE(r[k].texto, esperado[k]);
+
+        const Resultados res = MostrarResultados(p);
+        QCOMPARE(p.b1Cl, -1.0);
+        QCOMPARE(p.b1DK, -0.70703125);
+        QVERIFY(std::abs(p.b1RC + 1.0416666667) < 1e-9);
+        QVERIFY(std::abs(p.b2Cl + 25.0 / 9) < 1e-12);
+        QCOMPARE(p.b2DK, 0.0);
+        QVERIFY(std::abs(p.b2RC + 3.172839506) < 1e-9);
+        QCOMPARE(res.comparacao[0].classico + "|" + res.comparacao[0].dallKirkham + "|" +
+                     res.comparacao[0].ritcheyChretien,
+                 QStringLiteral("-1,00|-0,71|-1,04"));
+        QCOMPARE(res.comparacao[1].classico + "|" + res.comparacao[1].dallKirkham + "|" +
+                     res.comparacao[1].ritcheyChretien,
+                 QStringLiteral("-2,78|0,00|-3,17"));
+        QCOMPARE(res.resultados[0].descricao, QString::fromUtf8("Diâmetro do primário (D1)"));
+        QCOMPARE(res.resultados[18].descricao,
+                 QString::fromUtf8("Flecha do espelho secundário (Sag2)"));
+        QCOMPARE(res.resultados[2].valor, QStringLiteral("31.415,93"));
+        QCOMPARE(res.resultados[16].valor, QStringLiteral("26,88%"));
+        QCOMPARE(res.resultados[17].valor, QStringLiteral("3,13"));
+        QCOMPARE(res.resultados[18].valor, QStringLiteral("0,68"));
+        QCOMPARE(res.resultados[7].valor, QStringLiteral("4,00"));
+    }
+
+    void gammaEspeciais() {
+        TProjeto p = ProjetoExemplo();
+        p.gamma = 1;
+        CalcularProjeto(p);
+        QCOMPARE(p.r2, 0.0);
+        QCOMPARE(p.Sag2, 0.0);
+        QCOMPARE(p.F, p.f1);
+        QCOMPARE(p.p, (800.0 + 200) / 2);
+        QVERIFY(p.D2 > 0);
+        MostrarResultados(p);
+        QCOMPARE(p.b2Cl, 0.0);
+        QCOMPARE(p.b2RC, 0.0);
+        QCOMPARE(p.b1DK, -1.0);
+        QCOMPARE(p.b1RC, -1 - 2 * p.p / p.d);
+
+        p = ProjetoExemplo();
+        p.gamma = -1;
+        CalcularProjeto(p);
+        QCOMPARE(p.p, 0.0);
+        QCOMPARE(p.pLinha, 0.0);
+        QCOMPARE(p.d, -200.0);
+        QCOMPARE(p.r2, 0.0);
+        QCOMPARE(p.D2, 200.0 * 20 / 800);
+
+        p = ProjetoExemplo();
+        p.gamma = 0;
+        CalcularProjeto(p);
+        QCOMPARE(p.F, 0.0);
+        QCOMPARE(p.FD1, 0.0);
+        QCOMPARE(p.p, 1000.0);
+        QCOMPARE(p.pLinha, 0.0);
+        QCOMPARE(p.d, -200.0);
+        QCOMPARE(p.D2, 0.0);
+        QCOMPARE(p.Tx, 0.0);
+    }
+
+    void entradasZero() {
+        TProjeto p = ProjetoExemplo();
+        p.D1 = 0;
+        CalcularProjeto(p);
+        QCOMPARE(p.f1, 0.0);
+        QCOMPARE(p.F, 0.0);
+        QCOMPARE(p.FD1, 0.0);
+        QCOMPARE(p.D2, 0.0);
+        QCOMPARE(p.Tx, 0.0);
+        QCOMPARE(p.r1, 0.0);
+        QCOMPARE(p.Sag1, 0.0);
+        QCOMPARE(p.p, 200.0 / 5);
+
+        p = ProjetoExemplo();
+        p.fD1 = 0;
+        CalcularProjeto(p);
+        QCOMPARE(p.f1, 0.0);
+        QCOMPARE(p.r1, 0.0);
+        QCOMPARE(p.D2, 0.0);
+        QCOMPARE(p.Sag1, 0.0);
+        QCOMPARE(p.Tx, 0.0);
+
+        // d = 0: the Ritchey-Chrétien guards.
+        p = ProjetoExemplo();
+        CalcularProjeto(p);
+        p.d = 0;
+        MostrarResultados(p);
+        QCOMPARE(p.b1RC, 0.0);
+        QCOMPARE(p.b2RC, 0.0);
+    }
+
+    void limparProjeto() {
+        TProjeto p;
+        std::memset(&p, 0x55, sizeof p);
+        p.Area1 = 1;
+        p.Area2 = 2;
+        p.Sag1 = 3;
+        p.Sag2 = 4;
+        LimparProjeto(p);
+        QCOMPARE(p.Area1, 1.0);
+        QCOMPARE(p.Area2, 2.0);
+        QCOMPARE(p.Sag1, 3.0);
+        QCOMPARE(p.Sag2, 4.0);
+        QCOMPARE(p.nG, std::int16_t(2));
+        QCOMPARE(int(p.Titulo[0]), 0);
+        QCOMPARE(p.Reservado, 0.0);
+        QCOMPARE(p.D1, 0.0);
+        QCOMPARE(p.b2Cl, 0.0);
+        QCOMPARE(p.DDe, 0.0);
+        QCOMPARE(p.Z1, 0.0);
+    }
+
+    void titulo() {
+        TProjeto p = ProjetoVazio();
+        DefinirTitulo(p, QString::fromUtf8("Cassegrain – 200 mm “f/16” ação €"));
+        QCOMPARE(TituloTexto(p), QString::fromUtf8("Cassegrain – 200 mm “f/16” ação €"));
+        QCOMPARE(int(p.Titulo[12]), 0x96); // en dash in Windows-1252
+        DefinirTitulo(p, QString::fromUtf8("Órion ✓ 😀"));
+        QCOMPARE(TituloTexto(p), QString::fromUtf8("Órion ? ?"));
+        DefinirTitulo(p, QString(300, QLatin1Char('x')));
+        QCOMPARE(int(p.Titulo[0]), 255);
+        QCOMPARE(TituloTexto(p), QString(255, QLatin1Char('x')));
+    }
+
+    void defletorExemplo() {
+        TProjeto p = ProjetoVazio();
+        p.D2 = 50;
+        p.d = 600;
+        p.e = 150;
+        p.i = 20;
+        p.f1 = 800;
+        p.DDi = 40;
+        p.DDe = 44;
+        p.LTotal = 400;
+        p.nG = 4;
+        p.SSDe = 60;
+        CalcularDefletor(p);
+        QCOMPARE(p.L, 350.0);
+        QCOMPARE(p.L1, 225.0);
+        QVERIFY(std::abs(p.L2 - 640.0 / 3) < 1e-12);
+        QCOMPARE(p.Z1, 50.0);
+        QVERIFY(std::abs(p.DG - 400.0 / 3) < 1e-12);
+        std::vector<LinhaGlare> g;
+        CalcularGlares(p, [&](const LinhaGlare& l) { g.push_back(l); });
+        QCOMPARE(g.size(), std::size_t(4));
+        const char* pos[4] = {"50,00", "-83,33", "-216,67", "-350,00"};
+        const char* dia[4] = {"24,00", "29,33", "34,67", "40,00"};
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(int(g[k].Glare), k + 1);
+            QCOMPARE(NumeroTexto(g[k].Posicao), QString::fromLatin1(pos[k]));
+            QCOMPARE(NumeroTexto(g[k].Diametro), QString::fromLatin1(dia[k]));
+        }
+        const auto c = CriteriosDefletor(p);
+        QCOMPARE(c[0].valor, QStringLiteral("350,00"));
+        QCOMPARE(c[1].valor, QStringLiteral("225,00"));
+        QCOMPARE(c[2].valor, QStringLiteral("213,33"));
+        QCOMPARE(c[3].valor, QStringLiteral("133,33"));
+        QCOMPARE(c[3].descricao, QString::fromUtf8("Distância entre glares (DG)"));
+    }
+
+    void defletorBordas() {
+        TProjeto p = ProjetoVazio();
+        p.D2 = 50;
+        p.d = 600;
+        p.e = 150;
+        p.i = 20;
+        p.f1 = 800;
+        p.DDi = 40;
+        for (int n : {1, 0, -5}) {
+            p.nG = static_cast<std::int16_t>(n);
+            p.LTotal = 400;
+            CalcularDefletor(p);
+            QCOMPARE(int(p.nG), 2);
+            QCOMPARE(p.DG, 400.0);
+            int linhas = 0;
+            CalcularGlares(p, [&](const LinhaGlare&) { ++linhas; });
+            QCOMPARE(linhas, 2);
+        }
+        p.LTotal = 0;
+        p.nG = 4;
+        CalcularDefletor(p);
+        QCOMPARE(p.DG, 0.0);
+        QCOMPARE(p.Z1, -p.L);
+        CalcularGlares(p, [&](const LinhaGlare& l) { QCOMPARE(l.Posicao, -p.L); });
+
+        p.LTotal = 400;
+        p.D2 = p.i; // cylindrical beam
+        CalcularDefletor(p);
+        QCOMPARE(p.L, 0.0);
+        CalcularGlares(p, [&](const LinhaGlare& l) { QCOMPARE(l.Diametro, p.i); });
+
+        p.SSDe = p.i;
+        CalcularDefletor(p);
+        QCOMPARE(p.L1, 0.0);
+        p.SSDe = 0;
+        CalcularDefletor(p);
+        QCOMPARE(p.L2, 0.0);
+
+        p.d = -p.e;
+        CalcularDefletor(p);
+        CalcularGlares(p, [&](const LinhaGlare& l) { QCOMPARE(l.Diametro, 0.0); });
+
+        QCOMPARE(int(ContagemGlares(3.7)), 3);
+        QCOMPARE(int(ContagemGlares(-2.9)), -2);
+        QCOMPARE(int(ContagemGlares(40000)), 32767);
+        QCOMPARE(int(ContagemGlares(1e300)), 32767);
+        p.nG = ContagemGlares(1e9);
+        CalcularDefletor(p);
+        int linhas = 0;
+        CalcularGlares(p, [&](const LinhaGlare&) { ++linhas; });
+        QCOMPARE(linhas, 32767);
+    }
+
+    void dataSet() {
+        TMemDataSet dt;
+        DefinirCamposDados(dt);
+        TProjeto p = ProjetoExemplo();
+        CalcularProjeto(p);
+        auto res = MostrarResultados(p);
+        res.resultados[3].valor = QStringLiteral("123456789012345678901234");
+        PreencherDados(dt, res.resultados);
+        PreencherDados(dt, res.resultados); // rebuilt, not appended
+        QCOMPARE(dt.RecordCount(), 19);
+        dt.First();
+        int k = 0;
+        while (!dt.Eof()) {
+            QCOMPARE(dt.FieldValue(QStringLiteral("Descricao")).toString(),
+                     res.resultados[k].descricao);
+            QCOMPARE(dt.FieldValue(QStringLiteral("Valor")).toString(),
+                     res.resultados[k].valor.left(20));
+            dt.Next();
+            ++k;
+        }
+        QCOMPARE(k, 19);
+        dt.SetRecNo(2);
+        const int marca = dt.RecNo();
+        dt.First();
+        dt.SetRecNo(marca);
+        QCOMPARE(dt.FieldValue(QStringLiteral("Descricao")).toString(),
+                 res.resultados[2].descricao);
+        dt.Close();
+        QVERIFY(!dt.Active());
+        QCOMPARE(dt.RecordCount(), 0);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, dt.Append());
+
+        TMemDataSet g;
+        DefinirCamposGlares(g);
+        g.Open();
+        g.Append();
+        g.SetField(QStringLiteral("Glare"), 3.7);
+        g.SetField(QStringLiteral("Posicao"), -83.5);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, g.SetField(QStringLiteral("Nada"), 1));
+        g.Post();
+        QCOMPARE(g.FieldValue(QStringLiteral("Glare")).toInt(), 3);
+        QVERIFY(g.FieldValue(QStringLiteral("Diametro")).isNull());
+        QCOMPARE(g.FieldValue(QStringLiteral("posicao")).toDouble(), -83.5);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCore)
+#include "test_core.moc"
