@@ -1,0 +1,84 @@
+// The field-diameter dialog: an angular field in degrees becomes the field's diameter at the focus.
+#include "DiametroCampo.h"
+
+#include "Global.h"
+#include "Janela.h"
+#include "NumberEdit.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
+    : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmDiametroCampo"));
+    setWindowTitle(QStringLiteral("Projeto Teluvar - Diâmetro do campo"));
+    setFixedSize(252, 105);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(5, 5, 241, 63);
+
+    auto rotulo = [this](const char* nome, const char* texto, int x, int y) {
+        auto* label = new QLabel(QString::fromUtf8(texto), this);
+        label->setObjectName(QString::fromLatin1(nome));
+        label->move(x, y);
+        label->adjustSize();
+        return label;
+    };
+    auto numero = [this](const char* nome, int topo) {
+        auto* campo = new TNumberEdit(this);
+        campo->setObjectName(QString::fromLatin1(nome));
+        campo->setGeometry(160, topo, 66, 21);
+        campo->setDisplayFormat(QStringLiteral("#,##0.00;-#,##0.00"));
+        return campo;
+    };
+    Label1 = rotulo("Label1", "Comprimento do arco (graus):", 15, 18);
+    edtArco = numero("edtArco", 14);
+    Label4 = rotulo("Label4", "o", 230, 9); // raised after the arc: the degree sign
+    Label2 = rotulo("Label2", "Diâmetro do campo:", 15, 43);
+    edti = numero("edti", 39);
+    edti->setReadOnly(true);
+    edti->setFocusPolicy(Qt::ClickFocus); // skipped by the tab key
+
+    btnOk = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), QStringLiteral("OK"), this);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnOk->setGeometry(91, 74, 75, 25);
+    btnOk->setDefault(true);
+    btnCancela = new QPushButton(IconeSvg(QStringLiteral(":/app/cancelar.svg")),
+                                 QStringLiteral("Cancel"), this);
+    btnCancela->setObjectName(QStringLiteral("btnCancela"));
+    btnCancela->setGeometry(171, 74, 75, 25);
+
+    setTabOrder(edtArco, btnOk);
+    setTabOrder(btnOk, btnCancela);
+
+    connect(edtArco, &TNumberEdit::changed, this,
+            Protegido(this, &TfrmDiametroCampo::edtArcoChange));
+    connect(btnOk, &QPushButton::clicked, this, Protegido(this, &TfrmDiametroCampo::btnOkClick));
+    connect(btnCancela, &QPushButton::clicked, this,
+            Protegido(this, &TfrmDiametroCampo::btnCancelaClick));
+
+    if (owner) { // centred on the window that opens it
+        const QRect dono = owner->window()->frameGeometry();
+        move(dono.center() - QPoint(width() / 2, height() / 2));
+    }
+    edtArco->setFocus();
+}
+
+double TfrmDiametroCampo::Executar() {
+    return exec() == QDialog::Accepted ? edti->Value() : 0.0;
+}
+
+void TfrmDiametroCampo::edtArcoChange() {
+    edti->setValue(DiametroDoCampo(Projeto.F, edtArco->Value()));
+}
+
+void TfrmDiametroCampo::btnOkClick() {
+    accept();
+}
+
+void TfrmDiametroCampo::btnCancelaClick() {
+    reject();
+}

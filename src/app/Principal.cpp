@@ -1,0 +1,556 @@
+// The main window: the design's inputs, the annotated diagram, the result lists and every command.
+#include "Principal.h"
+
+#include "Calculo.h"
+#include "DiametroCampo.h"
+#include "Flecha.h"
+#include "Global.h"
+#include "Janela.h"
+#include "NumberEdit.h"
+#include "Sobre.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QHash>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+constexpr int LarguraCliente = 789;
+constexpr int AlturaCliente = 449; // above the status bar
+constexpr int AlturaStatus = 19;
+const char* const FiltroArquivo = "Arquivo tlv (*.tlv)";
+} // namespace
+
+TfrmTeluvar::TfrmTeluvar(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      dtDados(QStringLiteral("dtDados")) {
+    setObjectName(QStringLiteral("frmTeluvar"));
+    setWindowTitle(QStringLiteral("Projeto Teluvar - Principal"));
+    IniciarRecursos();
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Cliente"));
+    central->setFixedSize(LarguraCliente, AlturaCliente);
+    setCentralWidget(central);
+
+    montarAcoes();
+    montarMenus();
+    ToolBar1 = new QToolBar(central);
+    montarBarra();
+    montarEntradas(central);
+    montarDiagrama(central);
+    montarListas(central);
+    montarDialogos();
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setFixedHeight(AlturaStatus);
+    StatusBar1Texto = new QLabel(StatusBar1);
+    StatusBar1Texto->setObjectName(QStringLiteral("StatusBar1Texto"));
+    StatusBar1->addWidget(StatusBar1Texto, 1);
+    setStatusBar(StatusBar1);
+
+    // Tab order: the inputs, "&Ok", then the result list and the comparison list.
+    setTabOrder(edtTitulo, edtD1);
+    setTabOrder(edtD1, edtfD);
+    setTabOrder(edtfD, edty);
+    setTabOrder(edty, edte);
+    setTabOrder(edte, edti);
+    setTabOrder(edti, btnOk);
+    setTabOrder(btnOk, ListView2);
+    setTabOrder(ListView2, ListView1);
+
+    DefinirCamposDados(dtDados);
+    dtDados.Open();
+
+    PerguntarArquivoAbrir = [this] { return abrirDialogo(OpenDialog1); };
+    PerguntarArquivoSalvar = [this] { return abrirDialogo(SaveDialog1); };
+    PerguntarDiametroCampo = [this] { return executarDiametroCampo(); };
+
+    FormCreate();
+    edtTitulo->setFocus();
+}
+
+TfrmTeluvar::~TfrmTeluvar() = default;
+
+void TfrmTeluvar::montarAcoes() {
+    struct Def {
+        QAction*& acao;
+        const char* nome;
+        const char* categoria;
+        const char* legenda;
+        const char* dica;
+        const char* figura;
+        QKeySequence atalho;
+        void (TfrmTeluvar::*manipulador)();
+    };
+    const Def defs[] = {
+        {actNovo, "actNovo", "Arquivo", "&Novo", "Novo", ":/app/novo.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_N), &TfrmTeluvar::actNovoExecute},
+        {actAbrir, "actAbrir", "Arquivo", "&Abrir", "Abre arquivo", ":/app/abrir.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_O), &TfrmTeluvar::actAbrirExecute},
+        {actSalvar, "actSalvar", "Arquivo", "&Salvar", "Salva em arquivo", ":/app/salvar.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_S), &TfrmTeluvar::actSalvarExecute},
+        {actPreview, "actPreview", "Arquivo", "&Preview", "Visualizar impressão",
+         ":/app/preview.svg", QKeySequence(Qt::CTRL | Qt::Key_P), &TfrmTeluvar::actPreviewExecute},
+        {actConfigurarImpressora, "actConfigurarImpressora", "Arquivo", "&Configurar impressora",
+         "Confirgura impressora", ":/app/configurar_impressora.svg", QKeySequence(),
+         &TfrmTeluvar::actConfigurarImpressoraExecute},
+        {actImprimir, "actImprimir", "Arquivo", "Imprimir", "Imprime", ":/app/imprimir.svg",
+         QKeySequence(), &TfrmTeluvar::actImprimirExecute},
+        {actSair, "actSair", "Arquivo", "Sair", "Sair do programa", ":/app/sair.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_Q), &TfrmTeluvar::actSairExecute},
+        {actDefletor, "actDefletor", "Componentes", "&Defletor",
+         "Abre formulário de projeto do defletor", ":/app/defletor.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_D), &TfrmTeluvar::actDefletorExecute},
+        {actFlecha, "actFlecha", "Componentes", "&Flecha", "Abre o formulário das flechas",
+         ":/app/flecha.svg", QKeySequence(Qt::CTRL | Qt::Key_F), &TfrmTeluvar::actFlechaExecute},
+        {actSobre, "actSobre", "Ajuda", "Sobre...", "", nullptr, QKeySequence(),
+         &TfrmTeluvar::actSobreExecute},
+    };
+    for (const Def& def : defs) {
+        auto* acao = new QAction(QString::fromUtf8(def.legenda), this);
+        acao->setObjectName(QString::fromLatin1(def.nome));
+        acao->setProperty("Category", QString::fromUtf8(def.categoria));
+        // The hint shows only as a tool tip; an action without one gets no tip at all.
+        acao->setToolTip(QString::fromUtf8(def.dica));
+        acao->setStatusTip(QString());
+        if (def.figura) acao->setIcon(IconeSvg(QString::fromLatin1(def.figura)));
+        acao->setShortcut(def.atalho);
+        connect(acao, &QAction::triggered, this, Protegido(this, def.manipulador));
+        addAction(acao);
+        def.acao = acao;
+    }
+}
+
+void TfrmTeluvar::montarMenus() {
+    auto* MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* arquivo = MainMenu1->addMenu(QStringLiteral("&Arquivo"));
+    arquivo->setObjectName(QStringLiteral("mnuArquivo"));
+    arquivo->addAction(actNovo);
+    arquivo->addSeparator();
+    arquivo->addAction(actAbrir);
+    arquivo->addAction(actSalvar);
+    arquivo->addSeparator();
+    arquivo->addAction(actPreview);
+    arquivo->addAction(actConfigurarImpressora);
+    arquivo->addAction(actImprimir);
+    arquivo->addSeparator();
+    arquivo->addAction(actSair);
+    QMenu* componentes = MainMenu1->addMenu(QStringLiteral("&Componentes"));
+    componentes->setObjectName(QStringLiteral("mnuComponentes"));
+    componentes->addAction(actDefletor);
+    componentes->addAction(actFlecha);
+    QMenu* ajuda = MainMenu1->addMenu(QStringLiteral("&Ajuda"));
+    ajuda->setObjectName(QStringLiteral("mnuAjuda"));
+    ajuda->addAction(actSobre);
+    for (QMenu* menu : {arquivo, componentes, ajuda})
+        menu->setToolTipsVisible(false);
+    setMenuBar(MainMenu1);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(actDefletor);
+    PopupMenu1->addAction(actFlecha);
+}
+
+void TfrmTeluvar::montarBarra() {
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setGeometry(0, 0, LarguraCliente, 28);
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(16, 16));
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar1->setStyleSheet(QStringLiteral("QToolBar#ToolBar1 { border-top: 1px solid palette(mid);"
+                                           " border-bottom: 1px solid palette(mid);"
+                                           " spacing: 1px; padding: 1px 2px; }"));
+    auto botao = [this](QAction* acao, const char* nome) {
+        ToolBar1->addAction(acao);
+        ToolBar1->widgetForAction(acao)->setObjectName(QString::fromLatin1(nome));
+    };
+    botao(actNovo, "btnNovo");
+    ToolBar1->addSeparator();
+    botao(actAbrir, "btnAbrirArquivo");
+    botao(actSalvar, "btnSalvarArquivo");
+    ToolBar1->addSeparator();
+    botao(actImprimir, "btnImprimir");
+    ToolBar1->addSeparator();
+    botao(actPreview, "btnPreview");
+    ToolBar1->addSeparator();
+    botao(actDefletor, "ToolButton1");
+    botao(actFlecha, "ToolButton4");
+    ToolBar1->addSeparator();
+    botao(actSair, "btnSair");
+}
+
+void TfrmTeluvar::montarEntradas(QWidget* central) {
+    GroupBox1 = new QGroupBox(QStringLiteral(" Dados: "), central);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(5, 30, 241, 226);
+
+    auto rotulo = [this](const char* nome, const char* texto, int topo) {
+        auto* label = new QLabel(QString::fromUtf8(texto), GroupBox1);
+        label->setObjectName(QString::fromLatin1(nome));
+        label->move(7, topo);
+        label->adjustSize();
+        return label;
+    };
+    rotulo("Label1", "Descrição:", 20);
+    edtTitulo = new QLineEdit(GroupBox1);
+    edtTitulo->setObjectName(QStringLiteral("edtTitulo"));
+    edtTitulo->setGeometry(7, 35, 227, 21);
+    edtTitulo->setMaxLength(255);
+    connect(edtTitulo, &QLineEdit::textChanged, this,
+            Protegido(this, &TfrmTeluvar::edtTituloChange));
+
+    auto numero = [this](const char* nome, int topo, int largura, void (TfrmTeluvar::*m)()) {
+        auto* campo = new TNumberEdit(GroupBox1);
+        campo->setObjectName(QString::fromLatin1(nome));
+        campo->setGeometry(143, topo, largura, 21);
+        campo->setDisplayFormat(QStringLiteral("#,##0.00;-#,##0.00"));
+        connect(campo, &TNumberEdit::changed, this, Protegido(this, m));
+        return campo;
+    };
+    rotulo("Label2", "Diâmetro primário (D1):", 63);
+    edtD1 = numero("edtD1", 59, 91, &TfrmTeluvar::edtD1Change);
+    rotulo("Label3", "f/D do primário:", 88);
+    edtfD = numero("edtfD", 84, 91, &TfrmTeluvar::edtfDChange);
+    rotulo("Label4", "Coeficiente ampliação (     ):", 113);
+    edty = numero("edty", 109, 91, &TfrmTeluvar::edtyChange);
+    rotulo("Label5", "Afastamento plano focal (e):", 138);
+    edte = numero("edte", 134, 91, &TfrmTeluvar::edteChange);
+    rotulo("Label6", "Diâmetro do campo (i):", 163);
+    edti = numero("edti", 159, 68, &TfrmTeluvar::edtiChange);
+
+    // The gamma between the parentheses of "Coeficiente ampliação (     ):".
+    auto* gamma = new QLabel(QStringLiteral("γ"), GroupBox1);
+    gamma->setObjectName(QStringLiteral("Label7"));
+    QFont fonteGamma(QStringLiteral("Liberation Serif"));
+    fonteGamma.setPixelSize(17);
+    gamma->setFont(fonteGamma);
+    gamma->move(121, 107);
+    gamma->adjustSize();
+
+    btnDiametroCampo = new QToolButton(GroupBox1);
+    btnDiametroCampo->setObjectName(QStringLiteral("btnDiametroCampo"));
+    btnDiametroCampo->setGeometry(213, 159, 21, 21);
+    btnDiametroCampo->setAutoRaise(true);
+    btnDiametroCampo->setFocusPolicy(Qt::NoFocus);
+    btnDiametroCampo->setIcon(IconeSvg(QStringLiteral(":/app/reticencias.svg")));
+    btnDiametroCampo->setIconSize(QSize(16, 16));
+    connect(btnDiametroCampo, &QToolButton::clicked, this,
+            Protegido(this, &TfrmTeluvar::btnDiametroCampoClick));
+
+    btnOk =
+        new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), QStringLiteral("&Ok"), GroupBox1);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnOk->setGeometry(83, 194, 75, 25);
+    btnOk->setAutoDefault(false);
+    btnOk->setDefault(false);
+    connect(btnOk, &QPushButton::clicked, this, Protegido(this, &TfrmTeluvar::btnOkClick));
+}
+
+void TfrmTeluvar::montarDiagrama(QWidget* central) {
+    Panel1 = new TPainelChanfrado(central);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(250, 35, 535, 310);
+    Image2 = new TImagemSvg(QStringLiteral(":/app/diagrama.svg"), Panel1);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(2, 2, 531, 306);
+    Image2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Image2, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& ponto) { PopupMenu1->popup(Image2->mapToGlobal(ponto)); });
+
+    using L = TRotulo::Largura;
+    auto rotulo = [this](const char* nome, L modo, int x, int y, int largura = 0,
+                         Qt::Alignment alinhamento = Qt::AlignLeft) {
+        auto* r = new TRotulo(Panel1, nome, modo, x, y, 14, largura, alinhamento);
+        r->setFont(FonteRotulo());
+        QPalette paleta = r->palette();
+        paleta.setColor(QPalette::WindowText, Qt::red);
+        r->setPalette(paleta);
+        // Clicks go through to the picture, so its popup menu opens over the labels too.
+        r->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return r;
+    };
+    lblD1 = rotulo("lblD1", L::AutoEsquerda, 434, 11);
+    lblr1 = rotulo("lblr1", L::AutoDireita, 363, 41);
+    lblD2 = rotulo("lblD2", L::AutoDireita, 191, 75);
+    lblr2 = rotulo("lblr2", L::AutoDireita, 166, 98);
+    lblf = rotulo("lblf", L::Fixa, 115, 191, 292, Qt::AlignHCenter);
+    lbld = rotulo("lbld", L::Fixa, 197, 223, 210, Qt::AlignHCenter);
+    lble = rotulo("lble", L::Fixa, 409, 223, 59, Qt::AlignHCenter);
+    lblp1 = rotulo("lblp1", L::Fixa, 115, 240, 80, Qt::AlignHCenter);
+    lblp2 = rotulo("lblp2", L::Fixa, 197, 240, 270, Qt::AlignHCenter);
+    lblTxObstrucao = rotulo("lblTxObstrucao", L::AutoEsquerda, 9, 16);
+    lblFSistema = rotulo("lblFSistema", L::AutoEsquerda, 9, 29);
+    lblFD1 = rotulo("lblFD1", L::AutoEsquerda, 9, 42);
+}
+
+void TfrmTeluvar::montarListas(QWidget* central) {
+    ListView2 = new QTreeWidget(central);
+    ListView2->setObjectName(QStringLiteral("ListView2"));
+    ListView2->setGeometry(5, 260, 241, 176);
+    ConfigurarListaRelatorio(ListView2, {{QStringLiteral("Descrição"), 160, Qt::AlignLeft},
+                                         {QStringLiteral("Valor"), 57, Qt::AlignRight}});
+
+    ListView1 = new QTreeWidget(central);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setGeometry(250, 350, 535, 86);
+    ConfigurarListaRelatorio(ListView1,
+                             {{QStringLiteral("Descrição"), 233, Qt::AlignLeft},
+                              {QStringLiteral("Clássico"), 93, Qt::AlignHCenter},
+                              {QStringLiteral("Dall-Kirkham"), 93, Qt::AlignHCenter},
+                              {QStringLiteral("Ritchey-Chrétien"), 93, Qt::AlignHCenter}});
+
+    for (QTreeWidget* lista : {ListView2, ListView1}) {
+        lista->installEventFilter(this);
+        connect(
+            lista->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, lista](const QItemSelection& selecionados, const QItemSelection& desmarcados) {
+                Proteger([&] {
+                    // A row that becomes unselected, then the row that becomes selected.
+                    for (const QItemSelection* s : {&desmarcados, &selecionados})
+                        for (const QModelIndex& indice : s->indexes())
+                            if (indice.column() == 0)
+                                if (auto* item = lista->topLevelItem(indice.row()))
+                                    ListView2SelectItem(item);
+                });
+            });
+    }
+}
+
+void TfrmTeluvar::montarDialogos() {
+    const QString pasta = QCoreApplication::applicationDirPath();
+    auto dialogo = [this, &pasta](const char* nome, QFileDialog::AcceptMode modo) {
+        auto* d = new QFileDialog(this, QString(), pasta, QString::fromLatin1(FiltroArquivo));
+        d->setObjectName(QString::fromLatin1(nome));
+        d->setAcceptMode(modo);
+        d->setFileMode(QFileDialog::AnyFile);
+        d->setDefaultSuffix(QStringLiteral("tlv"));
+        d->setOption(QFileDialog::DontConfirmOverwrite);
+        return d;
+    };
+    OpenDialog1 = dialogo("OpenDialog1", QFileDialog::AcceptOpen);
+    SaveDialog1 = dialogo("SaveDialog1", QFileDialog::AcceptSave);
+}
+
+// ---- creation -------------------------------------------------------------------------------
+
+void TfrmTeluvar::FormCreate() {
+    adjustSize();
+    setFixedSize(sizeHint());
+    if (const QScreen* tela = screen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(tela->availableGeometry().center());
+        move(r.topLeft());
+    }
+    LimparProjeto(Projeto);
+    CalcularProjeto();
+}
+
+// ---- computations ---------------------------------------------------------------------------
+
+void TfrmTeluvar::CalcularProjeto() {
+    static const QHash<QString, TRotulo* TfrmTeluvar::*> rotulos = {
+        {QStringLiteral("lbld"), &TfrmTeluvar::lbld},
+        {QStringLiteral("lble"), &TfrmTeluvar::lble},
+        {QStringLiteral("lblp1"), &TfrmTeluvar::lblp1},
+        {QStringLiteral("lblp2"), &TfrmTeluvar::lblp2},
+        {QStringLiteral("lblD2"), &TfrmTeluvar::lblD2},
+        {QStringLiteral("lblr2"), &TfrmTeluvar::lblr2},
+        {QStringLiteral("lblf"), &TfrmTeluvar::lblf},
+        {QStringLiteral("lblr1"), &TfrmTeluvar::lblr1},
+        {QStringLiteral("lblD1"), &TfrmTeluvar::lblD1},
+        {QStringLiteral("lblFSistema"), &TfrmTeluvar::lblFSistema},
+        {QStringLiteral("lblTxObstrucao"), &TfrmTeluvar::lblTxObstrucao},
+        {QStringLiteral("lblFD1"), &TfrmTeluvar::lblFD1},
+    };
+    for (const TextoRotulo& r : ::CalcularProjeto(Projeto))
+        (this->*rotulos.value(QLatin1String(r.rotulo)))->definirTexto(r.texto);
+}
+
+void TfrmTeluvar::CarregarDados() {
+    edtD1->setValue(Projeto.D1);
+    edtfD->setValue(Projeto.fD1);
+    edty->setValue(Projeto.gamma);
+    edte->setValue(Projeto.e);
+    edti->setValue(Projeto.i);
+    edtTitulo->setText(TituloTexto(Projeto));
+}
+
+void TfrmTeluvar::MostrarResultados() {
+    const Resultados r = ::MostrarResultados(Projeto);
+    ListView1->clear();
+    ListView2->clear();
+    for (const LinhaComparacao& linha : r.comparacao) {
+        auto* item = new QTreeWidgetItem(
+            ListView1, {linha.descricao, linha.classico, linha.dallKirkham, linha.ritcheyChretien});
+        for (int coluna = 1; coluna <= 3; ++coluna)
+            item->setTextAlignment(coluna, Qt::AlignCenter);
+    }
+    for (const LinhaResultado& linha : r.resultados) {
+        auto* item = new QTreeWidgetItem(ListView2, {linha.descricao, linha.valor});
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    PreencherDados(dtDados, r.resultados);
+}
+
+// ---- input changes --------------------------------------------------------------------------
+
+void TfrmTeluvar::edtTituloChange() {
+    DefinirTitulo(Projeto, edtTitulo->text());
+}
+
+void TfrmTeluvar::edtD1Change() {
+    Projeto.D1 = edtD1->Value();
+    CalcularProjeto();
+}
+
+void TfrmTeluvar::edtfDChange() {
+    Projeto.fD1 = edtfD->Value();
+    CalcularProjeto();
+}
+
+void TfrmTeluvar::edtyChange() {
+    Projeto.gamma = edty->Value();
+    CalcularProjeto();
+}
+
+void TfrmTeluvar::edteChange() {
+    Projeto.e = edte->Value();
+    CalcularProjeto();
+}
+
+void TfrmTeluvar::edtiChange() {
+    Projeto.i = edti->Value();
+    CalcularProjeto();
+}
+
+// ---- buttons --------------------------------------------------------------------------------
+
+void TfrmTeluvar::btnOkClick() {
+    CursorAmpulheta ampulheta;
+    MostrarResultados();
+    ListView2->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmTeluvar::pressionarOk() {
+    btnOkClick();
+}
+
+void TfrmTeluvar::btnDiametroCampoClick() {
+    const double diametro = PerguntarDiametroCampo();
+    if (diametro != 0) edti->setValue(diametro);
+}
+
+double TfrmTeluvar::executarDiametroCampo() {
+    TfrmDiametroCampo frmDiametroCampo(this);
+    return frmDiametroCampo.Executar();
+}
+
+QString TfrmTeluvar::abrirDialogo(QFileDialog* dialogo) {
+    if (dialogo->exec() != QDialog::Accepted) return {};
+    const QString nome = dialogo->selectedFiles().value(0);
+    if (!nome.isEmpty()) dialogo->selectFile(nome); // the next use starts from the name chosen now
+    return nome;
+}
+
+// ---- actions --------------------------------------------------------------------------------
+
+void TfrmTeluvar::actNovoExecute() {
+    LimparProjeto(Projeto);
+    if (dtDados.Active() && dtDados.RecordCount() > 0) dtDados.EmptyTable();
+    ListView1->clear();
+    ListView2->clear();
+    CarregarDados();
+}
+
+void TfrmTeluvar::actAbrirExecute() {
+    const QString nome = PerguntarArquivoAbrir();
+    if (nome.isEmpty()) return;
+    CursorAmpulheta ampulheta;
+    LerArquivo(Projeto, nome);
+    CalcularProjeto();
+    CarregarDados();
+    MostrarResultados();
+}
+
+void TfrmTeluvar::actSalvarExecute() {
+    const QString nome = PerguntarArquivoSalvar();
+    if (nome.isEmpty()) return;
+    GravarArquivo(Projeto, nome);
+}
+
+void TfrmTeluvar::actPreviewExecute() {}
+
+void TfrmTeluvar::actConfigurarImpressoraExecute() {}
+
+void TfrmTeluvar::actImprimirExecute() {}
+
+void TfrmTeluvar::actSairExecute() {
+    close();
+}
+
+void TfrmTeluvar::actDefletorExecute() {}
+
+void TfrmTeluvar::actFlechaExecute() {
+    TfrmFlecha frmFlecha(this);
+    frmFlecha.exec();
+}
+
+void TfrmTeluvar::actSobreExecute() {
+    TfrmSobre frmSobre(this);
+    frmSobre.exec();
+}
+
+// ---- lists and status bar -------------------------------------------------------------------
+
+bool TfrmTeluvar::eventFilter(QObject* objeto, QEvent* evento) {
+    auto* lista = qobject_cast<QTreeWidget*>(objeto);
+    if (lista && (lista == ListView1 || lista == ListView2) &&
+        (evento->type() == QEvent::FocusIn || evento->type() == QEvent::FocusOut)) {
+        // Only focus moving between the window's own controls counts; a window or a popup
+        // coming and going does not.
+        const Qt::FocusReason razao = static_cast<QFocusEvent*>(evento)->reason();
+        if (razao != Qt::ActiveWindowFocusReason && razao != Qt::PopupFocusReason) {
+            if (evento->type() == QEvent::FocusIn)
+                Proteger([&] { ListView2Enter(lista); });
+            else
+                Proteger([&] { ListView2Exit(lista); });
+        }
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+void TfrmTeluvar::ListView2Enter(QTreeWidget* lista) {
+    const QList<QTreeWidgetItem*> selecionados = lista->selectedItems();
+    if (!selecionados.isEmpty())
+        StatusBar1Texto->setText(selecionados.first()->text(0));
+    else if (lista->topLevelItemCount() > 0)
+        lista->setCurrentItem(lista->topLevelItem(0)); // selecting it shows it
+}
+
+void TfrmTeluvar::ListView2Exit(QTreeWidget*) {
+    StatusBar1Texto->clear();
+}
+
+void TfrmTeluvar::ListView2SelectItem(QTreeWidgetItem* item) {
+    StatusBar1Texto->setText(item->text(0));
+}

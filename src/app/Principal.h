@@ -1,0 +1,136 @@
+// The main window: the design's inputs, the annotated diagram, the result lists and every command.
+#pragma once
+
+#include "DataSet.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QEvent;
+class QFileDialog;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QLineEdit;
+class TImagemSvg;
+class TNumberEdit;
+class TPainelChanfrado;
+class TRotulo;
+
+class TfrmTeluvar : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmTeluvar(QWidget* parent = nullptr);
+    ~TfrmTeluvar() override;
+
+    // The design report's data set: one record per row of the result list.
+    TMemDataSet dtDados;
+
+    // The dialog steps, replaceable (by tests); by default the real dialogs run.
+    // A file-name step returns an empty text when the user cancels.
+    std::function<QString()> PerguntarArquivoAbrir;
+    std::function<QString()> PerguntarArquivoSalvar;
+    // Returns the field diameter chosen, 0 when cancelled.
+    std::function<double()> PerguntarDiametroCampo;
+
+    // Actions.
+    QAction* actNovo = nullptr;
+    QAction* actAbrir = nullptr;
+    QAction* actSalvar = nullptr;
+    QAction* actPreview = nullptr;
+    QAction* actConfigurarImpressora = nullptr;
+    QAction* actImprimir = nullptr;
+    QAction* actSair = nullptr;
+    QAction* actDefletor = nullptr;
+    QAction* actFlecha = nullptr;
+    QAction* actSobre = nullptr;
+
+    // Controls, named as their objectName.
+    QToolBar* ToolBar1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLineEdit* edtTitulo = nullptr;
+    TNumberEdit* edtD1 = nullptr;
+    TNumberEdit* edtfD = nullptr;
+    TNumberEdit* edty = nullptr;
+    TNumberEdit* edte = nullptr;
+    TNumberEdit* edti = nullptr;
+    QToolButton* btnDiametroCampo = nullptr;
+    QPushButton* btnOk = nullptr;
+    TPainelChanfrado* Panel1 = nullptr;
+    TImagemSvg* Image2 = nullptr;
+    TRotulo* lblD1 = nullptr;
+    TRotulo* lblr1 = nullptr;
+    TRotulo* lblD2 = nullptr;
+    TRotulo* lblr2 = nullptr;
+    TRotulo* lblf = nullptr;
+    TRotulo* lbld = nullptr;
+    TRotulo* lble = nullptr;
+    TRotulo* lblp1 = nullptr;
+    TRotulo* lblp2 = nullptr;
+    TRotulo* lblTxObstrucao = nullptr;
+    TRotulo* lblFSistema = nullptr;
+    TRotulo* lblFD1 = nullptr;
+    QTreeWidget* ListView2 = nullptr;
+    QTreeWidget* ListView1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* StatusBar1Texto = nullptr; // the status bar's one text panel
+    QMenu* PopupMenu1 = nullptr;
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
+
+public slots:
+    void edtTituloChange();
+    void edtD1Change();
+    void edtfDChange();
+    void edtyChange();
+    void edteChange();
+    void edtiChange();
+    void btnOkClick();
+    void btnDiametroCampoClick();
+
+    void actNovoExecute();
+    void actAbrirExecute();
+    void actSalvarExecute();
+    void actPreviewExecute();
+    void actConfigurarImpressoraExecute();
+    void actImprimirExecute();
+    void actSairExecute();
+    void actDefletorExecute();
+    void actFlechaExecute();
+    void actSobreExecute();
+
+    // Shared by both lists.
+    void ListView2Enter(QTreeWidget* lista);
+    void ListView2Exit(QTreeWidget* lista);
+    void ListView2SelectItem(QTreeWidgetItem* item);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void FormCreate();
+
+    void montarAcoes();
+    void montarBarra();
+    void montarMenus();
+    void montarEntradas(QWidget* central);
+    void montarDiagrama(QWidget* central);
+    void montarListas(QWidget* central);
+    void montarDialogos();
+
+    // The computations of the design (the core does the arithmetic).
+    void CalcularProjeto();
+    void CarregarDados();
+    void MostrarResultados();
+    void pressionarOk();
+
+    QString abrirDialogo(QFileDialog* dialogo);
+    double executarDiametroCampo();
+};
