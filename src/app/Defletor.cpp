@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -329,6 +330,16 @@ bool TfrmDefletor::eventFilter(QObject* objeto, QEvent* evento) {
         }
     }
     return QDialog::eventFilter(objeto, evento);
+}
+
+// The window has no cancel button: Esc resets a field's text (the field does that) and never
+// closes the window.
+void TfrmDefletor::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 // ---- computation ----------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QEvent;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -71,6 +72,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void FormCreate();

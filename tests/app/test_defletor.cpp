@@ -313,6 +313,25 @@ private slots:
         QCOMPARE(status->currentMessage(), QString::fromUtf8(Recursos::Criterios[2]));
     }
 
+    // Esc puts a field back to its stored value; with no cancel button the window stays open.
+    void escNaoFecha() {
+        projetoExemplo();
+        Projeto.DDi = 40;
+        abrir();
+        TNumberEdit* ddi = campo("edtDDi");
+        ddi->setFocus(Qt::TabFocusReason);
+        ddi->selectAll();
+        QTest::keyClicks(ddi, QStringLiteral("12"));
+        QCOMPARE(Projeto.DDi, 12.0);
+        QTest::keyClick(ddi, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(janela);
+        QVERIFY(janela->isVisible());
+        QTest::keyClick(lista("ListView2"), Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(janela && janela->isVisible());
+    }
+
     // Print and preview recompute first, as "&Ok" does.
     void imprimirEVisualizarRecalculam() {
         projetoExemplo();
