@@ -279,7 +279,11 @@ void TrpPreview::mostrarMenu(const QPoint& globalPos) {
             (o.modo == ZoomNone) ? (m_mode == ZoomNone && o.fator == m_zoom) : (m_mode == o.modo);
         a->setChecked(atual);
     }
-    if (QAction* escolhida = menu.exec(globalPos)) choosePopup(escolhida->data().toInt());
+    int escolha = -1;
+    connect(&grupo, &QActionGroup::triggered, &menu,
+            [&escolha](QAction* a) { escolha = a->data().toInt(); });
+    menu.exec(globalPos);
+    if (escolha >= 0) choosePopup(escolha);
 }
 
 void TrpPreview::previousPage() {
