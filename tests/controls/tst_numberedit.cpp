@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -37,6 +38,7 @@ private slots:
     void aplicarFaixa();
     void textoDigitavel_data();
     void textoDigitavel();
+    void idaEVoltaAleatoria();
 
     // The widget.
     void digitarComMilharEDecimal();
@@ -275,6 +277,47 @@ void TestNumberEdit::textoDigitavel() {
     QCOMPARE(NumberFormat::textoDigitavel(texto, u',', u'.', casas, aceitaNegativo), aceito);
 }
 
+// Seeded random texts and values: whatever typing accepts parses, and every value survives the
+// trip through its edit text and its display text under both separator conventions.
+void TestNumberEdit::idaEVoltaAleatoria() {
+    QRandomGenerator aleatorio(20240611);
+    const QString alfabeto = "0123456789,.-+eE a";
+    for (int n = 0; n < 20000; ++n) {
+        QString t;
+        const int tamanho = int(aleatorio.bounded(9));
+        for (int k = 0; k < tamanho; ++k)
+            t += alfabeto[int(aleatorio.bounded(alfabeto.size()))];
+        if (NumberFormat::textoDigitavel(t, u',', u'.', 2, true))
+            QVERIFY2(NumberFormat::analisarTexto(limparTexto(t, u',', u'.'), u',', nullptr),
+                     qPrintable(t));
+    }
+    const struct { QChar decimal, milhar; } convencoes[] = {{u',', u'.'}, {u'.', u','}};
+    for (const auto& c : convencoes) {
+        for (int n = 0; n < 5000; ++n) {
+            const double magnitude = std::pow(10.0, double(aleatorio.bounded(-4, 13)));
+            double v = aleatorio.generateDouble() * magnitude;
+            if (aleatorio.bounded(2)) v = -v;
+            const QString edicao = NumberFormat::textoEdicao(v, 2, true, c.decimal);
+            double lido = 0;
+            QVERIFY2(NumberFormat::analisarTexto(limparTexto(edicao, c.decimal, c.milhar),
+                                                 c.decimal, &lido),
+                     qPrintable(edicao));
+            QVERIFY2(std::fabs(lido - v) <= 0.005 + 1e-12 * std::fabs(v), qPrintable(edicao));
+            // A small value keeps "0" as its text; only an exact zero is edited as "".
+            QCOMPARE(NumberFormat::textoEdicao(lido, 2, true, c.decimal),
+                     lido == 0 ? QString() : edicao);
+            const QString exibido =
+                NumberFormat::formatarPadrao(v, u"#,##0.00;-#,##0.00", c.decimal, c.milhar);
+            double deExibido = 0;
+            QVERIFY2(NumberFormat::analisarTexto(limparTexto(exibido, c.decimal, c.milhar),
+                                                 c.decimal, &deExibido),
+                     qPrintable(exibido));
+            QVERIFY2(deExibido == lido || (deExibido == 0 && edicao.isEmpty()),
+                     qPrintable(exibido + " / " + edicao));
+        }
+    }
+}
+
 // ---------------------------------------------------------------- the widget
 
 void TestNumberEdit::digitarComMilharEDecimal() {
@@ -482,10 +525,12 @@ void TestNumberEdit::escRestauraDoValorGuardado() {
 void TestNumberEdit::enterEEscVaoParaODialogo() {
     QDialog dialogo;
     auto* layout = new QVBoxLayout(&dialogo);
-    auto* campo = new TNumberEdit(&dialogo);
+    auto* grupo = new QWidget(&dialogo); // the field sits in a group, not in the dialog itself
+    auto* campo = new TNumberEdit(grupo);
+    (new QVBoxLayout(grupo))->addWidget(campo);
     auto* ok = new QPushButton("Ok", &dialogo);
     ok->setDefault(true);
-    layout->addWidget(campo);
+    layout->addWidget(grupo);
     layout->addWidget(ok);
     QSignalSpy clicado(ok, &QPushButton::clicked);
     QObject::connect(ok, &QPushButton::clicked, &dialogo, &QDialog::accept);
