@@ -257,8 +257,11 @@ void TNumberEdit::focusInEvent(QFocusEvent* e) {
 
 void TNumberEdit::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
-    // Another window or a popup taking the focus doesn't leave the field.
-    if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
+    // Another window, a popup or the menu bar taking the focus doesn't leave the field.
+    const Qt::FocusReason motivo = e->reason();
+    if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason ||
+        motivo == Qt::MenuBarFocusReason)
+        return;
     if (!m_editando) return;
     const QChar dec = separadorDecimal();
     const QString limpo = limparTexto(text(), dec, separadorMilhar());

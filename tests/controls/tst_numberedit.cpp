@@ -568,6 +568,20 @@ void TestNumberEdit::sairComTextoInvalidoRetemFoco() {
     QTest::keyClick(m_a, Qt::Key_Backspace);
     QCOMPARE(m_a->text(), QString("1e"));
     QCOMPARE(m_a->Value(), 0.0); // an unparsable text reads MinValue
+    {
+        // Switching to another window doesn't leave the field: no error, the text stays.
+        QWidget outra;
+        outra.show();
+        QApplication::setActiveWindow(&outra);
+        QVERIFY(QTest::qWaitForWindowActive(&outra));
+        QTest::qWait(10);
+        QVERIFY(erro.isEmpty());
+        QCOMPARE(m_a->shownText(), QString("1e"));
+    }
+    QApplication::setActiveWindow(m_janela);
+    QVERIFY(QTest::qWaitForWindowActive(m_janela));
+    QVERIFY(m_a->hasFocus());
+    QCOMPARE(m_a->text(), QString("1e"));
     QTest::keyClick(m_a, Qt::Key_Tab);
     QTRY_COMPARE(erro.count(), 1);
     const QString esperado = "'1e' is not a valid floating point value";
