@@ -2,6 +2,7 @@
 #include "Principal.h"
 
 #include "Calculo.h"
+#include "Defletor.h"
 #include "DiametroCampo.h"
 #include "Flecha.h"
 #include "Global.h"
@@ -508,7 +509,11 @@ void TfrmTeluvar::actSairExecute() {
     close();
 }
 
-void TfrmTeluvar::actDefletorExecute() {}
+void TfrmTeluvar::actDefletorExecute() {
+    // A new baffle window each time; it deletes itself when it closes.
+    auto* frmDefletor = new TfrmDefletor(this);
+    frmDefletor->exec();
+}
 
 void TfrmTeluvar::actFlechaExecute() {
     TfrmFlecha frmFlecha(this);
