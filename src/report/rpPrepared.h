@@ -5,10 +5,29 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
+
+#include "rpModel.h"
 
 class QIODevice;
 class QPainter;
+
+// Objects in output form, as page streams and ".rpp" files hold them: kind byte (and class
+// name for kind 10), x, y, dx, dy, flags, frame, frame width, frame colour, frame style, fill
+// colour, the memo list; memos add font name, size, style, colour, adjust and character set;
+// pictures add graphic kind, end position (counted from the start of the page stream) and
+// the graphic. Texts are Windows-1252.
+namespace rpOutput {
+inline constexpr std::uint8_t VersaoPagina = 23;
+// Appends one object to a page stream.
+void escreverObjeto(QByteArray& stream, const TrpView& objeto);
+// The same with the box (x, y, dx, dy) and the memo's text given: the expanded output.
+void escreverObjeto(QByteArray& stream, const TrpView& objeto, const QRect& caixa,
+                    const QStringList& memo);
+// Rebuilds the objects of a page stream; throws std::runtime_error on a damaged stream.
+std::vector<std::unique_ptr<TrpView>> lerObjetos(const QByteArray& stream);
+} // namespace rpOutput
 
 // One prepared page: its paper settings and its objects in output form.
 struct TrpPreparedPage {
@@ -28,11 +47,17 @@ public:
     const TrpPreparedPage& page(int index) const { return m_pages.at(index); }
     std::vector<TrpPreparedPage>& pages() { return m_pages; }
     void clear() { m_pages.clear(); }
+    // Bytes held by the page streams and page entries.
+    qint64 memoryBytes() const;
 
     // Draws page `index` (0-based) into `target` (device pixels), every size scaled by
     // target / page size. When `visible` is not null, objects whose box grown by 10 pixels
     // lies outside it are skipped (screen drawing).
+    // On a printer (or PDF) device fonts keep their point size at the device's resolution.
     void draw(int index, QPainter& painter, const QRectF& target, const QRectF& visible = {}) const;
+    // The same with the scale rule given explicitly (sizes still come from target / page).
+    void draw(int index, QPainter& painter, const QRectF& target, const QRectF& visible,
+              bool printer, double printerDpiY) const;
 
     // ".rpp" prepared-report file. load() checks every length and offset against the data
     // and throws std::runtime_error with a clear message on damaged input (pages unchanged).

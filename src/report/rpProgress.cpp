@@ -1,0 +1,77 @@
+// The progress window of report preparation and printing, and the work loop that runs in it.
+#include "rpProgress.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <exception>
+
+std::function<void(TrpProgressForm&)> rpAoAbrirProgresso;
+
+TrpProgressForm::TrpProgressForm(const QString& titulo, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("rpProgressForm"));
+    setWindowTitle((titulo.isEmpty() ? QStringLiteral("Untitled") : titulo) +
+                   QStringLiteral(" - Report preparing"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    setFixedSize(278, 106);
+
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("lblProgress"));
+    m_label->setAlignment(Qt::AlignCenter);
+    m_label->setGeometry(8, 20, 262, 20);
+
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("btnCancel"));
+    m_cancel->setGeometry(101, 64, 75, 25);
+    connect(m_cancel, &QPushButton::clicked, this, &TrpProgressForm::btnCancelClick);
+
+    if (const QScreen* tela = QGuiApplication::primaryScreen()) {
+        const QRect area = tela->availableGeometry();
+        move(area.center() - rect().center());
+    }
+}
+
+void TrpProgressForm::mostrar(const QString& texto) {
+    m_label->setText(texto);
+    QCoreApplication::processEvents();
+}
+
+void TrpProgressForm::btnCancelClick() {
+    reject();
+}
+
+void TrpProgressForm::reject() {
+    m_cancelado = true;
+    QDialog::reject();
+}
+
+bool TrpProgressForm::executar(const std::function<void(TrpProgresso&)>& trabalho) {
+    std::exception_ptr erro;
+    QTimer::singleShot(0, this, [&] {
+        if (rpAoAbrirProgresso) rpAoAbrirProgresso(*this);
+        try {
+            if (!m_cancelado) trabalho(*this);
+        } catch (...) {
+            erro = std::current_exception();
+        }
+        if (isVisible()) done(m_cancelado ? QDialog::Rejected : QDialog::Accepted);
+    });
+    exec();
+    if (erro) std::rethrow_exception(erro);
+    return !m_cancelado;
+}
+
+bool rpExecutarComProgresso(const QString& titulo, bool mostrarJanela,
+                            const std::function<void(TrpProgresso&)>& trabalho) {
+    if (mostrarJanela && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        TrpProgressForm janela(titulo, QApplication::activeWindow());
+        return janela.executar(trabalho);
+    }
+    TrpProgresso semJanela;
+    trabalho(semJanela);
+    return true;
+}

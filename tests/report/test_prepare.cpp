@@ -1,0 +1,374 @@
+// Preparation of report pages: pagination, data sets, expressions, errors, memo layout.
+#include "test_prepare_modelo.h"
+
+#include "rpDraw.h"
+#include "rpPrepare.h"
+#include "rpPrepared.h"
+#include "rpProgress.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// Texts of the memos on a prepared page, with their boxes.
+struct Saida {
+    QString texto;
+    QRect caixa;
+};
+
+std::vector<Saida> memosDaPagina(const TrpPreparedPages& p, int pagina) {
+    std::vector<Saida> saida;
+    for (const auto& v : rpOutput::lerObjetos(p.page(pagina).stream))
+        if (v->kind() == TrpKind::Memo)
+            saida.push_back({v->memo.join(QLatin1Char('\n')), QRect(v->x, v->y, v->dx, v->dy)});
+    return saida;
+}
+
+int linhasDeDados(const TrpPreparedPages& p, int pagina) {
+    int n = 0;
+    for (const Saida& s : memosDaPagina(p, pagina))
+        if (s.texto.startsWith(QLatin1String("Linha "))) ++n;
+    return n;
+}
+
+} // namespace
+
+class TestPrepare : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+
+    void paginacao_data() {
+        QTest::addColumn<int>("titulo");
+        QTest::addColumn<int>("mestreY");
+        QTest::addColumn<int>("altura");
+        QTest::addColumn<int>("linhas");
+        QTest::addColumn<QList<int>>("porPagina");
+        QTest::newRow("projeto 0") << 652 << 704 << 14 << 0 << QList<int>{0};
+        QTest::newRow("projeto 19") << 652 << 704 << 14 << 19 << QList<int>{19};
+        QTest::newRow("projeto 23") << 652 << 704 << 14 << 23 << QList<int>{23};
+        QTest::newRow("projeto 24") << 652 << 704 << 14 << 24 << QList<int>{23, 1};
+        QTest::newRow("projeto 200") << 652 << 704 << 14 << 200 << QList<int>{23, 70, 70, 37};
+        QTest::newRow("defletor 26") << 583 << 642 << 15 << 26 << QList<int>{26};
+        QTest::newRow("defletor 200") << 583 << 642 << 15 << 200 << QList<int>{26, 65, 65, 44};
+    }
+
+    // Rows per page, the title only on the first page, the footer at the limit on every page.
+    void paginacao() {
+        QFETCH(int, titulo);
+        QFETCH(int, mestreY);
+        QFETCH(int, altura);
+        QFETCH(int, linhas);
+        QFETCH(QList<int>, porPagina);
+        modelo::Relatorio r(titulo, mestreY, altura);
+        r.linhas(linhas);
+        QVERIFY(BuildReport(r.report));
+        QVERIFY(!r.report.errorFlag);
+        const TrpPreparedPages& p = *r.report.prepared;
+        QCOMPARE(p.count(), porPagina.size());
+        const QString hoje = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+        int numero = 1;
+        for (int i = 0; i < p.count(); ++i) {
+            QCOMPARE(linhasDeDados(p, i), porPagina[i]);
+            const auto memos = memosDaPagina(p, i);
+            const bool temTitulo = std::any_of(memos.begin(), memos.end(), [](const Saida& s) {
+                return s.texto == QLatin1String("Teluvar");
+            });
+            QCOMPARE(temTitulo, i == 0);
+            // Footer: the date, with its top at the limit (bottom edge 1035 - 16).
+            auto rodape = std::find_if(memos.begin(), memos.end(),
+                                       [&](const Saida& s) { return s.texto == hoje; });
+            QVERIFY2(rodape != memos.end(), qPrintable(QStringLiteral("page %1").arg(i + 1)));
+            QCOMPARE(rodape->caixa.y(), 1019);
+            // Data rows follow each other without gaps, in order.
+            int y = i == 0 ? 36 + titulo : 36;
+            for (const Saida& s : memos) {
+                if (!s.texto.startsWith(QLatin1String("Linha "))) continue;
+                if (s.caixa.x() != 40) continue;
+                QCOMPARE(s.texto, QStringLiteral("Linha %1").arg(numero++));
+                QCOMPARE(s.caixa.y(), y);
+                QVERIFY(s.caixa.bottom() < 1019);
+                y += altura;
+            }
+        }
+        QCOMPARE(numero, linhas + 1);
+    }
+
+    void registroRestauradoEDataSetAberto() {
+        modelo::Relatorio r;
+        r.linhas(10);
+        r.dados.SetRecNo(2);
+        QVERIFY(BuildReport(r.report));
+        QCOMPARE(r.dados.RecNo(), 2);
+        QVERIFY(r.dados.Active());
+        // A closed data set is opened (and stays open); with no records one page is built.
+        r.dados.Close();
+        QVERIFY(BuildReport(r.report));
+        QVERIFY(r.dados.Active());
+        QCOMPARE(r.report.prepared->count(), 1);
+    }
+
+    void prepararDuasVezesDaAsMesmasPaginas() {
+        modelo::Relatorio r;
+        r.linhas(150);
+        int chamadas = 0;
+        r.report.OnBeginDoc = [&] { ++chamadas; };
+        QVERIFY(BuildReport(r.report));
+        std::vector<QByteArray> primeira;
+        for (const auto& p : r.report.prepared->pages())
+            primeira.push_back(p.stream);
+        QVERIFY(BuildReport(r.report));
+        QCOMPARE(chamadas, 2);
+        QCOMPARE(r.report.prepared->count(), int(primeira.size()));
+        for (int i = 0; i < r.report.prepared->count(); ++i)
+            QCOMPARE(r.report.prepared->page(i).stream, primeira[std::size_t(i)]);
+    }
+
+    void textosEFormatosDosMemos() {
+        modelo::Relatorio r;
+        TrpPage& p = r.report.pages[0];
+        // No brackets: unchanged whatever the format.
+        auto semColchetes = modelo::memo(QStringLiteral("MemoA"), 40, 100, 200, 16,
+                                         QStringLiteral("1234,5 e 26.875"));
+        semColchetes->format = 0x0104022C;
+        semColchetes->formatStr = QStringLiteral("#,##0.00;-#,##0.00");
+        p.objects.push_back(std::move(semColchetes));
+        auto numero = modelo::memo(QStringLiteral("MemoB"), 40, 120, 200, 16,
+                                   QStringLiteral("v = [12.5 * 100 + 5] mm [PAGE#]/[TOTALPAGES]"));
+        numero->format = 0x0104022C;
+        numero->formatStr = QStringLiteral("#,##0.00;-#,##0.00");
+        p.objects.push_back(std::move(numero));
+        p.objects.push_back(modelo::memo(QStringLiteral("MemoC"), 40, 140, 200, 16,
+                                         QStringLiteral("['Total: ' + 'x'] [LINE#] [VALUE].")));
+        r.report.doublePass = true;
+        r.linhas(3);
+        QVERIFY(BuildReport(r.report));
+        QVERIFY2(!r.report.errorFlag, qPrintable(r.report.errorText));
+        const auto memos = memosDaPagina(*r.report.prepared, 0);
+        auto texto = [&](int y) {
+            for (const Saida& s : memos)
+                if (s.caixa.y() == y) return s.texto;
+            return QString();
+        };
+        QCOMPARE(texto(100), QStringLiteral("1234,5 e 26.875"));
+        QCOMPARE(texto(120), QStringLiteral("v = 1.255,00 mm 1,00/1,00"));
+        QCOMPARE(texto(140), QStringLiteral("Total: x 0  ."));
+    }
+
+    void errosDeAvaliacao_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("banda");
+        QTest::newRow("nome") << QStringLiteral("[Desconhecido]") << QStringLiteral("Report title");
+        QTest::newRow("campo") << QStringLiteral("x [dtDados.\"Nada\"]")
+                               << QStringLiteral("Report title");
+        QTest::newRow("data set") << QStringLiteral("[dtOutro.\"Valor\"]")
+                                  << QStringLiteral("Report title");
+        QTest::newRow("conta") << QStringLiteral("[1 / 0]") << QStringLiteral("Report title");
+    }
+
+    // The error text names the object's text, the report and the band; the box shows it and
+    // the pages are discarded.
+    void errosDeAvaliacao() {
+        QFETCH(QString, texto);
+        QFETCH(QString, banda);
+        modelo::Relatorio r;
+        r.report.pages[0].objects.push_back(
+            modelo::memo(QStringLiteral("MemoE"), 40, 300, 200, 16, texto));
+        r.linhas(5);
+        QString mostrado, titulo;
+        rpMostrarErro = [&](const QString& t, const QString& c) {
+            mostrado = t;
+            titulo = c;
+        };
+        QVERIFY(ShowBuiltReport(r.report));
+        QVERIFY(r.report.errorFlag);
+        const QString esperado = QStringLiteral("An error occured during calculating\r") + texto +
+                                 QStringLiteral("\rReport: rpReport1\rBand: ") + banda;
+        QCOMPARE(r.report.errorText, esperado);
+        QCOMPARE(mostrado, esperado);
+        QCOMPARE(titulo, QStringLiteral("Error"));
+        QCOMPARE(r.report.prepared->count(), 0);
+        QCOMPARE(r.dados.RecNo(), 0);
+    }
+
+    void dataSourceSemDataSet() {
+        modelo::Relatorio r;
+        r.fonte.dataSet = nullptr;
+        QVERIFY(BuildReport(r.report));
+        QVERIFY(r.report.errorFlag);
+        QCOMPARE(r.report.errorText,
+                 QStringLiteral("An error occured during calculating\rUnable to open dataset "
+                                "rpDBDataSet1\rReport: rpReport1\rBand: Master data"));
+    }
+
+    void simboloQueSeRefereASiMesmo() {
+        modelo::Relatorio r;
+        r.report.values.push_back({0, 0, {}, QStringLiteral("Laco + 1"), QStringLiteral("Laco")});
+        r.report.values.push_back({0, 0, {}, QStringLiteral("2 * 21"), QStringLiteral("Resposta")});
+        r.report.pages[0].objects.push_back(
+            modelo::memo(QStringLiteral("MemoV"), 40, 300, 200, 16, QStringLiteral("[Resposta]")));
+        QVERIFY(BuildReport(r.report));
+        QVERIFY(!r.report.errorFlag);
+        const auto memos = memosDaPagina(*r.report.prepared, 0);
+        QVERIFY(std::any_of(memos.begin(), memos.end(),
+                            [](const Saida& s) { return s.texto == QLatin1String("42"); }));
+        r.report.pages[0].objects.back()->memo = QStringList{QStringLiteral("[Laco]")};
+        QVERIFY(BuildReport(r.report));
+        QVERIFY(r.report.errorFlag);
+        QVERIFY(r.report.errorText.contains(QLatin1String("\r[Laco]\r")));
+    }
+
+    // Arial 8 pt: 11 pixels, a line of 13 units; with a 1-unit frame one line is 15 units.
+    void alturaDoMemoEBandaEsticada() {
+        QCOMPARE(PixelsDaFonte(8, 1.0), 11);
+        QCOMPARE(TrpEscala{}.alturaLinha(8), 13.0);
+        QCOMPARE(InsetVertical(1, 1), 1);
+        QCOMPARE(InsetHorizontal(1, 1), 2);
+        auto m = modelo::memo(QStringLiteral("M"), 0, 0, 200, 14, QStringLiteral("uma linha"), 8,
+                              rpFrame::All);
+        QCOMPARE(AlturaConteudo(*m, TrpEscala{}), 15.0);
+
+        modelo::Relatorio r;
+        auto& objetos = r.report.pages[0].objects;
+        TrpView& mestre = *objetos[2];
+        mestre.flags |= rpFlags::BandStretched;
+        objetos[3]->frame = rpFrame::All;
+        r.dados.Append();
+        r.dados.SetField(QStringLiteral("Descricao"), QStringLiteral("Linha curta"));
+        r.dados.Post();
+        r.dados.Append();
+        r.dados.SetField(QStringLiteral("Descricao"),
+                         QStringLiteral("Linha longa, que precisa de várias linhas para caber "
+                                        "numa célula estreita como esta"));
+        r.dados.Post();
+        objetos[3]->dx = 120;
+        QVERIFY(BuildReport(r.report));
+        const auto memos = memosDaPagina(*r.report.prepared, 0);
+        std::vector<Saida> descricoes, valores;
+        for (const Saida& s : memos) {
+            if (s.caixa.x() == 40 && s.caixa.y() >= 688) descricoes.push_back(s);
+            if (s.caixa.x() == 592) valores.push_back(s);
+        }
+        QCOMPARE(int(descricoes.size()), 2);
+        // The one-line row makes the band 15 tall: the next row starts 15 below.
+        QCOMPARE(descricoes[0].caixa.height(), 15);
+        QCOMPARE(descricoes[1].caixa.y(), descricoes[0].caixa.y() + 15);
+        // The long text wraps and the stretched cells of the row grow together.
+        QVERIFY(descricoes[1].caixa.height() >= 2 * 13 + 2);
+        QCOMPARE(valores[1].caixa.height(), descricoes[1].caixa.height());
+        // The template keeps its sizes.
+        QCOMPARE(objetos[3]->dy, 14);
+    }
+
+    void quebraDePalavras() {
+        TrpFont arial;
+        arial.name = QStringLiteral("Arial");
+        const TrpFonteMedida& f = FonteMedida(arial, 11);
+        auto quebrar = [&](const QString& texto, const QString& cabe) {
+            return QuebrarLinhas({texto}, f, f.largura(cabe) + 0.01, true);
+        };
+        QCOMPARE(quebrar(QStringLiteral("aaa bbb"), QStringLiteral("aaa b")),
+                 (QStringList{QStringLiteral("aaa"), QStringLiteral("bbb")}));
+        QCOMPARE(quebrar(QStringLiteral("aaa,bbb"), QStringLiteral("aaa,b")),
+                 (QStringList{QStringLiteral("aaa,"), QStringLiteral("bbb")}));
+        QCOMPARE(quebrar(QStringLiteral("aaa-bbb"), QStringLiteral("aaa-b")),
+                 (QStringList{QStringLiteral("aaa-"), QStringLiteral("bbb")}));
+        QCOMPARE(
+            quebrar(QStringLiteral("aaa.bbb ccc"), QStringLiteral("aaa.bb")),
+            (QStringList{QStringLiteral("aaa."), QStringLiteral("bbb"), QStringLiteral("ccc")}));
+        // The last break that still fits wins; a word that fits nowhere is cut.
+        QCOMPARE(quebrar(QStringLiteral("a b c dddd"), QStringLiteral("a b c d")),
+                 (QStringList{QStringLiteral("a b c"), QStringLiteral("dddd")}));
+        QCOMPARE(quebrar(QStringLiteral("abcdefgh"), QStringLiteral("abc")),
+                 (QStringList{QStringLiteral("abc"), QStringLiteral("def"), QStringLiteral("gh")}));
+        // Line breaks end lines with or without wrapping room; no wrap keeps lines whole.
+        QCOMPARE(
+            QuebrarLinhas({QStringLiteral("um\r\ndois\ntres")}, f, 1000, true),
+            (QStringList{QStringLiteral("um"), QStringLiteral("dois"), QStringLiteral("tres")}));
+        QCOMPARE(QuebrarLinhas({QStringLiteral("aaa bbb ccc")}, f, 5, false),
+                 QStringList{QStringLiteral("aaa bbb ccc")});
+        // Even a width below one character makes progress.
+        QCOMPARE(QuebrarLinhas({QStringLiteral("ab")}, f, 0, true).size(), 2);
+    }
+
+    // Auto size: the width follows the text; a right-aligned memo keeps its right edge.
+    void autoTamanho() {
+        auto esquerda =
+            modelo::memo(QStringLiteral("M"), 585, 89, 80, 15, QStringLiteral("D1 = 200,00"), 8);
+        esquerda->flags |= rpFlags::MemoAutoSize;
+        auto direita = modelo::memo(QStringLiteral("N"), 438, 123, 60, 15,
+                                    QStringLiteral("r1 = 1.600,00"), 8, 0, 1);
+        direita->flags |= rpFlags::MemoAutoSize;
+        const TrpFonteMedida& f = FonteMedida(esquerda->font, 11);
+        AjustarAutoTamanho(*esquerda);
+        QCOMPARE(esquerda->x, 585);
+        QCOMPARE(esquerda->dx, int(std::ceil(f.largura(QStringLiteral("D1 = 200,00")))) + 4);
+        AjustarAutoTamanho(*direita);
+        QCOMPARE(direita->x + direita->dx, 438 + 60);
+        const int largura = direita->dx;
+        AjustarAutoTamanho(*direita); // every drawing gives the same size
+        QCOMPARE(direita->dx, largura);
+        auto vazio = modelo::memo(QStringLiteral("V"), 10, 10, 50, 15, QString());
+        vazio->flags |= rpFlags::MemoAutoSize;
+        AjustarAutoTamanho(*vazio);
+        QCOMPARE(vazio->dx, 50);
+    }
+
+    void listaDePaginas_data() {
+        QTest::addColumn<QString>("lista");
+        QTest::addColumn<QList<int>>("selecionadas"); // among pages 1..15
+        QTest::newRow("vazia") << QString()
+                               << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+        QTest::newRow("uma") << QStringLiteral("2") << QList<int>{2};
+        QTest::newRow("lista") << QStringLiteral("1,3,5-12")
+                               << QList<int>{1, 3, 5, 6, 7, 8, 9, 10, 11, 12};
+        QTest::newRow("invertida") << QStringLiteral("5-3") << QList<int>{};
+        QTest::newRow("brancos") << QStringLiteral(" 1 , 2 ") << QList<int>{1, 2};
+        QTest::newRow("lixo") << QStringLiteral("a,4,-,7-") << QList<int>{4};
+    }
+
+    void listaDePaginas() {
+        QFETCH(QString, lista);
+        QFETCH(QList<int>, selecionadas);
+        const TrpListaPaginas l(lista);
+        QList<int> obtidas;
+        for (int p = 1; p <= 15; ++p)
+            if (l.contem(p)) obtidas << p;
+        QCOMPARE(obtidas, selecionadas);
+    }
+
+    // The progress window: caption, size, label; Cancel stops the work and nothing is kept.
+    void janelaDeProgresso() {
+        modelo::Relatorio r;
+        r.linhas(300);
+        r.report.showProgress = true;
+        QString titulo, rotulo;
+        QSize tamanho;
+        rpAoAbrirProgresso = [&](TrpProgressForm& janela) {
+            titulo = janela.windowTitle();
+            tamanho = janela.size();
+            QVERIFY(janela.isModal());
+            QTimer::singleShot(0, &janela, [&janela, &rotulo] {
+                rotulo = janela.label()->text();
+                janela.cancelButton()->click();
+            });
+        };
+        QVERIFY(!BuildReport(r.report));
+        rpAoAbrirProgresso = nullptr;
+        QCOMPARE(titulo, QStringLiteral("Untitled - Report preparing"));
+        QCOMPARE(tamanho, QSize(278, 106));
+        QVERIFY2(rotulo.startsWith(QLatin1String("Processing page:  ")), qPrintable(rotulo));
+        QCOMPARE(r.report.prepared->count(), 0);
+        QCOMPARE(r.dados.RecNo(), 0);
+        // Without cancelling, the window closes by itself and the pages are there.
+        QVERIFY(BuildReport(r.report));
+        QCOMPARE(r.report.prepared->count(), 5);
+    }
+};
+
+QTEST_MAIN(TestPrepare)
+#include "test_prepare.moc"
