@@ -597,6 +597,18 @@ void TestNumberEdit::sairComTextoInvalidoRetemFoco() {
     QCOMPARE(m_a->shownText(), QString("100,00"));
     QTest::qWait(10);
     QCOMPARE(erro.count(), 1);
+    // A field hidden while it holds a broken text raises nothing afterwards.
+    focar(m_a);
+    m_a->setCursorPosition(1);
+    QTest::keyClicks(m_a, "e");
+    QTest::keyClick(m_a, Qt::Key_End);
+    QTest::keyClick(m_a, Qt::Key_Backspace);
+    QTest::keyClick(m_a, Qt::Key_Backspace);
+    QCOMPARE(m_a->text(), QString("1e"));
+    m_a->hide();
+    QTest::qWait(10);
+    QCOMPARE(erro.count(), 1);
+    QVERIFY(!m_a->hasFocus());
 }
 
 void TestNumberEdit::padraoDoisDigitosComMinimo() {
