@@ -2,6 +2,7 @@
 #include "rpPreview.h"
 
 #include "rpModel.h"
+#include "rpPrepare.h"
 #include "rpPrepared.h"
 
 #include <QActionGroup>
@@ -514,9 +515,14 @@ void TrpPreview::print() {
     escolha.printerName = m_printer->printerName();
     if (!printDialog(this, *m_printer, false, escolha)) return;
     if (!escolha.printerName.isEmpty()) m_printer->setPrinterName(escolha.printerName);
+    // The engine repeats each page for the copies itself; the job gets one copy of each print.
+    m_printer->setCopyCount(1);
+    const QString lista = rpPageListOf(escolha, m_currentPage);
+    const int copias = std::max(1, escolha.copies);
     if (printPages)
-        printPages(*m_pages, *m_printer, rpPageListOf(escolha, m_currentPage),
-                   std::max(1, escolha.copies));
+        printPages(*m_pages, *m_printer, lista, copias);
+    else
+        ImprimirPaginas(*m_pages, *m_printer, lista, copias, QString(), true);
     // Lay the pages out again from page 1.
     m_currentPage = 1;
     m_rolandoPorBotao = true;

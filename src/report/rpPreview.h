@@ -118,7 +118,8 @@ public:
     static std::function<bool(QWidget* parent, QPrinter& printer, bool setupOnly,
                               TrpPrintChoice& choice)>
         printDialog;
-    // Prints the pages (page list, copies) on the printer; set by the printing code.
+    // Prints the pages (page list, copies) on the printer; when empty (the default) the
+    // engine's printing routine does it.
     static std::function<void(const TrpPreparedPages& pages, QPrinter& printer,
                               const QString& pageList, int copies)>
         printPages;

@@ -1,0 +1,329 @@
+// The preview window: tool bar, zoom box and the preview control showing a report's pages.
+#include "Preview.h"
+
+#include "Janela.h"
+#include "Recursos.h"
+#include "Relatorios.h"
+#include "rpPreview.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr int ZoomMinimo = 20;
+constexpr int ZoomMaximo = 200;
+constexpr int PassoZoom = 20;
+// The host's conversion message (English, like the engine's own texts).
+const char* const MensagemInteiroInvalido = "'%1' is not a valid integer value";
+
+QString tr8(const char* texto) {
+    return QString::fromUtf8(texto);
+}
+} // namespace
+
+bool ConverterInteiro(const QString& texto, int& valor) {
+    if (texto.isEmpty()) return false;
+    qsizetype i = 0;
+    bool negativo = false;
+    int base = 10;
+    if (texto[0] == u'-') {
+        negativo = true;
+        i = 1;
+    } else if (texto[0] == u'$') {
+        base = 16;
+        i = 1;
+    }
+    if (i >= texto.size()) return false;
+    qint64 acumulado = 0;
+    for (; i < texto.size(); ++i) {
+        const int d = QChar(texto[i]).isDigit() && texto[i].unicode() < 128
+                          ? texto[i].unicode() - '0'
+                      : (base == 16 && QStringLiteral("abcdefABCDEF").contains(texto[i]))
+                          ? texto[i].toLower().unicode() - 'a' + 10
+                          : -1;
+        if (d < 0) return false;
+        acumulado = acumulado * base + d;
+        if (acumulado > qint64(std::numeric_limits<int>::max()) + 1) return false;
+    }
+    if (negativo) acumulado = -acumulado;
+    if (acumulado > std::numeric_limits<int>::max() || acumulado < std::numeric_limits<int>::min())
+        return false;
+    valor = int(acumulado);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
+    m_cima = new QToolButton(this);
+    m_cima->setArrowType(Qt::UpArrow);
+    m_cima->setFocusPolicy(Qt::NoFocus);
+    m_baixo = new QToolButton(this);
+    m_baixo->setArrowType(Qt::DownArrow);
+    m_baixo->setFocusPolicy(Qt::NoFocus);
+    connect(m_cima, &QToolButton::clicked, this, &TUpDown::subir);
+    connect(m_baixo, &QToolButton::clicked, this, &TUpDown::descer);
+}
+
+void TUpDown::setAssociate(QLineEdit* edit) {
+    m_edit = edit;
+    if (m_edit) m_edit->setText(QString::number(m_position));
+}
+
+void TUpDown::setRange(int minimo, int maximo) {
+    m_min = minimo;
+    m_max = maximo;
+    m_position = std::clamp(m_position, m_min, m_max);
+}
+
+void TUpDown::setPosition(int valor) {
+    if (valor != m_position) emit changingEx(valor);
+    m_position = std::clamp(valor, m_min, m_max);
+    if (m_edit) m_edit->setText(QString::number(m_position));
+}
+
+void TUpDown::lerDoEdit() {
+    int valor = 0;
+    if (m_edit && ConverterInteiro(m_edit->text(), valor))
+        m_position = std::clamp(valor, m_min, m_max);
+}
+
+void TUpDown::subir() {
+    lerDoEdit();
+    if (m_position < m_max) setPosition(m_position + 1);
+}
+
+void TUpDown::descer() {
+    lerDoEdit();
+    if (m_position > m_min) setPosition(m_position - 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+TfrmPreview::TfrmPreview(QWidget* owner) : QDialog(owner) {
+    Q_INIT_RESOURCE(preview);
+    setObjectName(QStringLiteral("frmPreview"));
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    resize(653, 524);
+
+    ToolBar1 = new QWidget(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setFixedHeight(27);
+
+    btnAbrir = criarBotao("btnAbrir", 0, "abrir", tr8(Recursos::DicaAbrirRelatorio));
+    btnSalvar = criarBotao("btnSalvar", 24, "salvar", tr8(Recursos::DicaSalvarRelatorio));
+    criarSeparador(48);
+    btnConfigurarImpressora = criarBotao("btnConfigurarImpressora", 56, "configurar",
+                                         tr8(Recursos::DicaConfigurarImpressora));
+    btnImprimir = criarBotao("btnImprimir", 80, "imprimir", tr8(Recursos::DicaImprimir));
+    criarSeparador(104);
+    btnZoomIn = criarBotao("btnZoomIn", 112, "zoomin", QString());
+
+    Panel1 = new QWidget(ToolBar1);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(136, 2, 71, 22);
+    Panel1->setToolTip(tr8(Recursos::DicaZoom));
+    Edit1 = new QLineEdit(Panel1);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(0, 0, 40, 21);
+    Edit1->setFocusPolicy(Qt::ClickFocus); // not a tab stop
+    UpDown1 = new TUpDown(Panel1);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->setGeometry(40, 0, 15, 21);
+    UpDown1->setRange(ZoomMinimo, ZoomMaximo);
+    UpDown1->setPosition(ZoomMinimo);
+    UpDown1->setAssociate(Edit1);
+    Label1 = new QLabel(QStringLiteral("%"), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont negrito = Label1->font();
+    negrito.setBold(true);
+    Label1->setFont(negrito);
+    Label1->move(58, 4);
+    Label1->adjustSize();
+
+    btnZoomOut = criarBotao("btnZoomOut", 207, "zoomout", QString());
+    criarSeparador(231);
+    btnAjustarAPagina =
+        criarBotao("btnAjustarAPagina", 239, "pagina", tr8(Recursos::DicaAjustarAPagina));
+    btnAjustarALargura =
+        criarBotao("btnAjustarALargura", 263, "largura", tr8(Recursos::DicaAjustarALargura));
+    criarSeparador(287);
+    btnSair = criarBotao("btnSair", 295, "sair", tr8(Recursos::DicaFecharFormulario));
+
+    rpPreview1 = new TrpPreview(this);
+    rpPreview1->setPrinter(&ImpressoraAtual());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(ToolBar1);
+    layout->addWidget(rpPreview1, 1);
+
+    definirTitulo(tr8(Recursos::PreviewTituloInicial));
+
+    // Centred on the screen.
+    if (QScreen* tela = screen()) {
+        const QRect area = tela->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+
+    connect(UpDown1, &TUpDown::changingEx, this,
+            [this](int v) { Proteger([&] { UpDown1ChangingEx(v); }); });
+    connect(btnZoomIn, &QToolButton::clicked, this,
+            [this] { Proteger([&] { btnZoomInClick(); }); });
+    connect(btnZoomOut, &QToolButton::clicked, this,
+            [this] { Proteger([&] { btnZoomOutClick(); }); });
+    connect(btnAjustarAPagina, &QToolButton::clicked, this,
+            [this] { Proteger([&] { btnAjustarAPaginaClick(); }); });
+    connect(btnAjustarALargura, &QToolButton::clicked, this,
+            [this] { Proteger([&] { btnAjustarALarguraClick(); }); });
+    connect(btnAbrir, &QToolButton::clicked, this, [this] { Proteger([&] { btnAbrirClick(); }); });
+    connect(btnSalvar, &QToolButton::clicked, this,
+            [this] { Proteger([&] { btnSalvarClick(); }); });
+    connect(btnImprimir, &QToolButton::clicked, this,
+            [this] { Proteger([&] { btnImprimirClick(); }); });
+    connect(btnConfigurarImpressora, &QToolButton::clicked, this,
+            [this] { Proteger([&] { btnConfigurarImpressoraClick(); }); });
+    connect(btnSair, &QToolButton::clicked, this, [this] { Proteger([&] { btnSairClick(); }); });
+    Edit1->installEventFilter(this);
+}
+
+QToolButton* TfrmPreview::criarBotao(const char* nome, int esquerda, const char* glifo,
+                                     const QString& dica) {
+    auto* b = new QToolButton(ToolBar1);
+    b->setObjectName(QString::fromLatin1(nome));
+    b->setGeometry(esquerda, 2, 24, 22);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIcon(IconeSvg(QStringLiteral(":/preview/preview-%1.svg").arg(QLatin1String(glifo))));
+    b->setIconSize(QSize(16, 16));
+    if (!dica.isEmpty()) b->setToolTip(dica);
+    return b;
+}
+
+void TfrmPreview::criarSeparador(int esquerda) {
+    auto* linha = new QFrame(ToolBar1);
+    linha->setFrameShape(QFrame::VLine);
+    linha->setFrameShadow(QFrame::Sunken);
+    linha->setGeometry(esquerda + 3, 3, 2, 20);
+}
+
+void TfrmPreview::definirTitulo(const QString& titulo) {
+    m_titulo = titulo;
+    setWindowTitle(titulo);
+}
+
+void TfrmPreview::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) Proteger([&] { FormShow(); });
+}
+
+void TfrmPreview::FormShow() {
+    UpDown1->setPosition(int(std::trunc(rpPreview1->zoom())));
+}
+
+void TfrmPreview::UpDown1ChangingEx(int novoValor) {
+    rpPreview1->setZoom(std::clamp(novoValor, ZoomMinimo, ZoomMaximo));
+}
+
+void TfrmPreview::btnZoomInClick() {
+    UpDown1->setPosition(UpDown1->position() + PassoZoom);
+}
+
+void TfrmPreview::btnZoomOutClick() {
+    UpDown1->setPosition(UpDown1->position() - PassoZoom);
+}
+
+bool TfrmPreview::Edit1KeyPress(QChar tecla) {
+    const ushort c = tecla.unicode();
+    const bool aceita = (c >= '0' && c <= '9') || c == 8 || c == 9 || c == 13 || c == 27 ||
+                        c == 35 || c == 36 || c == 45 || c == 46;
+    if (!aceita) return true; // swallowed
+    if (c != 13) return false;
+    int valor = 0;
+    if (!ConverterInteiro(Edit1->text(), valor)) {
+        MostrarErro(QString::fromLatin1(MensagemInteiroInvalido).arg(Edit1->text()));
+        return true;
+    }
+    if (valor < ZoomMinimo)
+        Edit1->setText(QString::number(ZoomMinimo));
+    else if (valor > ZoomMaximo)
+        Edit1->setText(QString::number(ZoomMaximo));
+    UpDown1->lerDoEdit();
+    rpPreview1->setZoom(UpDown1->position());
+    return true;
+}
+
+void TfrmPreview::btnAjustarAPaginaClick() {
+    rpPreview1->fitWholePage();
+    UpDown1->setPosition(int(std::trunc(rpPreview1->zoom())));
+}
+
+void TfrmPreview::btnAjustarALarguraClick() {
+    rpPreview1->fitPageWidth();
+    UpDown1->setPosition(int(std::trunc(rpPreview1->zoom())));
+}
+
+void TfrmPreview::btnAbrirClick() {
+    rpPreview1->openFile();
+}
+
+void TfrmPreview::btnSalvarClick() {
+    rpPreview1->saveFile();
+}
+
+void TfrmPreview::btnImprimirClick() {
+    rpPreview1->print();
+}
+
+void TfrmPreview::btnConfigurarImpressoraClick() {
+    ConfigurarImpressora(this);
+}
+
+void TfrmPreview::btnSairClick() {
+    close();
+}
+
+// The zoom box's keys: Edit1KeyPress for typed characters; the arrow keys step the up-down.
+bool TfrmPreview::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == Edit1 && evento->type() == QEvent::KeyPress) {
+        auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (tecla->key() == Qt::Key_Up || tecla->key() == Qt::Key_Down) {
+            Proteger([&] {
+                if (tecla->key() == Qt::Key_Up)
+                    UpDown1->subir();
+                else
+                    UpDown1->descer();
+            });
+            return true;
+        }
+        QChar c;
+        switch (tecla->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            c = QChar(13);
+            break;
+        case Qt::Key_Backspace:
+            c = QChar(8);
+            break;
+        case Qt::Key_Escape:
+            c = QChar(27);
+            break;
+        case Qt::Key_Tab:
+            c = QChar(9);
+            break;
+        default:
+            if (!tecla->text().isEmpty()) c = tecla->text().at(0);
+        }
+        if (c.isNull()) return false; // navigation keys
+        bool consumida = false;
+        Proteger([&] { consumida = Edit1KeyPress(c); });
+        return consumida;
+    }
+    return QDialog::eventFilter(objeto, evento);
+}

@@ -1,0 +1,446 @@
+// Preview window and preview control driven as a user drives them: zoom box, fits, popup
+// menu, page buttons, scrolling, ".rpp" save and open, print dialog cancel.
+#include "Janela.h"
+#include "Preview.h"
+#include "rpPrepared.h"
+#include "rpPreview.h"
+#include "test_preview_paginas.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+// Answers the next popup menu by triggering the action with the given caption.
+void escolherNoMenu(const QString& texto) {
+    QTimer::singleShot(0, [texto] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* a : menu->actions())
+            if (a->text() == texto) {
+                a->trigger();
+                menu->close();
+                return;
+            }
+        menu->close();
+        QFAIL("menu item not found");
+    });
+}
+
+void digitar(TfrmPreview& frm, const QString& texto) {
+    frm.Edit1->selectAll();
+    QTest::keyClick(frm.Edit1, Qt::Key_Backspace);
+    QTest::keyClicks(frm.Edit1, texto);
+    QTest::keyClick(frm.Edit1, Qt::Key_Return);
+}
+} // namespace
+
+class TestPreview : public QObject {
+    Q_OBJECT
+
+    QStringList m_erros;
+    ManipuladorErro m_anterior;
+
+    // A shown preview window holding `paginas` prepared pages.
+    std::unique_ptr<TfrmPreview> abrir(int paginas) {
+        auto frm = std::make_unique<TfrmPreview>(nullptr);
+        frm->definirTitulo(QStringLiteral("Preview - Teste"));
+        frm->rpPreview1->takePages(PaginasTeste(paginas));
+        frm->show();
+        frm->Edit1->setFocus();
+        return frm;
+    }
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        m_anterior = DefinirManipuladorErro([this](const QString& t) { m_erros << t; });
+    }
+    void cleanupTestCase() { DefinirManipuladorErro(m_anterior); }
+    void init() {
+        m_erros.clear();
+        TrpPreview::setRemembered(1.0, TrpPreview::ZoomNone);
+    }
+
+    void janela() {
+        TfrmPreview frm(nullptr);
+        QCOMPARE(frm.objectName(), QStringLiteral("frmPreview"));
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Preview - [Nome do Relatório]"));
+        QCOMPARE(frm.size(), QSize(653, 524));
+        frm.definirTitulo(QStringLiteral("Preview - Defletor"));
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Preview - Defletor"));
+        QCOMPARE(frm.titulo(), QStringLiteral("Preview - Defletor"));
+        QCOMPARE(frm.Edit1->text(), QStringLiteral("20"));
+        QCOMPARE(frm.rpPreview1->objectName(), QStringLiteral("rpPreview1"));
+        const char* botoes[] = {
+            "btnAbrir",          "btnSalvar",          "btnConfigurarImpressora",
+            "btnImprimir",       "btnZoomIn",          "btnZoomOut",
+            "btnAjustarAPagina", "btnAjustarALargura", "btnSair"};
+        const int esquerdas[] = {0, 24, 56, 80, 112, 207, 239, 263, 295};
+        for (int i = 0; i < 9; ++i) {
+            auto* b = frm.findChild<QToolButton*>(QString::fromLatin1(botoes[i]));
+            QVERIFY2(b, botoes[i]);
+            QCOMPARE(b->x(), esquerdas[i]);
+            QCOMPARE(b->width(), 24);
+        }
+        QCOMPARE(frm.btnAbrir->toolTip(), QStringLiteral("Abre relatório"));
+        QCOMPARE(frm.btnAjustarAPagina->toolTip(), QStringLiteral("Ajusta à janela"));
+        QCOMPARE(frm.btnSair->toolTip(), QStringLiteral("Fecha formulário"));
+        QCOMPARE(frm.Panel1->toolTip(), QStringLiteral("Zoom"));
+        QVERIFY(frm.btnZoomIn->toolTip().isEmpty());
+        QVERIFY(!frm.btnAbrir->icon().isNull());
+    }
+
+    // A window opened on pages shows the control's zoom in the box.
+    void mostraZoomAoAbrir() {
+        auto frm = abrir(1);
+        QCOMPARE(frm->Edit1->text(), QStringLiteral("100"));
+        QCOMPARE(frm->rpPreview1->zoom(), 100.0);
+    }
+
+    void caixaDeZoom_data() {
+        QTest::addColumn<QString>("digitado");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("acima do maximo") << "500"
+                                         << "200" << 200.0;
+        QTest::newRow("abaixo do minimo") << "5"
+                                          << "20" << 20.0;
+        QTest::newRow("dentro") << "150"
+                                << "150" << 150.0;
+        QTest::newRow("negativo") << "-5"
+                                  << "20" << 20.0;
+        QTest::newRow("hexadecimal") << "$96"
+                                     << "$96" << 150.0;
+        QTest::newRow("limite") << "20"
+                                << "20" << 20.0;
+    }
+    void caixaDeZoom() {
+        QFETCH(QString, digitado);
+        QFETCH(QString, texto);
+        QFETCH(double, zoom);
+        auto frm = abrir(1);
+        digitar(*frm, digitado);
+        QCOMPARE(frm->Edit1->text(), texto);
+        QCOMPARE(frm->rpPreview1->zoom(), zoom);
+        QCOMPARE(frm->rpPreview1->zoomMode(), TrpPreview::ZoomNone);
+        QVERIFY(m_erros.isEmpty());
+    }
+
+    void textoInvalido_data() {
+        QTest::addColumn<QString>("digitado");
+        QTest::newRow("vazio") << "";
+        QTest::newRow("cerquilha") << "1#";
+        QTest::newRow("ponto") << "1.5";
+        QTest::newRow("menos no meio") << "5-";
+        QTest::newRow("cifrao no meio") << "5$";
+        QTest::newRow("so o sinal") << "-";
+    }
+    void textoInvalido() {
+        QFETCH(QString, digitado);
+        auto frm = abrir(1);
+        digitar(*frm, QStringLiteral("150"));
+        digitar(*frm, digitado);
+        QCOMPARE(m_erros.size(), 1);
+        QCOMPARE(m_erros.first(),
+                 TextoErro(QStringLiteral("'%1' is not a valid integer value").arg(digitado)));
+        QCOMPARE(frm->rpPreview1->zoom(), 150.0);
+    }
+
+    void letraIgnorada() {
+        auto frm = abrir(1);
+        frm->Edit1->clear();
+        QTest::keyClicks(frm->Edit1, QStringLiteral("1a2x%5"));
+        QCOMPARE(frm->Edit1->text(), QStringLiteral("125"));
+        QTest::keyClick(frm->Edit1, Qt::Key_Return);
+        QCOMPARE(frm->rpPreview1->zoom(), 125.0);
+    }
+
+    void botoesDeZoom() {
+        auto frm = abrir(1);
+        digitar(*frm, QStringLiteral("100"));
+        QTest::mouseClick(frm->btnZoomIn, Qt::LeftButton);
+        QCOMPARE(frm->rpPreview1->zoom(), 120.0);
+        QCOMPARE(frm->Edit1->text(), QStringLiteral("120"));
+        QTest::mouseClick(frm->btnZoomOut, Qt::LeftButton);
+        QTest::mouseClick(frm->btnZoomOut, Qt::LeftButton);
+        QCOMPARE(frm->rpPreview1->zoom(), 80.0);
+
+        digitar(*frm, QStringLiteral("200"));
+        QTest::mouseClick(frm->btnZoomIn, Qt::LeftButton);
+        QCOMPARE(frm->rpPreview1->zoom(), 200.0);
+        QTest::mouseClick(frm->btnZoomIn, Qt::LeftButton);
+        QCOMPARE(frm->rpPreview1->zoom(), 200.0);
+
+        digitar(*frm, QStringLiteral("30"));
+        QTest::mouseClick(frm->btnZoomOut, Qt::LeftButton);
+        QCOMPARE(frm->rpPreview1->zoom(), 20.0);
+        QTest::mouseClick(frm->btnZoomOut, Qt::LeftButton);
+        QCOMPARE(frm->rpPreview1->zoom(), 20.0);
+
+        // The arrow keys in the box step by one.
+        QTest::keyClick(frm->Edit1, Qt::Key_Up);
+        QCOMPARE(frm->rpPreview1->zoom(), 21.0);
+        QCOMPARE(frm->Edit1->text(), QStringLiteral("21"));
+    }
+
+    // Fits: the truncated fitted percentage, clamped to 20..200, when it differs from the box.
+    void ajustes() {
+        auto frm = abrir(1);
+        TrpPreview* pv = frm->rpPreview1;
+        QTest::mouseClick(frm->btnAjustarALargura, Qt::LeftButton);
+        const double largura = 100.0 * (pv->area()->width() - 20) / 752.0;
+        QCOMPARE(pv->zoom(), std::trunc(largura));
+        QCOMPARE(frm->Edit1->text(), QString::number(int(largura)));
+        QCOMPARE(pv->pageRect(0).width(), int(std::lround(752 * std::trunc(largura) / 100)));
+
+        QTest::mouseClick(frm->btnAjustarAPagina, Qt::LeftButton);
+        const double pagina = 100.0 * (pv->area()->height() - 20) / 1071.0;
+        QCOMPARE(pv->zoom(), std::trunc(pagina));
+
+        // The same fit again: the integer equals the box, so the exact fitted zoom stays.
+        QTest::mouseClick(frm->btnAjustarAPagina, Qt::LeftButton);
+        QCOMPARE(pv->zoomMode(), TrpPreview::ZoomWholePage);
+        QCOMPARE(pv->zoom(), pagina);
+    }
+
+    void ajusteAbaixoDoMinimo() {
+        auto frm = abrir(1);
+        digitar(*frm, QStringLiteral("100"));
+        // A page area 180 pixels tall: the whole page needs (180 - 20) / 1071 = 14.9 %.
+        frm->resize(653, frm->height() - frm->rpPreview1->area()->height() + 180);
+        QCOMPARE(frm->rpPreview1->area()->height(), 180);
+        QTest::mouseClick(frm->btnAjustarAPagina, Qt::LeftButton);
+        QCOMPARE(frm->rpPreview1->zoom(), 20.0);
+        QCOMPARE(frm->Edit1->text(), QStringLiteral("20"));
+    }
+
+    // The popup menu's choice is remembered for the next preview; the box is not updated.
+    void menuLembrado() {
+        {
+            auto frm = abrir(1);
+            digitar(*frm, QStringLiteral("100"));
+            escolherNoMenu(QStringLiteral("50%"));
+            QTest::mouseClick(frm->rpPreview1->area(), Qt::RightButton);
+            QCOMPARE(frm->rpPreview1->zoom(), 50.0);
+            QCOMPARE(frm->Edit1->text(), QStringLiteral("100"));
+        }
+        auto frm = abrir(1);
+        QCOMPARE(frm->rpPreview1->zoom(), 50.0);
+        QCOMPARE(frm->Edit1->text(), QStringLiteral("50"));
+
+        escolherNoMenu(QStringLiteral("&Two pages"));
+        QTest::mouseClick(frm->rpPreview1->area(), Qt::RightButton);
+        QCOMPARE(TrpPreview::rememberedMode(), TrpPreview::ZoomTwoPages);
+        const int W = frm->rpPreview1->area()->width();
+        QCOMPARE(frm->rpPreview1->zoom(), 100.0 * (W - 30) / (2 * 752));
+    }
+
+    void paginasEBotoes() {
+        auto frm = abrir(3);
+        TrpPreview* pv = frm->rpPreview1;
+        QCOMPARE(pv->pageCount(), 3);
+        QCOMPARE(pv->pageLabel()->text(), QStringLiteral("Page 1/3"));
+        QTest::mouseClick(pv->nextButton(), Qt::LeftButton);
+        QCOMPARE(pv->pageLabel()->text(), QStringLiteral("Page 2/3"));
+        QCOMPARE(pv->pageRect(1).top(), 10);
+        QTest::mouseClick(pv->nextButton(), Qt::LeftButton);
+        QCOMPARE(pv->pageLabel()->text(), QStringLiteral("Page 3/3"));
+        QTest::mouseClick(pv->nextButton(), Qt::LeftButton);
+        QCOMPARE(pv->currentPage(), 3);
+        QTest::mouseClick(pv->previousButton(), Qt::LeftButton);
+        QTest::mouseClick(pv->previousButton(), Qt::LeftButton);
+        QTest::mouseClick(pv->previousButton(), Qt::LeftButton);
+        QCOMPARE(pv->pageLabel()->text(), QStringLiteral("Page 1/3"));
+        QCOMPARE(pv->verticalBar()->value(), 0);
+    }
+
+    // Layout at 100 %: one page per row (752 > area), rows 10 apart, scroll ranges.
+    void disposicaoERolagem() {
+        auto frm = abrir(3);
+        TrpPreview* pv = frm->rpPreview1;
+        const int W = pv->area()->width(), H = pv->area()->height();
+        QCOMPARE(pv->pageRect(0), QRect(10, 10, 752, 1071));
+        QCOMPARE(pv->pageRect(1).top(), 10 + 1071 + 10);
+        QCOMPARE(pv->verticalBar()->maximum(), 3 * 1081 + 10 - H);
+        QCOMPARE(pv->horizontalBar()->maximum(), 762 - W + 10);
+        QCOMPARE(pv->verticalBar()->singleStep(), 10);
+        QCOMPARE(pv->verticalBar()->pageStep(), 200);
+
+        // One wheel notch down scrolls 30 pixels.
+        QWheelEvent roda(QPointF(50, 50), pv->area()->mapToGlobal(QPointF(50, 50)), QPoint(),
+                         QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(pv->area(), &roda);
+        QCOMPARE(pv->verticalBar()->value(), 30);
+        QCOMPARE(pv->pageRect(0).top(), -20);
+
+        // Scrolling so that the line 11 pixels below the top lies in page 2.
+        pv->verticalBar()->setValue(1081);
+        QCOMPARE(pv->pageLabel()->text(), QStringLiteral("Page 2/3"));
+        pv->verticalBar()->setValue(1069);
+        QCOMPARE(pv->pageLabel()->text(), QStringLiteral("Page 1/3"));
+
+        // Dragging moves the pages with the mouse.
+        QTest::mousePress(pv->area(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 200));
+        QTest::mouseMove(pv->area(), QPoint(80, 150));
+        QTest::mouseRelease(pv->area(), Qt::LeftButton, Qt::NoModifier, QPoint(80, 150));
+        QCOMPARE(pv->verticalBar()->value(), 1069 + 50);
+        QCOMPARE(pv->horizontalBar()->value(), 20);
+
+        // At 25 % all three pages sit side by side; nothing to scroll.
+        digitar(*frm, QStringLiteral("25"));
+        QCOMPARE(pv->pageRect(1).left(), 10 + 188 + 10);
+        QCOMPARE(pv->pageRect(2).top(), 10);
+        QVERIFY(!pv->verticalBar()->isEnabled());
+        QVERIFY(!pv->horizontalBar()->isEnabled());
+    }
+
+    // What is painted: grey area, white page with border and shadow, content inside.
+    void pintura() {
+        auto frm = abrir(1);
+        digitar(*frm, QStringLiteral("50"));
+        TrpPreview* pv = frm->rpPreview1;
+        const QImage img = pv->area()->grab().toImage();
+        const QRect r = pv->pageRect(0);
+        QCOMPARE(QColor(img.pixel(2, 2)), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(QColor(img.pixel(r.left(), r.top() + 5)), QColor(Qt::black));
+        QCOMPARE(QColor(img.pixel(r.right() + 1, r.top() + 5)), QColor(Qt::black)); // shadow
+        QCOMPARE(QColor(img.pixel(r.right() + 2, r.top() + 5)), QColor(0x80, 0x80, 0x80));
+        int escuros = 0;
+        for (int y = r.top() + 2; y < std::min(r.bottom(), img.height()) - 1; ++y)
+            for (int x = r.left() + 2; x < r.right() - 1; ++x)
+                if (qGray(img.pixel(x, y)) < 128) ++escuros;
+        QVERIFY2(escuros > 50, "the page's content is drawn");
+    }
+
+    void semPaginas() {
+        TfrmPreview frm(nullptr);
+        frm.show();
+        int dialogos = 0;
+        auto anterior = TrpPreview::fileDialog;
+        TrpPreview::fileDialog = [&](QWidget*, bool, const QString&) {
+            ++dialogos;
+            return QString();
+        };
+        QTest::mouseClick(frm.btnAbrir, Qt::LeftButton);
+        QTest::mouseClick(frm.btnSalvar, Qt::LeftButton);
+        QTest::mouseClick(frm.btnImprimir, Qt::LeftButton);
+        TrpPreview::fileDialog = anterior;
+        QCOMPARE(dialogos, 0);
+        const QImage img = frm.rpPreview1->area()->grab().toImage();
+        QCOMPARE(QColor(img.pixel(5, 5)), frm.palette().color(QPalette::Button));
+        QVERIFY(m_erros.isEmpty());
+    }
+
+    // Saved as ".rpp" (whatever extension was typed) and opened again: the same pages.
+    void salvarEAbrir() {
+        QTemporaryDir dir;
+        auto frm = abrir(3);
+        QString pedido = dir.filePath(QStringLiteral("relatorio.txt"));
+        QString filtroVisto;
+        auto anterior = TrpPreview::fileDialog;
+        TrpPreview::fileDialog = [&](QWidget*, bool, const QString& filtro) {
+            filtroVisto = filtro;
+            return pedido;
+        };
+        QTest::mouseClick(frm->btnSalvar, Qt::LeftButton);
+        QCOMPARE(filtroVisto, QStringLiteral("Report file (*.rpp)"));
+        const QString arquivo = dir.filePath(QStringLiteral("relatorio.rpp"));
+        QVERIFY(QFile::exists(arquivo));
+        QVERIFY(!QFile::exists(pedido));
+        const QImage antes = frm->rpPreview1->area()->grab().toImage();
+
+        auto outra = abrir(1);
+        pedido = arquivo;
+        QTest::mouseClick(outra->btnAbrir, Qt::LeftButton);
+        TrpPreview::fileDialog = anterior;
+        QVERIFY(m_erros.isEmpty());
+        QCOMPARE(outra->rpPreview1->pageCount(), 3);
+        QCOMPARE(outra->rpPreview1->pageLabel()->text(), QStringLiteral("Page 1/3"));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(outra->rpPreview1->pages()->page(i).stream,
+                     frm->rpPreview1->pages()->page(i).stream);
+        QCOMPARE(outra->rpPreview1->area()->grab().toImage(), antes);
+    }
+
+    // A damaged file is refused with an error; the pages on screen stay.
+    void arquivoDanificado() {
+        QTemporaryDir dir;
+        const QString arquivo = dir.filePath(QStringLiteral("a.rpp"));
+        PaginasTeste(2)->saveToFile(arquivo, QString());
+        QFile f(arquivo);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.resize(f.size() / 2);
+        f.close();
+
+        auto frm = abrir(3);
+        auto anterior = TrpPreview::fileDialog;
+        TrpPreview::fileDialog = [&](QWidget*, bool, const QString&) { return arquivo; };
+        QTest::mouseClick(frm->btnAbrir, Qt::LeftButton);
+        TrpPreview::fileDialog = anterior;
+        QCOMPARE(m_erros.size(), 1);
+        QCOMPARE(frm->rpPreview1->pageCount(), 3);
+    }
+
+    // The control's print dialog: cancel prints nothing; OK prints the chosen range and copies.
+    void imprimirDoPreview() {
+        auto frm = abrir(3);
+        QPrinter impressora;
+        frm->rpPreview1->setPrinter(&impressora);
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("no printer installed: print does nothing by design");
+        QStringList impressos;
+        auto dialogo = TrpPreview::printDialog;
+        auto imprimir = TrpPreview::printPages;
+        TrpPreview::printPages = [&](const TrpPreparedPages&, QPrinter&, const QString& lista,
+                                     int copias) {
+            impressos << QStringLiteral("%1x%2").arg(lista).arg(copias);
+        };
+        TrpPreview::printDialog = [](QWidget*, QPrinter&, bool, TrpPrintChoice&) { return false; };
+        QTest::mouseClick(frm->btnImprimir, Qt::LeftButton);
+        QVERIFY(impressos.isEmpty());
+
+        frm->rpPreview1->nextPage();
+        TrpPreview::printDialog = [](QWidget*, QPrinter&, bool, TrpPrintChoice& c) {
+            c.range = TrpPrintChoice::CurrentPage;
+            c.copies = 2;
+            return true;
+        };
+        QTest::mouseClick(frm->btnImprimir, Qt::LeftButton);
+        QCOMPARE(impressos, QStringList{QStringLiteral("2x2")});
+        QCOMPARE(frm->rpPreview1->currentPage(), 1);
+        TrpPreview::printDialog = dialogo;
+        TrpPreview::printPages = imprimir;
+    }
+
+    void listaDePaginas() {
+        TrpPrintChoice c;
+        QCOMPARE(rpPageListOf(c, 4), QString());
+        c.range = TrpPrintChoice::CurrentPage;
+        QCOMPARE(rpPageListOf(c, 4), QStringLiteral("4"));
+        c.range = TrpPrintChoice::Numbers;
+        c.numbers = QStringLiteral("1,3,5-12");
+        QCOMPARE(rpPageListOf(c, 4), QStringLiteral("1,3,5-12"));
+    }
+
+    void fecharEsconde() {
+        QWidget dono;
+        auto* frm = new TfrmPreview(&dono);
+        QPointer<TfrmPreview> vivo(frm);
+        frm->show();
+        QTest::mouseClick(frm->btnSair, Qt::LeftButton);
+        QVERIFY(!frm->isVisible());
+        QVERIFY(vivo);
+    }
+};
+
+QTEST_MAIN(TestPreview)
+#include "test_preview.moc"
