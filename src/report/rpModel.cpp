@@ -127,6 +127,10 @@ TrpReport::TrpReport() = default;
 
 TrpReport::~TrpReport() = default;
 
+TrpReport::TrpReport(TrpReport&&) noexcept = default;
+
+TrpReport& TrpReport::operator=(TrpReport&&) noexcept = default;
+
 TMemDataSet* TrpReport::findDataSet(const QString& name) const {
     for (TMemDataSet* dataSet : dataSets)
         if (dataSet && dataSet->nome().compare(name, Qt::CaseInsensitive) == 0) return dataSet;

@@ -236,6 +236,8 @@ class TrpReport {
 public:
     TrpReport();
     ~TrpReport();
+    TrpReport(TrpReport&&) noexcept;
+    TrpReport& operator=(TrpReport&&) noexcept;
 
     QString name = QStringLiteral("rpReport1"); // component name, used in error texts
     std::vector<TrpPage> pages;
