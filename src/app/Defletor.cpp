@@ -6,6 +6,8 @@
 #include "Janela.h"
 #include "NumberEdit.h"
 #include "NumeroTexto.h"
+#include "Recursos.h"
+#include "Relatorios.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -118,6 +120,8 @@ void TfrmDefletor::montarJanela() {
 
     DefinirCamposGlares(dtGlares);
     dtGlares.Open();
+    PrepararRelatorio(rpReport1, rpDBDataSet1, dtGlares, QStringLiteral("defletor"),
+                      [this] { rpReport1BeginDoc(); });
 
     montarBarra();
     montarEntradas();
@@ -268,17 +272,19 @@ void TfrmDefletor::pressionarOk() {
 }
 
 void TfrmDefletor::btnImprimirClick() {
-    Proteger([this] {
-        pressionarOk();
-        // The baffle report is printed from here once the report engine is in.
-    });
+    Proteger([this] { ImprimirRelatorio(this, rpReport1, [this] { pressionarOk(); }); });
 }
 
 void TfrmDefletor::btnPreviewClick() {
     Proteger([this] {
-        pressionarOk();
-        // The baffle report is previewed from here once the report engine is in.
+        VisualizarRelatorio(
+            this, rpReport1, [this] { pressionarOk(); },
+            QString::fromUtf8(Recursos::PreviewDefletor));
     });
+}
+
+void TfrmDefletor::rpReport1BeginDoc() {
+    PreencherRelatorio(rpReport1, LinhasRelatorioDefletor(Projeto));
 }
 
 void TfrmDefletor::btnSairClick() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DataSet.h"
+#include "rpModel.h"
 
 #include <QDialog>
 
@@ -29,6 +30,10 @@ public:
 
     // The report data set: one record per glare stop of the last computation.
     TMemDataSet dtGlares;
+    // The baffle report, its data source over dtGlares, and its fill-in.
+    TrpDBDataSet rpDBDataSet1;
+    TrpReport rpReport1;
+    void rpReport1BeginDoc();
 
     // Controls, named as their objectName.
     QToolBar* ToolBar1 = nullptr;

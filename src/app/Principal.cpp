@@ -8,6 +8,8 @@
 #include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
+#include "Recursos.h"
+#include "Relatorios.h"
 #include "Sobre.h"
 
 #include <QAction>
@@ -78,6 +80,8 @@ TfrmTeluvar::TfrmTeluvar(QWidget* parent)
 
     DefinirCamposDados(dtDados);
     dtDados.Open();
+    PrepararRelatorio(rpReport1, rpDBDataSet1, dtDados, QStringLiteral("projeto"),
+                      [this] { rpReport1BeginDoc(); });
 
     PerguntarArquivoAbrir = [this] { return abrirDialogo(OpenDialog1); };
     PerguntarArquivoSalvar = [this] { return abrirDialogo(SaveDialog1); };
@@ -499,11 +503,22 @@ void TfrmTeluvar::actSalvarExecute() {
     GravarArquivo(Projeto, nome);
 }
 
-void TfrmTeluvar::actPreviewExecute() {}
+void TfrmTeluvar::rpReport1BeginDoc() {
+    PreencherRelatorio(rpReport1, LinhasRelatorioProjeto(Projeto));
+}
 
-void TfrmTeluvar::actConfigurarImpressoraExecute() {}
+void TfrmTeluvar::actPreviewExecute() {
+    VisualizarRelatorio(
+        this, rpReport1, [this] { pressionarOk(); }, QString::fromUtf8(Recursos::PreviewProjeto));
+}
 
-void TfrmTeluvar::actImprimirExecute() {}
+void TfrmTeluvar::actConfigurarImpressoraExecute() {
+    ConfigurarImpressora(this);
+}
+
+void TfrmTeluvar::actImprimirExecute() {
+    ImprimirRelatorio(this, rpReport1, [this] { pressionarOk(); });
+}
 
 void TfrmTeluvar::actSairExecute() {
     close();

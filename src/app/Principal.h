@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DataSet.h"
+#include "rpModel.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -32,6 +33,10 @@ public:
 
     // The design report's data set: one record per row of the result list.
     TMemDataSet dtDados;
+    // The design report, its data source over dtDados, and its fill-in.
+    TrpDBDataSet rpDBDataSet1;
+    TrpReport rpReport1;
+    void rpReport1BeginDoc();
 
     // The dialog steps, replaceable (by tests); by default the real dialogs run.
     // A file-name step returns an empty text when the user cancels.
