@@ -1,0 +1,185 @@
+// Printing prepared pages to a PDF file: texts where the memos are, lines as vector paths.
+#include "test_prepare_modelo.h"
+
+#include "rpDraw.h"
+#include "rpPrepare.h"
+#include "rpPrepared.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Palavra {
+    int pagina;
+    double xMin, yMin, xMax, yMax; // template units
+    QString texto;
+};
+
+// Words of a PDF with their boxes, from pdftotext -bbox, converted to template units.
+std::vector<Palavra> palavras(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000)) return {};
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    std::vector<Palavra> saida;
+    static const QRegularExpression pagina(QStringLiteral("<page "));
+    static const QRegularExpression palavra(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    const QStringList paginas = html.split(pagina);
+    const double kx = rpUnits::PorPolegadaX / 72.0, ky = rpUnits::PorPolegadaY / 72.0;
+    for (int i = 1; i < paginas.size(); ++i) {
+        auto it = palavra.globalMatch(paginas[i]);
+        while (it.hasNext()) {
+            const auto m = it.next();
+            saida.push_back({i - 1, m.captured(1).toDouble() * kx, m.captured(2).toDouble() * ky,
+                             m.captured(3).toDouble() * kx, m.captured(4).toDouble() * ky,
+                             m.captured(5)});
+        }
+    }
+    return saida;
+}
+
+// The content streams of a PDF, inflated.
+QByteArray conteudo(const QString& pdf) {
+    QFile f(pdf);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray d = f.readAll();
+    QByteArray saida;
+    qsizetype pos = 0;
+    while ((pos = d.indexOf("stream\n", pos)) >= 0) {
+        const qsizetype inicio = pos + 7;
+        const qsizetype fim = d.indexOf("endstream", inicio);
+        if (fim < 0) break;
+        const QByteArray z = d.mid(inicio, fim - inicio);
+        QByteArray comTamanho(4, '\0');
+        qToBigEndian<quint32>(quint32(z.size() * 50 + 1024), comTamanho.data());
+        const QByteArray bruto = qUncompress(comTamanho + z);
+        saida += bruto.isEmpty() ? z : bruto;
+        pos = fim;
+    }
+    return saida;
+}
+
+bool temPrograma(const QString& nome) {
+    return !QStandardPaths::findExecutable(nome).isEmpty();
+}
+
+} // namespace
+
+class TestPdf : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        if (!temPrograma(QStringLiteral("pdftotext")))
+            QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+
+    void textosNasPosicoesELinhasVetoriais() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("relatorio.pdf"));
+        modelo::Relatorio r;
+        auto& objetos = r.report.pages[0].objects;
+        objetos.push_back(modelo::memo(QStringLiteral("Memo10"), 40, 674, 552, 14,
+                                       QStringLiteral("Descrição"), 8, rpFrame::All, 2));
+        objetos.push_back(modelo::memo(QStringLiteral("Memo15"), 40, 656, 140, 15,
+                                       QStringLiteral("Dados do telescópio:"), 9));
+        r.linhas(30);
+        QVERIFY(BuildReport(r.report));
+        QCOMPARE(r.report.prepared->count(), 2);
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QVERIFY(PrintBuiltReport(r.report, printer, QString(), 1));
+        QCOMPARE(printer.docName(), QStringLiteral("Report: Untitled"));
+
+        const auto lista = palavras(pdf);
+        QVERIFY(!lista.empty());
+        // Every memo's first word: left-aligned ones start at x + inset, right-aligned ones
+        // end at x + dx - inset, and the line's top is at y + inset; all within one unit.
+        const double escala = printer.resolution() / rpUnits::PorPolegadaX;
+        const double insetX = InsetHorizontal(1, escala) / escala;
+        int conferidas = 0;
+        for (int pagina = 0; pagina < 2; ++pagina) {
+            for (const auto& v : rpOutput::lerObjetos(r.report.prepared->page(pagina).stream)) {
+                if (v->kind() != TrpKind::Memo) continue;
+                const auto& m = static_cast<const TrpMemoView&>(*v);
+                const QStringList partes =
+                    m.memo.value(0).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                if (partes.isEmpty() || m.hAlign() == 2) continue;
+                const QString procurada = m.hAlign() == 1 ? partes.last() : partes.first();
+                const auto achada = std::find_if(lista.begin(), lista.end(), [&](const Palavra& w) {
+                    return w.pagina == pagina && w.texto == procurada &&
+                           std::abs(w.yMin - m.y) < 5 && w.xMin > m.x - 5 &&
+                           w.xMax < m.x + m.dx + 5;
+                });
+                QVERIFY2(achada != lista.end(), qPrintable(procurada));
+                if (m.hAlign() == 1)
+                    QVERIFY2(std::abs(achada->xMax - (m.x + m.dx - insetX)) <= 1.0,
+                             qPrintable(QStringLiteral("%1: %2").arg(procurada).arg(achada->xMax)));
+                else
+                    QVERIFY2(std::abs(achada->xMin - (m.x + insetX)) <= 1.0,
+                             qPrintable(QStringLiteral("%1: %2").arg(procurada).arg(achada->xMin)));
+                const double insetY = InsetVertical(m.frameWidth, escala) / escala;
+                QVERIFY2(std::abs(achada->yMin - (m.y + insetY)) <= 1.0,
+                         qPrintable(QStringLiteral("%1: %2").arg(procurada).arg(achada->yMin)));
+                ++conferidas;
+            }
+        }
+        QVERIFY(conferidas == 2 * 30 + 1 + 2); // rows, the heading, two dates
+
+        // Frames are stroked paths: move-to / line-to and stroke operators, no images.
+        const QByteArray c = conteudo(pdf);
+        QVERIFY(c.contains(" m\n") || c.contains(" m "));
+        QVERIFY(c.contains(" l\n") || c.contains(" l "));
+        QVERIFY(!c.contains("/Image"));
+
+        if (temPrograma(QStringLiteral("pdftoppm"))) {
+            const QString base = dir.filePath(QStringLiteral("pagina"));
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("96"),
+                               QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                               QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, base});
+            const QImage img(base + QStringLiteral(".png"));
+            QVERIFY(!img.isNull());
+            const QByteArray destino = qgetenv("TELUVAR_PDF_PNG");
+            if (!destino.isEmpty()) img.save(QString::fromLocal8Bit(destino));
+        }
+    }
+
+    // Copies are not collated and the page list selects pages.
+    void copiasEListaDePaginas() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("copias.pdf"));
+        modelo::Relatorio r;
+        r.report.pages[0].objects.push_back(modelo::memo(QStringLiteral("MemoP"), 40, 1000, 100, 14,
+                                                         QStringLiteral("Pagina[PAGE#]")));
+        r.report.pages[0].objects.back()->y = 1018;
+        r.linhas(200); // four pages
+        QVERIFY(BuildReport(r.report));
+        QCOMPARE(r.report.prepared->count(), 4);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QVERIFY(PrintBuiltReport(r.report, printer, QStringLiteral("3-4, 1"), 0 + 2));
+        QStringList ordem;
+        int paginaAtual = -1;
+        for (const Palavra& w : palavras(pdf)) {
+            if (!w.texto.startsWith(QLatin1String("Pagina")) || w.pagina == paginaAtual) continue;
+            paginaAtual = w.pagina;
+            ordem << w.texto;
+        }
+        QCOMPARE(ordem,
+                 (QStringList{"Pagina1", "Pagina1", "Pagina3", "Pagina3", "Pagina4", "Pagina4"}));
+    }
+};
+
+QTEST_MAIN(TestPdf)
+#include "test_pdf.moc"

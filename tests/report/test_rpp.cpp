@@ -1,0 +1,243 @@
+// Prepared pages: drawing at any scale and the ".rpp" prepared-report file, damaged input too.
+#include "test_prepare_modelo.h"
+
+#include "rpPrepare.h"
+#include "rpPrepared.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+QByteArray bitmapBmp() {
+    QImage img(40, 20, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.fillRect(0, 0, 20, 20, Qt::black);
+    p.end();
+    QByteArray bmp;
+    QBuffer b(&bmp);
+    b.open(QIODevice::WriteOnly);
+    img.save(&b, "BMP");
+    return bmp;
+}
+
+// The report of the preparation tests plus a picture, a double frame and a filled memo.
+std::unique_ptr<modelo::Relatorio> relatorio(int linhas) {
+    auto r = std::make_unique<modelo::Relatorio>();
+    auto& objetos = r->report.pages[0].objects;
+    auto figura = std::make_unique<TrpPictureView>();
+    figura->name = QStringLiteral("Picture1");
+    figura->x = 40;
+    figura->y = 65;
+    figura->dx = 200;
+    figura->dy = 200;
+    figura->frame = rpFrame::All;
+    figura->flags = rpFlags::PictStretched | rpFlags::PictKeepAspect;
+    figura->graphicKind = TrpPictureView::Bitmap;
+    figura->graphic = bitmapBmp();
+    objetos.push_back(std::move(figura));
+    auto duplo = modelo::memo(QStringLiteral("Memo2"), 300, 100, 200, 40,
+                              QStringLiteral("Moldura dupla, texto justificado que quebra em "
+                                             "mais de uma linha"),
+                              9, rpFrame::Top | rpFrame::Bottom, 3);
+    duplo->frameStyle = 5;
+    duplo->fillColor = 0x00C0FFFF;
+    objetos.push_back(std::move(duplo));
+    r->linhas(linhas);
+    r->report.showProgress = false;
+    return r;
+}
+
+QImage desenhar(const TrpPreparedPages& p, int pagina, QSize tamanho, QRectF visivel = {}) {
+    QImage img(tamanho, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter painter(&img);
+    p.draw(pagina, painter, QRectF(QPointF(0, 0), QSizeF(tamanho)), visivel);
+    return img;
+}
+
+int pixelsEscuros(const QImage& img, QRect area = {}) {
+    if (area.isNull()) area = img.rect();
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(img.pixel(x, y)) < 100) ++n;
+    return n;
+}
+
+QByteArray salvar(const TrpPreparedPages& p) {
+    QByteArray dados;
+    QBuffer b(&dados);
+    b.open(QIODevice::WriteOnly);
+    p.save(b, QStringLiteral("Impressora X"));
+    return dados;
+}
+
+bool carregar(TrpPreparedPages& p, const QByteArray& dados, QString* erro = nullptr) {
+    QBuffer b;
+    b.setData(dados);
+    b.open(QIODevice::ReadOnly);
+    try {
+        p.load(b);
+        return true;
+    } catch (const std::runtime_error& e) {
+        if (erro) *erro = QString::fromUtf8(e.what());
+        return false;
+    }
+}
+
+} // namespace
+
+class TestRpp : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+
+    // Written and read back: same pages, drawn pixel for pixel the same.
+    void gravarELer() {
+        auto r = relatorio(120);
+        QVERIFY(BuildReport(r->report));
+        const TrpPreparedPages& original = *r->report.prepared;
+        QCOMPARE(original.count(), 3);
+        const QByteArray dados = salvar(original);
+        QCOMPARE(quint8(dados[0]), quint8(0));
+        TrpPreparedPages lidas;
+        QString impressora;
+        QBuffer b;
+        b.setData(dados);
+        b.open(QIODevice::ReadOnly);
+        lidas.load(b, &impressora);
+        QCOMPARE(impressora, QStringLiteral("Impressora X"));
+        QCOMPARE(lidas.count(), original.count());
+        for (int i = 0; i < lidas.count(); ++i) {
+            QCOMPARE(lidas.page(i).stream, original.page(i).stream);
+            QCOMPARE(lidas.page(i).paperCode, 9);
+            QCOMPARE(lidas.page(i).width, 2100);
+            QCOMPARE(lidas.page(i).height, 2970);
+            QVERIFY(lidas.page(i).useMargins);
+            const QImage a = desenhar(original, i, QSize(752, 1071));
+            const QImage c = desenhar(lidas, i, QSize(752, 1071));
+            QVERIFY(pixelsEscuros(a) > 1000);
+            QCOMPARE(a, c);
+        }
+        // Through a file as well.
+        const QString nome = QDir::temp().filePath(QStringLiteral("teluvar_teste.rpp"));
+        original.saveToFile(nome, QStringLiteral("P"));
+        TrpPreparedPages doArquivo;
+        doArquivo.loadFromFile(nome);
+        QCOMPARE(doArquivo.count(), 3);
+        QFile::remove(nome);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, doArquivo.loadFromFile(nome));
+        QCOMPARE(doArquivo.count(), 3);
+    }
+
+    // Every size scales with the target: the picture's frame and black half land in place.
+    void desenhoEmEscala() {
+        auto r = relatorio(5);
+        QVERIFY(BuildReport(r->report));
+        for (double k : {1.0, 2.0}) {
+            const QImage img =
+                desenhar(*r->report.prepared, 0, QSize(qRound(752 * k), qRound(1071 * k)));
+            // The 40 x 20 bitmap kept in proportion in the 200 x 200 box: 200 x 100 at the top;
+            // its left half is black, the lower half of the box stays white.
+            QVERIFY(pixelsEscuros(img, QRect(QPoint(qRound(60 * k), qRound(80 * k)),
+                                             QSize(qRound(60 * k), qRound(40 * k)))) >
+                    int(2000 * k * k));
+            QCOMPARE(pixelsEscuros(img, QRect(QPoint(qRound(160 * k), qRound(80 * k)),
+                                              QSize(qRound(60 * k), qRound(40 * k)))),
+                     0);
+            QCOMPARE(pixelsEscuros(img, QRect(QPoint(qRound(60 * k), qRound(190 * k)),
+                                              QSize(qRound(150 * k), qRound(60 * k)))),
+                     0);
+            // Frame lines at the box edges.
+            QVERIFY(pixelsEscuros(img, QRect(qRound(100 * k), qRound(264 * k), qRound(20 * k),
+                                             qRound(3 * k))) >= int(20 * k));
+        }
+    }
+
+    // On screen, objects outside the visible area are not drawn.
+    void areaVisivel() {
+        auto r = relatorio(60);
+        QVERIFY(BuildReport(r->report));
+        const QImage tudo = desenhar(*r->report.prepared, 0, QSize(752, 1071));
+        const QImage topo =
+            desenhar(*r->report.prepared, 0, QSize(752, 1071), QRectF(0, 0, 752, 300));
+        QVERIFY(pixelsEscuros(tudo, QRect(0, 700, 752, 300)) > 500);
+        QCOMPARE(pixelsEscuros(topo, QRect(0, 700, 752, 300)), 0);
+        QCOMPARE(topo.copy(0, 0, 752, 250), tudo.copy(0, 0, 752, 250));
+    }
+
+    // Every truncation is refused with a message; the pages held stay as they were.
+    void truncamentos() {
+        auto r = relatorio(120);
+        QVERIFY(BuildReport(r->report));
+        const QByteArray dados = salvar(*r->report.prepared);
+        TrpPreparedPages p;
+        QVERIFY(carregar(p, dados));
+        for (qsizetype n = 0; n < dados.size(); ++n) {
+            QString erro;
+            if (carregar(p, dados.left(n), &erro))
+                QFAIL(qPrintable(QStringLiteral("prefix %1 accepted").arg(n)));
+            QVERIFY(!erro.isEmpty());
+            QCOMPARE(p.count(), 3);
+        }
+    }
+
+    void cabecalhosRecusados_data() {
+        QTest::addColumn<QByteArray>("dados");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("vazio") << QByteArray() << "ends too soon";
+        QTest::newRow("comprimido") << QByteArray("\x01", 1) << "Compressed";
+        QTest::newRow("antigo") << QByteArray("\x05", 1) << "older layout";
+        QByteArray muitas("\0\0\0\0\xff\xff\xff\x7f", 8); // no name, 2^31 pages
+        QTest::newRow("contagem") << muitas << "page count";
+    }
+
+    void cabecalhosRecusados() {
+        QFETCH(QByteArray, dados);
+        QFETCH(QString, mensagem);
+        TrpPreparedPages p;
+        QString erro;
+        QVERIFY(!carregar(p, dados, &erro));
+        QVERIFY2(erro.contains(mensagem), qPrintable(erro));
+    }
+
+    // Seeded random corruptions: refused, or read and drawn, never a crash.
+    void corrupcoesAleatorias() {
+        auto r = relatorio(40);
+        QVERIFY(BuildReport(r->report));
+        const QByteArray dados = salvar(*r->report.prepared);
+        QRandomGenerator gerador(20250307);
+        int recusados = 0, lidos = 0;
+        for (int i = 0; i < 3000; ++i) {
+            QByteArray d = dados;
+            const int trocas = 1 + int(gerador.bounded(4));
+            for (int k = 0; k < trocas; ++k) {
+                const auto pos = qsizetype(gerador.bounded(int(d.size())));
+                if (gerador.bounded(2))
+                    d[pos] = char(gerador.bounded(256));
+                else
+                    d[pos] = char(d[pos] ^ char(1 << gerador.bounded(8)));
+            }
+            TrpPreparedPages p;
+            if (!carregar(p, d)) {
+                ++recusados;
+                continue;
+            }
+            ++lidos;
+            for (int pg = 0; pg < p.count(); ++pg)
+                desenhar(p, pg, QSize(150, 214));
+        }
+        qInfo("corruptions: %d refused, %d read and drawn", recusados, lidos);
+        QCOMPARE(recusados + lidos, 3000);
+        QVERIFY(recusados > 0);
+    }
+};
+
+QTEST_MAIN(TestRpp)
+#include "test_rpp.moc"
