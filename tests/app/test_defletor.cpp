@@ -5,13 +5,16 @@
 #include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
+#include "Principal.h"
 #include "Recursos.h"
+#include "Relatorios.h"
 
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <cmath>
@@ -123,6 +126,27 @@ private slots:
             while (w->focusPolicy() == Qt::NoFocus)
                 w = w->nextInFocusChain();
             QCOMPARE(w->objectName(), QString::fromLatin1(proximo));
+        }
+    }
+
+    // "&Defletor" of the main window: a new modal window owned by it, gone once closed.
+    void abertaPelaJanelaPrincipal() {
+        TfrmTeluvar principal;
+        principal.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&principal));
+        for (int vez = 0; vez < 2; ++vez) {
+            QPointer<TfrmDefletor> aberta;
+            bool modal = false;
+            QTimer::singleShot(0, [&] {
+                aberta = principal.findChild<TfrmDefletor*>();
+                modal = aberta && QApplication::activeModalWidget() == aberta;
+                if (aberta) QTest::mouseClick(aberta->btnSair, Qt::LeftButton);
+            });
+            principal.actDefletor->trigger();
+            QVERIFY(modal);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!aberta);
+            QVERIFY(principal.findChildren<TfrmDefletor*>().isEmpty());
         }
     }
 
@@ -332,8 +356,19 @@ private slots:
         QVERIFY(janela && janela->isVisible());
     }
 
-    // Print and preview recompute first, as "&Ok" does.
+    // Print and preview recompute first, as "&Ok" does (print cancelled at its dialog here).
     void imprimirEVisualizarRecalculam() {
+        const auto dialogo = DialogoImpressao;
+        const auto mostrar = AoMostrarPreview;
+        int dialogos = 0, previews = 0;
+        DialogoImpressao = [&](QWidget*, QPrinter&) {
+            ++dialogos;
+            return false;
+        };
+        AoMostrarPreview = [&](QWidget* preview) {
+            ++previews;
+            preview->hide();
+        };
         projetoExemplo();
         abrir();
         for (const char* botao : {"btnImprimir", "btnPreview"}) {
@@ -346,6 +381,10 @@ private slots:
             QTest::mouseClick(controle<QToolButton>(botao), Qt::LeftButton);
             QCOMPARE(lista("ListView1")->topLevelItemCount(), 2);
         }
+        DialogoImpressao = dialogo;
+        AoMostrarPreview = mostrar;
+        QCOMPARE(dialogos, 2);
+        QCOMPARE(previews, 2);
     }
 
     // The baffle fields outlive the window and load into the next one.
