@@ -106,6 +106,10 @@ private slots:
         QCOMPARE(original.count(), 3);
         const QByteArray dados = salvar(original);
         QCOMPARE(quint8(dados[0]), quint8(0));
+        if (qEnvironmentVariableIsSet("TELUVAR_RPP_SEED")) { // seed for the fuzz target
+            QFile semente(qEnvironmentVariable("TELUVAR_RPP_SEED"));
+            if (semente.open(QIODevice::WriteOnly)) semente.write(dados);
+        }
         TrpPreparedPages lidas;
         QString impressora;
         QBuffer b;

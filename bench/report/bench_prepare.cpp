@@ -1,0 +1,102 @@
+// Benchmarks of report preparation, page drawing and prepared-report files.
+#include "../../tests/report/test_prepare_modelo.h"
+
+#include "rpPrepare.h"
+#include "rpPrepared.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Linhas = 100000;
+
+modelo::Relatorio& relatorio() {
+    static modelo::Relatorio r;
+    static bool pronto = false;
+    if (!pronto) {
+        r.linhas(Linhas);
+        pronto = true;
+    }
+    return r;
+}
+
+void BM_PrepararDuasColunas(benchmark::State& state) {
+    modelo::Relatorio& r = relatorio();
+    for (auto _ : state) {
+        BuildReport(r.report);
+        benchmark::DoNotOptimize(r.report.prepared->count());
+    }
+    const TrpPreparedPages& p = *r.report.prepared;
+    state.counters["rows/s"] =
+        benchmark::Counter(double(Linhas) * state.iterations(), benchmark::Counter::kIsRate);
+    state.counters["pages"] = p.count();
+    state.counters["KiB/1000 pages"] = double(p.memoryBytes()) / p.count() * 1000.0 / 1024.0;
+}
+BENCHMARK(BM_PrepararDuasColunas)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+void BM_DesenharPagina(benchmark::State& state) {
+    modelo::Relatorio& r = relatorio();
+    if (!r.report.prepared || r.report.prepared->count() < 2) BuildReport(r.report);
+    const TrpPreparedPages& p = *r.report.prepared;
+    const QSize tamanho(qRound(1000.0 * 752 / 1071), 1000);
+    QImage img(tamanho, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        img.fill(Qt::white);
+        QPainter painter(&img);
+        p.draw(1, painter, QRectF(QPointF(0, 0), QSizeF(tamanho)));
+    }
+}
+BENCHMARK(BM_DesenharPagina)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+void BM_GravarRpp(benchmark::State& state) {
+    modelo::Relatorio& r = relatorio();
+    if (!r.report.prepared || r.report.prepared->count() < 2) BuildReport(r.report);
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QByteArray dados;
+        QBuffer b(&dados);
+        b.open(QIODevice::WriteOnly);
+        r.report.prepared->save(b, QStringLiteral("PDF"));
+        bytes = dados.size();
+    }
+    state.SetBytesProcessed(bytes * state.iterations());
+    state.counters["MB"] = double(bytes) / 1e6;
+}
+BENCHMARK(BM_GravarRpp)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+void BM_LerRpp(benchmark::State& state) {
+    modelo::Relatorio& r = relatorio();
+    if (!r.report.prepared || r.report.prepared->count() < 2) BuildReport(r.report);
+    QByteArray dados;
+    {
+        QBuffer b(&dados);
+        b.open(QIODevice::WriteOnly);
+        r.report.prepared->save(b, QStringLiteral("PDF"));
+    }
+    for (auto _ : state) {
+        QBuffer b(&dados);
+        b.open(QIODevice::ReadOnly);
+        TrpPreparedPages p;
+        p.load(b);
+        benchmark::DoNotOptimize(p.count());
+    }
+    state.SetBytesProcessed(dados.size() * state.iterations());
+}
+BENCHMARK(BM_LerRpp)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
