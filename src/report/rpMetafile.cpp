@@ -178,8 +178,20 @@ void Player::preencherHachura(const QPainterPath& path) {
     pen.setCosmetic(true);
     pen.setWidthF(std::max<qreal>(m_k * 0.75, 0.5));
     m_p.setPen(pen);
-    const QRectF r = path.boundingRect();
-    const qreal step = std::max<qreal>(8 * m_k / m_s, 1e-9); // 8/96 inch in logical units
+    // Only the part of the shape that lies on the device is hatched, so a huge shape costs no
+    // more than the device is large.
+    QRectF r = path.boundingRect();
+    if (const QPaintDevice* dev = m_p.device()) {
+        bool invertivel = false;
+        const QTransform inv = m_p.worldTransform().inverted(&invertivel);
+        if (invertivel) r &= inv.mapRect(QRectF(0, 0, dev->width(), dev->height()));
+    }
+    if (r.isEmpty()) {
+        m_p.restore();
+        return;
+    }
+    // Lines 8/96 inch apart, but never closer than 2 device pixels.
+    const qreal step = std::max<qreal>(std::max<qreal>(8 * m_k, 2) / m_s, 1e-9);
     const qreal span = r.width() + r.height();
     // Guard against absurd line counts on degenerate scales: the lines are then merely denser.
     const qreal n = span / step;

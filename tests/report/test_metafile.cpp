@@ -317,6 +317,28 @@ private slots:
         QCOMPARE(img.pixel(250, 50), qRgb(0, 0, 255));
     }
 
+    // A tiny window magnifies 16-bit coordinates a million times: dashed strokes, hatching and
+    // curves far outside the target must still finish (the test's time limit guards this).
+    void extremeCoordinatesAreDrawnWithoutRunningAway() {
+        TrpMetafileWriter w(QRect(0, 0, 100, 100));
+        w.setWindowOrg(QPoint(0, 0));
+        w.setWindowExt(QSize(1, 1));
+        w.selectObject(w.createPen(PenDashDotDot, 0, Qt::black));
+        w.selectObject(w.createBrush(BrushHatched, Qt::black, HatchDiagCross));
+        w.line(QPoint(-32768, -32768), QPoint(32767, 32767));
+        w.polygon(QPolygon({QPoint(-32768, -32768), QPoint(32767, -32768), QPoint(0, 32767)}));
+        w.ellipse(QRect(QPoint(-32768, -32768), QPoint(32766, 32766)));
+        w.arc(QRect(QPoint(-30000, -30000), QPoint(30000, 30000)), QPoint(-30000, 0),
+              QPoint(30000, 0));
+        w.setWindowExt(QSize(-1, 1)); // mirrored
+        w.chord(QRect(QPoint(-30000, -30000), QPoint(30000, 30000)), QPoint(0, -30000),
+                QPoint(0, 30000));
+        const TrpMetafile mf = carregar(w.finish());
+        QVERIFY(!mf.isNull());
+        const QImage img = tocar(mf, QSize(64, 64), QRectF(0, 0, 64, 64));
+        QVERIFY(contarEscuros(img, img.rect()) > 0);
+    }
+
     void malformedInputIsRefused_data() {
         QTest::addColumn<QByteArray>("dados");
         const QByteArray bom = exemplo();

@@ -144,7 +144,7 @@ void desenharMemo(QPainter& p, const Memo& m, const QString& texto, double s) {
     p.setFont(fonte);
     p.setPen(Qt::black);
     const double hInset = 2 * s, vInset = 1 * s;
-    Qt::Alignment a = Qt::AlignTop;
+    int a = Qt::AlignTop | Qt::TextDontClip;
     if (m.alinhamento.startsWith(u'R'))
         a |= Qt::AlignRight;
     else if (m.alinhamento.startsWith(u'C'))
