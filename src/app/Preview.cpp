@@ -62,13 +62,23 @@ bool ConverterInteiro(const QString& texto, int& valor) {
 // ---------------------------------------------------------------------------------------------
 TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
     m_cima = new QToolButton(this);
+    m_cima->setObjectName(QStringLiteral("btnCima"));
     m_cima->setArrowType(Qt::UpArrow);
     m_cima->setFocusPolicy(Qt::NoFocus);
     m_baixo = new QToolButton(this);
+    m_baixo->setObjectName(QStringLiteral("btnBaixo"));
     m_baixo->setArrowType(Qt::DownArrow);
     m_baixo->setFocusPolicy(Qt::NoFocus);
     connect(m_cima, &QToolButton::clicked, this, &TUpDown::subir);
     connect(m_baixo, &QToolButton::clicked, this, &TUpDown::descer);
+}
+
+// The two arrows share the height: up above, down below.
+void TUpDown::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int metade = height() / 2;
+    m_cima->setGeometry(0, 0, width(), metade);
+    m_baixo->setGeometry(0, metade, width(), height() - metade);
 }
 
 void TUpDown::setAssociate(QLineEdit* edit) {

@@ -33,6 +33,9 @@ public:
 signals:
     void changingEx(int novoValor);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QLineEdit* m_edit = nullptr;
     QToolButton* m_cima = nullptr;

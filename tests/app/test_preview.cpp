@@ -190,6 +190,17 @@ private slots:
         QTest::keyClick(frm->Edit1, Qt::Key_Up);
         QCOMPARE(frm->rpPreview1->zoom(), 21.0);
         QCOMPARE(frm->Edit1->text(), QStringLiteral("21"));
+        // So do the up-down's arrows.
+        auto* cima = frm->UpDown1->findChild<QToolButton*>(QStringLiteral("btnCima"));
+        auto* baixo = frm->UpDown1->findChild<QToolButton*>(QStringLiteral("btnBaixo"));
+        QVERIFY(cima && baixo);
+        QVERIFY(cima->geometry().bottom() < baixo->geometry().top());
+        QTest::mouseClick(cima, Qt::LeftButton);
+        QTest::mouseClick(cima, Qt::LeftButton);
+        QCOMPARE(frm->rpPreview1->zoom(), 23.0);
+        QTest::mouseClick(baixo, Qt::LeftButton);
+        QCOMPARE(frm->Edit1->text(), QStringLiteral("22"));
+        QCOMPARE(frm->rpPreview1->zoom(), 22.0);
     }
 
     // Fits: the truncated fitted percentage, clamped to 20..200, when it differs from the box.

@@ -1,0 +1,97 @@
+// Not a test: writes the preview window screenshots and both reports as PNG pages into docs/.
+// Usage: capturar_preview <docs folder>   (run offscreen; needs pdftoppm)
+#include "Defletor.h"
+#include "Janela.h"
+#include "NumberEdit.h"
+#include "Preview.h"
+#include "Principal.h"
+#include "Relatorios.h"
+#include "rpPreview.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <cstdio>
+
+namespace {
+void digitar(QWidget* campo, const QString& texto) {
+    QTest::mouseClick(campo, Qt::LeftButton);
+    QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(campo, texto);
+}
+
+// The next print goes to this PDF file instead of a printer.
+void imprimirEmPdf(const QString& arquivo) {
+    DialogoImpressao = [arquivo](QWidget*, QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(arquivo);
+        return true;
+    };
+}
+
+bool paraPng(const QString& pdf, const QString& png) {
+    QString base = png;
+    base.chop(4);
+    const int codigo = QProcess::execute(QStringLiteral("pdftoppm"),
+                                         {QStringLiteral("-r"), QStringLiteral("80"),
+                                          QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                                          QStringLiteral("-f"), QStringLiteral("1"), pdf, base});
+    return codigo == 0;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    TAplicacao app(argc, argv);
+    AplicarFonte(app);
+    TNumberEdit::setErrorHandler([](const QString& m) { MostrarErro(m); });
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: capturar_preview <docs folder>\n");
+        return 2;
+    }
+    const QDir docs(QString::fromLocal8Bit(argv[1]));
+    QTemporaryDir tmp;
+
+    TfrmTeluvar frm;
+    frm.show();
+    digitar(frm.edtTitulo, QStringLiteral("Cassegrain de 200 mm"));
+    digitar(frm.edtD1, QStringLiteral("200"));
+    digitar(frm.edtfD, QStringLiteral("4"));
+    digitar(frm.edty, QStringLiteral("4"));
+    digitar(frm.edte, QStringLiteral("200"));
+    digitar(frm.edti, QStringLiteral("20"));
+
+    TfrmPreview* preview = nullptr;
+    AoMostrarPreview = [&](QWidget* w) { preview = static_cast<TfrmPreview*>(w); };
+    frm.actPreview->trigger();
+    if (!preview) return 1;
+    preview->show();
+    QTest::qWait(50);
+    preview->grab().save(docs.filePath(QStringLiteral("preview-100.png")));
+    QTest::mouseClick(preview->btnAjustarAPagina, Qt::LeftButton);
+    QTest::qWait(50);
+    preview->grab().save(docs.filePath(QStringLiteral("preview-pagina.png")));
+    preview->close();
+
+    const QString pdfProjeto = tmp.filePath(QStringLiteral("projeto.pdf"));
+    imprimirEmPdf(pdfProjeto);
+    frm.actImprimir->trigger();
+    bool ok = paraPng(pdfProjeto, docs.filePath(QStringLiteral("relatorio-projeto.png")));
+
+    auto* defletor = new TfrmDefletor(&frm);
+    defletor->show();
+    digitar(defletor->edtDDi, QStringLiteral("40"));
+    digitar(defletor->edtDDe, QStringLiteral("44"));
+    digitar(defletor->edtLTotal, QStringLiteral("400"));
+    digitar(defletor->edtnG, QStringLiteral("4"));
+    digitar(defletor->edtSSDe, QStringLiteral("60"));
+    const QString pdfDefletor = tmp.filePath(QStringLiteral("defletor.pdf"));
+    imprimirEmPdf(pdfDefletor);
+    QTest::mouseClick(defletor->btnImprimir, Qt::LeftButton);
+    ok = paraPng(pdfDefletor, docs.filePath(QStringLiteral("relatorio-defletor.png"))) && ok;
+    defletor->close();
+    return ok ? 0 : 1;
+}
