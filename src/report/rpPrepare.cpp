@@ -255,6 +255,7 @@ public:
     void construir() {
         for (const TrpPage& pagina : m_r.pages)
             construirPagina(pagina);
+        if (!m_saida.pages().empty()) m_saida.pages().back().stream.squeeze();
     }
     int paginas() const { return m_pagina; }
 
@@ -450,6 +451,7 @@ private:
     }
 
     void novaPagina(const TrpPage& pagina) {
+        if (!m_saida.pages().empty()) m_saida.pages().back().stream.squeeze();
         TrpPreparedPage p;
         p.paperCode = pagina.paperCode;
         p.width = pagina.width;

@@ -354,6 +354,8 @@ private slots:
             QVERIFY(janela.isModal());
             QTimer::singleShot(0, &janela, [&janela, &rotulo] {
                 rotulo = janela.label()->text();
+                if (qEnvironmentVariableIsSet("TELUVAR_PROGRESSO_PNG"))
+                    janela.grab().save(qEnvironmentVariable("TELUVAR_PROGRESSO_PNG"));
                 janela.cancelButton()->click();
             });
         };
