@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -75,7 +76,7 @@ private:
         QTest::mouseClick(controle<QToolButton>("btnSair"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    // The data set walked from the first record: one text row per record.
+    // The data set walked from the first record: stop, position and diameter of each record.
     QList<QList<double>> registros() {
         QList<QList<double>> linhas;
         TMemDataSet& dt = janela->dtGlares;
@@ -110,6 +111,10 @@ private slots:
         QVERIFY(janela->isModal());
         QVERIFY(janela->testAttribute(Qt::WA_DeleteOnClose));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+        // The diagram is compiled in and drawn at the picture's size.
+        const QSvgRenderer diagrama(QStringLiteral(":/app/diagrama_defletor.svg"));
+        QVERIFY(diagrama.isValid());
+        QCOMPARE(diagrama.defaultSize(), controle<QWidget>("Image1")->size());
         QCOMPARE(controle<QToolButton>("btnImprimir")->toolTip(), QStringLiteral("Imprime"));
         QCOMPARE(controle<QToolButton>("btnPreview")->toolTip(),
                  QStringLiteral("Visualizar impressão"));
