@@ -443,15 +443,16 @@ void TrpPreview::pintar(QPainter& painter, const QRect& exposed) {
         if (r.top() > LimiteAbaixo || r.top() > vista.bottom()) break; // rows only go down
         const QRect comSombra = r.adjusted(0, 0, 1, 1);
         if (!comSombra.intersects(exposed)) continue;
-        painter.setPen(Qt::black);
-        painter.drawLine(r.left() + 1, r.bottom() + 1, r.right() + 1, r.bottom() + 1);
-        painter.drawLine(r.right() + 1, r.top() + 1, r.right() + 1, r.bottom() + 1);
+        // Border and shadow as whole logical pixels, so they stay exact on any screen density.
+        painter.fillRect(QRect(r.left() + 1, r.bottom() + 1, r.width(), 1), Qt::black);
+        painter.fillRect(QRect(r.right() + 1, r.top() + 1, 1, r.height()), Qt::black);
         const QPixmap img = imagemDaPagina(int(i), r.size(), dpr);
         painter.drawPixmap(r.topLeft(), img);
         usadas.insert(int(i), img);
-        painter.setPen(Qt::black);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), Qt::black);
+        painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), Qt::black);
+        painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), Qt::black);
+        painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), Qt::black);
     }
     // Keep only what is in view; pages that scroll in are drawn when they appear.
     if (exposed == vista) m_cache = std::move(usadas);

@@ -7,12 +7,15 @@
 #include "test_preview_paginas.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -320,15 +323,20 @@ private slots:
         digitar(*frm, QStringLiteral("50"));
         TrpPreview* pv = frm->rpPreview1;
         const QImage img = pv->area()->grab().toImage();
+        const qreal d = img.devicePixelRatio();
+        // The colour at a point of the area (logical pixels; the middle of a screen pixel).
+        auto em = [&](int x, int y) {
+            return QColor(img.pixel(int((x + 0.5) * d), int((y + 0.5) * d)));
+        };
         const QRect r = pv->pageRect(0);
-        QCOMPARE(QColor(img.pixel(2, 2)), QColor(0x80, 0x80, 0x80));
-        QCOMPARE(QColor(img.pixel(r.left(), r.top() + 5)), QColor(Qt::black));
-        QCOMPARE(QColor(img.pixel(r.right() + 1, r.top() + 5)), QColor(Qt::black)); // shadow
-        QCOMPARE(QColor(img.pixel(r.right() + 2, r.top() + 5)), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(em(2, 2), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(em(r.left(), r.top() + 5), QColor(Qt::black));
+        QCOMPARE(em(r.right() + 1, r.top() + 5), QColor(Qt::black)); // shadow
+        QCOMPARE(em(r.right() + 2, r.top() + 5), QColor(0x80, 0x80, 0x80));
         int escuros = 0;
-        for (int y = r.top() + 2; y < std::min(r.bottom(), img.height()) - 1; ++y)
+        for (int y = r.top() + 2; y < std::min(r.bottom(), pv->area()->height()) - 1; ++y)
             for (int x = r.left() + 2; x < r.right() - 1; ++x)
-                if (qGray(img.pixel(x, y)) < 128) ++escuros;
+                if (qGray(em(x, y).rgb()) < 128) ++escuros;
         QVERIFY2(escuros > 50, "the page's content is drawn");
     }
 
@@ -430,6 +438,56 @@ private slots:
         QCOMPARE(frm->rpPreview1->currentPage(), 1);
         TrpPreview::printDialog = dialogo;
         TrpPreview::printPages = imprimir;
+    }
+
+    // The control's own dialog: printers listed with the current one selected; the set-up form
+    // has no copies or page range; OK hands back the choice.
+    void dialogoDeImpressao() {
+        const QStringList nomes = QPrinterInfo::availablePrinterNames();
+        if (nomes.isEmpty()) QSKIP("no printer installed");
+        QPrinter impressora;
+        impressora.setPrinterName(nomes.last());
+        {
+            TrpPrintDialog dlg(impressora, false);
+            QCOMPARE(dlg.windowTitle(), QStringLiteral("Print"));
+            auto* lista = dlg.findChild<QComboBox*>(QStringLiteral("cbPrinters"));
+            QVERIFY(lista);
+            QCOMPARE(lista->count(), nomes.size());
+            QCOMPARE(lista->currentText(), nomes.last());
+            auto* copias = dlg.findChild<QSpinBox*>(QStringLiteral("edtCopies"));
+            QVERIFY(copias);
+            QCOMPARE(copias->value(), 1);
+            QVERIFY(dlg.findChild<QRadioButton*>(QStringLiteral("rbAll"))->isChecked());
+            QTest::keyClicks(dlg.findChild<QLineEdit*>(QStringLiteral("edtNumbers")),
+                             QStringLiteral("1,3"));
+            copias->setValue(3);
+            const TrpPrintChoice c = dlg.choice();
+            QCOMPARE(c.range, TrpPrintChoice::Numbers); // typing picks "Numbers:"
+            QCOMPARE(c.numbers, QStringLiteral("1,3"));
+            QCOMPARE(c.copies, 3);
+        }
+        TrpPrintDialog setup(impressora, true);
+        QCOMPARE(setup.windowTitle(), QStringLiteral("Print Setup"));
+        QVERIFY(!setup.findChild<QSpinBox*>(QStringLiteral("edtCopies")));
+        setup.findChild<QComboBox*>(QStringLiteral("cbPrinters"))->setCurrentIndex(0);
+        QCOMPARE(setup.choice().printerName, nomes.first());
+    }
+
+    // On a screen of twice the density the pages are drawn into pixmaps of twice the pixels:
+    // the content has detail finer than one logical pixel. (Runs under QT_SCALE_FACTOR=2.)
+    void altaDensidade() {
+        auto frm = abrir(1);
+        TrpPreview* pv = frm->rpPreview1;
+        if (pv->area()->devicePixelRatioF() < 2)
+            QSKIP("needs a screen scale of 2 (the suite runs again with QT_SCALE_FACTOR=2)");
+        const QImage img = pv->area()->grab().toImage();
+        QCOMPARE(img.width(), 2 * pv->area()->width());
+        const QRect r = pv->pageRect(0);
+        int diferentes = 0;
+        for (int y = 2 * (r.top() + 2); y < img.height(); ++y)
+            for (int x = 2 * (r.left() + 2); x + 1 < img.width(); x += 2)
+                if (img.pixel(x, y) != img.pixel(x + 1, y)) ++diferentes;
+        QVERIFY2(diferentes > 500, qPrintable(QString::number(diferentes)));
     }
 
     void listaDePaginas() {
