@@ -335,11 +335,22 @@ void TrpPreparedPages::save(QIODevice& device, const QString& printerName) const
 }
 
 void TrpPreparedPages::load(QIODevice& device, QString* printerName) {
+    // The file is read whole, but never more than a report file can address (offsets are
+    // 32-bit); a larger input is refused before anything that size is allocated.
     constexpr qint64 Maximo = qint64(std::numeric_limits<std::uint32_t>::max());
-    if (!device.isSequential() && device.size() - device.pos() > Maximo)
-        throw std::runtime_error("Not a report file: too large");
-    const QByteArray dados = device.read(Maximo + 1);
-    if (dados.size() > Maximo) throw std::runtime_error("Not a report file: too large");
+    QByteArray dados;
+    if (!device.isSequential()) {
+        const qint64 tamanho = device.size() - device.pos();
+        if (tamanho > Maximo) throw std::runtime_error("Not a report file: too large");
+        if (tamanho > 0) dados = device.read(tamanho);
+    } else {
+        while (!device.atEnd()) {
+            const QByteArray parte = device.read(1 << 16);
+            if (parte.isEmpty()) break;
+            dados += parte;
+            if (dados.size() > Maximo) throw std::runtime_error("Not a report file: too large");
+        }
+    }
     Leitor l(dados.constData(), dados.size(), "Damaged report file");
     const std::uint8_t compressao = l.u8();
     if (compressao == 1) throw std::runtime_error("Compressed report files are not supported");

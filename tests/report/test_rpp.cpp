@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QtTest>
+#include <cstring>
 
 namespace {
 
@@ -90,6 +91,31 @@ bool carregar(TrpPreparedPages& p, const QByteArray& dados, QString* erro = null
         return false;
     }
 }
+
+// A sequential device (a pipe, a socket) that records the largest read it is asked for.
+class DispositivoSequencial : public QIODevice {
+public:
+    explicit DispositivoSequencial(QByteArray dados) : m_dados(std::move(dados)) {}
+    bool isSequential() const override { return true; }
+    qint64 maiorPedido = 0;
+
+protected:
+    qint64 readData(char* destino, qint64 maximo) override {
+        maiorPedido = std::max(maiorPedido, maximo);
+        const qint64 n = std::min<qint64>(maximo, m_dados.size() - m_pos);
+        std::memcpy(destino, m_dados.constData() + m_pos, std::size_t(n));
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+    qint64 bytesAvailable() const override {
+        return m_dados.size() - m_pos + QIODevice::bytesAvailable();
+    }
+
+private:
+    QByteArray m_dados;
+    qint64 m_pos = 0;
+};
 
 } // namespace
 
@@ -174,6 +200,24 @@ private slots:
         QVERIFY(pixelsEscuros(tudo, QRect(0, 700, 752, 300)) > 500);
         QCOMPARE(pixelsEscuros(topo, QRect(0, 700, 752, 300)), 0);
         QCOMPARE(topo.copy(0, 0, 752, 250), tudo.copy(0, 0, 752, 250));
+    }
+
+    // Reading never asks a device for more than a modest block, whatever the input.
+    void leituraSemAlocacaoExcessiva() {
+        auto r = relatorio(10);
+        QVERIFY(BuildReport(r->report));
+        for (const QByteArray& dados : {salvar(*r->report.prepared), QByteArray()}) {
+            DispositivoSequencial d(dados);
+            d.open(QIODevice::ReadOnly);
+            TrpPreparedPages p;
+            try {
+                p.load(d);
+            } catch (const std::runtime_error&) {
+                QVERIFY(dados.isEmpty());
+            }
+            QCOMPARE(p.count(), dados.isEmpty() ? 0 : 1);
+            QVERIFY(d.maiorPedido <= (1 << 16) + 16384);
+        }
     }
 
     // Every truncation is refused with a message; the pages held stay as they were.
