@@ -237,6 +237,18 @@ private slots:
         QCOMPARE(frm->Edit1->text(), QStringLiteral("20"));
     }
 
+    // A window too narrow for the page width still shows a page (never a negative zoom).
+    void ajusteEmJanelaMinuscula() {
+        auto frm = abrir(3);
+        TrpPreview* pv = frm->rpPreview1;
+        pv->resize(25, 25);
+        pv->fitPageWidth();
+        QVERIFY(pv->zoom() > 0);
+        QVERIFY(pv->pageRect(0).width() >= 1);
+        QVERIFY(pv->pageRect(1).top() > pv->pageRect(0).top());
+        pv->area()->grab(); // paints without failing
+    }
+
     // The popup menu's choice is remembered for the next preview; the box is not updated.
     void menuLembrado() {
         {
