@@ -233,6 +233,15 @@ void TfrmPreview::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) Proteger([&] { FormShow(); });
 }
 
+// The window has no cancel button: Escape does not close it.
+void TfrmPreview::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void TfrmPreview::FormShow() {
     UpDown1->setPosition(int(std::trunc(rpPreview1->zoom())));
 }

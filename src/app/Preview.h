@@ -88,6 +88,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:

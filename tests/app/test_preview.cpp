@@ -517,6 +517,8 @@ private slots:
         auto* frm = new TfrmPreview(&dono);
         QPointer<TfrmPreview> vivo(frm);
         frm->show();
+        QTest::keyClick(frm->Edit1, Qt::Key_Escape);
+        QVERIFY(frm->isVisible());
         QTest::mouseClick(frm->btnSair, Qt::LeftButton);
         QVERIFY(!frm->isVisible());
         QVERIFY(vivo);
