@@ -10,7 +10,8 @@
 #include <QPushButton>
 
 TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
-    : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmDiametroCampo"));
     setWindowTitle(QStringLiteral("Projeto Teluvar - Diâmetro do campo"));
     setFixedSize(252, 105);

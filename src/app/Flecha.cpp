@@ -8,7 +8,8 @@
 #include <QPushButton>
 
 TfrmFlecha::TfrmFlecha(QWidget* owner)
-    : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmFlecha"));
     setWindowTitle(QStringLiteral("Projeto Teluvar - Flechas"));
     setFixedSize(265, 271);

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
 #include <QHeaderView>
@@ -236,7 +237,7 @@ void TfrmTeluvar::montarEntradas(QWidget* central) {
     edtD1 = numero("edtD1", 59, 91, &TfrmTeluvar::edtD1Change);
     rotulo("Label3", "f/D do primário:", 88);
     edtfD = numero("edtfD", 84, 91, &TfrmTeluvar::edtfDChange);
-    rotulo("Label4", "Coeficiente ampliação (     ):", 113);
+    QLabel* coeficiente = rotulo("Label4", "Coeficiente ampliação (     ):", 113);
     edty = numero("edty", 109, 91, &TfrmTeluvar::edtyChange);
     rotulo("Label5", "Afastamento plano focal (e):", 138);
     edte = numero("edte", 134, 91, &TfrmTeluvar::edteChange);
@@ -249,8 +250,12 @@ void TfrmTeluvar::montarEntradas(QWidget* central) {
     QFont fonteGamma(QStringLiteral("Liberation Serif"));
     fonteGamma.setPixelSize(17);
     gamma->setFont(fonteGamma);
-    gamma->move(121, 107);
     gamma->adjustSize();
+    // Centred in the blanks between the parentheses, whatever the width of the window font.
+    const QFontMetrics metricas(coeficiente->font());
+    const int abre = metricas.horizontalAdvance(QStringLiteral("Coeficiente ampliação ("));
+    const int brancos = metricas.horizontalAdvance(QStringLiteral("     "));
+    gamma->move(7 + abre + (brancos - gamma->width()) / 2, 107);
 
     btnDiametroCampo = new QToolButton(GroupBox1);
     btnDiametroCampo->setObjectName(QStringLiteral("btnDiametroCampo"));

@@ -13,7 +13,8 @@
 #include <QUrl>
 
 TfrmSobre::TfrmSobre(QWidget* owner)
-    : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmSobre"));
     setFixedSize(333, 153);
 

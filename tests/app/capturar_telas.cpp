@@ -1,0 +1,45 @@
+// Takes the screenshots of the main window and its small windows into a folder (docs/ by default).
+#include "DiametroCampo.h"
+#include "Flecha.h"
+#include "Janela.h"
+#include "NumberEdit.h"
+#include "Principal.h"
+#include "Sobre.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+static void gravar(QWidget& janela, const QString& pasta, const char* nome) {
+    janela.show();
+    QTest::qWait(50);
+    const QString arquivo = QDir(pasta).filePath(QString::fromLatin1(nome));
+    if (!janela.grab().save(arquivo)) qFatal("could not write %s", qPrintable(arquivo));
+}
+
+int main(int argc, char** argv) {
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    TAplicacao app(argc, argv);
+    const QString pasta = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+
+    TfrmTeluvar principal;
+    gravar(principal, pasta, "principal-vazio.png");
+    const char* valores[] = {"200", "4", "4", "200", "20"};
+    TNumberEdit* campos[] = {principal.edtD1, principal.edtfD, principal.edty, principal.edte,
+                             principal.edti};
+    QTest::keyClicks(principal.edtTitulo, "Cassegrain de 200 mm");
+    for (int k = 0; k < 5; ++k)
+        QTest::keyClicks(campos[k], valores[k]);
+    QTest::mouseClick(principal.btnOk, Qt::LeftButton);
+    gravar(principal, pasta, "principal.png");
+
+    TfrmFlecha flecha(&principal);
+    gravar(flecha, pasta, "flechas.png");
+    TfrmDiametroCampo diametro(&principal);
+    QTest::keyClicks(diametro.edtArco, "0,5");
+    gravar(diametro, pasta, "diametro-campo.png");
+    TfrmSobre sobre(&principal);
+    gravar(sobre, pasta, "sobre.png");
+    return 0;
+}

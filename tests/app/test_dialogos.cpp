@@ -1,0 +1,253 @@
+// The small windows (field diameter, sagittas, About box) and the error box, driven offscreen.
+#include "Calculo.h"
+#include "DiametroCampo.h"
+#include "Flecha.h"
+#include "Global.h"
+#include "Janela.h"
+#include "NumberEdit.h"
+#include "Recursos.h"
+#include "Sobre.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+void definirProjeto(double D1, double fD1, double gamma, double e, double i) {
+    std::memset(&Projeto, 0, sizeof Projeto);
+    LimparProjeto(Projeto);
+    Projeto.D1 = D1;
+    Projeto.fD1 = fD1;
+    Projeto.gamma = gamma;
+    Projeto.e = e;
+    Projeto.i = i;
+    CalcularProjeto(Projeto);
+}
+
+void quandoModalAbrir(std::function<void(QWidget*)> acao) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, acao] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            const QPointer<QWidget> aberto(modal);
+            acao(modal);
+            QTimer::singleShot(3000, [aberto] {
+                if (aberto && aberto->isVisible()) aberto->close();
+            });
+        }
+    });
+    timer->start();
+}
+
+// An object that throws from its event handler, to reach the application's safety net.
+class Explosivo : public QObject {
+public:
+    bool event(QEvent* evento) override {
+        if (evento->type() == QEvent::User) throw std::runtime_error("Falha no manipulador");
+        return QObject::event(evento);
+    }
+};
+} // namespace
+
+class TestDialogos : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urlsAbertas;
+public slots:
+    void abrirUrl(const QUrl& url) { urlsAbertas << url; }
+
+private slots:
+    void textoErro_data() {
+        QTest::addColumn<QString>("mensagem");
+        QTest::addColumn<QString>("mostrado");
+        QTest::newRow("letra") << "Arquivo não encontrado"
+                               << "Arquivo não encontrado.";
+        QTest::newRow("digito") << "I/O error 103"
+                                << "I/O error 103.";
+        QTest::newRow("ja tem ponto") << "Falhou."
+                                      << "Falhou.";
+        QTest::newRow("exclamacao") << "Erro!"
+                                    << "Erro!";
+        QTest::newRow("parentese") << "Erro (x)"
+                                   << "Erro (x)";
+        QTest::newRow("barra") << "c:/dados/"
+                               << "c:/dados/.";
+        QTest::newRow("vazio") << ""
+                               << "";
+    }
+    void textoErro() {
+        QFETCH(QString, mensagem);
+        QFETCH(QString, mostrado);
+        QCOMPARE(TextoErro(mensagem), mostrado);
+    }
+
+    // The real box, and the safety net that catches what escapes an event handler.
+    void caixaErro() {
+        QString titulo, texto;
+        QMessageBox::Icon icone = QMessageBox::NoIcon;
+        int botoes = 0;
+        quandoModalAbrir([&](QWidget* modal) {
+            auto* caixa = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(caixa);
+            titulo = caixa->windowTitle();
+            texto = caixa->text();
+            icone = caixa->icon();
+            botoes = caixa->buttons().size();
+            caixa->button(QMessageBox::Ok)->click();
+        });
+        Explosivo explosivo;
+        QEvent evento(QEvent::User);
+        QCoreApplication::sendEvent(&explosivo, &evento); // must not terminate the program
+        QCOMPARE(titulo, QStringLiteral("Projeto Teluvar"));
+        QCOMPARE(texto, QStringLiteral("Falha no manipulador."));
+        QCOMPARE(icone, QMessageBox::Critical);
+        QCOMPARE(botoes, 1);
+        // A wrapped handler abandons its rest, shows the error and restores the cursor.
+        QStringList vistos;
+        const ManipuladorErro anterior =
+            DefinirManipuladorErro([&](const QString& t) { vistos << t; });
+        bool resto = false;
+        Proteger([&] {
+            CursorAmpulheta ampulheta;
+            throw ErroArquivo(QStringLiteral("x.tlv: acesso negado"));
+            resto = true;
+        });
+        DefinirManipuladorErro(anterior);
+        QCOMPARE(vistos, QStringList{"x.tlv: acesso negado."});
+        QVERIFY(!resto);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void diametroCampo() {
+        definirProjeto(200, 2.5, 4, 200, 20); // F = 2000
+        TfrmDiametroCampo frm;
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Projeto Teluvar - Diâmetro do campo"));
+        QCOMPARE(frm.size(), QSize(252, 105));
+        QCOMPARE(frm.edti->shownText(), QStringLiteral("0,00"));
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frm));
+        QCOMPARE(QApplication::focusWidget(), frm.edtArco);
+        QTest::keyClicks(frm.edtArco, QStringLiteral("1"));
+        QCOMPARE(frm.edti->Value(), 34.91);
+        QTest::keyClicks(frm.edtArco, QStringLiteral("5")); // 15 degrees
+        QCOMPARE(frm.edti->shownText(), QStringLiteral("535,90"));
+        QTest::keyClick(frm.edtArco, Qt::Key_Backspace);
+        QTest::keyClick(frm.edtArco, Qt::Key_Backspace);
+        QTest::keyClicks(frm.edtArco, QStringLiteral("45"));
+        QCOMPARE(frm.edti->shownText(), QStringLiteral("2.000,00"));
+        // The result can't be typed into and the tab key skips it.
+        QTest::keyClicks(frm.edti, QStringLiteral("9"));
+        QCOMPARE(frm.edti->Value(), 2000.0);
+        frm.edtArco->setFocus();
+        QTest::keyClick(frm.edtArco, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), frm.btnOk);
+    }
+
+    void diametroCampoExecutar_data() {
+        QTest::addColumn<QString>("fechar"); // how the dialog is closed
+        QTest::addColumn<double>("resultado");
+        QTest::newRow("Enter") << "enter" << 27.93;
+        QTest::newRow("OK") << "ok" << 27.93;
+        QTest::newRow("Cancel") << "cancel" << 0.0;
+        QTest::newRow("caixa de fechar") << "close" << 0.0;
+    }
+    void diametroCampoExecutar() {
+        QFETCH(QString, fechar);
+        QFETCH(double, resultado);
+        definirProjeto(200, 4, 4, 200, 20); // F = 3200
+        TfrmDiametroCampo frm;
+        quandoModalAbrir([&](QWidget*) {
+            QTest::keyClicks(frm.edtArco, QStringLiteral("0,5"));
+            if (fechar == "enter")
+                QTest::keyClick(frm.edtArco, Qt::Key_Return);
+            else if (fechar == "ok")
+                QTest::mouseClick(frm.btnOk, Qt::LeftButton);
+            else if (fechar == "cancel")
+                QTest::mouseClick(frm.btnCancela, Qt::LeftButton);
+            else
+                frm.close();
+        });
+        QCOMPARE(frm.Executar(), resultado);
+        // The dialog writes nothing into the design.
+        QCOMPARE(Projeto.i, 20.0);
+    }
+
+    void flechas_data() {
+        QTest::addColumn<double>("D1");
+        QTest::addColumn<QStringList>("textos"); // Sag1, Sag2, D1, D2
+        QTest::newRow("exemplo") << 200.0
+                                 << QStringList{"Sag1 = 3,13", "Sag2 = 0,68", "D1 = 200,00",
+                                                "D2 = 53,75"};
+        QTest::newRow("vazio") << 0.0
+                               << QStringList{"Sag1 = 0,00", "Sag2 = 0,00", "D1 = 0,00",
+                                              "D2 = 0,00"};
+    }
+    void flechas() {
+        QFETCH(double, D1);
+        QFETCH(QStringList, textos);
+        if (D1 == 0)
+            definirProjeto(0, 0, 0, 0, 0); // Sag2 is a negative zero here
+        else
+            definirProjeto(D1, 4, 4, 200, 20);
+        TfrmFlecha frm;
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Projeto Teluvar - Flechas"));
+        QCOMPARE(QStringList({frm.lblSag1->text(), frm.lblSag2->text(), frm.lblD1->text(),
+                              frm.lblD2->text()}),
+                 textos);
+        // Growing labels keep their left edge; centred ones their box.
+        QCOMPARE(frm.lblSag1->x(), 130);
+        QCOMPARE(frm.lblD2->geometry(), QRect(54, 169, 146, 14));
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frm));
+        QTest::mouseClick(frm.BitBtn1, Qt::LeftButton);
+        QVERIFY(!frm.isVisible());
+        QCOMPARE(frm.result(), int(QDialog::Accepted));
+    }
+
+    void sobre() {
+        TfrmSobre frm;
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Sobre..."));
+        QCOMPARE(frm.Label2->text(), QStringLiteral("Projeto Teluvar"));
+        QCOMPARE(frm.Label1->text(), QStringLiteral("Versao 1.0"));
+        QCOMPARE(frm.Label5->text(), QStringLiteral("2007"));
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frm));
+        QCOMPARE(QApplication::focusWidget(), frm.BitBtn1);
+        // The address opens as a mailto: link.
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "abrirUrl");
+        QTest::mouseClick(frm.Label4, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+        QCOMPARE(urlsAbertas, QList<QUrl>{QUrl(QStringLiteral("mailto:") +
+                                               QString::fromUtf8(Recursos::SobreEmail))});
+        // With no mail program nothing is shown and the box stays open.
+        QStringList erros;
+        const ManipuladorErro anterior =
+            DefinirManipuladorErro([&](const QString& t) { erros << t; });
+        QTest::mouseClick(frm.Label4, Qt::LeftButton);
+        DefinirManipuladorErro(anterior);
+        QVERIFY(erros.isEmpty());
+        QVERIFY(frm.isVisible());
+        // The space bar presses "&Ok", which closes the box.
+        QTest::keyClick(frm.BitBtn1, Qt::Key_Space);
+        QVERIFY(!frm.isVisible());
+    }
+};
+
+int main(int argc, char** argv) {
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    TAplicacao app(argc, argv);
+    TNumberEdit::setErrorHandler([](const QString& m) { MostrarErro(m); });
+    TestDialogos teste;
+    return QTest::qExec(&teste, argc, argv);
+}
+
+#include "test_dialogos.moc"

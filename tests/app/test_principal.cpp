@@ -1,0 +1,461 @@
+// Main-window flows driven through the real widgets: typing, "&Ok", lists and status bar, "&Novo",
+// opening and saving design files, the field-diameter button and the error box.
+#include "Calculo.h"
+#include "Global.h"
+#include "Janela.h"
+#include "NumberEdit.h"
+#include "Principal.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <cstring>
+#include <memory>
+
+namespace {
+// Replaces the error box for the lifetime of the object and keeps what it would have shown.
+struct ErrosCapturados {
+    QStringList textos;
+    ManipuladorErro anterior;
+    ErrosCapturados() {
+        anterior = DefinirManipuladorErro([this](const QString& t) { textos << t; });
+    }
+    ~ErrosCapturados() { DefinirManipuladorErro(anterior); }
+};
+
+TProjeto projetoExemplo() {
+    TProjeto p;
+    std::memset(&p, 0, sizeof p);
+    LimparProjeto(p);
+    p.D1 = 200;
+    p.fD1 = 4;
+    p.gamma = 4;
+    p.e = 200;
+    p.i = 20;
+    p.LTotal = 123.5; // a baffle input: kept as read
+    DefinirTitulo(p, QStringLiteral("Cassegrain de teste"));
+    return p;
+}
+
+QString gravarArquivo(const QTemporaryDir& pasta, const char* nome, const QByteArray& bytes) {
+    const QString caminho = pasta.filePath(QString::fromLatin1(nome));
+    QFile f(caminho);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("could not write %s", qPrintable(caminho));
+    return caminho;
+}
+
+QByteArray bytesDe(const TProjeto& p) {
+    return QByteArray(reinterpret_cast<const char*>(&p), sizeof p);
+}
+
+// Runs `acao` on the next modal dialog that opens (polled from a timer).
+void quandoModalAbrir(std::function<void(QWidget*)> acao) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, acao] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            const QPointer<QWidget> aberto(modal);
+            acao(modal);
+            // A dialog the action failed to close is closed anyway, so a failure can't hang.
+            QTimer::singleShot(3000, [aberto] {
+                if (aberto && aberto->isVisible()) aberto->close();
+            });
+        }
+    });
+    timer->start();
+}
+} // namespace
+
+class TestPrincipal : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TfrmTeluvar> frm;
+    QTemporaryDir pasta;
+
+    void digitar(QWidget* campo, const char* texto) {
+        QTest::mouseClick(campo, Qt::LeftButton);
+        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(campo, QString::fromLatin1(texto));
+    }
+    void digitarExemplo() {
+        digitar(frm->edtD1, "200");
+        digitar(frm->edtfD, "4");
+        digitar(frm->edty, "4");
+        digitar(frm->edte, "200");
+        digitar(frm->edti, "20");
+    }
+    QString status() const { return frm->StatusBar1Texto->text(); }
+
+private slots:
+    void init() {
+        std::memset(&Projeto, 0, sizeof Projeto);
+        frm = std::make_unique<TfrmTeluvar>();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+    }
+    void cleanup() { frm.reset(); }
+
+    void inicio() {
+        QCOMPARE(frm->windowTitle(), QStringLiteral("Projeto Teluvar - Principal"));
+        QCOMPARE(frm->minimumSize(), frm->maximumSize());
+        QCOMPARE(frm->centralWidget()->size(), QSize(789, 449));
+        QCOMPARE(QApplication::focusWidget(), frm->edtTitulo);
+        QCOMPARE(frm->edtD1->shownText(), QStringLiteral("0,00"));
+        QCOMPARE(frm->edti->shownText(), QStringLiteral("0,00"));
+        QVERIFY(frm->edtTitulo->text().isEmpty());
+        QCOMPARE(frm->ListView1->topLevelItemCount(), 0);
+        QCOMPARE(frm->ListView2->topLevelItemCount(), 0);
+        QVERIFY(status().isEmpty());
+        QCOMPARE(frm->dtDados.RecordCount(), 0);
+        QVERIFY(frm->dtDados.Active());
+        // The empty design: r2 is a negative zero and still reads 0,00.
+        QCOMPARE(frm->lblr2->text(), QStringLiteral("r2 = 0,00"));
+        QCOMPARE(frm->lblTxObstrucao->text(),
+                 QStringLiteral("Taxa de obstrução do secundário (Tx) = 0,00%"));
+        QCOMPARE(Projeto.nG, std::int16_t(2));
+        // The tool bar in its order, each button with its action's picture and hint.
+        QStringList botoes;
+        for (QAction* a : frm->ToolBar1->actions())
+            botoes << (a->isSeparator() ? QStringLiteral("|")
+                                        : frm->ToolBar1->widgetForAction(a)->objectName());
+        QCOMPARE(botoes.join(u' '),
+                 QStringLiteral("btnNovo | btnAbrirArquivo btnSalvarArquivo | btnImprimir | "
+                                "btnPreview | ToolButton1 ToolButton4 | btnSair"));
+        for (QAction* a : frm->ToolBar1->actions())
+            if (!a->isSeparator())
+                QVERIFY2(!a->icon().isNull() && !a->toolTip().isEmpty(),
+                         qPrintable(a->objectName()));
+    }
+
+    // Every keystroke recomputes the labels; auto-width labels keep their anchored edge.
+    void digitarAtualizaRotulos() {
+        digitar(frm->edtTitulo, "Meu projeto");
+        QCOMPARE(TituloTexto(Projeto), QStringLiteral("Meu projeto"));
+        digitar(frm->edtD1, "200");
+        digitar(frm->edtfD, "4");
+        digitar(frm->edty, "4");
+        digitar(frm->edte, "200");
+        digitar(frm->edti, "2");
+        QCOMPARE(frm->lblD2->text(), QStringLiteral("D2 = 50,38"));
+        QTest::keyClick(frm->edti, Qt::Key_0);
+        QCOMPARE(frm->lblf->text(), QStringLiteral("f1 = 800,00"));
+        QCOMPARE(frm->lblD2->text(), QStringLiteral("D2 = 53,75"));
+        QCOMPARE(frm->lblTxObstrucao->text(),
+                 QStringLiteral("Taxa de obstrução do secundário (Tx) = 26,88%"));
+        QCOMPARE(frm->lblFSistema->text(),
+                 QStringLiteral("Distância focal do sistema (F) = 3.200,00"));
+        QCOMPARE(Projeto.D1, 200.0);
+        QCOMPARE(Projeto.i, 20.0);
+        // Right-aligned labels keep their right edge, left-aligned ones their left edge.
+        QCOMPARE(frm->lblD2->geometry().right() + 1, 191);
+        QCOMPARE(frm->lblr1->geometry().right() + 1, 363);
+        QCOMPARE(frm->lblD1->x(), 434);
+        QVERIFY(frm->lblD2->width() >=
+                frm->lblD2->fontMetrics().horizontalAdvance(frm->lblD2->text()));
+        // The lists wait for "&Ok".
+        QCOMPARE(frm->ListView2->topLevelItemCount(), 0);
+        // A lone minus stores a negative zero; the labels still read 0,00.
+        digitar(frm->edtD1, "-");
+        QVERIFY(Projeto.D1 == 0 && std::signbit(Projeto.D1));
+        QCOMPARE(frm->lblD1->text(), QStringLiteral("D1 = 0,00"));
+    }
+
+    void okPreencheListasEStatus() {
+        digitarExemplo();
+        QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        QCOMPARE(frm->ListView2->topLevelItemCount(), 19);
+        QCOMPARE(frm->ListView1->topLevelItemCount(), 2);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QTreeWidgetItem* b1 = frm->ListView1->topLevelItem(0);
+        QCOMPARE(QStringList({b1->text(1), b1->text(2), b1->text(3)}),
+                 QStringList({"-1,00", "-0,71", "-1,04"}));
+        QCOMPARE(frm->ListView2->topLevelItem(16)->text(1), QStringLiteral("26,88%"));
+        QCOMPARE(frm->ListView2->topLevelItem(18)->text(0),
+                 QStringLiteral("Flecha do espelho secundário (Sag2)"));
+        // The result rows went into the report data set too.
+        QCOMPARE(frm->dtDados.RecordCount(), 19);
+        frm->dtDados.First();
+        for (int k = 0; k < 19; ++k, frm->dtDados.Next()) {
+            QCOMPARE(frm->dtDados.FieldValue(QStringLiteral("Descricao")).toString(),
+                     frm->ListView2->topLevelItem(k)->text(0));
+            QCOMPARE(frm->dtDados.FieldValue(QStringLiteral("Valor")).toString(),
+                     frm->ListView2->topLevelItem(k)->text(1));
+        }
+        // The focus went to the result list, whose first row is selected and described.
+        QCOMPARE(QApplication::focusWidget(), frm->ListView2);
+        QCOMPARE(frm->ListView2->selectedItems().value(0), frm->ListView2->topLevelItem(0));
+        QCOMPARE(status(), QStringLiteral("Diâmetro do primário (D1)"));
+        QTest::keyClick(frm->ListView2, Qt::Key_Down);
+        QCOMPARE(status(), QStringLiteral("Diâmetro do secundário (D2)"));
+        // Leaving the list empties the status bar; coming back shows the selected row again.
+        QTest::keyClick(frm->ListView2, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), frm->btnOk);
+        QVERIFY(status().isEmpty());
+        QTest::keyClick(frm->btnOk, Qt::Key_Tab);
+        QCOMPARE(status(), QStringLiteral("Diâmetro do secundário (D2)"));
+        QCOMPARE(frm->ListView2->selectedItems().value(0), frm->ListView2->topLevelItem(1));
+        // The comparison list behaves the same way.
+        QTest::keyClick(frm->ListView2, Qt::Key_Tab);
+        QCOMPARE(status(), QStringLiteral("Deformação do Primário (b1)"));
+        // Later edits change the labels but not the lists; Alt+O refreshes them.
+        digitar(frm->edtD1, "100");
+        QCOMPARE(frm->ListView2->topLevelItem(0)->text(1), QStringLiteral("200,00"));
+        QTest::keyClick(frm.get(), Qt::Key_O, Qt::AltModifier); // the button clicks a moment later
+        QTRY_COMPARE(frm->ListView2->topLevelItem(0)->text(1), QStringLiteral("100,00"));
+        // Enter presses no button: the window has no default button.
+        digitar(frm->edtD1, "300");
+        QTest::keyClick(frm->edtD1, Qt::Key_Return);
+        QCOMPARE(frm->ListView2->topLevelItem(0)->text(1), QStringLiteral("100,00"));
+    }
+
+    void okSobreProjetoVazio() {
+        QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        QTreeWidgetItem* b2 = frm->ListView1->topLevelItem(1);
+        QCOMPARE(QStringList({b2->text(1), b2->text(2), b2->text(3)}),
+                 QStringList({"-1,00", "0,00", "0,00"}));
+        for (int k = 0; k < 19; ++k)
+            QCOMPARE(frm->ListView2->topLevelItem(k)->text(1),
+                     k == 16 ? QStringLiteral("0,00%") : QStringLiteral("0,00"));
+        QCOMPARE(status(), QStringLiteral("Diâmetro do primário (D1)"));
+    }
+
+    void novoAposOk() {
+        digitar(frm->edtTitulo, "Projeto velho");
+        digitarExemplo();
+        QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        QTest::keyClick(frm.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(frm->ListView1->topLevelItemCount(), 0);
+        QCOMPARE(frm->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(frm->dtDados.RecordCount(), 0);
+        QVERIFY(frm->dtDados.Active());
+        for (TNumberEdit* campo : {frm->edtD1, frm->edtfD, frm->edty, frm->edte, frm->edti})
+            QCOMPARE(campo->shownText(), QStringLiteral("0,00"));
+        QVERIFY(frm->edtTitulo->text().isEmpty());
+        QCOMPARE(Projeto.D1, 0.0);
+        QCOMPARE(Projeto.i, 0.0);
+        QCOMPARE(Projeto.nG, std::int16_t(2));
+        QCOMPARE(Projeto.Titulo[0], std::uint8_t(0));
+        QCOMPARE(frm->lblf->text(), QStringLiteral("f1 = 0,00"));
+        QCOMPARE(frm->lblD2->text(), QStringLiteral("D2 = 0,00"));
+    }
+
+    // A file longer than a design loads from its first 544 bytes.
+    void abrirArquivoDe600Bytes() {
+        ErrosCapturados erros;
+        TProjeto p = projetoExemplo();
+        const QString caminho =
+            gravarArquivo(pasta, "longo.tlv", bytesDe(p) + QByteArray(56, '\x7f'));
+        frm->PerguntarArquivoAbrir = [&] { return caminho; };
+        QTest::keyClick(frm.get(), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY2(erros.textos.isEmpty(), qPrintable(erros.textos.join(u'\n')));
+        QCOMPARE(frm->edtD1->shownText(), QStringLiteral("200,00"));
+        QCOMPARE(frm->edti->shownText(), QStringLiteral("20,00"));
+        QCOMPARE(frm->edtTitulo->text(), QStringLiteral("Cassegrain de teste"));
+        QCOMPARE(frm->lblD2->text(), QStringLiteral("D2 = 53,75"));
+        QCOMPARE(frm->ListView2->topLevelItemCount(), 19);
+        QCOMPARE(frm->ListView1->topLevelItem(1)->text(3), QStringLiteral("-3,17"));
+        QCOMPARE(frm->dtDados.RecordCount(), 19);
+        QCOMPARE(Projeto.LTotal, 123.5);
+        QCOMPARE(Projeto.f1, 800.0);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(frm->windowTitle(), QStringLiteral("Projeto Teluvar - Principal"));
+    }
+
+    // A file that can't be read as a design shows the error box and changes nothing.
+    void abrirFalha_data() {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<int>("tamanho"); // -1: no such file; -2: a folder
+        QTest::newRow("543 bytes") << "curto.tlv" << 543;
+        QTest::newRow("vazio") << "vazio.tlv" << 0;
+        QTest::newRow("inexistente") << "nao-existe.tlv" << -1;
+        QTest::newRow("pasta") << "uma-pasta.tlv" << -2;
+    }
+    void abrirFalha() {
+        QFETCH(QString, nome);
+        QFETCH(int, tamanho);
+        QString caminho = pasta.filePath(nome);
+        if (tamanho >= 0)
+            caminho = gravarArquivo(pasta, qPrintable(nome), QByteArray(tamanho, '\x11'));
+        else if (tamanho == -2)
+            QVERIFY(QDir(pasta.path()).mkpath(nome));
+
+        digitar(frm->edtTitulo, "Atual");
+        digitarExemplo();
+        QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        digitar(frm->edtD1, "210"); // the lists now describe an older D1
+        const QByteArray antes = bytesDe(Projeto);
+        const QString listaAntes = frm->ListView2->topLevelItem(0)->text(1);
+
+        ErrosCapturados erros;
+        frm->PerguntarArquivoAbrir = [&] { return caminho; };
+        frm->actAbrir->trigger();
+        QCOMPARE(erros.textos.size(), 1);
+        QVERIFY(erros.textos[0].contains(nome));
+        QVERIFY(erros.textos[0].back().unicode() <= u'.');
+        QVERIFY(bytesDe(Projeto) == antes);
+        QCOMPARE(frm->edtD1->shownText(), QStringLiteral("210")); // still being edited
+        QCOMPARE(frm->edtTitulo->text(), QStringLiteral("Atual"));
+        QCOMPARE(frm->ListView2->topLevelItem(0)->text(1), listaAntes);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        // The program carries on: the next command works.
+        frm->PerguntarArquivoAbrir = [&] {
+            return gravarArquivo(pasta, "bom.tlv", bytesDe(projetoExemplo()));
+        };
+        frm->actAbrir->trigger();
+        QCOMPARE(erros.textos.size(), 1);
+        QCOMPARE(frm->edtD1->shownText(), QStringLiteral("200"));
+    }
+
+    // An input with more decimals than the field shows: the field decides what the record keeps.
+    void abrirD1ComMaisDecimais_data() {
+        QTest::addColumn<QString>("campoAntes");
+        QTest::addColumn<double>("D1Depois");
+        QTest::newRow("campo com outro valor") << "150" << 200.0;
+        QTest::newRow("campo ja mostra 200") << "200" << 200.004;
+    }
+    void abrirD1ComMaisDecimais() {
+        QFETCH(QString, campoAntes);
+        QFETCH(double, D1Depois);
+        digitar(frm->edtD1, qPrintable(campoAntes));
+        TProjeto p = projetoExemplo();
+        p.D1 = 200.004;
+        const QString caminho = gravarArquivo(pasta, "decimais.tlv", bytesDe(p));
+        frm->PerguntarArquivoAbrir = [&] { return caminho; };
+        frm->actAbrir->trigger();
+        QCOMPARE(Projeto.D1, D1Depois);
+        QCOMPARE(Projeto.f1, D1Depois * 4);
+        QCOMPARE(frm->edtD1->Value(), 200.0);
+    }
+
+    void salvar() {
+        ErrosCapturados erros;
+        digitar(frm->edtTitulo, "Salvo");
+        digitarExemplo();
+        const QString caminho = pasta.filePath(QStringLiteral("salvo.tlv"));
+        frm->PerguntarArquivoSalvar = [&] { return caminho; };
+        QTest::keyClick(frm.get(), Qt::Key_S, Qt::ControlModifier);
+        QFile f(caminho);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), bytesDe(Projeto));
+        // Cancelling the dialog writes nothing and changes nothing.
+        f.close();
+        QVERIFY(f.remove());
+        frm->PerguntarArquivoSalvar = [] { return QString(); };
+        frm->actSalvar->trigger();
+        QVERIFY(!QFile::exists(caminho));
+        // A save that fails reaches the error box.
+        frm->PerguntarArquivoSalvar = [&] { return pasta.filePath("sem/pasta/x.tlv"); };
+        frm->actSalvar->trigger();
+        QCOMPARE(erros.textos.size(), 1);
+    }
+
+    // The real file dialogs: the filter, the default suffix, the program's folder.
+    void dialogosDeArquivoReais() {
+        QCOMPARE(frm->SaveDialog1->defaultSuffix(), QStringLiteral("tlv"));
+        QCOMPARE(frm->OpenDialog1->nameFilters(), QStringList{"Arquivo tlv (*.tlv)"});
+        QCOMPARE(QDir(frm->OpenDialog1->directory()).canonicalPath(),
+                 QDir(QCoreApplication::applicationDirPath()).canonicalPath());
+        frm->SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+        frm->SaveDialog1->setDirectory(pasta.path());
+        digitarExemplo();
+        quandoModalAbrir([](QWidget* modal) {
+            auto* nome = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(nome);
+            nome->setText(QStringLiteral("meu-projeto"));
+            QTest::keyClick(nome, Qt::Key_Return);
+        });
+        frm->actSalvar->trigger();
+        QFile f(pasta.filePath(QStringLiteral("meu-projeto.tlv")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.size(), qint64(544));
+        // Opening through the real dialog, then cancelling: nothing changes.
+        frm->OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+        const QByteArray antes = bytesDe(Projeto);
+        quandoModalAbrir([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+        frm->actAbrir->trigger();
+        QVERIFY(bytesDe(Projeto) == antes);
+    }
+
+    void botaoDiametroCampo() {
+        frm->PerguntarDiametroCampo = [] { return 12.3456; };
+        QTest::mouseClick(frm->btnDiametroCampo, Qt::LeftButton);
+        QCOMPARE(frm->edti->shownText(), QStringLiteral("12,35"));
+        QCOMPARE(Projeto.i, 12.35);
+        frm->PerguntarDiametroCampo = [] { return 0.0; };
+        QTest::mouseClick(frm->btnDiametroCampo, Qt::LeftButton);
+        QCOMPARE(frm->edti->shownText(), QStringLiteral("12,35"));
+        QCOMPARE(Projeto.i, 12.35);
+    }
+
+    // The real dialog behind the button: F = 3200, an arc of 0,5 degree gives 27,93.
+    void botaoDiametroCampoDialogoReal() {
+        digitarExemplo();
+        quandoModalAbrir([](QWidget* modal) {
+            QCOMPARE(modal->objectName(), QStringLiteral("frmDiametroCampo"));
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            auto* arco = modal->findChild<QWidget*>(QStringLiteral("edtArco"));
+            QTRY_COMPARE(QApplication::focusWidget(), arco);
+            QTest::keyClicks(arco, QStringLiteral("0,5"));
+            QTest::keyClick(arco, Qt::Key_Return);
+        });
+        QTest::mouseClick(frm->btnDiametroCampo, Qt::LeftButton);
+        QCOMPARE(frm->edti->shownText(), QStringLiteral("27,93"));
+        QCOMPARE(Projeto.i, 27.93);
+    }
+
+    void janelasModais_data() {
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<QString>("janela");
+        QTest::newRow("Ctrl+F") << int(Qt::Key_F) << "frmFlecha";
+    }
+    void janelasModais() {
+        QFETCH(int, tecla);
+        QFETCH(QString, janela);
+        QString aberta;
+        quandoModalAbrir([&](QWidget* modal) {
+            aberta = modal->objectName();
+            modal->close();
+        });
+        QTest::keyClick(frm.get(), Qt::Key(tecla), Qt::ControlModifier);
+        QCOMPARE(aberta, janela);
+        QCOMPARE(frm->findChildren<QDialog*>(janela).size(), 0); // freed once closed
+        // "Sobre..." from its menu; the popup menu offers the two component windows.
+        quandoModalAbrir([&](QWidget* modal) {
+            aberta = modal->objectName();
+            modal->close();
+        });
+        frm->actSobre->trigger();
+        QCOMPARE(aberta, QStringLiteral("frmSobre"));
+        QCOMPARE(frm->PopupMenu1->actions(), QList<QAction*>({frm->actDefletor, frm->actFlecha}));
+    }
+
+    void sair() {
+        QTest::keyClick(frm.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!frm->isVisible());
+    }
+};
+
+int main(int argc, char** argv) {
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    TAplicacao app(argc, argv);
+    TNumberEdit::setErrorHandler([](const QString& m) { MostrarErro(m); });
+    TestPrincipal teste;
+    return QTest::qExec(&teste, argc, argv);
+}
+
+#include "test_principal.moc"
