@@ -146,9 +146,19 @@ TImagemSvg::TImagemSvg(const QString& recurso, QWidget* parent)
 }
 
 void TImagemSvg::paintEvent(QPaintEvent*) {
+    // Drawn once per size and screen scale, so repaints under the labels stay cheap.
+    const qreal razao = devicePixelRatioF();
+    if (m_cache.isNull() || m_cache.deviceIndependentSize() != QSizeF(size()) ||
+        m_cache.devicePixelRatio() != razao) {
+        m_cache = QPixmap(size() * razao);
+        m_cache.setDevicePixelRatio(razao);
+        m_cache.fill(Qt::transparent);
+        QPainter desenho(&m_cache);
+        desenho.setRenderHint(QPainter::Antialiasing);
+        m_renderer->render(&desenho, QRectF(rect()));
+    }
     QPainter pintor(this);
-    pintor.setRenderHint(QPainter::Antialiasing);
-    m_renderer->render(&pintor, QRectF(rect()));
+    pintor.drawPixmap(0, 0, m_cache);
 }
 
 // ---- panels and labels ----------------------------------------------------------------------

@@ -86,6 +86,7 @@ protected:
 private:
     QString m_recurso;
     QSvgRenderer* m_renderer;
+    QPixmap m_cache; // the drawing at the current size and device pixel ratio
 };
 
 // A panel with a raised inner and a lowered outer bevel, one pixel each.
