@@ -48,19 +48,19 @@ public:
 
     std::uint8_t u8() {
         exigir(1);
-        return static_cast<std::uint8_t>(m_dados[m_pos++]);
+        return byte();
     }
     std::uint16_t u16() {
         exigir(2);
-        const auto v = qFromLittleEndian<quint16>(atual());
-        m_pos += 2;
-        return v;
+        const std::uint16_t baixo = byte();
+        return static_cast<std::uint16_t>(baixo | (byte() << 8));
     }
     std::uint32_t u32() {
         exigir(4);
-        const auto v = qFromLittleEndian<quint32>(atual());
-        m_pos += 4;
-        return v;
+        std::uint32_t v = byte();
+        v |= std::uint32_t(byte()) << 8;
+        v |= std::uint32_t(byte()) << 16;
+        return v | (std::uint32_t(byte()) << 24);
     }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
     bool booleano16() { return u16() != 0; }
@@ -104,6 +104,9 @@ public:
     }
 
 private:
+    // One byte at the position, already checked by the caller.
+    std::uint8_t byte() { return static_cast<std::uint8_t>(m_dados.at(m_pos++)); }
+
     const QByteArray& m_dados;
     qint64 m_pos = 0;
 };
@@ -471,12 +474,16 @@ bool lerStream(TrpReport& report, const QByteArray& stream, QString* erro, QStri
 }
 
 bool lerForm(TrpReport& report, const QByteArray& form, QString* erro, QString* titulo) {
-    if (form.size() < 8) return falhar(report, erro, titulo);
-    const quint32 versao = qFromLittleEndian<quint32>(form.constData());
-    const qint64 n = qFromLittleEndian<quint32>(form.constData() + 4);
-    if (versao != static_cast<quint32>(Versao) || n > form.size() - 8)
+    Leitor l(form);
+    try {
+        const std::uint32_t versao = l.u32();
+        const qint64 n = l.u32();
+        if (versao != static_cast<std::uint32_t>(Versao)) throw ErroLeitura{};
+        l.exigir(n);
+        return lerStream(report, form.mid(l.posicao(), n), erro, titulo);
+    } catch (const ErroLeitura&) {
         return falhar(report, erro, titulo);
-    return lerStream(report, form.mid(8, n), erro, titulo);
+    }
 }
 
 bool carregarRecurso(TrpReport& report, const QString& caminho, QString* erro, QString* titulo) {
