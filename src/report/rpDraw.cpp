@@ -166,7 +166,31 @@ void desenharMoldura(QPainter& p, const TrpView& v, const QRectF& c, const TrpEs
     p.restore();
 }
 
-void desenharMemo(QPainter& p, const TrpMemoView& m, const QRectF& c, const TrpEscala& escala) {
+// An auto-sized memo was sized to its text at scale 1; font sizes round differently at other
+// scales, so its box is widened where the text would no longer fit (keeping the right edge of a
+// right-aligned memo) instead of wrapping or clipping the text it was sized for.
+QRectF caixaDoAutoTamanho(const TrpMemoView& m, const QRectF& c, const TrpEscala& escala) {
+    if (!(m.flags & rpFlags::MemoAutoSize) || m.memo.isEmpty()) return c;
+    const TrpFonteMedida& fonte = FonteMedida(m.font, escala.pixelsDaFonte(m.font.size));
+    double maior = 0;
+    for (const QString& linha : m.memo) {
+        QStringList partes;
+        partirNasQuebras(linha, partes);
+        for (const QString& parte : partes)
+            maior = std::max(maior, fonte.largura(parte));
+    }
+    const double precisa = std::ceil(maior) + 2.0 * InsetHorizontal(m.frameWidth, escala.x) + 1;
+    if (precisa <= c.width()) return c;
+    QRectF caixa = c;
+    if (m.hAlign() == 1 || m.hAlign() == 3)
+        caixa.setLeft(c.right() - precisa);
+    else
+        caixa.setWidth(precisa);
+    return caixa;
+}
+
+void desenharMemo(QPainter& p, const TrpMemoView& m, const QRectF& caixa, const TrpEscala& escala) {
+    const QRectF c = caixaDoAutoTamanho(m, caixa, escala);
     if (m.fillColor != rpNoColor) p.fillRect(c, CorDoRegistro(m.fillColor));
     if (!m.memo.isEmpty()) {
         const TrpFonteMedida& fonte = FonteMedida(m.font, escala.pixelsDaFonte(m.font.size));

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QtTest>
 
@@ -316,6 +317,39 @@ private slots:
         vazio->flags |= rpFlags::MemoAutoSize;
         AjustarAutoTamanho(*vazio);
         QCOMPARE(vazio->dx, 50);
+    }
+
+    // A memo sized to its text at scale 1 still shows its whole text on one line at the
+    // preview's other scales, where font sizes round up (Arial 7 pt: 9 px at 1, 19 px at 2).
+    void autoTamanhoEmOutrasEscalas() {
+        const QString texto = QStringLiteral("Obs.: Escalas em mm.");
+        for (double s : {0.43, 1.0, 2.0, 3.0}) {
+            auto m = modelo::memo(QStringLiteral("O"), 591, 423, 120, 14, texto, 7, 0, 1);
+            m->flags |= rpFlags::MemoAutoSize;
+            AjustarAutoTamanho(*m);
+            TrpEscala e;
+            e.x = e.y = s;
+            const QRectF caixa(m->x * s, m->y * s, m->dx * s, m->dy * s);
+            QImage img(int(760 * s), int(480 * s), QImage::Format_RGB32);
+            img.fill(Qt::white);
+            {
+                QPainter p(&img);
+                DesenharObjeto(p, *m, caixa, e);
+            }
+            int x0 = img.width(), x1 = -1, y0 = img.height(), y1 = -1;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (qGray(img.pixel(x, y)) < 160) {
+                        x0 = std::min(x0, x);
+                        x1 = std::max(x1, x);
+                        y0 = std::min(y0, y);
+                        y1 = std::max(y1, y);
+                    }
+            const double largura = FonteMedida(m->font, e.pixelsDaFonte(7)).largura(texto);
+            QVERIFY2(x1 - x0 + 1 >= 0.9 * largura, qPrintable(QString::number(s)));
+            QVERIFY2(y1 - y0 + 1 <= e.alturaLinha(7), qPrintable(QString::number(s)));
+            QVERIFY2(x1 <= caixa.right() + 1, qPrintable(QString::number(s))); // right edge kept
+        }
     }
 
     void listaDePaginas_data() {
