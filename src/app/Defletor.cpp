@@ -20,6 +20,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cmath>
 
 // The diagram is compiled into the program; a static library registers it by hand.
@@ -58,6 +59,21 @@ QLabel* criarRotulo(QWidget* parent, const QString& texto, int x, int y, int lar
         rotulo->setGeometry(x, y, largura, altura);
     } else {
         rotulo->move(x, y);
+        rotulo->adjustSize();
+    }
+    return rotulo;
+}
+
+// A label in front of an input field: a text a little wider than the room before the field is
+// set slightly narrower rather than hidden under the field.
+QLabel* criarRotuloDeCampo(QWidget* parent, const QString& texto, int x, int y) {
+    constexpr int inicioDoCampo = 137, folga = 2;
+    QLabel* rotulo = criarRotulo(parent, texto, x, y);
+    const int espaco = inicioDoCampo - folga - x;
+    if (rotulo->width() > espaco) {
+        QFont fonte = rotulo->font();
+        fonte.setStretch(std::max(85, 100 * espaco / rotulo->width()));
+        rotulo->setFont(fonte);
         rotulo->adjustSize();
     }
     return rotulo;
@@ -192,10 +208,10 @@ void TfrmDefletor::montarEntradas() {
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(5, 33, 211, 285);
 
-    criarRotulo(GroupBox1, QStringLiteral("Diâmetro interno do tubo:"), 7, 23);
-    criarRotulo(GroupBox1, QStringLiteral("Diâmetro externo do tubo:"), 7, 48);
-    criarRotulo(GroupBox1, QStringLiteral("Comprimento total do tubo:"), 7, 73);
-    criarRotulo(GroupBox1, QStringLiteral("Número de glare stops:"), 7, 98);
+    criarRotuloDeCampo(GroupBox1, QStringLiteral("Diâmetro interno do tubo:"), 7, 23);
+    criarRotuloDeCampo(GroupBox1, QStringLiteral("Diâmetro externo do tubo:"), 7, 48);
+    criarRotuloDeCampo(GroupBox1, QStringLiteral("Comprimento total do tubo:"), 7, 73);
+    criarRotuloDeCampo(GroupBox1, QStringLiteral("Número de glare stops:"), 7, 98);
     criarRotulo(GroupBox1, QStringLiteral("Diâmetro externo do suporte do secundário:"), 7, 117,
                 125, 28);
 

@@ -1,6 +1,8 @@
 // Takes the screenshots of the main window and its small windows into a folder (docs/ by default).
+#include "Defletor.h"
 #include "DiametroCampo.h"
 #include "Flecha.h"
+#include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
 #include "Principal.h"
@@ -41,5 +43,20 @@ int main(int argc, char** argv) {
     gravar(diametro, pasta, "diametro-campo.png");
     TfrmSobre sobre(&principal);
     gravar(sobre, pasta, "sobre.png");
+
+    // The baffle window with the worked example of the baffle geometry.
+    Projeto.D2 = 50;
+    Projeto.d = 600;
+    Projeto.e = 150;
+    Projeto.i = 20;
+    Projeto.f1 = 800;
+    Projeto.DDi = 40;
+    Projeto.DDe = 44;
+    Projeto.LTotal = 400;
+    Projeto.nG = 4;
+    Projeto.SSDe = 60;
+    TfrmDefletor defletor(&principal);
+    QTest::mouseClick(defletor.btnOk, Qt::LeftButton);
+    gravar(defletor, pasta, "defletor.png");
     return 0;
 }
