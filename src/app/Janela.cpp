@@ -93,8 +93,8 @@ QString MensagemExcecao(const std::exception& erro) {
 }
 
 TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) {
+    // The name only: a display name would be appended by the window system to every caption.
     setApplicationName(QString::fromUtf8(Recursos::TituloAplicacao));
-    setApplicationDisplayName(QString::fromUtf8(Recursos::TituloAplicacao));
     AplicarFonte(*this);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDesktopServices>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -86,6 +87,14 @@ bool TfrmSobre::eventFilter(QObject* objeto, QEvent* evento) {
         return true;
     }
     return QDialog::eventFilter(objeto, evento);
+}
+
+void TfrmSobre::keyPressEvent(QKeyEvent* evento) {
+    if (evento->matches(QKeySequence::Cancel)) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 void TfrmSobre::Label4Click() {

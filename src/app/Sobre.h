@@ -28,6 +28,8 @@ public slots:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    // The box has no cancel button, so Esc doesn't close it.
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void FormCreate();

@@ -127,6 +127,18 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
+    // The application is named "Projeto Teluvar", but no display name is set: with one, the
+    // window system appends it to every caption ("Projeto Teluvar - Principal — Projeto
+    // Teluvar"). Without one, the display name follows the application name.
+    void tituloDaAplicacao() {
+        const QString nome = QCoreApplication::applicationName();
+        QCOMPARE(nome, QStringLiteral("Projeto Teluvar"));
+        QCoreApplication::setApplicationName(QStringLiteral("outro nome"));
+        const QString exibido = QGuiApplication::applicationDisplayName();
+        QCoreApplication::setApplicationName(nome);
+        QCOMPARE(exibido, QStringLiteral("outro nome"));
+    }
+
     void diametroCampo() {
         definirProjeto(200, 2.5, 4, 200, 20); // F = 2000
         TfrmDiametroCampo frm;
@@ -236,7 +248,15 @@ private slots:
         DefinirManipuladorErro(anterior);
         QVERIFY(erros.isEmpty());
         QVERIFY(frm.isVisible());
-        // The space bar presses "&Ok", which closes the box.
+        // The box has no cancel button: Esc leaves it open.
+        QTest::keyClick(frm.BitBtn1, Qt::Key_Escape);
+        QVERIFY(frm.isVisible());
+        // Enter and the space bar press "&Ok", which closes the box.
+        QTest::keyClick(frm.BitBtn1, Qt::Key_Return);
+        QVERIFY(!frm.isVisible());
+        QCOMPARE(frm.result(), int(QDialog::Accepted));
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frm));
         QTest::keyClick(frm.BitBtn1, Qt::Key_Space);
         QVERIFY(!frm.isVisible());
     }
