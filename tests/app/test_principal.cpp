@@ -175,6 +175,68 @@ private slots:
         QCOMPARE(frm->lblD1->text(), QStringLiteral("D1 = 0,00"));
     }
 
+    // Thousands and decimal separators typed into a main-window field, and the field's two faces.
+    void digitarMilharEDecimal() {
+        digitar(frm->edtD1, "1.234,5");
+        QCOMPARE(Projeto.D1, 1234.5);
+        QTest::keyClick(frm->edtD1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), frm->edtfD);
+        QCOMPARE(frm->edtD1->shownText(), QStringLiteral("1.234,50"));
+        QTest::keyClick(frm->edtfD, Qt::Key_Backtab);
+        QCOMPARE(frm->edtD1->shownText(), QStringLiteral("1234,5"));
+        QCOMPARE(frm->lblD1->text(), QStringLiteral("D1 = 1.234,50"));
+    }
+
+    // The commands' shortcuts work while the focus is in an input field.
+    void atalhosDentroDosCampos_data() {
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<QString>("janela");
+        QTest::newRow("Ctrl+D") << int(Qt::Key_D) << "frmDefletor";
+        QTest::newRow("Ctrl+F") << int(Qt::Key_F) << "frmFlecha";
+    }
+    void atalhosDentroDosCampos() {
+        QFETCH(int, tecla);
+        QFETCH(QString, janela);
+        for (QWidget* campo :
+             {static_cast<QWidget*>(frm->edtTitulo), static_cast<QWidget*>(frm->edtD1)}) {
+            frm->activateWindow(); // the offscreen platform doesn't reactivate it by itself
+            QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+            digitar(campo, "2");
+            QString aberta;
+            quandoModalAbrir([&](QWidget* modal) {
+                aberta = modal->objectName();
+                modal->close();
+            });
+            QTest::keyClick(campo, Qt::Key(tecla), Qt::ControlModifier);
+            QCOMPARE(aberta, janela);
+        }
+    }
+
+    // Entering an empty list leaves the status bar as it was.
+    void entrarEmListaVazia() {
+        QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        QCOMPARE(status(), QStringLiteral("Diâmetro do primário (D1)"));
+        frm->ListView1->clear();
+        QTest::keyClick(frm->ListView2, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), frm->ListView1);
+        QVERIFY(status().isEmpty()); // left ListView2, entered an empty list: nothing shown
+        QCOMPARE(frm->ListView1->selectedItems().size(), 0);
+    }
+
+    // The sagitta window shows the values of the inputs as typed, without "&Ok".
+    void flechasSemOk() {
+        digitarExemplo();
+        QCOMPARE(QApplication::focusWidget(), frm->edti);
+        QStringList textos;
+        quandoModalAbrir([&](QWidget* modal) {
+            for (const char* nome : {"lblSag1", "lblSag2", "lblD1", "lblD2"})
+                textos << modal->findChild<QLabel*>(QLatin1String(nome))->text();
+            modal->close();
+        });
+        frm->actFlecha->trigger();
+        QCOMPARE(textos, QStringList({"Sag1 = 3,13", "Sag2 = 0,68", "D1 = 200,00", "D2 = 53,75"}));
+    }
+
     void okPreencheListasEStatus() {
         digitarExemplo();
         QTest::mouseClick(frm->btnOk, Qt::LeftButton);
