@@ -13,7 +13,7 @@ TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmDiametroCampo"));
-    setWindowTitle(QStringLiteral("Projeto Teluvar - Diâmetro do campo"));
+    setWindowTitle(QStringLiteral("Projeto Brisan - Diâmetro do campo"));
     setFixedSize(252, 105);
 
     Bevel1 = new QFrame(this);

@@ -142,7 +142,7 @@ private slots:
     void diametroCampo() {
         definirProjeto(200, 2.5, 4, 200, 20); // F = 2000
         TfrmDiametroCampo frm;
-        QCOMPARE(frm.windowTitle(), QStringLiteral("Projeto Teluvar - Diâmetro do campo"));
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Projeto Brisan - Diâmetro do campo"));
         QCOMPARE(frm.size(), QSize(252, 105));
         QCOMPARE(frm.edti->shownText(), QStringLiteral("0,00"));
         frm.show();
