@@ -566,6 +566,9 @@ private slots:
                                    << "Arial/8/2" << QList<int>{10, 15, 3} << nada << txt << "";
         linha("projeto", "Memo28") << QList<int>{324, 608, 183, 18} << "Descrição"
                                    << "Arial/8/0" << QList<int>{0, 6, 3} << nada << txt << "";
+        // The b2 row heading carries the number format like the rest of Memo29-Memo35.
+        linha("projeto", "Memo32") << QList<int>{324, 626, 183, 18} << "Descrição"
+                                   << "Arial/8/0" << QList<int>{0, 6, 3} << nada << num << moeda;
         linha("projeto", "Memo35") << QList<int>{645, 626, 69, 18} << "Ritchey-Chrétien"
                                    << "Arial/8/0" << QList<int>{1, 7, 3} << nada << num << moeda;
         linha("projeto", "Memo10") << QList<int>{40, 674, 552, 14} << "Descrição"
