@@ -90,9 +90,9 @@ public:
             u8();
             return linhas;
         }
-        // Each line takes at least three bytes, so the count is checked before reserving.
-        exigir(contagem * 3);
-        linhas.reserve(contagem);
+        // The lines run up to the separator 0, whatever the count says; each takes at least
+        // three bytes, which bounds what is reserved.
+        linhas.reserve(std::min(contagem, restante() / 3));
         for (;;) {
             const qint64 n = u16();
             exigir(n + 1);

@@ -431,6 +431,28 @@ private slots:
         QCOMPARE(r.pages[0].objects[1]->frame, std::uint16_t(3));
     }
 
+    // A string list is read up to the line whose separator is 0, whatever its count says.
+    void listaLidaAteOSeparadorZero() {
+        TrpReport r;
+        r.pages.resize(1);
+        adicionar<TrpMemoView>(r.pages[0], "Memo1", 0, 0, 1, 1)->memo = {QStringLiteral("a"),
+                                                                         QStringLiteral("b")};
+        const QByteArray bom = rpTemplate::escreverStream(r);
+        const qint64 contagem = bom.indexOf(QByteArray("\x02\x00\x01\x00"
+                                                       "a\x0d\x01\x00"
+                                                       "b\x00",
+                                                       10));
+        QVERIFY(contagem > 0);
+        for (const int declarada : {1, 3, 4000, 65535}) {
+            QByteArray s = bom;
+            qToLittleEndian<quint16>(quint16(declarada), s.data() + contagem);
+            TrpReport lido;
+            QVERIFY2(rpTemplate::lerStream(lido, s), qPrintable(QString::number(declarada)));
+            QCOMPARE(lido.pages[0].objects[0]->memo,
+                     QStringList({QStringLiteral("a"), QStringLiteral("b")}));
+        }
+    }
+
     void registrosInvalidos() {
         TrpReport r;
         r.pages.resize(1);
