@@ -7,6 +7,7 @@
 #include "Recursos.h"
 #include "rpModel.h"
 #include "rpPrepare.h"
+#include "rpPrepared.h"
 #include "rpPreview.h"
 #include "rpTemplateStream.h"
 
@@ -139,6 +140,14 @@ bool ImprimirRelatorio(QWidget* janela, TrpReport& relatorio,
     const int copias = std::max(1, impressora.copyCount());
     impressora.setCopyCount(1);
     if (!BuildReport(relatorio)) return false;
+    // A preparation that failed half-way would print a partial report as if it were whole:
+    // its error is shown instead, as the preview shows it, and nothing is printed.
+    if (relatorio.errorFlag) {
+        relatorio.prepared->clear();
+        if (rpMostrarErro)
+            rpMostrarErro(relatorio.errorText, QString::fromLatin1(rpTexto::TituloErro));
+        return false;
+    }
     PrintBuiltReport(relatorio, impressora, QString(), copias);
     return true;
 }

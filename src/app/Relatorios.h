@@ -49,8 +49,9 @@ extern std::function<bool(QWidget* parent, QPrinter& printer)> DialogoImpressao;
 // The printer set-up dialog (PrinterSetupDialog1); replaceable in tests; false on cancel.
 extern std::function<bool(QWidget* parent, QPrinter& printer)> DialogoConfigurarImpressora;
 
-// Print flow: recompute, print dialog (cancel stops), prepare (cancel stops), print all pages
-// with the chosen copies on the chosen printer. Returns true when pages were printed.
+// Print flow: recompute, print dialog (cancel stops), prepare (cancel stops; an error is shown
+// in a box captioned "Error" and stops), print all pages with the chosen copies on the chosen
+// printer. Returns true when pages were printed.
 bool ImprimirRelatorio(QWidget* janela, TrpReport& relatorio,
                        const std::function<void()>& recalcular);
 

@@ -13,8 +13,9 @@
 #include "rpPreview.h"
 
 #include <QDate>
-#include <QToolButton>
 #include <QPrinter>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 #include <cstring>
 
@@ -275,6 +276,37 @@ private slots:
             if (t.x == 40 && t.y >= 36 + 583 && t.y < 1018) glares << t.texto;
         QCOMPARE(glares, (QStringList{"01", "02", "03"}));
         frm->close();
+    }
+
+    // A preparation that fails prints nothing: its error is shown in a box captioned "Error".
+    void imprimirComErro() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("saida.pdf"));
+        TfrmTeluvar frm;
+        frm.show();
+        digitar(frm.edtD1, "200");
+        frm.rpDBDataSet1.dataSet = nullptr; // the data band cannot reach its rows
+        QStringList textos, titulos;
+        const auto mostrar = rpMostrarErro;
+        const auto dialogo = DialogoImpressao;
+        rpMostrarErro = [&](const QString& t, const QString& titulo) {
+            textos << t;
+            titulos << titulo;
+        };
+        DialogoImpressao = [&](QWidget*, QPrinter& impressora) {
+            impressora.setOutputFileName(pdf);
+            return true;
+        };
+        frm.actImprimir->trigger();
+        rpMostrarErro = mostrar;
+        DialogoImpressao = dialogo;
+        ImpressoraAtual().setOutputFileName(QString());
+        QCOMPARE(titulos, QStringList{QStringLiteral("Error")});
+        QVERIFY2(textos.first().startsWith(QStringLiteral("An error occured during calculating")),
+                 qPrintable(textos.first()));
+        QVERIFY(textos.first().contains(QStringLiteral("rpDBDataSet1")));
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(frm.rpReport1.prepared->count(), 0);
     }
 
     // Cancelling the print dialog prints nothing and prepares nothing.
