@@ -250,11 +250,15 @@ void TfrmPreview::UpDown1ChangingEx(int novoValor) {
     rpPreview1->setZoom(std::clamp(novoValor, ZoomMinimo, ZoomMaximo));
 }
 
+// The step starts from the number in the box, also one typed without Enter (as the
+// up-down's own arrows do).
 void TfrmPreview::btnZoomInClick() {
+    UpDown1->lerDoEdit();
     UpDown1->setPosition(UpDown1->position() + PassoZoom);
 }
 
 void TfrmPreview::btnZoomOutClick() {
+    UpDown1->lerDoEdit();
     UpDown1->setPosition(UpDown1->position() - PassoZoom);
 }
 

@@ -206,6 +206,29 @@ private slots:
         QCOMPARE(frm->rpPreview1->zoom(), 22.0);
     }
 
+    // The zoom buttons step from the number in the box, also one typed without Enter; a box
+    // that holds no number steps from the last position.
+    void botoesPartemDaCaixa() {
+        auto frm = abrir(1);
+        frm->Edit1->selectAll();
+        QTest::keyClicks(frm->Edit1, QStringLiteral("60"));
+        QCOMPARE(frm->rpPreview1->zoom(), 100.0);
+        QTest::mouseClick(frm->btnZoomIn, Qt::LeftButton);
+        QCOMPARE(frm->rpPreview1->zoom(), 80.0);
+        QCOMPARE(frm->Edit1->text(), QStringLiteral("80"));
+
+        frm->Edit1->selectAll();
+        QTest::keyClicks(frm->Edit1, QStringLiteral("150"));
+        QTest::mouseClick(frm->btnZoomOut, Qt::LeftButton);
+        QCOMPARE(frm->rpPreview1->zoom(), 130.0);
+
+        frm->Edit1->clear();
+        QTest::mouseClick(frm->btnZoomIn, Qt::LeftButton);
+        QCOMPARE(frm->rpPreview1->zoom(), 150.0);
+        QCOMPARE(frm->Edit1->text(), QStringLiteral("150"));
+        QVERIFY(m_erros.isEmpty());
+    }
+
     // Fits: the truncated fitted percentage, clamped to 20..200, when it differs from the box.
     void ajustes() {
         auto frm = abrir(1);
