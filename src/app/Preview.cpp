@@ -340,6 +340,8 @@ bool TfrmPreview::eventFilter(QObject* objeto, QEvent* evento) {
         case Qt::Key_Tab:
             c = QChar(9);
             break;
+        case Qt::Key_Delete:
+            return false; // an editing key like the arrows, though the desktop gives it a text
         default:
             if (!tecla->text().isEmpty()) c = tecla->text().at(0);
         }

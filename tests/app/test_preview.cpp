@@ -167,6 +167,19 @@ private slots:
         QCOMPARE(frm->rpPreview1->zoom(), 125.0);
     }
 
+    // Delete edits the box: the desktop sends it with the text DEL (127), which is no typed
+    // character to filter.
+    void apagarNaCaixa() {
+        auto frm = abrir(1);
+        frm->Edit1->setText(QStringLiteral("150"));
+        frm->Edit1->setCursorPosition(0);
+        QKeyEvent apagar(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(127)));
+        QApplication::sendEvent(frm->Edit1, &apagar);
+        QCOMPARE(frm->Edit1->text(), QStringLiteral("50"));
+        QTest::keyClick(frm->Edit1, Qt::Key_Return);
+        QCOMPARE(frm->rpPreview1->zoom(), 50.0);
+    }
+
     void botoesDeZoom() {
         auto frm = abrir(1);
         digitar(*frm, QStringLiteral("100"));
