@@ -177,8 +177,9 @@ void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& d
     if (!rpTemplate::carregarRecurso(relatorio, rpTemplate::caminhoRecurso(modelo), &erro, &titulo))
         rpMostrarErro(erro, titulo);
     rpTemplate::ligarDataSources(relatorio);
-    // The printer the template was made for, when it is installed.
-    if (!relatorio.printerName.isEmpty() &&
+    // The printer the template was made for, when it is installed and the template does not
+    // ask for the default printer.
+    if (!relatorio.printToDefault && !relatorio.printerName.isEmpty() &&
         QPrinterInfo::availablePrinterNames().contains(relatorio.printerName))
         ImpressoraAtual().setPrinterName(relatorio.printerName);
 }
