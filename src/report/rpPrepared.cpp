@@ -1,6 +1,7 @@
 // Prepared pages: object streams in output form, drawing at any scale, ".rpp" files.
 #include "rpPrepared.h"
 
+#include "rpBytes.h"
 #include "rpDraw.h"
 #include "rpTemplateStream.h"
 
@@ -13,49 +14,6 @@
 #include <stdexcept>
 
 namespace {
-
-// Appends little-endian fields and Windows-1252 strings.
-class Escritor {
-public:
-    explicit Escritor(QByteArray& dados) : m_dados(dados) {}
-    void u8(std::uint8_t v) { m_dados.append(static_cast<char>(v)); }
-    void u16(std::uint16_t v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        m_dados.append(b, 2);
-    }
-    void u32(std::uint32_t v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        m_dados.append(b, 4);
-    }
-    void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
-    void texto(const QString& s) {
-        const QByteArray b = rpCp1252::codificar(s).left(std::numeric_limits<std::uint16_t>::max());
-        u16(static_cast<std::uint16_t>(b.size()));
-        m_dados.append(b);
-        u8(0);
-    }
-    void lista(const QStringList& linhas) {
-        const auto n =
-            std::min<qsizetype>(linhas.size(), std::numeric_limits<std::uint16_t>::max());
-        u16(static_cast<std::uint16_t>(n));
-        if (n == 0) {
-            u8(0);
-            return;
-        }
-        for (qsizetype i = 0; i < n; ++i) {
-            const QByteArray b =
-                rpCp1252::codificar(linhas[i]).left(std::numeric_limits<std::uint16_t>::max());
-            u16(static_cast<std::uint16_t>(b.size()));
-            m_dados.append(b);
-            u8(i + 1 < n ? 13 : 0);
-        }
-    }
-
-private:
-    QByteArray& m_dados;
-};
 
 // Reads fields from a byte range; every read checks the bytes that remain.
 class Leitor {
@@ -133,7 +91,7 @@ private:
 
 constexpr int LimiteCoordenada = 1 << 20; // far beyond any page, keeps arithmetic finite
 
-void escreverComum(Escritor& e, const TrpView& v, const QRect& caixa, const QStringList& memo) {
+void escreverComum(rpEscritor& e, const TrpView& v, const QRect& caixa, const QStringList& memo) {
     e.i32(caixa.x());
     e.i32(caixa.y());
     e.i32(caixa.width());
@@ -180,7 +138,7 @@ void escreverObjeto(QByteArray& stream, const TrpView& v) {
 
 void escreverObjeto(QByteArray& stream, const TrpView& v, const QRect& caixa,
                     const QStringList& memo) {
-    Escritor e(stream);
+    rpEscritor e(stream);
     e.u8(static_cast<std::uint8_t>(v.kind()));
     if (v.kind() == TrpKind::AddIn) e.texto(v.className);
     escreverComum(e, v, caixa, memo);
@@ -312,7 +270,7 @@ void TrpPreparedPages::draw(int index, QPainter& painter, const QRectF& target,
 
 void TrpPreparedPages::save(QIODevice& device, const QString& printerName) const {
     QByteArray dados;
-    Escritor e(dados);
+    rpEscritor e(dados);
     e.u8(0); // page streams stored plain
     e.texto(printerName);
     e.u32(static_cast<std::uint32_t>(m_pages.size()));

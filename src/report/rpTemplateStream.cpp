@@ -1,6 +1,8 @@
 // Binary report templates: bounds-checked reader and writer of the template stream and envelope.
 #include "rpTemplateStream.h"
 
+#include "rpBytes.h"
+
 #include "rpModel.h"
 
 #include <QFile>
@@ -109,56 +111,6 @@ private:
 
     const QByteArray& m_dados;
     qint64 m_pos = 0;
-};
-
-class Escritor {
-public:
-    QByteArray dados;
-
-    void u8(std::uint8_t v) { dados.append(static_cast<char>(v)); }
-    void u16(std::uint16_t v) {
-        char b[2];
-        qToLittleEndian<quint16>(v, b);
-        dados.append(b, 2);
-    }
-    void u32(std::uint32_t v) {
-        char b[4];
-        qToLittleEndian<quint32>(v, b);
-        dados.append(b, 4);
-    }
-    void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
-    void booleano16(bool v) { u16(v ? 0xFFFF : 0); }
-    void corrigirU32(qint64 pos, std::uint32_t v) {
-        qToLittleEndian<quint32>(v, dados.data() + pos);
-    }
-
-    void texto(const QString& s) {
-        const QByteArray b = rpCp1252::codificar(s).left(std::numeric_limits<std::uint16_t>::max());
-        u16(static_cast<std::uint16_t>(b.size()));
-        dados.append(b);
-        u8(0);
-    }
-    void textoCurto(const QString& s) {
-        const QByteArray b = rpCp1252::codificar(s).left(255);
-        u8(static_cast<std::uint8_t>(b.size()));
-        dados.append(b);
-    }
-    void lista(const QStringList& linhas) {
-        if (linhas.isEmpty()) {
-            u16(0);
-            u8(0);
-            return;
-        }
-        u16(static_cast<std::uint16_t>(
-            std::min<qsizetype>(linhas.size(), std::numeric_limits<std::uint16_t>::max())));
-        for (qsizetype i = 0; i < linhas.size(); ++i) {
-            const QByteArray b =
-                rpCp1252::codificar(linhas[i]).left(std::numeric_limits<std::uint16_t>::max());
-            u16(static_cast<std::uint16_t>(b.size()));
-            dados.append(b);
-            u8(i + 1 < linhas.size() ? 13 : 0);
-        }
-    }
 };
 
 // What a stream holds, read aside so that a failure leaves the report untouched.
@@ -329,7 +281,7 @@ bool falhar(TrpReport& report, QString* erro, QString* titulo) {
     return false;
 }
 
-void escreverComum(Escritor& e, const TrpView& v) {
+void escreverComum(rpEscritor& e, const TrpView& v) {
     e.texto(v.name);
     e.i32(v.x);
     e.i32(v.y);
@@ -348,7 +300,7 @@ void escreverComum(Escritor& e, const TrpView& v) {
     e.booleano16(v.visible);
 }
 
-void escreverObjeto(Escritor& e, const TrpView& v, int pagina) {
+void escreverObjeto(rpEscritor& e, const TrpView& v, int pagina) {
     e.u8(static_cast<std::uint8_t>(v.kind()));
     if (v.kind() == TrpKind::AddIn) e.texto(v.className);
     e.u8(static_cast<std::uint8_t>(pagina));
@@ -501,7 +453,8 @@ void ligarDataSources(TrpReport& report) {
 }
 
 QByteArray escreverStream(const TrpReport& report) {
-    Escritor e;
+    QByteArray dados;
+    rpEscritor e(dados);
     e.u8(static_cast<std::uint8_t>(Versao));
     e.booleano16(report.printToDefault);
     e.booleano16(report.doublePass);
@@ -534,16 +487,17 @@ QByteArray escreverStream(const TrpReport& report) {
         e.textoCurto(v.name);
     }
     e.lista(report.variables);
-    return e.dados;
+    return dados;
 }
 
 QByteArray escreverForm(const TrpReport& report) {
     const QByteArray stream = escreverStream(report);
-    Escritor e;
+    QByteArray dados;
+    rpEscritor e(dados);
     e.u32(static_cast<std::uint32_t>(Versao));
     e.u32(static_cast<std::uint32_t>(stream.size()));
     e.dados.append(stream);
-    return e.dados;
+    return dados;
 }
 
 } // namespace rpTemplate
