@@ -209,6 +209,16 @@ bool TrpPreview::hasPages() const {
     return m_pages && m_pages->count() > 0;
 }
 
+// Both scroll offsets back to 0, the pages laid out again and the page label refreshed.
+void TrpPreview::voltarAoInicio() {
+    m_rolandoPorBotao = true;
+    m_hbar->setValue(0);
+    m_vbar->setValue(0);
+    m_rolandoPorBotao = false;
+    dispor();
+    atualizarRotulo();
+}
+
 int TrpPreview::pageCount() const {
     return m_pages ? m_pages->count() : 0;
 }
@@ -218,12 +228,7 @@ void TrpPreview::takePages(std::unique_ptr<TrpPreparedPages> pages) {
     m_currentPage = hasPages() ? 1 : 0;
     m_zoom = s_zoom;
     m_mode = s_mode;
-    m_rolandoPorBotao = true;
-    m_hbar->setValue(0);
-    m_vbar->setValue(0);
-    m_rolandoPorBotao = false;
-    dispor();
-    atualizarRotulo();
+    voltarAoInicio();
 }
 
 void TrpPreview::takePagesFrom(TrpReport& report) {
@@ -493,12 +498,7 @@ void TrpPreview::openFile() {
         QPrinterInfo::availablePrinterNames().contains(impressora))
         m_printer->setPrinterName(impressora);
     m_currentPage = hasPages() ? 1 : 0;
-    m_rolandoPorBotao = true;
-    m_hbar->setValue(0);
-    m_vbar->setValue(0);
-    m_rolandoPorBotao = false;
-    dispor();
-    atualizarRotulo();
+    voltarAoInicio();
 }
 
 void TrpPreview::saveFile() {
@@ -526,12 +526,7 @@ void TrpPreview::print() {
         ImprimirPaginas(*m_pages, *m_printer, lista, copias, QString(), true);
     // Lay the pages out again from page 1.
     m_currentPage = 1;
-    m_rolandoPorBotao = true;
-    m_hbar->setValue(0);
-    m_vbar->setValue(0);
-    m_rolandoPorBotao = false;
-    dispor();
-    atualizarRotulo();
+    voltarAoInicio();
 }
 
 void TrpPreview::printerSetup() {

@@ -144,6 +144,7 @@ private:
     void dispor(); // layout
     void posicionarControles();
     void atualizarRotulo();
+    void voltarAoInicio(); // scroll offsets to 0, layout, label
     void paginaPelaRolagem();
     void pintar(QPainter& painter, const QRect& exposed);
     QPixmap imagemDaPagina(int index, const QSize& size, qreal dpr);

@@ -4,6 +4,7 @@
 #include "Flecha.h"
 #include "Global.h"
 #include "Janela.h"
+#include "ModalTeste.h"
 #include "NumberEdit.h"
 #include "Recursos.h"
 #include "Sobre.h"
@@ -29,23 +30,6 @@ void definirProjeto(double D1, double fD1, double gamma, double e, double i) {
     Projeto.e = e;
     Projeto.i = i;
     CalcularProjeto(Projeto);
-}
-
-void quandoModalAbrir(std::function<void(QWidget*)> acao) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, acao] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            const QPointer<QWidget> aberto(modal);
-            acao(modal);
-            QTimer::singleShot(3000, [aberto] {
-                if (aberto && aberto->isVisible()) aberto->close();
-            });
-        }
-    });
-    timer->start();
 }
 
 // An object that throws from its event handler, to reach the application's safety net.

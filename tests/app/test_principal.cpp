@@ -3,6 +3,7 @@
 #include "Calculo.h"
 #include "Global.h"
 #include "Janela.h"
+#include "ModalTeste.h"
 #include "NumberEdit.h"
 #include "Principal.h"
 
@@ -61,24 +62,6 @@ QByteArray bytesDe(const TProjeto& p) {
     return QByteArray(reinterpret_cast<const char*>(&p), sizeof p);
 }
 
-// Runs `acao` on the next modal dialog that opens (polled from a timer).
-void quandoModalAbrir(std::function<void(QWidget*)> acao) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, acao] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            const QPointer<QWidget> aberto(modal);
-            acao(modal);
-            // A dialog the action failed to close is closed anyway, so a failure can't hang.
-            QTimer::singleShot(3000, [aberto] {
-                if (aberto && aberto->isVisible()) aberto->close();
-            });
-        }
-    });
-    timer->start();
-}
 } // namespace
 
 class TestPrincipal : public QObject {
