@@ -2,20 +2,25 @@
 #include "NumeroTexto.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace {
 
-// Writes |valor| rounded half away from zero to two decimals as integer part and cents.
-// The product by 100 is exact in the 64-bit mantissa of long double, so ties are true ties.
-bool Centavos(double valor, unsigned long long& inteiro, unsigned& centavos) {
-    const long double escalado = std::fabs(static_cast<long double>(valor)) * 100.0L;
+// Writes |valor| rounded half away from zero to `casas` decimals as integer part and fraction.
+// The product by 10^casas (casas <= 3) is exact in the 64-bit mantissa of long double, so ties
+// are true ties.
+bool Fracao(double valor, int casas, unsigned long long& inteiro, unsigned& fracao) {
+    unsigned escala = 1;
+    for (int k = 0; k < casas; ++k)
+        escala *= 10;
+    const long double escalado = std::fabs(static_cast<long double>(valor)) * escala;
     if (!(escalado < 1.8e19L)) return false;
     const long double arredondado = std::roundl(escalado);
     const auto total = static_cast<unsigned long long>(arredondado);
-    inteiro = total / 100;
-    centavos = static_cast<unsigned>(total % 100);
+    inteiro = total / escala;
+    fracao = static_cast<unsigned>(total % escala);
     return true;
 }
 
@@ -33,32 +38,38 @@ QString Agrupar(const QString& digitos, QChar milhar) {
 
 } // namespace
 
-QString NumeroTexto(double valor, QChar decimal, QChar milhar) {
+QString NumeroTextoCasas(double valor, int casas, QChar decimal, QChar milhar) {
+    casas = std::clamp(casas, 0, 3);
     if (std::isnan(valor)) return QStringLiteral("NAN");
     if (std::isinf(valor)) return valor < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
     unsigned long long inteiro = 0;
-    unsigned centavos = 0;
+    unsigned fracao = 0;
     QString digitos;
-    if (Centavos(valor, inteiro, centavos)) {
+    if (Fracao(valor, casas, inteiro, fracao)) {
         digitos = QString::number(inteiro);
     } else {
-        // Beyond 64-bit cents: the exact decimal expansion of the double, which has no
+        // Beyond 64-bit fractions: the exact decimal expansion of the double, which has no
         // fractional part at this magnitude.
         char buffer[400];
         std::snprintf(buffer, sizeof buffer, "%.0f", std::fabs(valor));
         digitos = QString::fromLatin1(buffer);
-        centavos = 0;
+        fracao = 0;
     }
     const bool negativo =
-        valor < 0 && (inteiro != 0 || centavos != 0 || digitos != QLatin1String("0"));
+        valor < 0 && (inteiro != 0 || fracao != 0 || digitos != QLatin1String("0"));
     QString texto;
     texto.reserve(digitos.size() + 8);
     if (negativo) texto += QLatin1Char('-');
     texto += Agrupar(digitos, milhar);
-    texto += decimal;
-    texto += QLatin1Char(char('0' + centavos / 10));
-    texto += QLatin1Char(char('0' + centavos % 10));
+    if (casas > 0) {
+        texto += decimal;
+        texto += QStringLiteral("%1").arg(fracao, casas, 10, QLatin1Char('0'));
+    }
     return texto;
+}
+
+QString NumeroTexto(double valor, QChar decimal, QChar milhar) {
+    return NumeroTextoCasas(valor, 2, decimal, milhar);
 }
 
 void SeparadoresLocal(QChar& decimal, QChar& milhar) {

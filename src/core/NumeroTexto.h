@@ -7,6 +7,8 @@
 // Two decimals rounded half away from zero, thousands grouped, never "-0,00".
 // The separators are passed in so the text can be checked under any locale.
 QString NumeroTexto(double valor, QChar decimal, QChar milhar);
+// The same rule with 0 to 3 decimals (the mirror-making readings use three).
+QString NumeroTextoCasas(double valor, int casas, QChar decimal, QChar milhar);
 // The decimal and thousands separators of QLocale() (thousands null when the locale has none).
 void SeparadoresLocal(QChar& decimal, QChar& milhar);
 // The same with the separators of QLocale().

@@ -79,7 +79,8 @@ inline constexpr const char* RelDiametroInterno = "Diâmetro interno do tubo = %
 inline constexpr const char* RelDiametroExterno = "Diâmetro externo do tubo = %n";
 inline constexpr const char* RelComprimentoTotal = "Comprimento total do tubo = %n";
 inline constexpr const char* RelNumeroGlares = "Número de glare stops = %.2d";
-inline constexpr const char* RelSuporteSecundario = "Diâmetro externo do suporte do secundário = %n";
+inline constexpr const char* RelSuporteSecundario =
+    "Diâmetro externo do suporte do secundário = %n";
 
 // Preview window: caption until the caller sets one, and the tool bar hints.
 inline constexpr const char* PreviewTituloInicial = "Preview - [Nome do Relatório]";
@@ -102,4 +103,65 @@ inline constexpr const char* SobreAno = "2007";
 
 // Application title (task bar, caption of error boxes).
 inline constexpr const char* TituloAplicacao = "Projeto Teluvar";
+
+// Mirror-making window.
+inline constexpr const char* EspelhosTitulo = "Projeto Teluvar - Confecção dos espelhos";
+inline constexpr const char* EspelhosVariante = "Variante:";
+inline constexpr const char* EspelhosZonas = "Zonas:";
+inline constexpr const char* EspelhosPrimario = "Espelho primário";
+inline constexpr const char* EspelhosSecundario = "Espelho secundário";
+inline constexpr const char* EspelhosTesteNulo = "Teste nulo do secundário";
+inline constexpr const char* EspelhosDistanciaHindle = "Distância da esfera de Hindle (mm):";
+inline constexpr const char* EspelhosDescricao = "Descrição";
+inline constexpr const char* EspelhosValor = "Valor";
+inline constexpr const char* EspelhosColunas[6] = {
+    "Zona",
+    "Raio interno (mm)",
+    "Raio externo (mm)",
+    "Raio médio (mm)",
+    "Fonte móvel (mm)",
+    "Fonte fixa (mm)",
+};
+inline constexpr const char* EspelhosLeituras =
+    "Leituras da lâmina a partir do centro de curvatura do vértice; positivas afastando-se do "
+    "espelho.";
+// Rows of a mirror's values, in order.
+inline constexpr const char* EspelhosDesvios[10] = {
+    "Raio de curvatura do vértice (mm)",    "Constante cônica (b)",
+    "Flecha paraxial na borda (mm)",        "Flecha exata na borda (mm)",
+    "Diferença exata - paraxial (µm)",      "Desvio da esfera do vértice na borda (µm)",
+    "Raio da esfera de melhor ajuste (mm)", "Desvio da esfera de melhor ajuste, pico-vale (µm)",
+    "Desvio pico-vale em ondas (632,8 nm)", "Desvio pico-vale em ondas (550 nm)",
+};
+// Rows of the Hindle set-up, in order.
+inline constexpr const char* EspelhosHindle[7] = {
+    "Foco real, à frente do vértice (mm)",
+    "Foco virtual, atrás do vértice (mm)",
+    "Distância mínima da esfera ao secundário (mm)",
+    "Raio de curvatura da esfera de Hindle (mm)",
+    "Diâmetro mínimo da esfera de Hindle (mm)",
+    "Diâmetro do furo central da esfera (mm)",
+    "Diâmetro central do secundário sem retorno (mm)",
+};
+// How the secondary is tested, by its shape (%1, %2: distances from the vertex).
+inline constexpr const char* EspelhosTesteHindle =
+    "Hiperboloide: teste de Hindle. Fonte e lâmina no foco real; esfera côncava centrada no "
+    "foco virtual.";
+inline constexpr const char* EspelhosTesteEsfera =
+    "Esfera: teste no centro de curvatura, a %1 mm do vértice.";
+inline constexpr const char* EspelhosTesteFocos =
+    "Elipsoide: focos a %1 mm e a %2 mm atrás do vértice; teste entre os focos.";
+inline constexpr const char* EspelhosTesteParaboloide =
+    "Paraboloide: foco a %1 mm atrás do vértice; teste por autocolimação com um plano.";
+inline constexpr const char* EspelhosTesteOblato =
+    "Elipsoide oblato: sem focos sobre o eixo; teste no centro de curvatura com compensador.";
+// Messages in place of the values.
+inline constexpr const char* EspelhosSemDados =
+    "Raio ou diâmetro nulo, negativo ou não numérico: não há espelho a calcular.";
+inline constexpr const char* EspelhosConicaIndefinida =
+    "A cônica não está definida sobre toda a abertura.";
+inline constexpr const char* EspelhosLeituraIndefinida =
+    "O raio refletido não cruza o eixo: leitura de Foucault indefinida.";
+inline constexpr const char* EspelhosHindleCorta =
+    "A esfera de Hindle a essa distância corta a borda do secundário (mínimo: %1 mm).";
 } // namespace Recursos
