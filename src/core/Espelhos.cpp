@@ -278,8 +278,11 @@ QString CalcularHindle(const Conica& conica, double H, double distancia, Montage
     // centre is its edge, so the sphere clears the secondary when its radius exceeds that.
     const double raioMinimo = std::hypot(H, montagem.focoVirtual - zBorda);
     montagem.distanciaMinima = raioMinimo - montagem.focoVirtual;
-    if (!(distancia > 0) || !Finito(distancia))
-        distancia = std::floor(montagem.distanciaMinima) + 1; // next whole millimetre
+    // Nearer than the real focus the source's beam needs a hole in the sphere, which swallows
+    // the light returned by the middle of the secondary; from the real focus on, light comes
+    // back from the whole secondary. The default is that distance, up to the next millimetre.
+    montagem.distanciaSemPerda = -montagem.focoReal;
+    if (!(distancia > 0) || !Finito(distancia)) distancia = std::ceil(montagem.distanciaSemPerda);
     montagem.distancia = distancia;
     montagem.raioEsfera = distancia + montagem.focoVirtual;
     if (!(montagem.raioEsfera > raioMinimo))
@@ -466,9 +469,9 @@ TextosEspelhos TextosDosEspelhos(const DadosEspelhos& dados, QChar dec, QChar mi
     case TesteNulo::Hindle: {
         textos.testeSecundario = QString::fromUtf8(Recursos::EspelhosTesteHindle);
         const MontagemHindle& m = s.hindle;
-        const QString valores[7] = {dois(-m.focoReal),       dois(m.focoVirtual),
-                                    dois(m.distanciaMinima), dois(m.raioEsfera),
-                                    dois(m.diametroEsfera),  dois(m.furo),
+        const QString valores[7] = {dois(-m.focoReal),         dois(m.focoVirtual),
+                                    dois(m.distanciaSemPerda), dois(m.raioEsfera),
+                                    dois(m.diametroEsfera),    dois(m.furo),
                                     dois(m.zonaPerdida)};
         const int linhas = s.hindleValido ? 7 : 3;
         for (int k = 0; k < linhas; ++k)

@@ -74,14 +74,15 @@ enum class TesteNulo { Hindle, CentroCurvatura, Focos, Paraboloide, Oblato };
 
 // The Hindle set-up of a convex hyperboloid, in the secondary's frame (z toward the back).
 struct MontagemHindle {
-    double focoReal = 0;        // z of the real focus (negative: in front of the vertex)
-    double focoVirtual = 0;     // z of the virtual focus (positive: behind the vertex)
-    double distanciaMinima = 0; // shortest vertex-to-vertex distance clearing the edge
-    double distancia = 0;       // vertex of the secondary to vertex of the sphere
-    double raioEsfera = 0;      // radius of curvature of the sphere (centred on focoVirtual)
-    double diametroEsfera = 0;  // smallest diameter returning light from the whole secondary
-    double furo = 0;            // central hole letting the source's beam through (0: none)
-    double zonaPerdida = 0;     // diameter of the central part of the secondary not returned
+    double focoReal = 0;          // z of the real focus (negative: in front of the vertex)
+    double focoVirtual = 0;       // z of the virtual focus (positive: behind the vertex)
+    double distanciaMinima = 0;   // shortest vertex-to-vertex distance clearing the edge
+    double distanciaSemPerda = 0; // shortest returning light from the whole secondary (mm)
+    double distancia = 0;         // vertex of the secondary to vertex of the sphere
+    double raioEsfera = 0;        // radius of curvature of the sphere (centred on focoVirtual)
+    double diametroEsfera = 0;    // smallest diameter returning light from the whole secondary
+    double furo = 0;              // central hole letting the source's beam through (0: none)
+    double zonaPerdida = 0;       // diameter of the central part of the secondary not returned
 };
 
 struct EspelhoPrimario {
@@ -113,7 +114,8 @@ struct DadosEspelhos {
 };
 
 // Everything for the chosen variant, from the record's r1, r2, D1, D2 and conic constants.
-// distanciaHindle ≤ 0 (or not finite) asks for the shortest distance that clears the edge.
+// distanciaHindle ≤ 0 (or not finite) asks for the shortest distance at which light returns
+// from the whole secondary, up to its edge (whole millimetres).
 DadosEspelhos CalcularEspelhos(const TProjeto& projeto, int variante, int zonas,
                                double distanciaHindle);
 

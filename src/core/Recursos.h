@@ -79,8 +79,7 @@ inline constexpr const char* RelDiametroInterno = "Diâmetro interno do tubo = %
 inline constexpr const char* RelDiametroExterno = "Diâmetro externo do tubo = %n";
 inline constexpr const char* RelComprimentoTotal = "Comprimento total do tubo = %n";
 inline constexpr const char* RelNumeroGlares = "Número de glare stops = %.2d";
-inline constexpr const char* RelSuporteSecundario =
-    "Diâmetro externo do suporte do secundário = %n";
+inline constexpr const char* RelSuporteSecundario = "Diâmetro externo do suporte do secundário = %n";
 
 // Preview window: caption until the caller sets one, and the tool bar hints.
 inline constexpr const char* PreviewTituloInicial = "Preview - [Nome do Relatório]";
@@ -137,7 +136,7 @@ inline constexpr const char* EspelhosDesvios[10] = {
 inline constexpr const char* EspelhosHindle[7] = {
     "Foco real, à frente do vértice (mm)",
     "Foco virtual, atrás do vértice (mm)",
-    "Distância mínima da esfera ao secundário (mm)",
+    "Distância da esfera que retorna todo o secundário (mm)",
     "Raio de curvatura da esfera de Hindle (mm)",
     "Diâmetro mínimo da esfera de Hindle (mm)",
     "Diâmetro do furo central da esfera (mm)",

@@ -462,9 +462,32 @@ void TesteEspelhos::hindleRetornaAoFoco() {
     }
     // The sphere's diameter is the span of the returned light.
     QVERIFY(std::fabs(m.diametroEsfera - 2 * maiorAltura) < 1e-9);
-    // The default distance is the next whole millimetre past the edge.
+    // Below the real focus the source's beam crosses the sphere: the hole is where the ray to
+    // the edge crosses it, and the lost zone of the secondary returns onto the hole's rim.
+    const bool fonteFora = m.distancia < -m.focoReal;
+    QCOMPARE(m.furo > 0, fonteFora);
+    QCOMPARE(m.zonaPerdida > 0, fonteFora);
+    if (fonteFora) {
+        double zb = 0, zp = 0;
+        SagConica({R, b}, H, zb);
+        // The ray from the real focus to the edge, at the sphere: |P − V| = Rs.
+        const double dh = H, dz = zb - m.focoReal;
+        double a = 0, c = 1;
+        for (int k = 0; k < 200; ++k) {
+            const double t = (a + c) / 2;
+            (std::hypot(t * dh, m.focoReal + t * dz - m.focoVirtual) > m.raioEsfera ? a : c) = t;
+        }
+        QVERIFY(std::fabs(m.furo - 2 * a * dh) < 1e-6);
+        const double h = m.zonaPerdida / 2;
+        SagConica({R, b}, h, zp);
+        const double n = std::hypot(h, zp - m.focoReal);
+        Raio r{0, m.focoReal, h / n, (zp - m.focoReal) / n};
+        QVERIFY(CruzarConica(R, b, r) && CruzarEsfera(m.focoVirtual, m.raioEsfera, r));
+        QVERIFY(std::fabs(std::fabs(r.h) - m.furo / 2) < 1e-6);
+    }
+    // The default distance: the real focus, up to the next whole millimetre.
     if (distancia == 0) {
-        QCOMPARE(m.distancia, std::floor(m.distanciaMinima) + 1);
+        QCOMPARE(m.distancia, std::ceil(-m.focoReal));
         QCOMPARE(m.raioEsfera, m.distancia + m.focoVirtual);
     }
 }
