@@ -1,6 +1,6 @@
 // Checks the mirror-making data against the conic's equation, closed forms and exact traces.
 #include "Calculo.h"
-#include "Espelhos.h"
+#include "ConfeccaoEspelhos.h"
 #include "Global.h"
 #include "NumeroTexto.h"
 

@@ -1,5 +1,5 @@
 // Mirror-making data: exact sags, departures from spheres, Foucault readings and null tests.
-#include "Espelhos.h"
+#include "ConfeccaoEspelhos.h"
 
 #include "NumeroTexto.h"
 #include "Recursos.h"
