@@ -329,6 +329,8 @@ void TfrmEspelhos::montarJanela() {
             Protegido(this, &TfrmEspelhos::edtZonasChange));
     connect(edtHindle, &TNumberEdit::changed, this,
             Protegido(this, &TfrmEspelhos::edtHindleChange));
+    connect(edtHindle, &TNumberEdit::editingFinished, this,
+            Protegido(this, &TfrmEspelhos::edtHindleExit));
 }
 
 void TfrmEspelhos::Recalcular() {
@@ -354,6 +356,10 @@ void TfrmEspelhos::edtHindleChange() {
     Recalcular();
 }
 
+void TfrmEspelhos::edtHindleExit() {
+    if (!m_hindleDigitado) MostrarDados();
+}
+
 void TfrmEspelhos::MostrarDados() {
     const TextosEspelhos textos = TextosDosEspelhos(m_dados);
 
@@ -374,7 +380,8 @@ void TfrmEspelhos::MostrarDados() {
     const EspelhoSecundario& s = m_dados.secundario;
     const bool hindle = s.valido && s.teste == TesteNulo::Hindle;
     edtHindle->setEnabled(hindle);
-    if (!m_hindleDigitado) {
+    // While the user edits the field it keeps what is typed; the default shows when they leave.
+    if (!m_hindleDigitado && !edtHindle->hasFocus()) {
         m_carregando = true;
         edtHindle->setValue(hindle ? s.hindle.distancia : 0);
         m_carregando = false;

@@ -64,6 +64,7 @@ public slots:
     void cmbVarianteChange();
     void edtZonasChange();
     void edtHindleChange();
+    void edtHindleExit();
 
 private:
     void montarJanela();
