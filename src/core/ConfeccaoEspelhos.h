@@ -28,8 +28,8 @@ bool SagConica(const Conica& conica, double h, double& z);
 Vetor2 NormalConica(const Conica& conica, Vetor2 ponto);
 // A direction reflected on a surface of unit normal n.
 Vetor2 Refletir(Vetor2 direcao, Vetor2 normal);
-// The first crossing (t > 1e-9 · |d|⁻¹ scale) of the ray o + t·d with the sheet of the conic
-// through its vertex; false when the ray misses it.
+// The first crossing (t beyond 1e-9 mm along d) of the ray o + t·d with the sheet of the
+// conic through its vertex; false when the ray misses it.
 bool IntersecaoConica(const Conica& conica, Vetor2 origem, Vetor2 direcao, double& t);
 // The first crossing of the ray o + t·d with the circle of centre (0, zCentro) and radius raio.
 bool IntersecaoEsfera(double zCentro, double raio, Vetor2 origem, Vetor2 direcao, double& t);
