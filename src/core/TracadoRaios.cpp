@@ -28,7 +28,7 @@ bool Obstruido(const Vetor3& p, const Vetor3& u, double tMax, std::span<const Ob
         const double to = (o.z - p.z) / u.z;
         if (!(to > 0) || !(to < t)) continue;
         const Vetor3 q = Mover(p, u, to);
-        const double rho = std::hypot(q.x, q.y);
+        const double rho = std::sqrt(q.x * q.x + q.y * q.y);
         if (rho >= o.raioMin && rho <= o.raioMax) {
             t = to;
             parado = true;
@@ -121,7 +121,7 @@ TracadoRaio TracarRaio(const SistemaDoisEspelhos& sistema, const Raio& raio,
             return tr;
         }
         const Vetor3 p = Mover(atual.origem, atual.direcao, t);
-        const double rho = std::hypot(p.x, p.y);
+        const double rho = std::sqrt(p.x * p.x + p.y * p.y);
         if (rho > s.raioExterno * (1 + FolgaBorda) || rho < s.raioFuro * (1 - FolgaBorda)) {
             tr.fim = perdas[k];
             return tr;
@@ -165,7 +165,7 @@ bool RaioDoFeixe(const SistemaDoisEspelhos& sistema, double theta, double px, do
                  double zInicio, Raio& raio) {
     double flecha = 0;
     const Espelho& s = sistema.primario;
-    if (!FlechaConica(s.raio, s.conica, std::hypot(px, py), flecha)) return false;
+    if (!FlechaConica(s.raio, s.conica, std::sqrt(px * px + py * py), flecha)) return false;
     const Vetor3 alvo{px, py, s.zVertice + flecha};
     raio.direcao = {0, std::sin(theta), -std::cos(theta)};
     const double t = (zInicio - alvo.z) / std::cos(theta);

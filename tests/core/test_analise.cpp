@@ -1,5 +1,5 @@
 // Checks the exact ray trace and the analysis against closed forms and brute-force searches.
-#include "Analise.h"
+#include "AnaliseRaios.h"
 #include "Calculo.h"
 #include "Global.h"
 #include "NumeroTexto.h"

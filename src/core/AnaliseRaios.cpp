@@ -1,5 +1,5 @@
 // Ray-trace analysis of the three variants: spots, best focus, field curvature, third order.
-#include "Analise.h"
+#include "AnaliseRaios.h"
 
 #include "NumeroTexto.h"
 #include "Recursos.h"
@@ -154,12 +154,19 @@ FeixeAnalise TracarFeixe(const SistemaDoisEspelhos& sistema, const std::vector<P
     f.h = h;
     f.theta = theta;
     f.pontos.reserve(pupila.size());
+    const Espelho& primario = sistema.primario;
+    const double seno = std::sin(theta), cosseno = std::cos(theta);
     for (const PontoPupila& pp : pupila) {
-        Raio raio;
-        if (!RaioDoFeixe(sistema, f.theta, pp.x, pp.y, zInicio, raio)) {
+        // As RaioDoFeixe, with the bundle's direction computed once.
+        double flecha = 0;
+        if (!FlechaConica(primario.raio, primario.conica, std::sqrt(pp.x * pp.x + pp.y * pp.y),
+                          flecha)) {
             ++f.perdidos;
             continue;
         }
+        const double zAlvo = primario.zVertice + flecha;
+        const double t = (zInicio - zAlvo) / cosseno;
+        const Raio raio{{pp.x, pp.y - t * seno, zAlvo + t * cosseno}, {0, seno, -cosseno}};
         const TracadoRaio tr = TracarRaio(sistema, raio);
         if (!tr.chegou()) {
             ++f.perdidos;
