@@ -31,13 +31,13 @@ QTableWidget* Tabela(QWidget* pai, const char* nome, int linhas, const char* con
     auto* t = new QTableWidget(linhas, nColunas, pai);
     t->setObjectName(QString::fromLatin1(nome));
     QStringList titulos;
-    for (int c = 0; c < nColunas; ++c) titulos << QString::fromUtf8(colunas[c]);
+    for (int c = 0; c < nColunas; ++c)
+        titulos << QString::fromUtf8(colunas[c]);
     t->setHorizontalHeaderLabels(titulos);
     t->verticalHeader()->hide();
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setFocusPolicy(Qt::NoFocus);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     for (int l = 0; l < linhas; ++l)
         for (int c = 0; c < nColunas; ++c) {
@@ -51,13 +51,23 @@ QTableWidget* Tabela(QWidget* pai, const char* nome, int linhas, const char* con
     return t;
 }
 
-// The whole table shows, without scroll bars.
+// The whole table shows, without scroll bars; the columns are sized once for their headings,
+// the variant names and numbers up to "-000.000,00", so a keystroke measures no text.
 void AjustarTamanho(QTableWidget* t) {
-    t->resizeColumnsToContents();
+    const QFontMetrics fm(t->font());
+    const int numero = fm.horizontalAdvance(QStringLiteral("-000.000,00")) + 12;
+    const int nome = fm.horizontalAdvance(QString::fromUtf8(Recursos::RitcheyChretien)) + 12;
+    for (int c = 0; c < t->columnCount(); ++c) {
+        const int titulo = fm.horizontalAdvance(t->horizontalHeaderItem(c)->text()) + 16;
+        t->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Fixed);
+        t->setColumnWidth(c, std::max(titulo, c == 0 ? nome : numero));
+    }
     int altura = t->horizontalHeader()->sizeHint().height() + 2 * t->frameWidth();
-    for (int l = 0; l < t->rowCount(); ++l) altura += t->rowHeight(l);
+    for (int l = 0; l < t->rowCount(); ++l)
+        altura += t->rowHeight(l);
     int largura = 2 * t->frameWidth();
-    for (int c = 0; c < t->columnCount(); ++c) largura += t->columnWidth(c);
+    for (int c = 0; c < t->columnCount(); ++c)
+        largura += t->columnWidth(c);
     t->setFixedSize(largura, altura);
 }
 } // namespace
@@ -97,7 +107,8 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
     // Layout: variant names on top, heights on the left, scale bar at the bottom; square cells
     // each with a caption line under it.
     double esquerda = 0;
-    for (const QString& s : t.alturas) esquerda = std::max(esquerda, fm.horizontalAdvance(s));
+    for (const QString& s : t.alturas)
+        esquerda = std::max(esquerda, fm.horizontalAdvance(s));
     esquerda += linha;
     const double topo = 1.5 * linha, rodape = 2.5 * linha;
     const double largura = (area.width() - esquerda) / 3;
@@ -115,13 +126,13 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
     for (int v = 0; v < 3; ++v)
         pintor.drawText(QRectF(area.left() + esquerda + v * largura, area.top(), largura, topo),
                         Qt::AlignCenter, t.variantes[v]);
-    QVector<QPointF> pontos;
+    QVector<QRectF> pontos; // each ray a small square: filled, not stroked (fast)
+    const double ponto = 1.6;
     for (int k = 0; k < 3; ++k) {
         const double y0 = area.top() + topo + k * altura;
         pintor.setPen(Qt::black);
         pintor.drawText(QRectF(area.left(), y0, esquerda - linha / 2, lado),
-                        Qt::AlignVCenter | Qt::AlignRight,
-                        t.alturas[k]);
+                        Qt::AlignVCenter | Qt::AlignRight, t.alturas[k]);
         for (int v = 0; v < 3; ++v) {
             const FeixeAnalise& f = r.variantes[v].feixes[k];
             const double x0 = area.left() + esquerda + v * largura + (largura - lado) / 2;
@@ -133,13 +144,15 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
             pontos.resize(static_cast<int>(f.pontos.size()));
             const double cx = f.estatistica.centroX, cy = f.estatistica.centroY;
             for (std::size_t n = 0; n < f.pontos.size(); ++n)
-                pontos[static_cast<int>(n)] =
-                    QPointF(centro.x() + (f.pontos[n].x - cx) * 1000 * escala,
-                            centro.y() - (f.pontos[n].y - cy) * 1000 * escala);
-            pintor.setPen(QPen(CoresVariante[v], 1.6, Qt::SolidLine, Qt::RoundCap));
-            pintor.drawPoints(pontos.constData(), pontos.size());
+                pontos[static_cast<int>(n)] = QRectF(
+                    centro.x() + (f.pontos[n].x - cx) * 1000 * escala - ponto / 2,
+                    centro.y() - (f.pontos[n].y - cy) * 1000 * escala - ponto / 2, ponto, ponto);
+            pintor.setPen(Qt::NoPen);
+            pintor.setBrush(CoresVariante[v]);
+            pintor.drawRects(pontos.constData(), pontos.size());
+            pintor.setBrush(Qt::NoBrush);
             // The Airy circle over the spot, so it shows also where the spot covers it.
-            pintor.setPen(QPen(QColor(60, 60, 60), 0, Qt::DashLine));
+            pintor.setPen(QPen(Qt::black, 1.2, Qt::DashLine));
             const double ra = r.raioAiry * escala;
             pintor.drawEllipse(centro, ra, ra);
             pintor.setPen(Qt::black);
@@ -193,6 +206,11 @@ TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
     grade->addWidget(lblPerdidos, 5, 0);
     grade->setRowStretch(6, 1);
     grade->addWidget(spotAnalise, 0, 1, 7, 1);
+    AjustarTamanho(tblAnalise);
+    AjustarTamanho(tblCurvatura);
+    const int largura = std::max(tblAnalise->width(), tblCurvatura->width());
+    for (QLabel* l : {lblAiry, lblConvencao, lblConcavidade, lblPerdidos})
+        l->setFixedWidth(largura);
     grade->setColumnStretch(1, 1);
     Recalcular();
     resize(sizeHint().width() + 40, 600);
@@ -205,22 +223,20 @@ void TfrmAnalise::Recalcular() {
     lblAiry->setText(t.airy);
     for (int l = 0; l < 9; ++l) {
         const LinhaAnalise& a = t.linhas[l];
-        const QString* c[7] = {&a.variante,  &a.campo,     &a.rms,         &a.raioGeometrico,
-                               &a.rmsAiry,   &a.focoOtimo, &a.rmsFocoOtimo};
-        for (int k = 0; k < 7; ++k) tblAnalise->item(l, k)->setText(*c[k]);
+        const QString* c[7] = {&a.variante, &a.campo,     &a.rms,         &a.raioGeometrico,
+                               &a.rmsAiry,  &a.focoOtimo, &a.rmsFocoOtimo};
+        for (int k = 0; k < 7; ++k)
+            tblAnalise->item(l, k)->setText(*c[k]);
     }
     for (int l = 0; l < 3; ++l) {
         const LinhaCurvatura& a = t.curvatura[l];
-        const QString* c[6] = {&a.variante, &a.raioCampo,   &a.coma,
+        const QString* c[6] = {&a.variante,     &a.raioCampo,   &a.coma,
                                &a.astigmatismo, &a.raioPetzval, &a.raioCampoMedio};
-        for (int k = 0; k < 6; ++k) tblCurvatura->item(l, k)->setText(*c[k]);
+        for (int k = 0; k < 6; ++k)
+            tblCurvatura->item(l, k)->setText(*c[k]);
     }
     lblConcavidade->setText(t.concavidade);
     lblConvencao->setVisible(t.valida);
     lblPerdidos->setText(t.perdidos);
-    AjustarTamanho(tblAnalise);
-    AjustarTamanho(tblCurvatura);
-    const int largura = std::max(tblAnalise->width(), tblCurvatura->width());
-    for (QLabel* l : {lblAiry, lblConvencao, lblConcavidade, lblPerdidos}) l->setFixedWidth(largura);
     spotAnalise->definir(m_resultado, m_textos);
 }

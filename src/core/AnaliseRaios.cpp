@@ -238,8 +238,7 @@ ResultadoAnalise Analisar(const TProjeto& P) {
         }
         va.deltaCurvatura = va.feixes[2].estatistica.focoOtimo - va.feixes[0].estatistica.focoOtimo;
         va.campoPlano = std::fabs(va.deltaCurvatura) < 1e-9;
-        va.raioCurvaturaCampo =
-            va.campoPlano ? 0 : (P.i / 2) * (P.i / 2) / (2 * va.deltaCurvatura);
+        va.raioCurvaturaCampo = va.campoPlano ? 0 : (P.i / 2) * (P.i / 2) / (2 * va.deltaCurvatura);
         va.terceiraOrdem = AberracoesTerceiraOrdem(P, va.b1, va.b2, P.D1 / 2, (P.i / 2) / P.F);
         const TerceiraOrdem& t = va.terceiraOrdem;
         if (!Finito(va.raioCurvaturaCampo) || !Finito(t.comaAngular) ||
@@ -292,7 +291,8 @@ TextosAnalise TextosDaAnalise(const ResultadoAnalise& r, QChar decimal, QChar mi
     for (int v = 0; v < 3; ++v) {
         t.variantes[v] = QString::fromUtf8(nomes[v]);
         t.curvatura[v].variante = t.variantes[v];
-        for (int k = 0; k < 3; ++k) t.linhas[v * 3 + k].variante = t.variantes[v];
+        for (int k = 0; k < 3; ++k)
+            t.linhas[v * 3 + k].variante = t.variantes[v];
     }
     t.valida = r.valida();
     if (!t.valida) {
@@ -327,7 +327,7 @@ TextosAnalise TextosDaAnalise(const ResultadoAnalise& r, QChar decimal, QChar mi
         c.astigmatismo = N(to.astigmatismoAngular * SegundosPorRadiano);
         c.raioPetzval = TextoCurvatura(to.curvaturaPetzval, decimal, milhar);
         c.raioCampoMedio = TextoCurvatura(to.curvaturaMedia, decimal, milhar);
-        const char* fmt = va.campoPlano                ? Recursos::FmtCampoPlano
+        const char* fmt = va.campoPlano               ? Recursos::FmtCampoPlano
                           : va.raioCurvaturaCampo > 0 ? Recursos::FmtConcavoSecundario
                                                       : Recursos::FmtConcavoPrimario;
         lados << QString::fromUtf8(fmt).arg(t.variantes[v]);

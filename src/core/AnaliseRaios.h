@@ -61,8 +61,7 @@ struct TerceiraOrdem {
     double comaSagital = 0;                    // transverse sagittal coma, mm (signed, +y)
     double comaAngular = 0;                    // angular sagittal coma, rad (magnitude)
     double astigmatismoAngular = 0; // angular diameter of the medial image, rad (magnitude)
-    double curvaturaPetzval = 0, curvaturaMedia = 0, curvaturaSagital = 0,
-           curvaturaTangencial = 0;
+    double curvaturaPetzval = 0, curvaturaMedia = 0, curvaturaSagital = 0, curvaturaTangencial = 0;
 };
 TerceiraOrdem AberracoesTerceiraOrdem(const TProjeto& projeto, double b1, double b2, double y,
                                       double theta);
@@ -70,12 +69,12 @@ TerceiraOrdem AberracoesTerceiraOrdem(const TProjeto& projeto, double b1, double
 // Why a design cannot be analysed.
 enum class MotivoAnalise {
     Valida,
-    EntradasNulas,      // D1, F or i not positive
-    Ampliacao,          // gamma <= 1
-    Geometria,          // d, p, D2 or r2 not positive
-    ConicaIndefinida,   // a conic has no surface over its mirror's aperture
-    EspelhoSemRaios,    // a bundle loses every ray
-    NaoFinito           // a number came out NaN or infinite
+    EntradasNulas,    // D1, F or i not positive
+    Ampliacao,        // gamma <= 1
+    Geometria,        // d, p, D2 or r2 not positive
+    ConicaIndefinida, // a conic has no surface over its mirror's aperture
+    EspelhoSemRaios,  // a bundle loses every ray
+    NaoFinito         // a number came out NaN or infinite
 };
 
 struct VarianteAnalise {
@@ -91,7 +90,7 @@ struct VarianteAnalise {
 struct ResultadoAnalise {
     MotivoAnalise motivo = MotivoAnalise::EntradasNulas;
     bool valida() const { return motivo == MotivoAnalise::Valida; }
-    double raioAiry = 0; // µm
+    double raioAiry = 0;                      // µm
     std::array<VarianteAnalise, 3> variantes; // Clássico, Dall-Kirkham, Ritchey-Chrétien
     int perdidos = 0;                         // rays lost over all bundles
 };
@@ -117,9 +116,9 @@ struct TextosAnalise {
     QString perdidos;    // rays lost, empty when none
     std::array<LinhaAnalise, 9> linhas;
     std::array<LinhaCurvatura, 3> curvatura;
-    std::array<QString, 3> variantes;  // column titles of the spot grid
-    std::array<QString, 3> alturas;    // row titles of the spot grid
-    std::array<QString, 9> rmsSpot;    // caption under each spot (variant-major)
+    std::array<QString, 3> variantes; // column titles of the spot grid
+    std::array<QString, 3> alturas;   // row titles of the spot grid
+    std::array<QString, 9> rmsSpot;   // caption under each spot (variant-major)
 };
 TextosAnalise TextosDaAnalise(const ResultadoAnalise& r, QChar decimal, QChar milhar);
 TextosAnalise TextosDaAnalise(const ResultadoAnalise& r);

@@ -107,8 +107,13 @@ inline constexpr const char* TituloAplicacao = "Projeto Teluvar";
 inline constexpr const char* TituloAnalise = "Projeto Teluvar - Análise";
 inline constexpr const char* FmtRaioAiry = "Raio do disco de Airy (550 nm) = %n µm";
 inline constexpr const char* ColunasAnalise[7] = {
-    "Variante",   "Campo (mm)",      "RMS (µm)", "Raio geométrico (µm)",
-    "RMS / Airy", "Foco ótimo (mm)", "RMS no foco ótimo (µm)",
+    "Variante",
+    "Campo (mm)",
+    "RMS (µm)",
+    "Raio geométrico (µm)",
+    "RMS / Airy",
+    "Foco ótimo (mm)",
+    "RMS no foco ótimo (µm)",
 };
 inline constexpr const char* ColunasCurvatura[6] = {
     "Variante",

@@ -47,10 +47,10 @@ struct Obstrucao {
 
 // How a traced ray ended.
 enum class FimRaio {
-    Imagem,            // reached the image plane
-    PerdeuPrimario,    // missed the primary (outside its rim, in its hole, or no intersection)
-    PerdeuSecundario,  // missed the secondary
-    Obstruido,         // stopped by an obstruction
+    Imagem,              // reached the image plane
+    PerdeuPrimario,      // missed the primary (outside its rim, in its hole, or no intersection)
+    PerdeuSecundario,    // missed the secondary
+    Obstruido,           // stopped by an obstruction
     SuperficieIndefinida // met the conic where it is not a surface (past an ellipsoid's equator)
 };
 

@@ -32,7 +32,9 @@ int PixelsColoridos(const QImage& imagem) {
     for (int y = 0; y < imagem.height(); ++y)
         for (int x = 0; x < imagem.width(); ++x) {
             const QColor c = imagem.pixelColor(x, y);
-            if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 80)
+            if (std::max({c.red(), c.green(), c.blue()}) -
+                    std::min({c.red(), c.green(), c.blue()}) >
+                80)
                 ++n;
         }
     return n;
@@ -109,7 +111,8 @@ private slots:
         janela.Recalcular();
         QVERIFY(janela.lblAiry->text().startsWith(QString::fromUtf8("Análise indisponível")));
         for (int l = 0; l < 9; ++l)
-            for (int c = 1; c < 7; ++c) QVERIFY(janela.tblAnalise->item(l, c)->text().isEmpty());
+            for (int c = 1; c < 7; ++c)
+                QVERIFY(janela.tblAnalise->item(l, c)->text().isEmpty());
         QCOMPARE(PixelsColoridos(janela.spotAnalise->grab().toImage()), 0);
     }
 

@@ -117,8 +117,8 @@ private slots:
             double f2 = 0;
             QVERIFY(FlechaConica(raio, conica, rho, f2));
             const Vetor3 q{rho * std::cos(fi2) - p.x, rho * std::sin(fi2) - p.y, 10 + f2 - p.z};
-            const double cosCorda = (q.x * n.x + q.y * n.y + q.z * n.z) /
-                                    std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z);
+            const double cosCorda =
+                (q.x * n.x + q.y * n.y + q.z * n.z) / std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z);
             QVERIFY(std::fabs(cosCorda) < 1e-3);
         }
     }
@@ -314,8 +314,8 @@ private slots:
             const double zT = (tan1.y - tan2.y) / (tan2.dy - tan1.dy);
             const double zS = -sag.x / sag.dx;
             const double z0 = -eixo.y / eixo.dy;
-            const double ts = zT - zS, ts3 = (t.curvaturaTangencial - t.curvaturaSagital) *
-                                                 hImagem * hImagem / 2;
+            const double ts = zT - zS,
+                         ts3 = (t.curvaturaTangencial - t.curvaturaSagital) * hImagem * hImagem / 2;
             QVERIFY2(std::fabs(ts - ts3) < 0.02 * std::fabs(ts3),
                      qPrintable(QStringLiteral("v%1 %2 %3").arg(v).arg(ts).arg(ts3)));
             const double med = (zT + zS) / 2 - z0, med3 = t.curvaturaMedia * hImagem * hImagem / 2;
@@ -425,15 +425,15 @@ private slots:
         QTest::newRow("D1 = 0") << 0.0 << 4.0 << 4.0 << 200.0 << 20.0 << nulas;
         QTest::newRow("F = 0") << 200.0 << 0.0 << 4.0 << 200.0 << 20.0 << nulas;
         QTest::newRow("i = 0") << 200.0 << 4.0 << 4.0 << 200.0 << 0.0 << nulas;
-        QTest::newRow("gamma = 1") << 200.0 << 4.0 << 1.0 << 200.0 << 20.0
-                                   << int(MotivoAnalise::Ampliacao);
-        QTest::newRow("gamma = 0,5") << 200.0 << 4.0 << 0.5 << 200.0 << 20.0
-                                     << int(MotivoAnalise::Ampliacao);
+        QTest::newRow("gamma = 1")
+            << 200.0 << 4.0 << 1.0 << 200.0 << 20.0 << int(MotivoAnalise::Ampliacao);
+        QTest::newRow("gamma = 0,5")
+            << 200.0 << 4.0 << 0.5 << 200.0 << 20.0 << int(MotivoAnalise::Ampliacao);
         QTest::newRow("gamma = -1") << 200.0 << 4.0 << -1.0 << 200.0 << 20.0 << nulas;
         QTest::newRow("d < 0") << 200.0 << 4.0 << 4.0 << 4000.0 << 20.0
                                << int(MotivoAnalise::Geometria);
-        QTest::newRow("cônica indefinida") << 200.0 << 0.1 << 4.0 << 5.0 << 2.0
-                                           << int(MotivoAnalise::ConicaIndefinida);
+        QTest::newRow("cônica indefinida")
+            << 200.0 << 0.1 << 4.0 << 5.0 << 2.0 << int(MotivoAnalise::ConicaIndefinida);
         QTest::newRow("NaN") << double(NAN) << 4.0 << 4.0 << 200.0 << 20.0
                              << int(MotivoAnalise::NaoFinito);
         QTest::newRow("infinito") << 200.0 << 4.0 << 4.0 << double(INFINITY) << 20.0
@@ -463,9 +463,9 @@ private slots:
         QRandomGenerator gen(20240613);
         int validas = 0;
         for (int k = 0; k < 300; ++k) {
-            const TProjeto p = Projeto5(gen.bounded(3000.0) - 100, gen.bounded(12.0) - 1,
-                                        gen.bounded(8.0) - 1, gen.bounded(2000.0) - 200,
-                                        gen.bounded(300.0) - 10);
+            const TProjeto p =
+                Projeto5(gen.bounded(3000.0) - 100, gen.bounded(12.0) - 1, gen.bounded(8.0) - 1,
+                         gen.bounded(2000.0) - 200, gen.bounded(300.0) - 10);
             const ResultadoAnalise r = Analisar(p);
             const TextosAnalise t = TextosDaAnalise(r);
             QCOMPARE(t.valida, r.valida());
@@ -473,9 +473,10 @@ private slots:
             ++validas;
             QVERIFY(std::isfinite(r.raioAiry));
             for (const LinhaAnalise& l : t.linhas)
-                for (const QString* s : {&l.rms, &l.raioGeometrico, &l.rmsAiry, &l.focoOtimo,
-                                         &l.rmsFocoOtimo})
-                    QVERIFY2(!s->contains(QLatin1String("nan")) && !s->contains(QLatin1String("inf")),
+                for (const QString* s :
+                     {&l.rms, &l.raioGeometrico, &l.rmsAiry, &l.focoOtimo, &l.rmsFocoOtimo})
+                    QVERIFY2(!s->contains(QLatin1String("nan")) &&
+                                 !s->contains(QLatin1String("inf")),
                              qPrintable(*s));
             for (const VarianteAnalise& va : r.variantes)
                 for (const FeixeAnalise& f : va.feixes)
