@@ -163,4 +163,49 @@ inline constexpr const char* EspelhosLeituraIndefinida =
     "O raio refletido não cruza o eixo: leitura de Foucault indefinida.";
 inline constexpr const char* EspelhosHindleCorta =
     "A esfera de Hindle a essa distância corta a borda do secundário (mínimo: %1 mm).";
+// Analysis window.
+inline constexpr const char* TituloAnalise = "Projeto Teluvar - Análise";
+inline constexpr const char* FmtRaioAiry = "Raio do disco de Airy (550 nm) = %n µm";
+inline constexpr const char* ColunasAnalise[7] = {
+    "Variante",
+    "Campo (mm)",
+    "RMS (µm)",
+    "Raio geométrico (µm)",
+    "RMS / Airy",
+    "Foco ótimo (mm)",
+    "RMS no foco ótimo (µm)",
+};
+inline constexpr const char* ColunasCurvatura[6] = {
+    "Variante",
+    "Raio de curvatura do campo (mm)",
+    "Coma (\")",
+    "Astigmatismo (\")",
+    "Raio de Petzval (mm)",
+    "Raio do campo médio (mm)",
+};
+inline constexpr const char* Infinito = "∞";
+inline constexpr const char* AnaliseConvencao =
+    "Foco ótimo: deslocamento do plano focal, positivo em direção ao secundário. Raio de "
+    "curvatura positivo: superfície côncava para o secundário.";
+inline constexpr const char* FmtConcavoSecundario = "%1: campo côncavo para o secundário";
+inline constexpr const char* FmtConcavoPrimario = "%1: campo côncavo para o primário";
+inline constexpr const char* FmtCampoPlano = "%1: campo plano";
+inline constexpr const char* FmtRaiosPerdidos = "Raios perdidos (não contados): %1";
+inline constexpr const char* FmtAlturaCampo = "h = %n mm";
+inline constexpr const char* FmtRmsSpot = "RMS = %n µm";
+inline constexpr const char* FmtEscalaSpot = "%n µm";
+inline constexpr const char* LegendaAiry = "Círculo: disco de Airy";
+inline constexpr const char* AnaliseEntradasNulas =
+    "Análise indisponível: D1, F e i devem ser maiores que zero.";
+inline constexpr const char* AnaliseAmpliacao =
+    "Análise indisponível: o coeficiente de ampliação deve ser maior que 1.";
+inline constexpr const char* AnaliseGeometria =
+    "Análise indisponível: d, p, D2 e r2 devem ser maiores que zero.";
+inline constexpr const char* AnaliseConicaIndefinida =
+    "Análise indisponível: a cônica de um espelho não define uma superfície sobre toda a "
+    "abertura.";
+inline constexpr const char* AnaliseEspelhoSemRaios =
+    "Análise indisponível: nenhum raio atinge um dos espelhos.";
+inline constexpr const char* AnaliseNaoFinita =
+    "Análise indisponível: o traçado não dá valores finitos para este projeto.";
 } // namespace Recursos

@@ -1,0 +1,242 @@
+// The analysis window: spot diagrams and aberration tables of the three variants, kept live.
+#include "Analise.h"
+
+#include "Global.h"
+#include "Janela.h"
+#include "NumeroTexto.h"
+#include "Recursos.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QTableWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const QColor CoresVariante[3] = {QColor(0, 90, 200), QColor(200, 60, 0), QColor(0, 140, 60)};
+
+// A scale-bar length of 1, 2 or 5 × 10ⁿ µm, at most `maximo`.
+double Escala(double maximo) {
+    if (!(maximo > 0)) return 1;
+    const double p = std::pow(10.0, std::floor(std::log10(maximo)));
+    for (double m : {5.0, 2.0, 1.0})
+        if (m * p <= maximo) return m * p;
+    return p;
+}
+
+QTableWidget* Tabela(QWidget* pai, const char* nome, int linhas, const char* const* colunas,
+                     int nColunas) {
+    auto* t = new QTableWidget(linhas, nColunas, pai);
+    t->setObjectName(QString::fromLatin1(nome));
+    QStringList titulos;
+    for (int c = 0; c < nColunas; ++c)
+        titulos << QString::fromUtf8(colunas[c]);
+    t->setHorizontalHeaderLabels(titulos);
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    for (int l = 0; l < linhas; ++l)
+        for (int c = 0; c < nColunas; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                          : Qt::AlignRight | Qt::AlignVCenter);
+            t->setItem(l, c, item);
+        }
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return t;
+}
+
+// The whole table shows, without scroll bars; the columns are sized once for their headings,
+// the variant names and numbers up to "-000.000,00", so a keystroke measures no text.
+void AjustarTamanho(QTableWidget* t) {
+    const QFontMetrics fm(t->font());
+    const int numero = fm.horizontalAdvance(QStringLiteral("-000.000,00")) + 12;
+    const int nome = fm.horizontalAdvance(QString::fromUtf8(Recursos::RitcheyChretien)) + 12;
+    for (int c = 0; c < t->columnCount(); ++c) {
+        const int titulo = fm.horizontalAdvance(t->horizontalHeaderItem(c)->text()) + 16;
+        t->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Fixed);
+        t->setColumnWidth(c, std::max(titulo, c == 0 ? nome : numero));
+    }
+    int altura = t->horizontalHeader()->sizeHint().height() + 2 * t->frameWidth();
+    for (int l = 0; l < t->rowCount(); ++l)
+        altura += t->rowHeight(l);
+    int largura = 2 * t->frameWidth();
+    for (int c = 0; c < t->columnCount(); ++c)
+        largura += t->columnWidth(c);
+    t->setFixedSize(largura, altura);
+}
+} // namespace
+
+TSpotAnalise::TSpotAnalise(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("spotAnalise"));
+    setAutoFillBackground(false);
+    setMinimumSize(360, 380);
+}
+
+void TSpotAnalise::definir(const ResultadoAnalise& resultado, const TextosAnalise& textos) {
+    m_resultado = resultado;
+    m_textos = textos;
+    update();
+}
+
+void TSpotAnalise::paintEvent(QPaintEvent*) {
+    QPainter pintor(this);
+    pintor.fillRect(rect(), Qt::white);
+    Desenhar(pintor, QRectF(rect()), m_resultado, m_textos);
+}
+
+void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const ResultadoAnalise& r,
+                            const TextosAnalise& t) {
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setClipRect(area);
+    const QFontMetricsF fm(pintor.font());
+    const double linha = fm.height();
+    if (!r.valida()) {
+        pintor.setPen(Qt::black);
+        pintor.drawText(area.adjusted(linha, linha, -linha, -linha),
+                        Qt::AlignCenter | Qt::TextWordWrap, t.airy);
+        pintor.restore();
+        return;
+    }
+    // Layout: variant names on top, heights on the left, scale bar at the bottom; square cells
+    // each with a caption line under it.
+    double esquerda = 0;
+    for (const QString& s : t.alturas)
+        esquerda = std::max(esquerda, fm.horizontalAdvance(s));
+    esquerda += linha;
+    const double topo = 1.5 * linha, rodape = 2.5 * linha;
+    const double largura = (area.width() - esquerda) / 3;
+    const double altura = (area.height() - topo - rodape) / 3;
+    const double lado = std::max(1.0, std::min(largura, altura - 1.3 * linha) - 6);
+
+    // One scale for every cell: the largest spot or Airy disc fills 90 % of the half-side.
+    double extensao = r.raioAiry;
+    for (const VarianteAnalise& va : r.variantes)
+        for (const FeixeAnalise& f : va.feixes)
+            extensao = std::max(extensao, f.estatistica.raioGeometrico);
+    const double escala = 0.9 * (lado / 2) / extensao; // pixels per µm
+
+    pintor.setPen(Qt::black);
+    for (int v = 0; v < 3; ++v)
+        pintor.drawText(QRectF(area.left() + esquerda + v * largura, area.top(), largura, topo),
+                        Qt::AlignCenter, t.variantes[v]);
+    QVector<QRectF> pontos; // each ray a small square: filled, not stroked (fast)
+    const double ponto = 1.6;
+    for (int k = 0; k < 3; ++k) {
+        const double y0 = area.top() + topo + k * altura;
+        pintor.setPen(Qt::black);
+        pintor.drawText(QRectF(area.left(), y0, esquerda - linha / 2, lado),
+                        Qt::AlignVCenter | Qt::AlignRight, t.alturas[k]);
+        for (int v = 0; v < 3; ++v) {
+            const FeixeAnalise& f = r.variantes[v].feixes[k];
+            const double x0 = area.left() + esquerda + v * largura + (largura - lado) / 2;
+            const QRectF celula(x0, y0, lado, lado);
+            const QPointF centro = celula.center();
+            pintor.setPen(QPen(QColor(200, 200, 200), 0));
+            pintor.setBrush(Qt::NoBrush);
+            pintor.drawRect(celula);
+            pontos.resize(static_cast<int>(f.pontos.size()));
+            const double cx = f.estatistica.centroX, cy = f.estatistica.centroY;
+            for (std::size_t n = 0; n < f.pontos.size(); ++n)
+                pontos[static_cast<int>(n)] = QRectF(
+                    centro.x() + (f.pontos[n].x - cx) * 1000 * escala - ponto / 2,
+                    centro.y() - (f.pontos[n].y - cy) * 1000 * escala - ponto / 2, ponto, ponto);
+            pintor.setPen(Qt::NoPen);
+            pintor.setBrush(CoresVariante[v]);
+            pintor.drawRects(pontos.constData(), pontos.size());
+            pintor.setBrush(Qt::NoBrush);
+            // The Airy circle over the spot, so it shows also where the spot covers it.
+            pintor.setPen(QPen(Qt::black, 1.2, Qt::DashLine));
+            const double ra = r.raioAiry * escala;
+            pintor.drawEllipse(centro, ra, ra);
+            pintor.setPen(Qt::black);
+            pintor.drawText(QRectF(x0 - 10, y0 + lado + 1, lado + 20, 1.3 * linha),
+                            Qt::AlignHCenter | Qt::AlignTop, t.rmsSpot[v * 3 + k]);
+        }
+    }
+    // Scale bar and legend.
+    const double comprimento = Escala(0.8 * lado / escala);
+    const double yb = area.bottom() - 1.2 * linha;
+    const double xb = area.left() + esquerda;
+    pintor.setPen(QPen(Qt::black, 0));
+    const QPointF a(xb, yb), b(xb + comprimento * escala, yb);
+    pintor.drawLine(a, b);
+    pintor.drawLine(a - QPointF(0, linha / 3), a + QPointF(0, linha / 3));
+    pintor.drawLine(b - QPointF(0, linha / 3), b + QPointF(0, linha / 3));
+    pintor.drawText(QPointF(b.x() + linha / 2, yb + fm.ascent() / 2 - fm.descent() / 2),
+                    FormatarN(QString::fromUtf8(Recursos::FmtEscalaSpot), comprimento));
+    const QString legenda = QString::fromUtf8(Recursos::LegendaAiry);
+    pintor.drawText(QRectF(area.left(), yb - linha, area.width() - linha / 2, 2 * linha),
+                    Qt::AlignRight | Qt::AlignVCenter, legenda);
+    pintor.restore();
+}
+
+TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
+    setObjectName(QStringLiteral("frmAnalise"));
+    setWindowTitle(QString::fromUtf8(Recursos::TituloAnalise));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto* grade = new QGridLayout(this);
+    lblAiry = new QLabel(this);
+    lblAiry->setObjectName(QStringLiteral("lblAiry"));
+    lblAiry->setWordWrap(true);
+    tblAnalise = Tabela(this, "tblAnalise", 9, Recursos::ColunasAnalise, 7);
+    tblCurvatura = Tabela(this, "tblCurvatura", 3, Recursos::ColunasCurvatura, 6);
+    lblConvencao = new QLabel(QString::fromUtf8(Recursos::AnaliseConvencao), this);
+    lblConvencao->setObjectName(QStringLiteral("lblConvencao"));
+    lblConvencao->setWordWrap(true);
+    lblConcavidade = new QLabel(this);
+    lblConcavidade->setObjectName(QStringLiteral("lblConcavidade"));
+    lblConcavidade->setWordWrap(true);
+    lblPerdidos = new QLabel(this);
+    lblPerdidos->setObjectName(QStringLiteral("lblPerdidos"));
+    spotAnalise = new TSpotAnalise(this);
+
+    grade->addWidget(lblAiry, 0, 0);
+    grade->addWidget(tblAnalise, 1, 0);
+    grade->addWidget(tblCurvatura, 2, 0);
+    grade->addWidget(lblConvencao, 3, 0);
+    grade->addWidget(lblConcavidade, 4, 0);
+    grade->addWidget(lblPerdidos, 5, 0);
+    grade->setRowStretch(6, 1);
+    grade->addWidget(spotAnalise, 0, 1, 7, 1);
+    AjustarTamanho(tblAnalise);
+    AjustarTamanho(tblCurvatura);
+    const int largura = std::max(tblAnalise->width(), tblCurvatura->width());
+    for (QLabel* l : {lblAiry, lblConvencao, lblConcavidade, lblPerdidos})
+        l->setFixedWidth(largura);
+    grade->setColumnStretch(1, 1);
+    Recalcular();
+    resize(sizeHint().width() + 40, 600);
+}
+
+void TfrmAnalise::Recalcular() {
+    m_resultado = Analisar(Projeto);
+    m_textos = TextosDaAnalise(m_resultado);
+    const TextosAnalise& t = m_textos;
+    lblAiry->setText(t.airy);
+    for (int l = 0; l < 9; ++l) {
+        const LinhaAnalise& a = t.linhas[l];
+        const QString* c[7] = {&a.variante, &a.campo,     &a.rms,         &a.raioGeometrico,
+                               &a.rmsAiry,  &a.focoOtimo, &a.rmsFocoOtimo};
+        for (int k = 0; k < 7; ++k)
+            tblAnalise->item(l, k)->setText(*c[k]);
+    }
+    for (int l = 0; l < 3; ++l) {
+        const LinhaCurvatura& a = t.curvatura[l];
+        const QString* c[6] = {&a.variante,     &a.raioCampo,   &a.coma,
+                               &a.astigmatismo, &a.raioPetzval, &a.raioCampoMedio};
+        for (int k = 0; k < 6; ++k)
+            tblCurvatura->item(l, k)->setText(*c[k]);
+    }
+    lblConcavidade->setText(t.concavidade);
+    lblConvencao->setVisible(t.valida);
+    lblPerdidos->setText(t.perdidos);
+    spotAnalise->definir(m_resultado, m_textos);
+}

@@ -1,0 +1,55 @@
+// The analysis window: spot diagrams and aberration tables of the three variants, kept live.
+#pragma once
+
+#include "AnaliseRaios.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPainter;
+class QTableWidget;
+
+// The 3 × 3 spot grid (columns: variants; rows: image heights), every cell at one scale, with
+// the Airy circle, a scale bar in µm and each cell's RMS under it.
+class TSpotAnalise : public QWidget {
+public:
+    explicit TSpotAnalise(QWidget* parent);
+    void definir(const ResultadoAnalise& resultado, const TextosAnalise& textos);
+    // Paints the grid (or the reason there are no numbers) into any painter's rectangle, in
+    // the painter's font; used by the widget and by anything that prints the grid.
+    static void Desenhar(QPainter& pintor, const QRectF& area, const ResultadoAnalise& resultado,
+                         const TextosAnalise& textos);
+    QSize sizeHint() const override { return {480, 500}; }
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    ResultadoAnalise m_resultado;
+    TextosAnalise m_textos;
+};
+
+class TfrmAnalise : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmAnalise(QWidget* owner = nullptr);
+
+    QLabel* lblAiry = nullptr;
+    QTableWidget* tblAnalise = nullptr;
+    QTableWidget* tblCurvatura = nullptr;
+    QLabel* lblConvencao = nullptr;
+    QLabel* lblConcavidade = nullptr;
+    QLabel* lblPerdidos = nullptr;
+    TSpotAnalise* spotAnalise = nullptr;
+
+    const ResultadoAnalise& resultado() const { return m_resultado; }
+    const TextosAnalise& textos() const { return m_textos; }
+
+public slots:
+    // Re-reads the design record, analyses it and repaints.
+    void Recalcular();
+
+private:
+    ResultadoAnalise m_resultado;
+    TextosAnalise m_textos;
+};
