@@ -3,6 +3,8 @@
 #include "Calculo.h"
 #include "Global.h"
 #include "Janela.h"
+#include "DigitarTeste.h"
+#include "GanchoTeste.h"
 #include "ModalTeste.h"
 #include "NumberEdit.h"
 #include "Principal.h"
@@ -29,11 +31,8 @@ namespace {
 // Replaces the error box for the lifetime of the object and keeps what it would have shown.
 struct ErrosCapturados {
     QStringList textos;
-    ManipuladorErro anterior;
-    ErrosCapturados() {
-        anterior = DefinirManipuladorErro([this](const QString& t) { textos << t; });
-    }
-    ~ErrosCapturados() { DefinirManipuladorErro(anterior); }
+    Substituir<decltype(DialogoErro)> caixa{DialogoErro,
+                                            [this](const QString& t) { textos << t; }};
 };
 
 TProjeto projetoExemplo() {
@@ -70,11 +69,7 @@ class TestPrincipal : public QObject {
     std::unique_ptr<TfrmTeluvar> frm;
     QTemporaryDir pasta;
 
-    void digitar(QWidget* campo, const char* texto) {
-        QTest::mouseClick(campo, Qt::LeftButton);
-        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(campo, QString::fromLatin1(texto));
-    }
+    void digitar(QWidget* campo, const char* texto) { digitarSobre(campo, QString::fromLatin1(texto)); }
     void digitarExemplo() {
         digitar(frm->edtD1, "200");
         digitar(frm->edtfD, "4");
@@ -498,7 +493,6 @@ private slots:
 int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     TAplicacao app(argc, argv);
-    TNumberEdit::setErrorHandler([](const QString& m) { MostrarErro(m); });
     TestPrincipal teste;
     return QTest::qExec(&teste, argc, argv);
 }
