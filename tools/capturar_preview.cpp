@@ -3,6 +3,7 @@
 #include "Defletor.h"
 #include "DigitarTeste.h"
 #include "Janela.h"
+#include "NumberEdit.h"
 #include "Preview.h"
 #include "Principal.h"
 #include "Relatorios.h"

@@ -34,7 +34,7 @@ QTreeWidget* criarLista(QWidget* parent, const char* nome, const QRect& area,
 
 QLabel* criarRotulo(QWidget* parent, const char* texto, int x, int y, int largura = 0,
                     int altura = 0) {
-    auto* rotulo = new QLabel(Texto(texto), parent);
+    auto* rotulo = new QLabel(TextoRecurso(texto), parent);
     if (largura > 0) {
         rotulo->setWordWrap(true);
         rotulo->setGeometry(x, y, largura, altura);
@@ -70,7 +70,7 @@ TNumberEdit* criarCampo(QWidget* parent, const char* nome, int topo) {
 QToolButton* criarBotao(QToolBar* barra, const char* nome, const char* dica, const char* icone) {
     auto* botao = new QToolButton(barra);
     botao->setObjectName(QString::fromLatin1(nome));
-    botao->setToolTip(Texto(dica));
+    botao->setToolTip(TextoRecurso(dica));
     botao->setIcon(IconeSvg(QString::fromLatin1(icone)));
     botao->setIconSize(QSize(16, 16));
     botao->setAutoRaise(true);
@@ -82,7 +82,7 @@ QToolButton* criarBotao(QToolBar* barra, const char* nome, const char* dica, con
 TRotulo* criarRotuloDiagrama(QWidget* painel, const char* nome, int x, int y, int largura,
                              const char* texto, Qt::Alignment alinhamento) {
     auto* rotulo = new TRotulo(painel, nome, TRotulo::Largura::Fixa, x, y, largura, alinhamento);
-    rotulo->definirTexto(Texto(texto));
+    rotulo->definirTexto(TextoRecurso(texto));
     return rotulo;
 }
 
@@ -101,7 +101,7 @@ TfrmDefletor::~TfrmDefletor() = default;
 
 void TfrmDefletor::montarJanela() {
     setObjectName(QStringLiteral("frmDefletor"));
-    setWindowTitle(Texto(Recursos::TituloDefletor));
+    setWindowTitle(TextoRecurso(Recursos::TituloDefletor));
     setModal(true);
     setFixedSize(759, 463);
     // The window is destroyed when it closes.
@@ -169,7 +169,7 @@ void TfrmDefletor::montarBarra() {
 
 void TfrmDefletor::montarEntradas() {
     using namespace Recursos;
-    GroupBox1 = new QGroupBox(Texto(GrupoDados), this);
+    GroupBox1 = new QGroupBox(TextoRecurso(GrupoDados), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(5, 33, 211, 285);
 
@@ -189,7 +189,7 @@ void TfrmDefletor::montarEntradas() {
     edtnG->setMinValue(2);
     edtnG->setValue(2);
 
-    btnOk = new QPushButton(Texto(BotaoOk), GroupBox1);
+    btnOk = new QPushButton(TextoRecurso(BotaoOk), GroupBox1);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(70, 252, 75, 25);
     btnOk->setIcon(IconeSvg(QStringLiteral(":/app/ok.svg")));
@@ -224,12 +224,12 @@ void TfrmDefletor::montarListas() {
     Label10->setObjectName(QStringLiteral("Label10"));
 
     ListView2 = criarLista(this, "ListView2", QRect(5, 340, 436, 100),
-                           {{Texto(ColunaCriterio), 310, Qt::AlignLeft},
-                            {Texto(ColunaValor), 100, Qt::AlignHCenter}});
+                           {{TextoRecurso(ColunaCriterio), 310, Qt::AlignLeft},
+                            {TextoRecurso(ColunaValor), 100, Qt::AlignHCenter}});
     ListView1 = criarLista(this, "ListView1", QRect(445, 340, 307, 100),
-                           {{Texto(ColunaGlare), 63, Qt::AlignLeft},
-                            {Texto(ColunaPosicao), 110, Qt::AlignHCenter},
-                            {Texto(ColunaDiametro), 110, Qt::AlignHCenter}});
+                           {{TextoRecurso(ColunaGlare), 63, Qt::AlignLeft},
+                            {TextoRecurso(ColunaPosicao), 110, Qt::AlignHCenter},
+                            {TextoRecurso(ColunaDiametro), 110, Qt::AlignHCenter}});
 }
 
 // ---- window events --------------------------------------------------------------------------
@@ -254,7 +254,7 @@ void TfrmDefletor::btnImprimirClick() {
 
 void TfrmDefletor::btnPreviewClick() {
     VisualizarRelatorio(
-        this, rpReport1, [this] { btnOkClick(); }, Texto(Recursos::PreviewDefletor));
+        this, rpReport1, [this] { btnOkClick(); }, TextoRecurso(Recursos::PreviewDefletor));
 }
 
 void TfrmDefletor::rpReport1BeginDoc() {

@@ -14,7 +14,7 @@ TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmDiametroCampo"));
-    setWindowTitle(Texto(Recursos::TituloDiametroCampo));
+    setWindowTitle(TextoRecurso(Recursos::TituloDiametroCampo));
     setFixedSize(252, 105);
 
     Bevel1 = new QFrame(this);
@@ -23,7 +23,7 @@ TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
     Bevel1->setGeometry(5, 5, 241, 63);
 
     auto rotulo = [this](const char* nome, const char* texto, int x, int y) {
-        auto* label = new QLabel(Texto(texto), this);
+        auto* label = new QLabel(TextoRecurso(texto), this);
         label->setObjectName(QString::fromLatin1(nome));
         label->move(x, y);
         label->adjustSize();
@@ -44,12 +44,12 @@ TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
     edti->setReadOnly(true);
     edti->setFocusPolicy(Qt::ClickFocus); // skipped by the tab key
 
-    btnOk = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), Texto(BotaoOkDialogo), this);
+    btnOk = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), TextoRecurso(BotaoOkDialogo), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(91, 74, 75, 25);
     btnOk->setDefault(true);
     btnCancela =
-        new QPushButton(IconeSvg(QStringLiteral(":/app/cancelar.svg")), Texto(BotaoCancelar), this);
+        new QPushButton(IconeSvg(QStringLiteral(":/app/cancelar.svg")), TextoRecurso(BotaoCancelar), this);
     btnCancela->setObjectName(QStringLiteral("btnCancela"));
     btnCancela->setGeometry(171, 74, 75, 25);
 

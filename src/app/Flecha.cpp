@@ -11,7 +11,7 @@ TfrmFlecha::TfrmFlecha(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmFlecha"));
-    setWindowTitle(Texto(Recursos::TituloFlechas));
+    setWindowTitle(TextoRecurso(Recursos::TituloFlechas));
     setFixedSize(265, 271);
 
     Panel1 = new TPainelChanfrado(this);
@@ -28,7 +28,7 @@ TfrmFlecha::TfrmFlecha(QWidget* owner)
     lblD2 = new TRotulo(Panel1, "lblD2", L::Fixa, 54, 169, 146, Qt::AlignHCenter);
 
     BitBtn1 = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")),
-                              Texto(Recursos::BotaoOk), this);
+                              TextoRecurso(Recursos::BotaoOk), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(95, 240, 75, 25);
     connect(BitBtn1, &QPushButton::clicked, this, Protegido(this, &TfrmFlecha::BitBtn1Click));

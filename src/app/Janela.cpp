@@ -53,7 +53,7 @@ QString TextoErro(const QString& mensagem) {
 
 namespace {
 void CaixaErro(const QString& texto) {
-    QMessageBox caixa(QMessageBox::Critical, Texto(Recursos::TituloAplicacao), texto,
+    QMessageBox caixa(QMessageBox::Critical, TextoRecurso(Recursos::TituloAplicacao), texto,
                       QMessageBox::Ok, QApplication::activeWindow());
     caixa.setObjectName(QStringLiteral("CaixaErro"));
     caixa.exec();
@@ -73,7 +73,7 @@ QString MensagemExcecao(const std::exception& erro) {
 
 TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) {
     // The name only: a display name would be appended by the window system to every caption.
-    setApplicationName(Texto(Recursos::TituloAplicacao));
+    setApplicationName(TextoRecurso(Recursos::TituloAplicacao));
     setFont(FonteJanela());
     // A numeric field left with a text that doesn't parse reports it in the error box.
     TNumberEdit::ErrorHandler = [](const QString& mensagem) { MostrarErro(mensagem); };

@@ -19,7 +19,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // A text of the table of texts (Recursos.h).
-inline QString Texto(const char* recurso) {
+inline QString TextoRecurso(const char* recurso) {
     return QString::fromUtf8(recurso);
 }
 

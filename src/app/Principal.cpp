@@ -41,7 +41,7 @@ TfrmTeluvar::TfrmTeluvar(QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       dtDados(QStringLiteral("dtDados")) {
     setObjectName(QStringLiteral("frmTeluvar"));
-    setWindowTitle(Texto(Recursos::TituloPrincipal));
+    setWindowTitle(TextoRecurso(Recursos::TituloPrincipal));
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Cliente"));
@@ -124,11 +124,11 @@ void TfrmTeluvar::montarAcoes() {
         {actSobre, "actSobre", AcaoSobre, nullptr, QKeySequence(), &TfrmTeluvar::actSobreExecute},
     };
     for (const Def& def : defs) {
-        auto* acao = new QAction(Texto(def.texto.legenda), this);
+        auto* acao = new QAction(TextoRecurso(def.texto.legenda), this);
         acao->setObjectName(QString::fromLatin1(def.nome));
-        acao->setProperty("Category", Texto(def.texto.categoria));
+        acao->setProperty("Category", TextoRecurso(def.texto.categoria));
         // The hint shows only as a tool tip; an action without one gets no tip at all.
-        acao->setToolTip(Texto(def.texto.dica));
+        acao->setToolTip(TextoRecurso(def.texto.dica));
         acao->setStatusTip(QString());
         if (def.figura) acao->setIcon(IconeSvg(QString::fromLatin1(def.figura)));
         acao->setShortcut(def.atalho);
@@ -141,7 +141,7 @@ void TfrmTeluvar::montarAcoes() {
 void TfrmTeluvar::montarMenus() {
     auto* MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* arquivo = MainMenu1->addMenu(Texto(Recursos::MenuArquivo));
+    QMenu* arquivo = MainMenu1->addMenu(TextoRecurso(Recursos::MenuArquivo));
     arquivo->setObjectName(QStringLiteral("mnuArquivo"));
     arquivo->addAction(actNovo);
     arquivo->addSeparator();
@@ -153,11 +153,11 @@ void TfrmTeluvar::montarMenus() {
     arquivo->addAction(actImprimir);
     arquivo->addSeparator();
     arquivo->addAction(actSair);
-    QMenu* componentes = MainMenu1->addMenu(Texto(Recursos::MenuComponentes));
+    QMenu* componentes = MainMenu1->addMenu(TextoRecurso(Recursos::MenuComponentes));
     componentes->setObjectName(QStringLiteral("mnuComponentes"));
     componentes->addAction(actDefletor);
     componentes->addAction(actFlecha);
-    QMenu* ajuda = MainMenu1->addMenu(Texto(Recursos::MenuAjuda));
+    QMenu* ajuda = MainMenu1->addMenu(TextoRecurso(Recursos::MenuAjuda));
     ajuda->setObjectName(QStringLiteral("mnuAjuda"));
     ajuda->addAction(actSobre);
     for (QMenu* menu : {arquivo, componentes, ajuda})
@@ -200,12 +200,12 @@ void TfrmTeluvar::montarBarra() {
 }
 
 void TfrmTeluvar::montarEntradas(QWidget* central) {
-    GroupBox1 = new QGroupBox(Texto(Recursos::GrupoDados), central);
+    GroupBox1 = new QGroupBox(TextoRecurso(Recursos::GrupoDados), central);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(5, 30, 241, 226);
 
     auto rotulo = [this](const char* nome, const char* texto, int topo) {
-        auto* label = new QLabel(Texto(texto), GroupBox1);
+        auto* label = new QLabel(TextoRecurso(texto), GroupBox1);
         label->setObjectName(QString::fromLatin1(nome));
         label->move(7, topo);
         label->adjustSize();
@@ -239,7 +239,7 @@ void TfrmTeluvar::montarEntradas(QWidget* central) {
     edti = numero("edti", 159, 68, &TfrmTeluvar::edtiChange);
 
     // The gamma between the parentheses of the magnification's caption.
-    auto* gamma = new QLabel(Texto(Gamma), GroupBox1);
+    auto* gamma = new QLabel(TextoRecurso(Gamma), GroupBox1);
     gamma->setObjectName(QStringLiteral("Label7"));
     QFont fonteGamma(QStringLiteral("Liberation Serif"));
     fonteGamma.setPixelSize(17);
@@ -264,7 +264,7 @@ void TfrmTeluvar::montarEntradas(QWidget* central) {
     connect(btnDiametroCampo, &QToolButton::clicked, this,
             Protegido(this, &TfrmTeluvar::btnDiametroCampoClick));
 
-    btnOk = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), Texto(BotaoOk), GroupBox1);
+    btnOk = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), TextoRecurso(BotaoOk), GroupBox1);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(83, 194, 75, 25);
     btnOk->setAutoDefault(false);
@@ -310,16 +310,16 @@ void TfrmTeluvar::montarListas(QWidget* central) {
     ListView2->setObjectName(QStringLiteral("ListView2"));
     ListView2->setGeometry(5, 260, 241, 176);
     using namespace Recursos;
-    ConfigurarListaRelatorio(ListView2, {{Texto(ColunaDescricao), 160, Qt::AlignLeft},
-                                         {Texto(ColunaValor), 57, Qt::AlignRight}});
+    ConfigurarListaRelatorio(ListView2, {{TextoRecurso(ColunaDescricao), 160, Qt::AlignLeft},
+                                         {TextoRecurso(ColunaValor), 57, Qt::AlignRight}});
 
     ListView1 = new QTreeWidget(central);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(250, 350, 535, 86);
-    ConfigurarListaRelatorio(ListView1, {{Texto(ColunaDescricao), 233, Qt::AlignLeft},
-                                         {Texto(Classico), 93, Qt::AlignHCenter},
-                                         {Texto(DallKirkham), 93, Qt::AlignHCenter},
-                                         {Texto(RitcheyChretien), 93, Qt::AlignHCenter}});
+    ConfigurarListaRelatorio(ListView1, {{TextoRecurso(ColunaDescricao), 233, Qt::AlignLeft},
+                                         {TextoRecurso(Classico), 93, Qt::AlignHCenter},
+                                         {TextoRecurso(DallKirkham), 93, Qt::AlignHCenter},
+                                         {TextoRecurso(RitcheyChretien), 93, Qt::AlignHCenter}});
 
     for (QTreeWidget* lista : {ListView2, ListView1}) {
         lista->installEventFilter(this);
@@ -330,7 +330,7 @@ void TfrmTeluvar::montarListas(QWidget* central) {
 void TfrmTeluvar::montarDialogos() {
     const QString pasta = QCoreApplication::applicationDirPath();
     auto dialogo = [this, &pasta](const char* nome, QFileDialog::AcceptMode modo) {
-        auto* d = new QFileDialog(this, QString(), pasta, Texto(Recursos::FiltroArquivo));
+        auto* d = new QFileDialog(this, QString(), pasta, TextoRecurso(Recursos::FiltroArquivo));
         d->setObjectName(QString::fromLatin1(nome));
         d->setAcceptMode(modo);
         d->setFileMode(QFileDialog::AnyFile);
@@ -477,7 +477,7 @@ void TfrmTeluvar::rpReport1BeginDoc() {
 }
 
 void TfrmTeluvar::actPreviewExecute() {
-    VisualizarRelatorio(this, rpReport1, [this] { btnOkClick(); }, Texto(Recursos::PreviewProjeto));
+    VisualizarRelatorio(this, rpReport1, [this] { btnOkClick(); }, TextoRecurso(Recursos::PreviewProjeto));
 }
 
 void TfrmTeluvar::actConfigurarImpressoraExecute() {

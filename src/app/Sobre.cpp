@@ -55,7 +55,7 @@ TfrmSobre::TfrmSobre(QWidget* owner)
     Label4->installEventFilter(this);
 
     BitBtn1 = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")),
-                              Texto(Recursos::BotaoOk), this);
+                              TextoRecurso(Recursos::BotaoOk), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(201, 123, 75, 25);
     BitBtn1->setFont(FonteArial(11));
@@ -71,12 +71,12 @@ TfrmSobre::TfrmSobre(QWidget* owner)
 }
 
 void TfrmSobre::FormCreate() {
-    setWindowTitle(Texto(Recursos::SobreTitulo));
-    Label1->setText(Texto(Recursos::SobreVersao));
-    Label2->setText(Texto(Recursos::SobreNome));
-    Label3->setText(Texto(Recursos::SobreAutor));
-    Label4->setText(Texto(Recursos::SobreEmail));
-    Label5->setText(Texto(Recursos::SobreAno));
+    setWindowTitle(TextoRecurso(Recursos::SobreTitulo));
+    Label1->setText(TextoRecurso(Recursos::SobreVersao));
+    Label2->setText(TextoRecurso(Recursos::SobreNome));
+    Label3->setText(TextoRecurso(Recursos::SobreAutor));
+    Label4->setText(TextoRecurso(Recursos::SobreEmail));
+    Label5->setText(TextoRecurso(Recursos::SobreAno));
 }
 
 bool TfrmSobre::eventFilter(QObject* objeto, QEvent* evento) {
