@@ -22,7 +22,6 @@
 
 namespace {
 
-
 QTreeWidget* criarLista(QWidget* parent, const char* nome, const QRect& area,
                         const QList<ColunaLista>& colunas) {
     auto* lista = new QTreeWidget(parent);
@@ -208,12 +207,11 @@ void TfrmDefletor::montarDiagrama() {
     using namespace Recursos;
     lblDG = criarRotuloDiagrama(Panel1, "lblDG", 192, 65, 138, DiagramaDG, Qt::AlignHCenter);
     criarRotuloDiagrama(Panel1, "Label6", 11, 110, 11, DiagramaG, Qt::AlignRight);
-    criarRotuloDiagrama(Panel1, "Label2", 333, 138, 39, DiagramaZ1, Qt::AlignHCenter);
-    criarRotuloDiagrama(Panel1, "Label1", 192, 155, 180, DiagramaZ2, Qt::AlignHCenter);
-    criarRotuloDiagrama(Panel1, "Label3", 51, 174, 321, DiagramaZ3, Qt::AlignHCenter);
+    criarRotuloDiagrama(Panel1, "Label2", 333, 138, 39, DiagramaMenosZ1, Qt::AlignHCenter);
+    criarRotuloDiagrama(Panel1, "Label1", 192, 155, 180, DiagramaMenosZ2, Qt::AlignHCenter);
+    criarRotuloDiagrama(Panel1, "Label3", 51, 174, 321, DiagramaMenosZ3, Qt::AlignHCenter);
     lblL = criarRotuloDiagrama(Panel1, "lblL", 48, 195, 324, DiagramaL, Qt::AlignHCenter);
-    lblZ1 =
-        criarRotuloDiagrama(Panel1, "lblZ1", 375, 195, 96, DiagramaZ1Direita, Qt::AlignHCenter);
+    lblZ1 = criarRotuloDiagrama(Panel1, "lblZ1", 375, 195, 96, DiagramaZ1, Qt::AlignHCenter);
 }
 
 void TfrmDefletor::montarListas() {

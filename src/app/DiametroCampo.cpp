@@ -44,12 +44,13 @@ TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
     edti->setReadOnly(true);
     edti->setFocusPolicy(Qt::ClickFocus); // skipped by the tab key
 
-    btnOk = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), TextoRecurso(BotaoOkDialogo), this);
+    btnOk = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), TextoRecurso(BotaoOkDialogo),
+                            this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(91, 74, 75, 25);
     btnOk->setDefault(true);
-    btnCancela =
-        new QPushButton(IconeSvg(QStringLiteral(":/app/cancelar.svg")), TextoRecurso(BotaoCancelar), this);
+    btnCancela = new QPushButton(IconeSvg(QStringLiteral(":/app/cancelar.svg")),
+                                 TextoRecurso(BotaoCancelar), this);
     btnCancela->setObjectName(QStringLiteral("btnCancela"));
     btnCancela->setGeometry(171, 74, 75, 25);
 

@@ -211,15 +211,14 @@ void ConfigurarListaRelatorio(QTreeWidget* lista, const QList<ColunaLista>& colu
 }
 
 void ConectarSelecao(QTreeWidget* lista, std::function<void(QTreeWidgetItem*)> selecionar) {
-    QObject::connect(lista->selectionModel(), &QItemSelectionModel::selectionChanged, lista,
-                     [lista, selecionar](const QItemSelection& selecionados,
-                                         const QItemSelection& desmarcados) {
-                         for (const QItemSelection* s : {&desmarcados, &selecionados})
-                             for (const QModelIndex& indice : s->indexes())
-                                 if (indice.column() == 0)
-                                     if (auto* item = lista->topLevelItem(indice.row()))
-                                         selecionar(item);
-                     });
+    QObject::connect(
+        lista->selectionModel(), &QItemSelectionModel::selectionChanged, lista,
+        [lista, selecionar](const QItemSelection& selecionados, const QItemSelection& desmarcados) {
+            for (const QItemSelection* s : {&desmarcados, &selecionados})
+                for (const QModelIndex& indice : s->indexes())
+                    if (indice.column() == 0)
+                        if (auto* item = lista->topLevelItem(indice.row())) selecionar(item);
+        });
 }
 
 Foco FocoEntreControles(const QEvent* evento) {

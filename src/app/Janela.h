@@ -48,9 +48,8 @@ template <class F> void Proteger(F&& manipulador) {
 // A handler method bound to its object, run through Proteger: what every signal of a window
 // is connected to.
 template <class T, class... A> auto Protegido(T* objeto, void (T::*metodo)(A...)) {
-    return [objeto, metodo](A... argumentos) {
-        Proteger([&] { (objeto->*metodo)(argumentos...); });
-    };
+    return
+        [objeto, metodo](A... argumentos) { Proteger([&] { (objeto->*metodo)(argumentos...); }); };
 }
 
 // The application object: a safety net that shows any exception escaping an event handler.

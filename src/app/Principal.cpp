@@ -106,8 +106,8 @@ void TfrmTeluvar::montarAcoes() {
          &TfrmTeluvar::actNovoExecute},
         {actAbrir, "actAbrir", AcaoAbrir, ":/app/abrir.svg", QKeySequence(Qt::CTRL | Qt::Key_O),
          &TfrmTeluvar::actAbrirExecute},
-        {actSalvar, "actSalvar", AcaoSalvar, ":/app/salvar.svg",
-         QKeySequence(Qt::CTRL | Qt::Key_S), &TfrmTeluvar::actSalvarExecute},
+        {actSalvar, "actSalvar", AcaoSalvar, ":/app/salvar.svg", QKeySequence(Qt::CTRL | Qt::Key_S),
+         &TfrmTeluvar::actSalvarExecute},
         {actPreview, "actPreview", AcaoPreview, ":/app/preview.svg",
          QKeySequence(Qt::CTRL | Qt::Key_P), &TfrmTeluvar::actPreviewExecute},
         {actConfigurarImpressora, "actConfigurarImpressora", AcaoConfigurarImpressora,
@@ -119,8 +119,8 @@ void TfrmTeluvar::montarAcoes() {
          &TfrmTeluvar::actSairExecute},
         {actDefletor, "actDefletor", AcaoDefletor, ":/app/defletor.svg",
          QKeySequence(Qt::CTRL | Qt::Key_D), &TfrmTeluvar::actDefletorExecute},
-        {actFlecha, "actFlecha", AcaoFlecha, ":/app/flecha.svg",
-         QKeySequence(Qt::CTRL | Qt::Key_F), &TfrmTeluvar::actFlechaExecute},
+        {actFlecha, "actFlecha", AcaoFlecha, ":/app/flecha.svg", QKeySequence(Qt::CTRL | Qt::Key_F),
+         &TfrmTeluvar::actFlechaExecute},
         {actSobre, "actSobre", AcaoSobre, nullptr, QKeySequence(), &TfrmTeluvar::actSobreExecute},
     };
     for (const Def& def : defs) {
@@ -264,7 +264,8 @@ void TfrmTeluvar::montarEntradas(QWidget* central) {
     connect(btnDiametroCampo, &QToolButton::clicked, this,
             Protegido(this, &TfrmTeluvar::btnDiametroCampoClick));
 
-    btnOk = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), TextoRecurso(BotaoOk), GroupBox1);
+    btnOk =
+        new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), TextoRecurso(BotaoOk), GroupBox1);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(83, 194, 75, 25);
     btnOk->setAutoDefault(false);
@@ -477,7 +478,8 @@ void TfrmTeluvar::rpReport1BeginDoc() {
 }
 
 void TfrmTeluvar::actPreviewExecute() {
-    VisualizarRelatorio(this, rpReport1, [this] { btnOkClick(); }, TextoRecurso(Recursos::PreviewProjeto));
+    VisualizarRelatorio(
+        this, rpReport1, [this] { btnOkClick(); }, TextoRecurso(Recursos::PreviewProjeto));
 }
 
 void TfrmTeluvar::actConfigurarImpressoraExecute() {

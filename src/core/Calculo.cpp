@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 
+// two-mirror first-order layout: Wilson, Reflecting Telescope Optics I, ch. 2 (Gaussian theory)
 RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar) {
     TProjeto& P = projeto;
     P.f1 = P.D1 * P.fD1;
@@ -30,8 +31,8 @@ RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar) {
     };
     static const auto formatos = [] {
         using namespace Recursos;
-        const char* fontes[12] = {RelDistD, RelDistE, RelDistP, RelDistPLinha,
-                                  RelD2,    RelR2,    Fmtf1,    RelR1,
+        const char* fontes[12] = {RelDistD, RelDistE,    RelDistP,       RelDistPLinha,
+                                  RelD2,    RelR2,       Fmtf1,          RelR1,
                                   RelD1,    FmtFSistema, FmtTxObstrucao, FmtFD1};
         std::array<Formato, 12> f;
         for (int k = 0; k < 12; ++k) {
@@ -125,8 +126,8 @@ RotulosDefletor CalcularDefletor(TProjeto& projeto) {
     P.Z1 = P.LTotal - P.L;
     if (P.nG < 2) P.nG = 2;
     P.DG = P.LTotal / (P.nG - 1);
-    return {{Texto(Recursos::RelL, P.L), Texto(Recursos::RelDG, P.DG),
-             Texto(Recursos::FmtZ1, P.Z1)}};
+    return {
+        {Texto(Recursos::RelL, P.L), Texto(Recursos::RelDG, P.DG), Texto(Recursos::FmtZ1, P.Z1)}};
 }
 
 void CalcularGlares(const TProjeto& projeto, const std::function<void(const LinhaGlare&)>& linha) {

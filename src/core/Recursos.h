@@ -25,8 +25,7 @@ inline constexpr TextoAcao AcaoImprimir = {"Arquivo", "Imprimir", "Imprime"};
 inline constexpr TextoAcao AcaoSair = {"Arquivo", "Sair", "Sair do programa"};
 inline constexpr TextoAcao AcaoDefletor = {"Componentes", "&Defletor",
                                            "Abre formulário de projeto do defletor"};
-inline constexpr TextoAcao AcaoFlecha = {"Componentes", "&Flecha",
-                                         "Abre o formulário das flechas"};
+inline constexpr TextoAcao AcaoFlecha = {"Componentes", "&Flecha", "Abre o formulário das flechas"};
 inline constexpr TextoAcao AcaoSobre = {"Ajuda", "Sobre...", ""};
 inline constexpr const char* MenuArquivo = "&Arquivo";
 inline constexpr const char* MenuComponentes = "&Componentes";
@@ -88,11 +87,11 @@ inline constexpr const char* RotulonG = "Número de glare stops:";
 inline constexpr const char* RotuloSSDe = "Diâmetro externo do suporte do secundário:";
 inline constexpr const char* DiagramaDG = "DG";
 inline constexpr const char* DiagramaG = "G";
-inline constexpr const char* DiagramaZ1 = "-Z1";
-inline constexpr const char* DiagramaZ2 = "-Z2";
-inline constexpr const char* DiagramaZ3 = "-Z3";
+inline constexpr const char* DiagramaMenosZ1 = "-Z1";
+inline constexpr const char* DiagramaMenosZ2 = "-Z2";
+inline constexpr const char* DiagramaMenosZ3 = "-Z3";
 inline constexpr const char* DiagramaL = "L";
-inline constexpr const char* DiagramaZ1Direita = "Z1";
+inline constexpr const char* DiagramaZ1 = "Z1";
 inline constexpr const char* FmtZ1 = "Z1 = %n";
 inline constexpr const char* RotuloListaDefletor = "Defletor:";
 inline constexpr const char* RotuloListaGlare = "Glare:";
@@ -156,7 +155,8 @@ inline constexpr const char* RelDiametroInterno = "Diâmetro interno do tubo = %
 inline constexpr const char* RelDiametroExterno = "Diâmetro externo do tubo = %n";
 inline constexpr const char* RelComprimentoTotal = "Comprimento total do tubo = %n";
 inline constexpr const char* RelNumeroGlares = "Número de glare stops = %.2d";
-inline constexpr const char* RelSuporteSecundario = "Diâmetro externo do suporte do secundário = %n";
+inline constexpr const char* RelSuporteSecundario =
+    "Diâmetro externo do suporte do secundário = %n";
 
 // Preview window: caption until the caller sets one, and the tool bar hints.
 inline constexpr const char* PreviewTituloInicial = "Preview - [Nome do Relatório]";

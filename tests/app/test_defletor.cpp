@@ -88,9 +88,7 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
     void cleanup() {
         if (janela) {
             janela->close();

@@ -166,8 +166,8 @@ private slots:
         const int antes = enviarMarcador();
         QVERIFY(antes > 0);
         {
-            Substituir<decltype(DialogoImpressao)> cancela(DialogoImpressao,
-                                                           [](QWidget*, QPrinter&) { return false; });
+            Substituir<decltype(DialogoImpressao)> cancela(
+                DialogoImpressao, [](QWidget*, QPrinter&) { return false; });
             frm.actImprimir->trigger();
         }
         QCOMPARE(enviarMarcador(), antes + 1);

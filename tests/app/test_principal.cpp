@@ -1,10 +1,10 @@
 // Main-window flows driven through the real widgets: typing, "&Ok", lists and status bar, "&Novo",
 // opening and saving design files, the field-diameter button and the error box.
 #include "Calculo.h"
-#include "Global.h"
-#include "Janela.h"
 #include "DigitarTeste.h"
 #include "GanchoTeste.h"
+#include "Global.h"
+#include "Janela.h"
 #include "ModalTeste.h"
 #include "NumberEdit.h"
 #include "Principal.h"
@@ -31,8 +31,7 @@ namespace {
 // Replaces the error box for the lifetime of the object and keeps what it would have shown.
 struct ErrosCapturados {
     QStringList textos;
-    Substituir<decltype(DialogoErro)> caixa{DialogoErro,
-                                            [this](const QString& t) { textos << t; }};
+    Substituir<decltype(DialogoErro)> caixa{DialogoErro, [this](const QString& t) { textos << t; }};
 };
 
 TProjeto projetoExemplo() {
@@ -69,7 +68,9 @@ class TestPrincipal : public QObject {
     std::unique_ptr<TfrmTeluvar> frm;
     QTemporaryDir pasta;
 
-    void digitar(QWidget* campo, const char* texto) { digitarSobre(campo, QString::fromLatin1(texto)); }
+    void digitar(QWidget* campo, const char* texto) {
+        digitarSobre(campo, QString::fromLatin1(texto));
+    }
     void digitarExemplo() {
         digitar(frm->edtD1, "200");
         digitar(frm->edtfD, "4");

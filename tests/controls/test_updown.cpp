@@ -87,13 +87,20 @@ private slots:
         QTest::addColumn<QString>("digitado");
         QTest::addColumn<QString>("seta");
         QTest::addColumn<int>("depois");
-        QTest::newRow("sobe") << "50" << "btnCima" << 51;
-        QTest::newRow("desce") << "50" << "btnBaixo" << 49;
-        QTest::newRow("sobe do topo") << "200" << "btnCima" << 200;
-        QTest::newRow("desce do fundo") << "20" << "btnBaixo" << 20;
-        QTest::newRow("digitado acima do topo") << "900" << "btnBaixo" << 199;
-        QTest::newRow("texto que não é número") << "abc" << "btnCima" << 101;
-        QTest::newRow("hexadecimal") << "$40" << "btnCima" << 65;
+        QTest::newRow("sobe") << "50"
+                              << "btnCima" << 51;
+        QTest::newRow("desce") << "50"
+                               << "btnBaixo" << 49;
+        QTest::newRow("sobe do topo") << "200"
+                                      << "btnCima" << 200;
+        QTest::newRow("desce do fundo") << "20"
+                                        << "btnBaixo" << 20;
+        QTest::newRow("digitado acima do topo") << "900"
+                                                << "btnBaixo" << 199;
+        QTest::newRow("texto que não é número") << "abc"
+                                                << "btnCima" << 101;
+        QTest::newRow("hexadecimal") << "$40"
+                                     << "btnCima" << 65;
     }
     void setas() {
         QFETCH(QString, digitado);
