@@ -63,10 +63,7 @@ TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
     connect(btnCancela, &QPushButton::clicked, this,
             Protegido(this, &TfrmDiametroCampo::btnCancelaClick));
 
-    if (owner) { // centred on the window that opens it
-        const QRect dono = owner->window()->frameGeometry();
-        move(dono.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentrarNoDono(this, owner);
     edtArco->setFocus();
 }
 

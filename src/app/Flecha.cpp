@@ -33,10 +33,7 @@ TfrmFlecha::TfrmFlecha(QWidget* owner)
     BitBtn1->setGeometry(95, 240, 75, 25);
     connect(BitBtn1, &QPushButton::clicked, this, Protegido(this, &TfrmFlecha::BitBtn1Click));
 
-    if (owner) {
-        const QRect dono = owner->window()->frameGeometry();
-        move(dono.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentrarNoDono(this, owner);
     FormCreate();
 }
 

@@ -210,6 +210,12 @@ void ConfigurarListaRelatorio(QTreeWidget* lista, const QList<ColunaLista>& colu
     }
 }
 
+void CentrarNoDono(QWidget* janela, QWidget* dono) {
+    if (!dono) return;
+    const QRect area = dono->window()->frameGeometry();
+    janela->move(area.center() - QPoint(janela->width() / 2, janela->height() / 2));
+}
+
 void ConectarSelecao(QTreeWidget* lista, std::function<void(QTreeWidgetItem*)> selecionar) {
     QObject::connect(
         lista->selectionModel(), &QItemSelectionModel::selectionChanged, lista,

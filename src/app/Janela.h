@@ -127,6 +127,9 @@ struct ColunaLista {
 };
 void ConfigurarListaRelatorio(QTreeWidget* lista, const QList<ColunaLista>& colunas);
 
+// Puts a small window in the middle of the window of its owner (none: where it is).
+void CentrarNoDono(QWidget* janela, QWidget* dono);
+
 // Calls `selecionar` with each row whose selection changed: the row left first, then the row
 // chosen.
 void ConectarSelecao(QTreeWidget* lista, std::function<void(QTreeWidgetItem*)> selecionar);

@@ -8,6 +8,7 @@
 #include "ModalTeste.h"
 #include "NumberEdit.h"
 #include "Principal.h"
+#include "ProjetoTeste.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -35,14 +36,7 @@ struct ErrosCapturados {
 };
 
 TProjeto projetoExemplo() {
-    TProjeto p;
-    std::memset(&p, 0, sizeof p);
-    LimparProjeto(p);
-    p.D1 = 200;
-    p.fD1 = 4;
-    p.gamma = 4;
-    p.e = 200;
-    p.i = 20;
+    TProjeto p = ProjetoExemplo();
     p.LTotal = 123.5; // a baffle input: kept as read
     DefinirTitulo(p, QStringLiteral("Cassegrain de teste"));
     return p;

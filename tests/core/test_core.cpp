@@ -3,6 +3,7 @@
 #include "DataSet.h"
 #include "Global.h"
 #include "NumeroTexto.h"
+#include "ProjetoTeste.h"
 #include "Recursos.h"
 
 #include <QLocale>
@@ -16,39 +17,6 @@ bool NegativoZero(double v) {
     return v == 0 && std::signbit(v);
 }
 
-TProjeto ProjetoVazio() {
-    TProjeto p;
-    std::memset(&p, 0, sizeof p);
-    LimparProjeto(p);
-    return p;
-}
-
-TProjeto ProjetoExemplo() {
-    TProjeto p = ProjetoVazio();
-    p.D1 = 200;
-    p.fD1 = 4;
-    p.gamma = 4;
-    p.e = 200;
-    p.i = 20;
-    return p;
-}
-
-// The worked example of the baffle: the layout of the example design, tube 40 × 44 mm, 400 mm
-// long, four stops, the secondary's support 60 mm across.
-TProjeto DefletorExemplo() {
-    TProjeto p = ProjetoVazio();
-    p.D2 = 50;
-    p.d = 600;
-    p.e = 150;
-    p.i = 20;
-    p.f1 = 800;
-    p.DDi = 40;
-    p.DDe = 44;
-    p.LTotal = 400;
-    p.nG = 4;
-    p.SSDe = 60;
-    return p;
-}
 } // namespace
 
 class TestCore : public QObject {
@@ -327,17 +295,7 @@ private slots:
     }
 
     void defletorExemplo() {
-        TProjeto p = ProjetoVazio();
-        p.D2 = 50;
-        p.d = 600;
-        p.e = 150;
-        p.i = 20;
-        p.f1 = 800;
-        p.DDi = 40;
-        p.DDe = 44;
-        p.LTotal = 400;
-        p.nG = 4;
-        p.SSDe = 60;
+        TProjeto p = DefletorExemplo();
         CalcularDefletor(p);
         QCOMPARE(p.L, 350.0);
         QCOMPARE(p.L1, 225.0);
@@ -363,13 +321,7 @@ private slots:
     }
 
     void defletorBordas() {
-        TProjeto p = ProjetoVazio();
-        p.D2 = 50;
-        p.d = 600;
-        p.e = 150;
-        p.i = 20;
-        p.f1 = 800;
-        p.DDi = 40;
+        TProjeto p = DefletorExemplo();
         for (int n : {1, 0, -5}) {
             p.nG = static_cast<std::int16_t>(n);
             p.LTotal = 400;
