@@ -28,7 +28,6 @@ static void gravar(TfrmAnalise& janela, const QString& pasta, const char* nome, 
 int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     TAplicacao app(argc, argv);
-    AplicarFonte(app);
     const QString pasta = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     TfrmAnalise janela;
     janela.show();

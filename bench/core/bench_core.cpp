@@ -2,21 +2,14 @@
 #include "Calculo.h"
 #include "Global.h"
 #include "NumeroTexto.h"
+#include "ProjetoTeste.h"
 
 #include <QLocale>
 #include <benchmark/benchmark.h>
-#include <cstring>
 
 static void BM_RecalculoComRotulos(benchmark::State& state) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    TProjeto p;
-    std::memset(&p, 0, sizeof p);
-    LimparProjeto(p);
-    p.D1 = 200;
-    p.fD1 = 4;
-    p.gamma = 4;
-    p.e = 200;
-    p.i = 20;
+    TProjeto p = ProjetoExemplo();
     double d1 = 200;
     for (auto _ : state) {
         p.D1 = d1;
@@ -37,14 +30,7 @@ static void BM_NumeroTexto(benchmark::State& state) {
 BENCHMARK(BM_NumeroTexto);
 
 static void BM_MostrarResultados(benchmark::State& state) {
-    TProjeto p;
-    std::memset(&p, 0, sizeof p);
-    LimparProjeto(p);
-    p.D1 = 200;
-    p.fD1 = 4;
-    p.gamma = 4;
-    p.e = 200;
-    p.i = 20;
+    TProjeto p = ProjetoExemplo();
     CalcularProjeto(p);
     for (auto _ : state)
         benchmark::DoNotOptimize(MostrarResultados(p));

@@ -81,7 +81,6 @@ protected:
 
 private:
     void FormCreate();
-    void pressionarOk();
 
     void montarJanela();
     void montarBarra();
@@ -91,7 +90,5 @@ private:
 
     void CarregarEntradas();
     void Recalcular();
-    void CalcularDefletor();
-    void CalcularGlares();
     void elevarLimiteComprimento();
 };

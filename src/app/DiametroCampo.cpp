@@ -4,6 +4,7 @@
 #include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
+#include "Recursos.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -13,7 +14,7 @@ TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmDiametroCampo"));
-    setWindowTitle(QStringLiteral("Projeto Brisan - Diâmetro do campo"));
+    setWindowTitle(TextoRecurso(Recursos::TituloDiametroCampo));
     setFixedSize(252, 105);
 
     Bevel1 = new QFrame(this);
@@ -22,7 +23,7 @@ TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
     Bevel1->setGeometry(5, 5, 241, 63);
 
     auto rotulo = [this](const char* nome, const char* texto, int x, int y) {
-        auto* label = new QLabel(QString::fromUtf8(texto), this);
+        auto* label = new QLabel(TextoRecurso(texto), this);
         label->setObjectName(QString::fromLatin1(nome));
         label->move(x, y);
         label->adjustSize();
@@ -32,23 +33,24 @@ TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
         auto* campo = new TNumberEdit(this);
         campo->setObjectName(QString::fromLatin1(nome));
         campo->setGeometry(160, topo, 66, 21);
-        campo->setDisplayFormat(QStringLiteral("#,##0.00;-#,##0.00"));
         return campo;
     };
-    Label1 = rotulo("Label1", "Comprimento do arco (graus):", 15, 18);
+    using namespace Recursos;
+    Label1 = rotulo("Label1", RotuloArco, 15, 18);
     edtArco = numero("edtArco", 14);
-    Label4 = rotulo("Label4", "o", 230, 9); // raised after the arc: the degree sign
-    Label2 = rotulo("Label2", "Diâmetro do campo:", 15, 43);
+    Label4 = rotulo("Label4", RotuloGrau, 230, 9);
+    Label2 = rotulo("Label2", RotuloDiametroCampo, 15, 43);
     edti = numero("edti", 39);
     edti->setReadOnly(true);
     edti->setFocusPolicy(Qt::ClickFocus); // skipped by the tab key
 
-    btnOk = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), QStringLiteral("OK"), this);
+    btnOk = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), TextoRecurso(BotaoOkDialogo),
+                            this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(91, 74, 75, 25);
     btnOk->setDefault(true);
     btnCancela = new QPushButton(IconeSvg(QStringLiteral(":/app/cancelar.svg")),
-                                 QStringLiteral("Cancel"), this);
+                                 TextoRecurso(BotaoCancelar), this);
     btnCancela->setObjectName(QStringLiteral("btnCancela"));
     btnCancela->setGeometry(171, 74, 75, 25);
 
@@ -61,10 +63,7 @@ TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
     connect(btnCancela, &QPushButton::clicked, this,
             Protegido(this, &TfrmDiametroCampo::btnCancelaClick));
 
-    if (owner) { // centred on the window that opens it
-        const QRect dono = owner->window()->frameGeometry();
-        move(dono.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentrarNoDono(this, owner);
     edtArco->setFocus();
 }
 

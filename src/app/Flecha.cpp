@@ -1,9 +1,9 @@
 // The sagitta window: both mirrors' sagittas and diameters on a small annotated diagram.
 #include "Flecha.h"
 
-#include "Global.h"
+#include "Calculo.h"
 #include "Janela.h"
-#include "NumeroTexto.h"
+#include "Recursos.h"
 
 #include <QPushButton>
 
@@ -11,7 +11,7 @@ TfrmFlecha::TfrmFlecha(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmFlecha"));
-    setWindowTitle(QStringLiteral("Projeto Teluvar - Flechas"));
+    setWindowTitle(TextoRecurso(Recursos::TituloFlechas));
     setFixedSize(265, 271);
 
     Panel1 = new TPainelChanfrado(this);
@@ -22,38 +22,23 @@ TfrmFlecha::TfrmFlecha(QWidget* owner)
     Image2->setGeometry(2, 2, 250, 223);
 
     using L = TRotulo::Largura;
-    auto rotulo = [this](const char* nome, L modo, int x, int y, int largura = 0) {
-        auto* r = new TRotulo(Panel1, nome, modo, x, y, 14, largura,
-                              modo == L::Fixa ? Qt::AlignHCenter : Qt::AlignLeft);
-        r->setFont(FonteRotulo());
-        QPalette paleta = r->palette();
-        paleta.setColor(QPalette::WindowText, Qt::red);
-        r->setPalette(paleta);
-        return r;
-    };
-    lblSag1 = rotulo("lblSag1", L::AutoEsquerda, 130, 27);
-    lblD1 = rotulo("lblD1", L::Fixa, 23, 80, 208);
-    lblSag2 = rotulo("lblSag2", L::AutoEsquerda, 39, 102);
-    lblD2 = rotulo("lblD2", L::Fixa, 54, 169, 146);
+    lblSag1 = new TRotulo(Panel1, "lblSag1", L::AutoEsquerda, 130, 27);
+    lblD1 = new TRotulo(Panel1, "lblD1", L::Fixa, 23, 80, 208, Qt::AlignHCenter);
+    lblSag2 = new TRotulo(Panel1, "lblSag2", L::AutoEsquerda, 39, 102);
+    lblD2 = new TRotulo(Panel1, "lblD2", L::Fixa, 54, 169, 146, Qt::AlignHCenter);
 
-    BitBtn1 =
-        new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), QStringLiteral("&Ok"), this);
+    BitBtn1 = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")),
+                              TextoRecurso(Recursos::BotaoOk), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(95, 240, 75, 25);
     connect(BitBtn1, &QPushButton::clicked, this, Protegido(this, &TfrmFlecha::BitBtn1Click));
 
-    if (owner) {
-        const QRect dono = owner->window()->frameGeometry();
-        move(dono.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentrarNoDono(this, owner);
     FormCreate();
 }
 
 void TfrmFlecha::FormCreate() {
-    lblSag1->definirTexto(FormatarN(QStringLiteral("Sag1 = %n"), Projeto.Sag1));
-    lblSag2->definirTexto(FormatarN(QStringLiteral("Sag2 = %n"), Projeto.Sag2));
-    lblD1->definirTexto(FormatarN(QStringLiteral("D1 = %n"), Projeto.D1));
-    lblD2->definirTexto(FormatarN(QStringLiteral("D2 = %n"), Projeto.D2));
+    EscreverRotulos<RotulosFlecha, 4>({lblSag1, lblSag2, lblD1, lblD2}, TextosFlechas(Projeto));
 }
 
 void TfrmFlecha::BitBtn1Click() {

@@ -1,30 +1,24 @@
-// Helpers shared by every window: font, error box, hourglass cursor, SVG pictures, labels.
+// Helpers shared by every window: fonts, error box, guarded handlers, cursor, pictures, labels.
 #include "Janela.h"
 
 #include "Global.h"
+#include "NumberEdit.h"
 #include "Recursos.h"
 
 #include <QCursor>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QSvgRenderer>
 #include <QTreeWidget>
 
-void IniciarRecursosApp(); // resources/app: registers the compiled pictures
-
-void IniciarRecursos() {
-    static const bool iniciado = [] {
-        IniciarRecursosApp();
-        return true;
-    }();
-    (void)iniciado;
-}
-
 // ---- fonts ----------------------------------------------------------------------------------
 
+namespace {
 QFont FonteJanela() {
     QFont fonte(QStringLiteral("Liberation Sans"));
     fonte.setStyleHint(QFont::SansSerif);
@@ -40,6 +34,7 @@ QFont FonteRotulo() {
     fonte.setItalic(true);
     return fonte;
 }
+} // namespace
 
 QFont FonteArial(int pixels, bool negrito) {
     QFont fonte(QStringLiteral("Liberation Sans"));
@@ -47,11 +42,6 @@ QFont FonteArial(int pixels, bool negrito) {
     fonte.setPixelSize(pixels);
     fonte.setBold(negrito);
     return fonte;
-}
-
-void AplicarFonte(QApplication& app) {
-    IniciarRecursos();
-    app.setFont(FonteJanela());
 }
 
 // ---- error box ------------------------------------------------------------------------------
@@ -62,29 +52,18 @@ QString TextoErro(const QString& mensagem) {
 }
 
 namespace {
-ManipuladorErro& manipuladorAtual() {
-    static ManipuladorErro manipulador;
-    return manipulador;
-}
-} // namespace
-
 void CaixaErro(const QString& texto) {
-    QMessageBox caixa(QMessageBox::Critical, QString::fromUtf8(Recursos::TituloAplicacao), texto,
+    QMessageBox caixa(QMessageBox::Critical, TextoRecurso(Recursos::TituloAplicacao), texto,
                       QMessageBox::Ok, QApplication::activeWindow());
     caixa.setObjectName(QStringLiteral("CaixaErro"));
     caixa.exec();
 }
+} // namespace
+
+std::function<void(const QString& texto)> DialogoErro = CaixaErro;
 
 void MostrarErro(const QString& mensagem) {
-    const QString texto = TextoErro(mensagem);
-    if (const auto& manipulador = manipuladorAtual())
-        manipulador(texto);
-    else
-        CaixaErro(texto);
-}
-
-ManipuladorErro DefinirManipuladorErro(ManipuladorErro manipulador) {
-    return std::exchange(manipuladorAtual(), std::move(manipulador));
+    DialogoErro(TextoErro(mensagem));
 }
 
 QString MensagemExcecao(const std::exception& erro) {
@@ -94,8 +73,10 @@ QString MensagemExcecao(const std::exception& erro) {
 
 TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) {
     // The name only: a display name would be appended by the window system to every caption.
-    setApplicationName(QString::fromUtf8(Recursos::TituloAplicacao));
-    AplicarFonte(*this);
+    setApplicationName(TextoRecurso(Recursos::TituloAplicacao));
+    setFont(FonteJanela());
+    // A numeric field left with a text that doesn't parse reports it in the error box.
+    TNumberEdit::ErrorHandler = [](const QString& mensagem) { MostrarErro(mensagem); };
 }
 
 bool TAplicacao::notify(QObject* receptor, QEvent* evento) {
@@ -119,31 +100,11 @@ CursorAmpulheta::~CursorAmpulheta() {
 // ---- SVG pictures ---------------------------------------------------------------------------
 
 QIcon IconeSvg(const QString& recurso) {
-    IniciarRecursos();
     return QIcon(recurso);
 }
 
-QPixmap PixmapSvg(const QString& recurso, QSize tamanho, qreal razaoPixel) {
-    IniciarRecursos();
-    QPixmap pixmap(tamanho * razaoPixel);
-    pixmap.setDevicePixelRatio(razaoPixel);
-    pixmap.fill(Qt::transparent);
-    QPainter pintor(&pixmap);
-    DesenharSvg(pintor, recurso, QRectF(QPointF(0, 0), QSizeF(tamanho)));
-    return pixmap;
-}
-
-void DesenharSvg(QPainter& pintor, const QString& recurso, const QRectF& destino) {
-    IniciarRecursos();
-    QSvgRenderer renderer(recurso);
-    renderer.render(&pintor, destino);
-}
-
 TImagemSvg::TImagemSvg(const QString& recurso, QWidget* parent)
-    : QWidget(parent), m_recurso(recurso) {
-    IniciarRecursos();
-    m_renderer = new QSvgRenderer(recurso, this);
-}
+    : QWidget(parent), m_renderer(new QSvgRenderer(recurso, this)) {}
 
 void TImagemSvg::paintEvent(QPaintEvent*) {
     // Drawn once per size and screen scale, so repaints under the labels stay cheap.
@@ -185,15 +146,19 @@ void TPainelChanfrado::paintEvent(QPaintEvent*) {
     pintor.drawLine(w - 1, 1, w - 1, h - 1);
 }
 
-TRotulo::TRotulo(QWidget* parent, const char* nome, Largura modo, int x, int y, int altura,
-                 int largura, Qt::Alignment alinhamento)
+TRotulo::TRotulo(QWidget* parent, const char* nome, Largura modo, int x, int y, int largura,
+                 Qt::Alignment alinhamento)
     : QLabel(parent), m_modo(modo), m_x(x) {
     setObjectName(QString::fromLatin1(nome));
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setAlignment(alinhamento | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
-    setGeometry(x, y, largura, altura);
+    setGeometry(x, y, largura, 14);
+    setFont(FonteRotulo());
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::WindowText, Qt::red);
+    setPalette(paleta);
 }
 
 void TRotulo::definirTexto(const QString& texto) {
@@ -243,4 +208,29 @@ void ConfigurarListaRelatorio(QTreeWidget* lista, const QList<ColunaLista>& colu
         titulos->setTextAlignment(k, colunas[k].alinhamento | Qt::AlignVCenter);
         lista->setColumnWidth(k, colunas[k].largura);
     }
+}
+
+void CentrarNoDono(QWidget* janela, QWidget* dono) {
+    if (!dono) return;
+    const QRect area = dono->window()->frameGeometry();
+    janela->move(area.center() - QPoint(janela->width() / 2, janela->height() / 2));
+}
+
+void ConectarSelecao(QTreeWidget* lista, std::function<void(QTreeWidgetItem*)> selecionar) {
+    QObject::connect(
+        lista->selectionModel(), &QItemSelectionModel::selectionChanged, lista,
+        [lista, selecionar](const QItemSelection& selecionados, const QItemSelection& desmarcados) {
+            for (const QItemSelection* s : {&desmarcados, &selecionados})
+                for (const QModelIndex& indice : s->indexes())
+                    if (indice.column() == 0)
+                        if (auto* item = lista->topLevelItem(indice.row())) selecionar(item);
+        });
+}
+
+Foco FocoEntreControles(const QEvent* evento) {
+    if (evento->type() != QEvent::FocusIn && evento->type() != QEvent::FocusOut)
+        return Foco::Nenhum;
+    const Qt::FocusReason razao = static_cast<const QFocusEvent*>(evento)->reason();
+    if (razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason) return Foco::Nenhum;
+    return evento->type() == QEvent::FocusIn ? Foco::Entrada : Foco::Saida;
 }

@@ -1,4 +1,4 @@
-// Helpers shared by every window: font, error box, hourglass cursor, SVG pictures, labels.
+// Helpers shared by every window: fonts, error box, guarded handlers, cursor, pictures, labels.
 #pragma once
 
 #include <QApplication>
@@ -8,32 +8,31 @@
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <cstddef>
 #include <exception>
 #include <functional>
 #include <utility>
 
 class QSvgRenderer;
 class QTreeWidget;
+class QTreeWidgetItem;
 
-// Makes the pictures compiled into the program available (safe to call more than once).
-void IniciarRecursos();
+// A text of the table of texts (Recursos.h).
+inline QString TextoRecurso(const char* recurso) {
+    return QString::fromUtf8(recurso);
+}
 
 // The application's fonts: the window font (the 8-point sans-serif the layouts were drawn
-// for, 11 pixels) is set once for the whole application by AplicarFonte.
-QFont FonteJanela();
-QFont FonteRotulo();                                // red diagram labels: serif, bold italic
+// for, 11 pixels) is set once for the whole application by TAplicacao.
 QFont FonteArial(int pixels, bool negrito = false); // the About box texts
-void AplicarFonte(QApplication& app);
 
-// Error box. TextoErro adds the final "." the box shows; MostrarErro shows the box through the
-// current handler (the real message box unless a test replaced it).
+// Error box. TextoErro adds the final "." the box shows; MostrarErro shows it through DialogoErro.
 QString TextoErro(const QString& mensagem);
-using ManipuladorErro = std::function<void(const QString& texto)>;
 void MostrarErro(const QString& mensagem);
-// Replaces the handler; an empty function restores the real box. Returns the previous one.
-ManipuladorErro DefinirManipuladorErro(ManipuladorErro manipulador);
-// The real box: caption "Projeto Teluvar", error icon, one OK button.
-void CaixaErro(const QString& texto);
+// The error box step: by default the real box (caption "Projeto Teluvar", error icon, one OK
+// button); replaceable (by tests), like every dialog step of the program.
+extern std::function<void(const QString& texto)> DialogoErro;
 // The text of any exception that reaches a handler.
 QString MensagemExcecao(const std::exception& erro);
 
@@ -46,9 +45,11 @@ template <class F> void Proteger(F&& manipulador) {
     }
 }
 
-// A handler method bound to its object, run through Proteger: what a signal is connected to.
-template <class T> auto Protegido(T* objeto, void (T::*metodo)()) {
-    return [objeto, metodo] { Proteger([objeto, metodo] { (objeto->*metodo)(); }); };
+// A handler method bound to its object, run through Proteger: what every signal of a window
+// is connected to.
+template <class T, class... A> auto Protegido(T* objeto, void (T::*metodo)(A...)) {
+    return
+        [objeto, metodo](A... argumentos) { Proteger([&] { (objeto->*metodo)(argumentos...); }); };
 }
 
 // The application object: a safety net that shows any exception escaping an event handler.
@@ -68,23 +69,18 @@ public:
     CursorAmpulheta& operator=(const CursorAmpulheta&) = delete;
 };
 
-// SVG pictures: an icon (drawn at whatever size is asked, so it stays sharp on any screen),
-// a pixmap of a given logical size at a device pixel ratio, and a drawing onto a painter.
+// An SVG picture as an icon, drawn at whatever size is asked, so it stays sharp on any screen.
 QIcon IconeSvg(const QString& recurso);
-QPixmap PixmapSvg(const QString& recurso, QSize tamanho, qreal razaoPixel = 1.0);
-void DesenharSvg(QPainter& pintor, const QString& recurso, const QRectF& destino);
 
 // A picture that paints an SVG resource scaled to its rectangle.
 class TImagemSvg : public QWidget {
 public:
     TImagemSvg(const QString& recurso, QWidget* parent);
-    const QString& recurso() const { return m_recurso; }
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
-    QString m_recurso;
     QSvgRenderer* m_renderer;
     QPixmap m_cache; // the drawing at the current size and device pixel ratio
 };
@@ -98,21 +94,29 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
 };
 
-// A label over a picture: transparent, and either of fixed width (text aligned in it) or of
-// automatic width that keeps its left edge or its right edge when the text changes.
+// A red diagram label over a picture (serif, bold italic, 14 pixels high): transparent, and
+// either of fixed width (text aligned in it) or of automatic width that keeps its left edge or
+// its right edge when the text changes.
 class TRotulo : public QLabel {
 public:
     enum class Largura { Fixa, AutoEsquerda, AutoDireita };
     // For Fixa, x is the left edge and largura the width; for AutoEsquerda x is the left
     // edge; for AutoDireita x is the right edge (one past the last pixel).
-    TRotulo(QWidget* parent, const char* nome, Largura modo, int x, int y, int altura,
-            int largura = 0, Qt::Alignment alinhamento = Qt::AlignLeft);
+    TRotulo(QWidget* parent, const char* nome, Largura modo, int x, int y, int largura = 0,
+            Qt::Alignment alinhamento = Qt::AlignLeft);
     void definirTexto(const QString& texto);
 
 private:
     Largura m_modo;
     int m_x;
 };
+
+// Writes label texts computed by the core into the labels, given in the order of its enum.
+template <class Textos, std::size_t N>
+void EscreverRotulos(const std::array<TRotulo*, N>& rotulos, const Textos& textos) {
+    for (std::size_t k = 0; k < N; ++k)
+        rotulos[k]->definirTexto(textos.textos[k]);
+}
 
 // A list in report style: grid lines, read-only, one selected row at a time, column headings
 // that do nothing when clicked; each column with its heading, width and alignment.
@@ -122,3 +126,15 @@ struct ColunaLista {
     Qt::Alignment alinhamento;
 };
 void ConfigurarListaRelatorio(QTreeWidget* lista, const QList<ColunaLista>& colunas);
+
+// Puts a small window in the middle of the window of its owner (none: where it is).
+void CentrarNoDono(QWidget* janela, QWidget* dono);
+
+// Calls `selecionar` with each row whose selection changed: the row left first, then the row
+// chosen.
+void ConectarSelecao(QTreeWidget* lista, std::function<void(QTreeWidgetItem*)> selecionar);
+
+// Focus coming to a control from another control of its window, or leaving it for one; a window
+// or a popup coming and going is neither.
+enum class Foco { Nenhum, Entrada, Saida };
+Foco FocoEntreControles(const QEvent* evento);

@@ -15,10 +15,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileDialog>
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,7 +33,7 @@ namespace {
 constexpr int LarguraCliente = 789;
 constexpr int AlturaCliente = 449; // above the status bar
 constexpr int AlturaStatus = 19;
-const char* const FiltroArquivo = "Arquivo tlv (*.tlv)";
+
 } // namespace
 
 TfrmTeluvar::TfrmTeluvar(QWidget* parent)
@@ -43,8 +41,7 @@ TfrmTeluvar::TfrmTeluvar(QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       dtDados(QStringLiteral("dtDados")) {
     setObjectName(QStringLiteral("frmTeluvar"));
-    setWindowTitle(QStringLiteral("Projeto Teluvar - Principal"));
-    IniciarRecursos();
+    setWindowTitle(TextoRecurso(Recursos::TituloPrincipal));
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Cliente"));
@@ -98,43 +95,40 @@ void TfrmTeluvar::montarAcoes() {
     struct Def {
         QAction*& acao;
         const char* nome;
-        const char* categoria;
-        const char* legenda;
-        const char* dica;
+        const Recursos::TextoAcao& texto;
         const char* figura;
         QKeySequence atalho;
         void (TfrmTeluvar::*manipulador)();
     };
+    using namespace Recursos;
     const Def defs[] = {
-        {actNovo, "actNovo", "Arquivo", "&Novo", "Novo", ":/app/novo.svg",
-         QKeySequence(Qt::CTRL | Qt::Key_N), &TfrmTeluvar::actNovoExecute},
-        {actAbrir, "actAbrir", "Arquivo", "&Abrir", "Abre arquivo", ":/app/abrir.svg",
-         QKeySequence(Qt::CTRL | Qt::Key_O), &TfrmTeluvar::actAbrirExecute},
-        {actSalvar, "actSalvar", "Arquivo", "&Salvar", "Salva em arquivo", ":/app/salvar.svg",
-         QKeySequence(Qt::CTRL | Qt::Key_S), &TfrmTeluvar::actSalvarExecute},
-        {actPreview, "actPreview", "Arquivo", "&Preview", "Visualizar impressão",
-         ":/app/preview.svg", QKeySequence(Qt::CTRL | Qt::Key_P), &TfrmTeluvar::actPreviewExecute},
-        {actConfigurarImpressora, "actConfigurarImpressora", "Arquivo", "&Configurar impressora",
-         "Confirgura impressora", ":/app/configurar_impressora.svg", QKeySequence(),
+        {actNovo, "actNovo", AcaoNovo, ":/app/novo.svg", QKeySequence(Qt::CTRL | Qt::Key_N),
+         &TfrmTeluvar::actNovoExecute},
+        {actAbrir, "actAbrir", AcaoAbrir, ":/app/abrir.svg", QKeySequence(Qt::CTRL | Qt::Key_O),
+         &TfrmTeluvar::actAbrirExecute},
+        {actSalvar, "actSalvar", AcaoSalvar, ":/app/salvar.svg", QKeySequence(Qt::CTRL | Qt::Key_S),
+         &TfrmTeluvar::actSalvarExecute},
+        {actPreview, "actPreview", AcaoPreview, ":/app/preview.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_P), &TfrmTeluvar::actPreviewExecute},
+        {actConfigurarImpressora, "actConfigurarImpressora", AcaoConfigurarImpressora,
+         ":/app/configurar_impressora.svg", QKeySequence(),
          &TfrmTeluvar::actConfigurarImpressoraExecute},
-        {actImprimir, "actImprimir", "Arquivo", "Imprimir", "Imprime", ":/app/imprimir.svg",
-         QKeySequence(), &TfrmTeluvar::actImprimirExecute},
-        {actSair, "actSair", "Arquivo", "Sair", "Sair do programa", ":/app/sair.svg",
-         QKeySequence(Qt::CTRL | Qt::Key_Q), &TfrmTeluvar::actSairExecute},
-        {actDefletor, "actDefletor", "Componentes", "&Defletor",
-         "Abre formulário de projeto do defletor", ":/app/defletor.svg",
+        {actImprimir, "actImprimir", AcaoImprimir, ":/app/imprimir.svg", QKeySequence(),
+         &TfrmTeluvar::actImprimirExecute},
+        {actSair, "actSair", AcaoSair, ":/app/sair.svg", QKeySequence(Qt::CTRL | Qt::Key_Q),
+         &TfrmTeluvar::actSairExecute},
+        {actDefletor, "actDefletor", AcaoDefletor, ":/app/defletor.svg",
          QKeySequence(Qt::CTRL | Qt::Key_D), &TfrmTeluvar::actDefletorExecute},
-        {actFlecha, "actFlecha", "Componentes", "&Flecha", "Abre o formulário das flechas",
-         ":/app/flecha.svg", QKeySequence(Qt::CTRL | Qt::Key_F), &TfrmTeluvar::actFlechaExecute},
-        {actSobre, "actSobre", "Ajuda", "Sobre...", "", nullptr, QKeySequence(),
-         &TfrmTeluvar::actSobreExecute},
+        {actFlecha, "actFlecha", AcaoFlecha, ":/app/flecha.svg", QKeySequence(Qt::CTRL | Qt::Key_F),
+         &TfrmTeluvar::actFlechaExecute},
+        {actSobre, "actSobre", AcaoSobre, nullptr, QKeySequence(), &TfrmTeluvar::actSobreExecute},
     };
     for (const Def& def : defs) {
-        auto* acao = new QAction(QString::fromUtf8(def.legenda), this);
+        auto* acao = new QAction(TextoRecurso(def.texto.legenda), this);
         acao->setObjectName(QString::fromLatin1(def.nome));
-        acao->setProperty("Category", QString::fromUtf8(def.categoria));
+        acao->setProperty("Category", TextoRecurso(def.texto.categoria));
         // The hint shows only as a tool tip; an action without one gets no tip at all.
-        acao->setToolTip(QString::fromUtf8(def.dica));
+        acao->setToolTip(TextoRecurso(def.texto.dica));
         acao->setStatusTip(QString());
         if (def.figura) acao->setIcon(IconeSvg(QString::fromLatin1(def.figura)));
         acao->setShortcut(def.atalho);
@@ -147,7 +141,7 @@ void TfrmTeluvar::montarAcoes() {
 void TfrmTeluvar::montarMenus() {
     auto* MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* arquivo = MainMenu1->addMenu(QStringLiteral("&Arquivo"));
+    QMenu* arquivo = MainMenu1->addMenu(TextoRecurso(Recursos::MenuArquivo));
     arquivo->setObjectName(QStringLiteral("mnuArquivo"));
     arquivo->addAction(actNovo);
     arquivo->addSeparator();
@@ -159,11 +153,11 @@ void TfrmTeluvar::montarMenus() {
     arquivo->addAction(actImprimir);
     arquivo->addSeparator();
     arquivo->addAction(actSair);
-    QMenu* componentes = MainMenu1->addMenu(QStringLiteral("&Componentes"));
+    QMenu* componentes = MainMenu1->addMenu(TextoRecurso(Recursos::MenuComponentes));
     componentes->setObjectName(QStringLiteral("mnuComponentes"));
     componentes->addAction(actDefletor);
     componentes->addAction(actFlecha);
-    QMenu* ajuda = MainMenu1->addMenu(QStringLiteral("&Ajuda"));
+    QMenu* ajuda = MainMenu1->addMenu(TextoRecurso(Recursos::MenuAjuda));
     ajuda->setObjectName(QStringLiteral("mnuAjuda"));
     ajuda->addAction(actSobre);
     for (QMenu* menu : {arquivo, componentes, ajuda})
@@ -206,18 +200,19 @@ void TfrmTeluvar::montarBarra() {
 }
 
 void TfrmTeluvar::montarEntradas(QWidget* central) {
-    GroupBox1 = new QGroupBox(QStringLiteral(" Dados: "), central);
+    GroupBox1 = new QGroupBox(TextoRecurso(Recursos::GrupoDados), central);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(5, 30, 241, 226);
 
     auto rotulo = [this](const char* nome, const char* texto, int topo) {
-        auto* label = new QLabel(QString::fromUtf8(texto), GroupBox1);
+        auto* label = new QLabel(TextoRecurso(texto), GroupBox1);
         label->setObjectName(QString::fromLatin1(nome));
         label->move(7, topo);
         label->adjustSize();
         return label;
     };
-    rotulo("Label1", "Descrição:", 20);
+    using namespace Recursos;
+    rotulo("Label1", RotuloDescricao, 20);
     edtTitulo = new QLineEdit(GroupBox1);
     edtTitulo->setObjectName(QStringLiteral("edtTitulo"));
     edtTitulo->setGeometry(7, 35, 227, 21);
@@ -229,23 +224,22 @@ void TfrmTeluvar::montarEntradas(QWidget* central) {
         auto* campo = new TNumberEdit(GroupBox1);
         campo->setObjectName(QString::fromLatin1(nome));
         campo->setGeometry(143, topo, largura, 21);
-        campo->setDisplayFormat(QStringLiteral("#,##0.00;-#,##0.00"));
         connect(campo, &TNumberEdit::changed, this, Protegido(this, m));
         return campo;
     };
-    rotulo("Label2", "Diâmetro primário (D1):", 63);
+    rotulo("Label2", RotuloD1, 63);
     edtD1 = numero("edtD1", 59, 91, &TfrmTeluvar::edtD1Change);
-    rotulo("Label3", "f/D do primário:", 88);
+    rotulo("Label3", RotulofD, 88);
     edtfD = numero("edtfD", 84, 91, &TfrmTeluvar::edtfDChange);
-    QLabel* coeficiente = rotulo("Label4", "Coeficiente ampliação (     ):", 113);
+    QLabel* coeficiente = rotulo("Label4", RotuloGamma, 113);
     edty = numero("edty", 109, 91, &TfrmTeluvar::edtyChange);
-    rotulo("Label5", "Afastamento plano focal (e):", 138);
+    rotulo("Label5", RotuloE, 138);
     edte = numero("edte", 134, 91, &TfrmTeluvar::edteChange);
-    rotulo("Label6", "Diâmetro do campo (i):", 163);
+    rotulo("Label6", RotuloI, 163);
     edti = numero("edti", 159, 68, &TfrmTeluvar::edtiChange);
 
-    // The gamma between the parentheses of "Coeficiente ampliação (     ):".
-    auto* gamma = new QLabel(QStringLiteral("γ"), GroupBox1);
+    // The gamma between the parentheses of the magnification's caption.
+    auto* gamma = new QLabel(TextoRecurso(Gamma), GroupBox1);
     gamma->setObjectName(QStringLiteral("Label7"));
     QFont fonteGamma(QStringLiteral("Liberation Serif"));
     fonteGamma.setPixelSize(17);
@@ -253,8 +247,11 @@ void TfrmTeluvar::montarEntradas(QWidget* central) {
     gamma->adjustSize();
     // Centred in the blanks between the parentheses, whatever the width of the window font.
     const QFontMetrics metricas(coeficiente->font());
-    const int abre = metricas.horizontalAdvance(QStringLiteral("Coeficiente ampliação ("));
-    const int brancos = metricas.horizontalAdvance(QStringLiteral("     "));
+    const QString legenda = coeficiente->text();
+    const qsizetype parentese = legenda.indexOf(u'(') + 1;
+    const int abre = metricas.horizontalAdvance(legenda.left(parentese));
+    const int brancos =
+        metricas.horizontalAdvance(legenda.mid(parentese, legenda.indexOf(u')') - parentese));
     gamma->move(7 + abre + (brancos - gamma->width()) / 2, 107);
 
     btnDiametroCampo = new QToolButton(GroupBox1);
@@ -268,7 +265,7 @@ void TfrmTeluvar::montarEntradas(QWidget* central) {
             Protegido(this, &TfrmTeluvar::btnDiametroCampoClick));
 
     btnOk =
-        new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), QStringLiteral("&Ok"), GroupBox1);
+        new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), TextoRecurso(BotaoOk), GroupBox1);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(83, 194, 75, 25);
     btnOk->setAutoDefault(false);
@@ -290,11 +287,7 @@ void TfrmTeluvar::montarDiagrama(QWidget* central) {
     using L = TRotulo::Largura;
     auto rotulo = [this](const char* nome, L modo, int x, int y, int largura = 0,
                          Qt::Alignment alinhamento = Qt::AlignLeft) {
-        auto* r = new TRotulo(Panel1, nome, modo, x, y, 14, largura, alinhamento);
-        r->setFont(FonteRotulo());
-        QPalette paleta = r->palette();
-        paleta.setColor(QPalette::WindowText, Qt::red);
-        r->setPalette(paleta);
+        auto* r = new TRotulo(Panel1, nome, modo, x, y, largura, alinhamento);
         // Clicks go through to the picture, so its popup menu opens over the labels too.
         r->setAttribute(Qt::WA_TransparentForMouseEvents);
         return r;
@@ -317,39 +310,28 @@ void TfrmTeluvar::montarListas(QWidget* central) {
     ListView2 = new QTreeWidget(central);
     ListView2->setObjectName(QStringLiteral("ListView2"));
     ListView2->setGeometry(5, 260, 241, 176);
-    ConfigurarListaRelatorio(ListView2, {{QStringLiteral("Descrição"), 160, Qt::AlignLeft},
-                                         {QStringLiteral("Valor"), 57, Qt::AlignRight}});
+    using namespace Recursos;
+    ConfigurarListaRelatorio(ListView2, {{TextoRecurso(ColunaDescricao), 160, Qt::AlignLeft},
+                                         {TextoRecurso(ColunaValor), 57, Qt::AlignRight}});
 
     ListView1 = new QTreeWidget(central);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(250, 350, 535, 86);
-    ConfigurarListaRelatorio(ListView1,
-                             {{QStringLiteral("Descrição"), 233, Qt::AlignLeft},
-                              {QStringLiteral("Clássico"), 93, Qt::AlignHCenter},
-                              {QStringLiteral("Dall-Kirkham"), 93, Qt::AlignHCenter},
-                              {QStringLiteral("Ritchey-Chrétien"), 93, Qt::AlignHCenter}});
+    ConfigurarListaRelatorio(ListView1, {{TextoRecurso(ColunaDescricao), 233, Qt::AlignLeft},
+                                         {TextoRecurso(Classico), 93, Qt::AlignHCenter},
+                                         {TextoRecurso(DallKirkham), 93, Qt::AlignHCenter},
+                                         {TextoRecurso(RitcheyChretien), 93, Qt::AlignHCenter}});
 
     for (QTreeWidget* lista : {ListView2, ListView1}) {
         lista->installEventFilter(this);
-        connect(
-            lista->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this, lista](const QItemSelection& selecionados, const QItemSelection& desmarcados) {
-                Proteger([&] {
-                    // A row that becomes unselected, then the row that becomes selected.
-                    for (const QItemSelection* s : {&desmarcados, &selecionados})
-                        for (const QModelIndex& indice : s->indexes())
-                            if (indice.column() == 0)
-                                if (auto* item = lista->topLevelItem(indice.row()))
-                                    ListView2SelectItem(item);
-                });
-            });
+        ConectarSelecao(lista, Protegido(this, &TfrmTeluvar::ListView2SelectItem));
     }
 }
 
 void TfrmTeluvar::montarDialogos() {
     const QString pasta = QCoreApplication::applicationDirPath();
     auto dialogo = [this, &pasta](const char* nome, QFileDialog::AcceptMode modo) {
-        auto* d = new QFileDialog(this, QString(), pasta, QString::fromLatin1(FiltroArquivo));
+        auto* d = new QFileDialog(this, QString(), pasta, TextoRecurso(Recursos::FiltroArquivo));
         d->setObjectName(QString::fromLatin1(nome));
         d->setAcceptMode(modo);
         d->setFileMode(QFileDialog::AnyFile);
@@ -378,22 +360,9 @@ void TfrmTeluvar::FormCreate() {
 // ---- computations ---------------------------------------------------------------------------
 
 void TfrmTeluvar::CalcularProjeto() {
-    static const QHash<QString, TRotulo* TfrmTeluvar::*> rotulos = {
-        {QStringLiteral("lbld"), &TfrmTeluvar::lbld},
-        {QStringLiteral("lble"), &TfrmTeluvar::lble},
-        {QStringLiteral("lblp1"), &TfrmTeluvar::lblp1},
-        {QStringLiteral("lblp2"), &TfrmTeluvar::lblp2},
-        {QStringLiteral("lblD2"), &TfrmTeluvar::lblD2},
-        {QStringLiteral("lblr2"), &TfrmTeluvar::lblr2},
-        {QStringLiteral("lblf"), &TfrmTeluvar::lblf},
-        {QStringLiteral("lblr1"), &TfrmTeluvar::lblr1},
-        {QStringLiteral("lblD1"), &TfrmTeluvar::lblD1},
-        {QStringLiteral("lblFSistema"), &TfrmTeluvar::lblFSistema},
-        {QStringLiteral("lblTxObstrucao"), &TfrmTeluvar::lblTxObstrucao},
-        {QStringLiteral("lblFD1"), &TfrmTeluvar::lblFD1},
-    };
-    for (const TextoRotulo& r : ::CalcularProjeto(Projeto))
-        (this->*rotulos.value(QLatin1String(r.rotulo)))->definirTexto(r.texto);
+    EscreverRotulos<RotulosProjeto, 12>({lbld, lble, lblp1, lblp2, lblD2, lblr2, lblf, lblr1, lblD1,
+                                         lblFSistema, lblTxObstrucao, lblFD1},
+                                        ::CalcularProjeto(Projeto));
 }
 
 void TfrmTeluvar::CarregarDados() {
@@ -461,10 +430,6 @@ void TfrmTeluvar::btnOkClick() {
     ListView2->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmTeluvar::pressionarOk() {
-    btnOkClick();
-}
-
 void TfrmTeluvar::btnDiametroCampoClick() {
     const double diametro = PerguntarDiametroCampo();
     if (diametro != 0) edti->setValue(diametro);
@@ -514,7 +479,7 @@ void TfrmTeluvar::rpReport1BeginDoc() {
 
 void TfrmTeluvar::actPreviewExecute() {
     VisualizarRelatorio(
-        this, rpReport1, [this] { pressionarOk(); }, QString::fromUtf8(Recursos::PreviewProjeto));
+        this, rpReport1, [this] { btnOkClick(); }, TextoRecurso(Recursos::PreviewProjeto));
 }
 
 void TfrmTeluvar::actConfigurarImpressoraExecute() {
@@ -522,7 +487,7 @@ void TfrmTeluvar::actConfigurarImpressoraExecute() {
 }
 
 void TfrmTeluvar::actImprimirExecute() {
-    ImprimirRelatorio(this, rpReport1, [this] { pressionarOk(); });
+    ImprimirRelatorio(this, rpReport1, [this] { btnOkClick(); });
 }
 
 void TfrmTeluvar::actSairExecute() {
@@ -549,17 +514,12 @@ void TfrmTeluvar::actSobreExecute() {
 
 bool TfrmTeluvar::eventFilter(QObject* objeto, QEvent* evento) {
     auto* lista = qobject_cast<QTreeWidget*>(objeto);
-    if (lista && (lista == ListView1 || lista == ListView2) &&
-        (evento->type() == QEvent::FocusIn || evento->type() == QEvent::FocusOut)) {
-        // Only focus moving between the window's own controls counts; a window or a popup
-        // coming and going does not.
-        const Qt::FocusReason razao = static_cast<QFocusEvent*>(evento)->reason();
-        if (razao != Qt::ActiveWindowFocusReason && razao != Qt::PopupFocusReason) {
-            if (evento->type() == QEvent::FocusIn)
-                Proteger([&] { ListView2Enter(lista); });
-            else
-                Proteger([&] { ListView2Exit(lista); });
-        }
+    if (lista && (lista == ListView1 || lista == ListView2)) {
+        const Foco foco = FocoEntreControles(evento);
+        if (foco == Foco::Entrada)
+            Proteger([&] { ListView2Enter(lista); });
+        else if (foco == Foco::Saida)
+            Proteger([&] { ListView2Exit(lista); });
     }
     return QMainWindow::eventFilter(objeto, evento);
 }

@@ -134,7 +134,6 @@ private:
     void CalcularProjeto();
     void CarregarDados();
     void MostrarResultados();
-    void pressionarOk();
 
     QString abrirDialogo(QFileDialog* dialogo);
     double executarDiametroCampo();

@@ -54,8 +54,8 @@ TfrmSobre::TfrmSobre(QWidget* owner)
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->installEventFilter(this);
 
-    BitBtn1 =
-        new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")), QStringLiteral("&Ok"), this);
+    BitBtn1 = new QPushButton(IconeSvg(QStringLiteral(":/app/ok.svg")),
+                              TextoRecurso(Recursos::BotaoOk), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(201, 123, 75, 25);
     BitBtn1->setFont(FonteArial(11));
@@ -71,12 +71,12 @@ TfrmSobre::TfrmSobre(QWidget* owner)
 }
 
 void TfrmSobre::FormCreate() {
-    setWindowTitle(QString::fromUtf8(Recursos::SobreTitulo));
-    Label1->setText(QString::fromUtf8(Recursos::SobreVersao));
-    Label2->setText(QString::fromUtf8(Recursos::SobreNome));
-    Label3->setText(QString::fromUtf8(Recursos::SobreAutor));
-    Label4->setText(QString::fromUtf8(Recursos::SobreEmail));
-    Label5->setText(QString::fromUtf8(Recursos::SobreAno));
+    setWindowTitle(TextoRecurso(Recursos::SobreTitulo));
+    Label1->setText(TextoRecurso(Recursos::SobreVersao));
+    Label2->setText(TextoRecurso(Recursos::SobreNome));
+    Label3->setText(TextoRecurso(Recursos::SobreAutor));
+    Label4->setText(TextoRecurso(Recursos::SobreEmail));
+    Label5->setText(TextoRecurso(Recursos::SobreAno));
 }
 
 bool TfrmSobre::eventFilter(QObject* objeto, QEvent* evento) {

@@ -1,11 +1,9 @@
 // Program start: the application, its title and fonts, the main window, the event loop.
 #include "Janela.h"
-#include "NumberEdit.h"
 #include "Principal.h"
 
 int main(int argc, char** argv) {
     TAplicacao app(argc, argv);
-    TNumberEdit::setErrorHandler([](const QString& mensagem) { MostrarErro(mensagem); });
     app.setWindowIcon(IconeSvg(QStringLiteral(":/app/teluvar.svg")));
     TfrmTeluvar frmTeluvar;
     frmTeluvar.show();

@@ -23,16 +23,6 @@
 
 namespace {
 
-std::function<void(const QString&)>& manipuladorErro() {
-    static std::function<void(const QString&)> f;
-    return f;
-}
-
-std::function<void()>& manipuladorBipe() {
-    static std::function<void()> f;
-    return f;
-}
-
 // Text changes made while it lives fire no change notification.
 class Silencio {
 public:
@@ -62,14 +52,6 @@ TNumberEdit::TNumberEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (!m_silencio) emit changed();
     });
-}
-
-void TNumberEdit::setErrorHandler(std::function<void(const QString&)> handler) {
-    manipuladorErro() = std::move(handler);
-}
-
-void TNumberEdit::setBeepHandler(std::function<void()> handler) {
-    manipuladorBipe() = std::move(handler);
 }
 
 QChar TNumberEdit::separadorDecimal() const {
@@ -104,11 +86,6 @@ void TNumberEdit::setDisplayFormat(const QString& formato) {
     update();
 }
 
-void TNumberEdit::setDecimalPlaces(int casas) {
-    m_decimalPlaces = casas < 0 ? 0 : casas;
-    if (!m_editando) setValue(m_valor);
-}
-
 void TNumberEdit::setMinValue(double v) {
     m_min = v;
     setValue(Value());
@@ -141,10 +118,7 @@ void TNumberEdit::reformatarSemAviso(double valor) {
 
 void TNumberEdit::recusar() {
     if (!m_beepOnError) return;
-    if (manipuladorBipe())
-        manipuladorBipe()();
-    else
-        QApplication::beep();
+    BeepHandler();
 }
 
 void TNumberEdit::digitarTexto(const QString& texto) {
@@ -288,7 +262,7 @@ void TNumberEdit::reterFoco(const QString& limpo) {
     selectAll();
     const QString mensagem = QString::fromLatin1(MensagemConversao).arg(limpo);
     emit conversionError(mensagem);
-    if (manipuladorErro()) manipuladorErro()(mensagem);
+    if (ErrorHandler) ErrorHandler(mensagem);
 }
 
 void TNumberEdit::paintEvent(QPaintEvent* e) {

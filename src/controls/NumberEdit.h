@@ -1,6 +1,7 @@
 // The numeric input field behind every number the user types.
 #pragma once
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QString>
 
@@ -17,15 +18,10 @@ public:
 
     QString DisplayFormat() const { return m_displayFormat; }
     void setDisplayFormat(const QString& formato);
-    int DecimalPlaces() const { return m_decimalPlaces; }
-    void setDecimalPlaces(int casas);
     double MinValue() const { return m_min; }
     void setMinValue(double v); // re-applies the range rule at once
-    double MaxValue() const { return m_max; }
     void setMaxValue(double v);
-    bool ZeroEmpty() const { return m_zeroEmpty; }
     void setZeroEmpty(bool on);
-    bool BeepOnError() const { return m_beepOnError; }
     void setBeepOnError(bool on) { m_beepOnError = on; }
     Qt::Alignment DisplayAlignment() const { return m_alignment; }
     void setDisplayAlignment(Qt::Alignment a);
@@ -37,11 +33,11 @@ public:
     // Pastes the clipboard text; a result that doesn't parse puts back the text from before.
     void pasteChecked();
 
-    // Receives the conversion error of a field left with a text that doesn't parse; the
-    // application installs its error box here at start-up.
-    static void setErrorHandler(std::function<void(const QString&)> handler);
-    // The sound of a refused key; QApplication::beep() unless replaced.
-    static void setBeepHandler(std::function<void()> handler);
+    // Replaceable steps (tests replace them): where the conversion error of a field left with
+    // a text that doesn't parse goes (the application installs its error box at start-up), and
+    // the sound of a refused key (the desktop's beep).
+    static inline std::function<void(const QString&)> ErrorHandler;
+    static inline std::function<void()> BeepHandler = [] { QApplication::beep(); };
 
 signals:
     // Fires exactly when the edit text changes (typing, deleting, pasting, Esc, setValue).
@@ -68,7 +64,7 @@ private:
     void reterFoco(const QString& limpo);
 
     QString m_displayFormat = QStringLiteral("#,##0.00;-#,##0.00");
-    int m_decimalPlaces = 2;
+    static constexpr int m_decimalPlaces = 2; // the edit text's decimals
     double m_min = 0, m_max = 0;
     bool m_zeroEmpty = true;
     bool m_beepOnError = true;

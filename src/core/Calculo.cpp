@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 
+// two-mirror first-order layout: Wilson, Reflecting Telescope Optics I, ch. 2 (Gaussian theory)
 RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar) {
     TProjeto& P = projeto;
     P.f1 = P.D1 * P.fD1;
@@ -29,18 +30,10 @@ RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar) {
         QString antes, depois;
     };
     static const auto formatos = [] {
-        const char* fontes[12] = {"d = %n",
-                                  "e = %n",
-                                  "p = %n",
-                                  "p' = %n",
-                                  "D2 = %n",
-                                  "r2 = %n",
-                                  "f1 = %n",
-                                  "r1 = %n",
-                                  "D1 = %n",
-                                  Recursos::FmtFSistema,
-                                  Recursos::FmtTxObstrucao,
-                                  Recursos::FmtFD1};
+        using namespace Recursos;
+        const char* fontes[12] = {RelDistD, RelDistE,    RelDistP,       RelDistPLinha,
+                                  RelD2,    RelR2,       Fmtf1,          RelR1,
+                                  RelD1,    FmtFSistema, FmtTxObstrucao, FmtFD1};
         std::array<Formato, 12> f;
         for (int k = 0; k < 12; ++k) {
             const QString fonte = QString::fromUtf8(fontes[k]);
@@ -52,15 +45,10 @@ RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar) {
     }();
     const double valores[12] = {P.d,  P.e,  P.p,  P.pLinha, P.D2, P.r2,
                                 P.f1, P.r1, P.D1, P.F,      P.Tx, P.FD1};
-    static constexpr const char* nomes[12] = {"lbld",  "lble",        "lblp1",          "lblp2",
-                                              "lblD2", "lblr2",       "lblf",           "lblr1",
-                                              "lblD1", "lblFSistema", "lblTxObstrucao", "lblFD1"};
     RotulosProjeto rotulos;
-    for (int k = 0; k < 12; ++k) {
-        rotulos[k].rotulo = nomes[k];
-        rotulos[k].texto =
+    for (int k = 0; k < 12; ++k)
+        rotulos.textos[k] =
             formatos[k].antes + NumeroTexto(valores[k], decimal, milhar) + formatos[k].depois;
-    }
     return rotulos;
 }
 
@@ -124,7 +112,13 @@ void DefinirCamposGlares(TMemDataSet& dtGlares) {
     dtGlares.adicionarCampo(QStringLiteral("Diametro"), TMemDataSet::TipoCampo::Real);
 }
 
-void CalcularDefletor(TProjeto& projeto) {
+namespace {
+QString Texto(const char* formato, double valor) {
+    return FormatarN(QString::fromUtf8(formato), valor);
+}
+} // namespace
+
+RotulosDefletor CalcularDefletor(TProjeto& projeto) {
     TProjeto& P = projeto;
     P.L = ComprimentoDefletor(P.d, P.e, P.i, P.D2, P.DDi);
     P.L1 = ComprimentoMinimo(P.DDi, P.d, P.e, P.SSDe, P.i);
@@ -132,6 +126,8 @@ void CalcularDefletor(TProjeto& projeto) {
     P.Z1 = P.LTotal - P.L;
     if (P.nG < 2) P.nG = 2;
     P.DG = P.LTotal / (P.nG - 1);
+    return {
+        {Texto(Recursos::RelL, P.L), Texto(Recursos::RelDG, P.DG), Texto(Recursos::FmtZ1, P.Z1)}};
 }
 
 void CalcularGlares(const TProjeto& projeto, const std::function<void(const LinhaGlare&)>& linha) {
@@ -144,6 +140,24 @@ void CalcularGlares(const TProjeto& projeto, const std::function<void(const Linh
         g.Diametro = DiametroGlare(P.d, P.e, P.i, P.D2, g.Posicao);
         linha(g);
     }
+}
+
+void PreencherGlares(TMemDataSet& dtGlares, const TProjeto& projeto,
+                     const std::function<void(const LinhaGlareTexto&)>& linha) {
+    if (!dtGlares.Active()) dtGlares.Open();
+    const QString glare = QStringLiteral("Glare");
+    const QString posicao = QStringLiteral("Posicao");
+    const QString diametro = QStringLiteral("Diametro");
+    CalcularGlares(projeto, [&](const LinhaGlare& g) {
+        dtGlares.Append();
+        dtGlares.SetField(glare, g.Glare);
+        dtGlares.SetField(posicao, g.Posicao);
+        dtGlares.SetField(diametro, g.Diametro);
+        dtGlares.Post();
+        linha({InteiroDois(dtGlares.FieldValue(glare).toInt()),
+               NumeroTexto(dtGlares.FieldValue(posicao).toDouble()),
+               NumeroTexto(dtGlares.FieldValue(diametro).toDouble())});
+    });
 }
 
 std::int16_t ContagemGlares(double valor) {
@@ -162,4 +176,9 @@ std::array<LinhaResultado, 4> CriteriosDefletor(const TProjeto& projeto) {
     for (int k = 0; k < 4; ++k)
         linhas[k] = {QString::fromUtf8(Recursos::Criterios[k]), NumeroTexto(valores[k])};
     return linhas;
+}
+
+RotulosFlecha TextosFlechas(const TProjeto& projeto) {
+    return {{Texto(Recursos::RelSag1, projeto.Sag1), Texto(Recursos::RelSag2, projeto.Sag2),
+             Texto(Recursos::RelD1, projeto.D1), Texto(Recursos::RelD2, projeto.D2)}};
 }

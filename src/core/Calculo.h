@@ -4,17 +4,27 @@
 #include "Global.h"
 #include <QString>
 #include <array>
+#include <cstddef>
 #include <functional>
-#include <vector>
 
 class TMemDataSet;
 
-// The twelve diagram labels of the main window, in the order the recomputation writes them.
-struct TextoRotulo {
-    const char* rotulo; // objectName of the label ("lbld", "lble", ...)
-    QString texto;
+// The texts of a window's diagram labels, indexed by an enum of its labels (the window maps
+// each entry to its label).
+template <class Rotulo, std::size_t N> struct TextosRotulos {
+    std::array<QString, N> textos;
+    const QString& operator[](Rotulo r) const { return textos[static_cast<std::size_t>(r)]; }
+    QString& operator[](Rotulo r) { return textos[static_cast<std::size_t>(r)]; }
 };
-using RotulosProjeto = std::array<TextoRotulo, 12>;
+
+// The twelve diagram labels of the main window, in the order the recomputation writes them.
+enum class RotuloProjeto { d, e, p, pLinha, D2, r2, f1, r1, D1, FSistema, TxObstrucao, FD1 };
+using RotulosProjeto = TextosRotulos<RotuloProjeto, 12>;
+// The three labels of the baffle diagram that show values, and the sagitta window's four.
+enum class RotuloDefletor { L, DG, Z1 };
+using RotulosDefletor = TextosRotulos<RotuloDefletor, 3>;
+enum class RotuloFlecha { Sag1, Sag2, D1, D2 };
+using RotulosFlecha = TextosRotulos<RotuloFlecha, 4>;
 
 // Steps 1-13 of the first-order recomputation, then the twelve label texts
 // (separators of QLocale(), or the ones passed in).
@@ -53,13 +63,25 @@ struct LinhaGlare {
     double Diametro;
 };
 
-// Baffle steps 1-5: L, L1, L2, Z1, then nG raised to 2 and DG.
-void CalcularDefletor(TProjeto& projeto);
+// Baffle steps 1-5: L, L1, L2, Z1, then nG raised to 2 and DG; returns the diagram's texts.
+RotulosDefletor CalcularDefletor(TProjeto& projeto);
 // Baffle step 6: one row per stop, handed on as soon as it is computed.
 void CalcularGlares(const TProjeto& projeto, const std::function<void(const LinhaGlare&)>& linha);
+
+// The glare list's row: stop ("%2.0d"), position and diameter.
+struct LinhaGlareTexto {
+    QString glare, posicao, diametro;
+};
+// Baffle step 6 into dtGlares (opened if closed): each stop is appended and posted, then its
+// list row, read back from the record, is handed on.
+void PreencherGlares(TMemDataSet& dtGlares, const TProjeto& projeto,
+                     const std::function<void(const LinhaGlareTexto&)>& linha);
 
 // Turns a typed glare-stop count into the 16-bit record value (truncated, held at 32767).
 std::int16_t ContagemGlares(double valor);
 
 // The four rows of the baffle window's criteria list.
 std::array<LinhaResultado, 4> CriteriosDefletor(const TProjeto& projeto);
+
+// The sagitta window's four label texts.
+RotulosFlecha TextosFlechas(const TProjeto& projeto);

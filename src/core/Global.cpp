@@ -85,6 +85,7 @@ void LimparProjeto(TProjeto& projeto) {
     projeto.nG = 2;
 }
 
+// two-mirror first-order layout: Wilson, Reflecting Telescope Optics I, ch. 2 (Gaussian theory)
 double AreaCirculo(double D) {
     const double r = D / 2;
     return r * r * Pi;
@@ -124,6 +125,7 @@ double TaxaObstrucao(double D1, double D2) {
     return D2 / D1 * 100;
 }
 
+// mirror sagitta, paraxial y²/2R: Smith, Modern Optical Engineering
 double FlechaEspelho(double D, double r) {
     const double divisor = 2 * r;
     if (divisor == 0) return divisor;
@@ -131,6 +133,7 @@ double FlechaEspelho(double D, double r) {
     return raio * raio / divisor;
 }
 
+// conic constants of the three variants: Wilson, Reflecting Telescope Optics I, § 3.2.6
 double DeformacaoPrimario(std::int16_t variante, double r1, double r2, double gamma, double d,
                           double p) {
     switch (variante) {
@@ -175,6 +178,7 @@ double DeformacaoSecundario(std::int16_t variante, double r1, double gamma, doub
     }
 }
 
+// baffle lengths from the field's edge rays: A. T. Young, Applied Optics 6, 1063 (1967)
 namespace {
 double ComprimentoPara(double Dx, double d, double e, double i, double DDi) {
     const double divisor = Dx - i;
@@ -196,12 +200,14 @@ double ComprimentoMaximo(double f1, double SSDe, double DDe) {
     return f1 * (SSDe - DDe) / SSDe;
 }
 
+// glare stops at the converging beam's edge: Smith, Modern Optical Engineering, stops chapter
 double DiametroGlare(double d, double e, double i, double D2, double x) {
     const double divisor = d + e;
     if (divisor == 0) return divisor;
     return (d * i + x * i + D2 * e - D2 * x) / divisor;
 }
 
+// field diameter at the focus, F tan(angle): Wilson, Reflecting Telescope Optics I, § 2.2.6
 double DiametroDoCampo(double F, double arco) {
     return F * std::tan(arco * Pi / 180);
 }

@@ -2,7 +2,46 @@
 #pragma once
 
 namespace Recursos {
-// Diagram labels of the main window.
+// Captions shared by several windows.
+inline constexpr const char* GrupoDados = " Dados: ";
+inline constexpr const char* BotaoOk = "&Ok";
+inline constexpr const char* ColunaDescricao = "Descrição";
+inline constexpr const char* ColunaValor = "Valor";
+
+// Main window: caption, actions (category, caption, tool tip), menus, inputs, file filter.
+inline constexpr const char* TituloPrincipal = "Projeto Teluvar - Principal";
+struct TextoAcao {
+    const char* categoria;
+    const char* legenda;
+    const char* dica;
+};
+inline constexpr TextoAcao AcaoNovo = {"Arquivo", "&Novo", "Novo"};
+inline constexpr TextoAcao AcaoAbrir = {"Arquivo", "&Abrir", "Abre arquivo"};
+inline constexpr TextoAcao AcaoSalvar = {"Arquivo", "&Salvar", "Salva em arquivo"};
+inline constexpr TextoAcao AcaoPreview = {"Arquivo", "&Preview", "Visualizar impressão"};
+inline constexpr TextoAcao AcaoConfigurarImpressora = {"Arquivo", "&Configurar impressora",
+                                                       "Confirgura impressora"};
+inline constexpr TextoAcao AcaoImprimir = {"Arquivo", "Imprimir", "Imprime"};
+inline constexpr TextoAcao AcaoSair = {"Arquivo", "Sair", "Sair do programa"};
+inline constexpr TextoAcao AcaoDefletor = {"Componentes", "&Defletor",
+                                           "Abre formulário de projeto do defletor"};
+inline constexpr TextoAcao AcaoFlecha = {"Componentes", "&Flecha", "Abre o formulário das flechas"};
+inline constexpr TextoAcao AcaoSobre = {"Ajuda", "Sobre...", ""};
+inline constexpr const char* MenuArquivo = "&Arquivo";
+inline constexpr const char* MenuComponentes = "&Componentes";
+inline constexpr const char* MenuAjuda = "&Ajuda";
+inline constexpr const char* RotuloDescricao = "Descrição:";
+inline constexpr const char* RotuloD1 = "Diâmetro primário (D1):";
+inline constexpr const char* RotulofD = "f/D do primário:";
+// The gamma is drawn over the blanks between the parentheses.
+inline constexpr const char* RotuloGamma = "Coeficiente ampliação (     ):";
+inline constexpr const char* Gamma = "γ";
+inline constexpr const char* RotuloE = "Afastamento plano focal (e):";
+inline constexpr const char* RotuloI = "Diâmetro do campo (i):";
+inline constexpr const char* FiltroArquivo = "Arquivo tlv (*.tlv)";
+
+// Diagram labels of the main window (the others are the report's "d = %n", ... lines below).
+inline constexpr const char* Fmtf1 = "f1 = %n";
 inline constexpr const char* FmtFSistema = "Distância focal do sistema (F) = %n";
 inline constexpr const char* FmtTxObstrucao = "Taxa de obstrução do secundário (Tx) = %n%%";
 inline constexpr const char* FmtFD1 = "Relação focal do sistema (F/D1) = %n";
@@ -37,6 +76,41 @@ inline constexpr const char* Resultados[19] = {
     "Flecha do espelho secundário (Sag2)",
 };
 
+// Baffle window: caption, inputs, diagram captions (the ones that change: "L = %n", "DG = %n",
+// "Z1 = %n"), list captions and headings.
+inline constexpr const char* TituloDefletor = "Projeto Teluvar - Defletor";
+inline constexpr const char* DicaVisualizar = "Visualizar impressão";
+inline constexpr const char* RotuloDDi = "Diâmetro interno do tubo:";
+inline constexpr const char* RotuloDDe = "Diâmetro externo do tubo:";
+inline constexpr const char* RotuloLTotal = "Comprimento total do tubo:";
+inline constexpr const char* RotulonG = "Número de glare stops:";
+inline constexpr const char* RotuloSSDe = "Diâmetro externo do suporte do secundário:";
+inline constexpr const char* DiagramaDG = "DG";
+inline constexpr const char* DiagramaG = "G";
+inline constexpr const char* DiagramaMenosZ1 = "-Z1";
+inline constexpr const char* DiagramaMenosZ2 = "-Z2";
+inline constexpr const char* DiagramaMenosZ3 = "-Z3";
+inline constexpr const char* DiagramaL = "L";
+inline constexpr const char* DiagramaZ1 = "Z1";
+inline constexpr const char* FmtZ1 = "Z1 = %n";
+inline constexpr const char* RotuloListaDefletor = "Defletor:";
+inline constexpr const char* RotuloListaGlare = "Glare:";
+inline constexpr const char* ColunaCriterio = "Critério";
+inline constexpr const char* ColunaGlare = "Glare";
+inline constexpr const char* ColunaPosicao = "Posição (Z)";
+inline constexpr const char* ColunaDiametro = "Diâmetro (G)";
+
+// Sagitta window (its labels are the report's "Sag1 = %n", "D1 = %n", ... lines below).
+inline constexpr const char* TituloFlechas = "Projeto Teluvar - Flechas";
+
+// Field-diameter dialog.
+inline constexpr const char* TituloDiametroCampo = "Projeto Brisan - Diâmetro do campo";
+inline constexpr const char* RotuloArco = "Comprimento do arco (graus):";
+inline constexpr const char* RotuloGrau = "o"; // raised after the arc: the degree sign
+inline constexpr const char* RotuloDiametroCampo = "Diâmetro do campo:";
+inline constexpr const char* BotaoOkDialogo = "OK";
+inline constexpr const char* BotaoCancelar = "Cancel";
+
 // Baffle window: criteria list, in order, and the report lines built from them.
 inline constexpr const char* Criterios[4] = {
     "Comprimento do defletor a partir da superfície do primário (L)",
@@ -56,7 +130,8 @@ inline constexpr const char* PreviewProjeto = "Preview - Projeto Básico";
 inline constexpr const char* PreviewDefletor = "Preview - Defletor";
 
 // Design report: lines the fill-in writes into the template's memos (formats of the
-// obstruction, focal length, focal ratio and deformation lines are the ones above).
+// obstruction, focal length, focal ratio and deformation lines are the ones above); the same
+// lines label the main window's diagram and the sagitta window.
 inline constexpr const char* RelD1 = "D1 = %n";
 inline constexpr const char* RelD2 = "D2 = %n";
 inline constexpr const char* RelR1 = "r1 = %n";
@@ -70,7 +145,8 @@ inline constexpr const char* RelSag1 = "Sag1 = %n";
 inline constexpr const char* RelSag2 = "Sag2 = %n";
 inline constexpr const char* RelValor = "%n";
 
-// Baffle report: lines the fill-in writes (the four criteria lines are FmtCriterios).
+// Baffle report: lines the fill-in writes (the four criteria lines are FmtCriterios); "L = %n"
+// and "DG = %n" also label the baffle window's diagram.
 inline constexpr const char* RelL = "L = %n";
 inline constexpr const char* RelZ = "Z = %n";
 inline constexpr const char* RelLTotal = "L Total = %n";
@@ -79,7 +155,8 @@ inline constexpr const char* RelDiametroInterno = "Diâmetro interno do tubo = %
 inline constexpr const char* RelDiametroExterno = "Diâmetro externo do tubo = %n";
 inline constexpr const char* RelComprimentoTotal = "Comprimento total do tubo = %n";
 inline constexpr const char* RelNumeroGlares = "Número de glare stops = %.2d";
-inline constexpr const char* RelSuporteSecundario = "Diâmetro externo do suporte do secundário = %n";
+inline constexpr const char* RelSuporteSecundario =
+    "Diâmetro externo do suporte do secundário = %n";
 
 // Preview window: caption until the caller sets one, and the tool bar hints.
 inline constexpr const char* PreviewTituloInicial = "Preview - [Nome do Relatório]";

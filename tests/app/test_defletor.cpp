@@ -2,6 +2,8 @@
 #include "Calculo.h"
 #include "DataSet.h"
 #include "Defletor.h"
+#include "DigitarTeste.h"
+#include "GanchoTeste.h"
 #include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
@@ -67,9 +69,7 @@ private:
     void digitar(const char* nome, const QString& texto) {
         TNumberEdit* c = campo(nome);
         c->setFocus(Qt::TabFocusReason);
-        c->selectAll();
-        QTest::keyClick(c, Qt::Key_Backspace);
-        if (!texto.isEmpty()) QTest::keyClicks(c, texto);
+        apagarEDigitar(c, texto);
     }
     void ok() { QTest::mouseClick(controle<QPushButton>("btnOk"), Qt::LeftButton); }
     void fechar() {
@@ -88,10 +88,7 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        IniciarRecursos();
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
     void cleanup() {
         if (janela) {
             janela->close();
@@ -363,17 +360,15 @@ private slots:
 
     // Print and preview recompute first, as "&Ok" does (print cancelled at its dialog here).
     void imprimirEVisualizarRecalculam() {
-        const auto dialogo = DialogoImpressao;
-        const auto mostrar = AoMostrarPreview;
         int dialogos = 0, previews = 0;
-        DialogoImpressao = [&](QWidget*, QPrinter&) {
+        Substituir<decltype(DialogoImpressao)> dialogo(DialogoImpressao, [&](QWidget*, QPrinter&) {
             ++dialogos;
             return false;
-        };
-        AoMostrarPreview = [&](QWidget* preview) {
+        });
+        Substituir<decltype(AoMostrarPreview)> mostrar(AoMostrarPreview, [&](QWidget* preview) {
             ++previews;
             preview->hide();
-        };
+        });
         projetoExemplo();
         abrir();
         for (const char* botao : {"btnImprimir", "btnPreview"}) {
@@ -386,8 +381,6 @@ private slots:
             QTest::mouseClick(controle<QToolButton>(botao), Qt::LeftButton);
             QCOMPARE(lista("ListView1")->topLevelItemCount(), 2);
         }
-        DialogoImpressao = dialogo;
-        AoMostrarPreview = mostrar;
         QCOMPARE(dialogos, 2);
         QCOMPARE(previews, 2);
     }

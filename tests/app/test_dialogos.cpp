@@ -2,6 +2,7 @@
 #include "Calculo.h"
 #include "DiametroCampo.h"
 #include "Flecha.h"
+#include "GanchoTeste.h"
 #include "Global.h"
 #include "Janela.h"
 #include "ModalTeste.h"
@@ -97,15 +98,16 @@ private slots:
         QCOMPARE(botoes, 1);
         // A wrapped handler abandons its rest, shows the error and restores the cursor.
         QStringList vistos;
-        const ManipuladorErro anterior =
-            DefinirManipuladorErro([&](const QString& t) { vistos << t; });
         bool resto = false;
-        Proteger([&] {
-            CursorAmpulheta ampulheta;
-            throw ErroArquivo(QStringLiteral("x.tlv: acesso negado"));
-            resto = true;
-        });
-        DefinirManipuladorErro(anterior);
+        {
+            Substituir<decltype(DialogoErro)> caixa(DialogoErro,
+                                                    [&](const QString& t) { vistos << t; });
+            Proteger([&] {
+                CursorAmpulheta ampulheta;
+                throw ErroArquivo(QStringLiteral("x.tlv: acesso negado"));
+                resto = true;
+            });
+        }
         QCOMPARE(vistos, QStringList{"x.tlv: acesso negado."});
         QVERIFY(!resto);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -226,10 +228,11 @@ private slots:
                                                QString::fromUtf8(Recursos::SobreEmail))});
         // With no mail program nothing is shown and the box stays open.
         QStringList erros;
-        const ManipuladorErro anterior =
-            DefinirManipuladorErro([&](const QString& t) { erros << t; });
-        QTest::mouseClick(frm.Label4, Qt::LeftButton);
-        DefinirManipuladorErro(anterior);
+        {
+            Substituir<decltype(DialogoErro)> caixa(DialogoErro,
+                                                    [&](const QString& t) { erros << t; });
+            QTest::mouseClick(frm.Label4, Qt::LeftButton);
+        }
         QVERIFY(erros.isEmpty());
         QVERIFY(frm.isVisible());
         // The box has no cancel button: Esc leaves it open.
@@ -249,7 +252,6 @@ private slots:
 int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     TAplicacao app(argc, argv);
-    TNumberEdit::setErrorHandler([](const QString& m) { MostrarErro(m); });
     TestDialogos teste;
     return QTest::qExec(&teste, argc, argv);
 }

@@ -244,7 +244,6 @@ private slots:
 int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     TAplicacao app(argc, argv);
-    TNumberEdit::setErrorHandler([](const QString& m) { MostrarErro(m); });
     TestEspelhosJanela teste;
     return QTest::qExec(&teste, argc, argv);
 }

@@ -1,5 +1,7 @@
 // Printing both reports for real through the spooler's PDF queue, and checking the PDFs made.
 #include "Defletor.h"
+#include "DigitarTeste.h"
+#include "GanchoTeste.h"
 #include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
@@ -31,11 +33,6 @@ QString executar(const QString& programa, const QStringList& argumentos, int* co
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-void digitar(QWidget* campo, const char* texto) {
-    QTest::mouseClick(campo, Qt::LeftButton);
-    QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(campo, QString::fromLatin1(texto));
-}
 } // namespace
 
 class TestImpressao : public QObject {
@@ -99,7 +96,7 @@ private slots:
             p.setCopyCount(m_copias);
             return true;
         };
-        DefinirManipuladorErro([this](const QString& t) { m_erros << t; });
+        DialogoErro = [this](const QString& t) { m_erros << t; };
         rpMostrarErro = [this](const QString& t, const QString&) { m_erros << t; };
     }
     void cleanupTestCase() {
@@ -117,11 +114,11 @@ private slots:
     void relatorioDoProjeto() {
         TfrmTeluvar frm;
         frm.show();
-        digitar(frm.edtD1, "200");
-        digitar(frm.edtfD, "4");
-        digitar(frm.edty, "4");
-        digitar(frm.edte, "200");
-        digitar(frm.edti, "20");
+        digitarSobre(frm.edtD1, "200");
+        digitarSobre(frm.edtfD, "4");
+        digitarSobre(frm.edty, "4");
+        digitarSobre(frm.edte, "200");
+        digitarSobre(frm.edti, "20");
         const QStringList antes = pdfs();
         m_copias = 2;
         frm.actImprimir->trigger();
@@ -143,10 +140,10 @@ private slots:
 
     void relatorioDoDefletor() {
         TfrmTeluvar principal;
-        digitar(principal.edtD1, "200");
+        digitarSobre(principal.edtD1, "200");
         auto* frm = new TfrmDefletor(&principal);
         frm->show();
-        digitar(frm->edtnG, "3");
+        digitarSobre(frm->edtnG, "3");
         const QStringList antes = pdfs();
         QTest::mouseClick(frm->btnImprimir, Qt::LeftButton);
         QString pdf;
@@ -168,10 +165,11 @@ private slots:
         frm.show();
         const int antes = enviarMarcador();
         QVERIFY(antes > 0);
-        auto dialogo = DialogoImpressao;
-        DialogoImpressao = [](QWidget*, QPrinter&) { return false; };
-        frm.actImprimir->trigger();
-        DialogoImpressao = dialogo;
+        {
+            Substituir<decltype(DialogoImpressao)> cancela(
+                DialogoImpressao, [](QWidget*, QPrinter&) { return false; });
+            frm.actImprimir->trigger();
+        }
         QCOMPARE(enviarMarcador(), antes + 1);
         QVERIFY(!frm.rpReport1.prepared || frm.rpReport1.prepared->count() == 0);
     }
@@ -193,7 +191,6 @@ private:
 int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     TAplicacao app(argc, argv);
-    TNumberEdit::setErrorHandler([](const QString& m) { MostrarErro(m); });
     TestImpressao teste;
     return QTest::qExec(&teste, argc, argv);
 }

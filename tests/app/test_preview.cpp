@@ -50,7 +50,7 @@ class TestPreview : public QObject {
     Q_OBJECT
 
     QStringList m_erros;
-    ManipuladorErro m_anterior;
+    decltype(DialogoErro) m_anterior;
 
     // A shown preview window holding `paginas` prepared pages.
     std::unique_ptr<TfrmPreview> abrir(int paginas) {
@@ -65,9 +65,9 @@ class TestPreview : public QObject {
 private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        m_anterior = DefinirManipuladorErro([this](const QString& t) { m_erros << t; });
+        m_anterior = std::exchange(DialogoErro, [this](const QString& t) { m_erros << t; });
     }
-    void cleanupTestCase() { DefinirManipuladorErro(m_anterior); }
+    void cleanupTestCase() { DialogoErro = m_anterior; }
     void init() {
         m_erros.clear();
         TrpPreview::setRemembered(1.0, TrpPreview::ZoomNone);

@@ -1,11 +1,14 @@
 // Main-window flows driven through the real widgets: typing, "&Ok", lists and status bar, "&Novo",
 // opening and saving design files, the field-diameter button and the error box.
 #include "Calculo.h"
+#include "DigitarTeste.h"
+#include "GanchoTeste.h"
 #include "Global.h"
 #include "Janela.h"
 #include "ModalTeste.h"
 #include "NumberEdit.h"
 #include "Principal.h"
+#include "ProjetoTeste.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -29,22 +32,11 @@ namespace {
 // Replaces the error box for the lifetime of the object and keeps what it would have shown.
 struct ErrosCapturados {
     QStringList textos;
-    ManipuladorErro anterior;
-    ErrosCapturados() {
-        anterior = DefinirManipuladorErro([this](const QString& t) { textos << t; });
-    }
-    ~ErrosCapturados() { DefinirManipuladorErro(anterior); }
+    Substituir<decltype(DialogoErro)> caixa{DialogoErro, [this](const QString& t) { textos << t; }};
 };
 
 TProjeto projetoExemplo() {
-    TProjeto p;
-    std::memset(&p, 0, sizeof p);
-    LimparProjeto(p);
-    p.D1 = 200;
-    p.fD1 = 4;
-    p.gamma = 4;
-    p.e = 200;
-    p.i = 20;
+    TProjeto p = ProjetoExemplo();
     p.LTotal = 123.5; // a baffle input: kept as read
     DefinirTitulo(p, QStringLiteral("Cassegrain de teste"));
     return p;
@@ -71,9 +63,7 @@ class TestPrincipal : public QObject {
     QTemporaryDir pasta;
 
     void digitar(QWidget* campo, const char* texto) {
-        QTest::mouseClick(campo, Qt::LeftButton);
-        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(campo, QString::fromLatin1(texto));
+        digitarSobre(campo, QString::fromLatin1(texto));
     }
     void digitarExemplo() {
         digitar(frm->edtD1, "200");
@@ -498,7 +488,6 @@ private slots:
 int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     TAplicacao app(argc, argv);
-    TNumberEdit::setErrorHandler([](const QString& m) { MostrarErro(m); });
     TestPrincipal teste;
     return QTest::qExec(&teste, argc, argv);
 }

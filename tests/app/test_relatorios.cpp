@@ -73,7 +73,7 @@ private slots:
         // The preview windows are looked at instead of being waited on.
         m_mostrarAnterior = AoMostrarPreview;
         AoMostrarPreview = [this](QWidget* w) { m_preview = static_cast<TfrmPreview*>(w); };
-        DefinirManipuladorErro([this](const QString& t) { m_erros << t; });
+        DialogoErro = [this](const QString& t) { m_erros << t; };
         rpMostrarErro = [this](const QString& t, const QString&) { m_erros << t; };
     }
     void cleanup() { QVERIFY2(m_erros.isEmpty(), qPrintable(m_erros.join(u'|'))); }
@@ -331,7 +331,6 @@ private slots:
 int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     TAplicacao app(argc, argv);
-    TNumberEdit::setErrorHandler([](const QString& m) { MostrarErro(m); });
     TestRelatorios teste;
     return QTest::qExec(&teste, argc, argv);
 }

@@ -71,8 +71,8 @@ private:
 
 void TestNumberEdit::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    TNumberEdit::setBeepHandler([this] { ++m_bipes; });
-    TNumberEdit::setErrorHandler([this](const QString& m) { m_erros << m; });
+    TNumberEdit::BeepHandler = [this] { ++m_bipes; };
+    TNumberEdit::ErrorHandler = [this](const QString& m) { m_erros << m; };
 }
 
 void TestNumberEdit::init() {

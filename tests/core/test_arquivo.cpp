@@ -1,6 +1,7 @@
 // Checks the design file: reading, writing, the byte image, and that failures keep data safe.
 #include "Calculo.h"
 #include "Global.h"
+#include "ProjetoTeste.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,9 +113,7 @@ private slots:
     }
 
     void gravaCresceENuncaEncurta() {
-        TProjeto p;
-        std::memset(&p, 0, sizeof p);
-        LimparProjeto(p);
+        TProjeto p = ProjetoVazio();
         CalcularProjeto(p);
 
         const QString novo = nome("novo.tlv");
@@ -217,9 +216,7 @@ private slots:
     }
 
     void idaEVolta() {
-        TProjeto p;
-        std::memset(&p, 0, sizeof p);
-        LimparProjeto(p);
+        TProjeto p = ProjetoVazio();
         p.D1 = 200.004;
         p.Reservado = 12.5;
         p.nG = 7;

@@ -3,40 +3,20 @@
 #include "DataSet.h"
 #include "Global.h"
 #include "NumeroTexto.h"
+#include "ProjetoTeste.h"
 #include "Recursos.h"
 
 #include <QLocale>
 #include <QtTest>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 bool NegativoZero(double v) {
     return v == 0 && std::signbit(v);
 }
 
-TProjeto ProjetoVazio() {
-    TProjeto p;
-    std::memset(&p, 0, sizeof p);
-    LimparProjeto(p);
-    return p;
-}
-
-TProjeto ProjetoExemplo() {
-    TProjeto p = ProjetoVazio();
-    p.D1 = 200;
-    p.fD1 = 4;
-    p.gamma = 4;
-    p.e = 200;
-    p.i = 20;
-    return p;
-}
-
-QString Rotulo(const RotulosProjeto& r, const char* nome) {
-    for (const auto& t : r)
-        if (std::strcmp(t.rotulo, nome) == 0) return t.texto;
-    return QStringLiteral("<ausente>");
-}
 } // namespace
 
 class TestCore : public QObject {
@@ -127,16 +107,25 @@ private slots:
         QVERIFY(NegativoZero(p.Sag2));
         QCOMPARE(p.D2, 0.0);
         QCOMPARE(p.Tx, 0.0);
-        const char* ordem[12] = {"lbld",  "lble",        "lblp1",          "lblp2",
-                                 "lblD2", "lblr2",       "lblf",           "lblr1",
-                                 "lblD1", "lblFSistema", "lblTxObstrucao", "lblFD1"};
-        for (int k = 0; k < 12; ++k)
-            QCOMPARE(QString::fromLatin1(r[k].rotulo), QString::fromLatin1(ordem[k]));
-        QCOMPARE(Rotulo(r, "lblr2"), QStringLiteral("r2 = 0,00"));
-        QCOMPARE(Rotulo(r, "lblTxObstrucao"),
-                 QString::fromUtf8("Taxa de obstrução do secundário (Tx) = 0,00%"));
-        for (const auto& t : r)
-            QVERIFY2(!t.texto.contains(QLatin1Char('-')), qPrintable(t.texto));
+        // Each label of the empty design, by its name: its symbol and a zero.
+        using R = RotuloProjeto;
+        const std::pair<R, const char*> rotulos[12] = {
+            {R::d, "d = 0,00"},
+            {R::e, "e = 0,00"},
+            {R::p, "p = 0,00"},
+            {R::pLinha, "p' = 0,00"},
+            {R::D2, "D2 = 0,00"},
+            {R::r2, "r2 = 0,00"},
+            {R::f1, "f1 = 0,00"},
+            {R::r1, "r1 = 0,00"},
+            {R::D1, "D1 = 0,00"},
+            {R::FSistema, "Distância focal do sistema (F) = 0,00"},
+            {R::TxObstrucao, "Taxa de obstrução do secundário (Tx) = 0,00%"},
+            {R::FD1, "Relação focal do sistema (F/D1) = 0,00"}};
+        for (const auto& [rotulo, texto] : rotulos)
+            QCOMPARE(r[rotulo], QString::fromUtf8(texto));
+        for (const QString& t : r.textos)
+            QVERIFY2(!t.contains(QLatin1Char('-')), qPrintable(t));
 
         const Resultados res = MostrarResultados(p);
         QCOMPARE(res.comparacao[0].classico, QStringLiteral("-1,00"));
@@ -180,7 +169,7 @@ private slots:
             QString::fromUtf8("Taxa de obstrução do secundário (Tx) = 26,88%"),
             QString::fromUtf8("Relação focal do sistema (F/D1) = 16,00")};
         for (int k = 0; k < 12; ++k)
-            QCOMPARE(r[k].texto, esperado[k]);
+            QCOMPARE(r.textos[k], esperado[k]);
 
         const Resultados res = MostrarResultados(p);
         QCOMPARE(p.b1Cl, -1.0);
@@ -306,17 +295,7 @@ private slots:
     }
 
     void defletorExemplo() {
-        TProjeto p = ProjetoVazio();
-        p.D2 = 50;
-        p.d = 600;
-        p.e = 150;
-        p.i = 20;
-        p.f1 = 800;
-        p.DDi = 40;
-        p.DDe = 44;
-        p.LTotal = 400;
-        p.nG = 4;
-        p.SSDe = 60;
+        TProjeto p = DefletorExemplo();
         CalcularDefletor(p);
         QCOMPARE(p.L, 350.0);
         QCOMPARE(p.L1, 225.0);
@@ -342,13 +321,7 @@ private slots:
     }
 
     void defletorBordas() {
-        TProjeto p = ProjetoVazio();
-        p.D2 = 50;
-        p.d = 600;
-        p.e = 150;
-        p.i = 20;
-        p.f1 = 800;
-        p.DDi = 40;
+        TProjeto p = DefletorExemplo();
         for (int n : {1, 0, -5}) {
             p.nG = static_cast<std::int16_t>(n);
             p.LTotal = 400;
@@ -392,6 +365,82 @@ private slots:
         int linhas = 0;
         CalcularGlares(p, [&](const LinhaGlare&) { ++linhas; });
         QCOMPARE(linhas, 32767);
+    }
+
+    // The baffle diagram's texts are the record's L, DG and Z1 just computed: for the worked
+    // example L = (DDi (d + e) - D2 e - d i) / (D2 - i) = 350, Z1 = LTotal - L, DG = LTotal / 3.
+    void defletorRotulos() {
+        TProjeto p = DefletorExemplo();
+        const RotulosDefletor r = CalcularDefletor(p);
+        QCOMPARE(r[RotuloDefletor::L], QStringLiteral("L = 350,00"));
+        QCOMPARE(r[RotuloDefletor::DG], QStringLiteral("DG = 133,33"));
+        QCOMPARE(r[RotuloDefletor::Z1], QStringLiteral("Z1 = 50,00"));
+        p.LTotal = 200; // the front end inside the baffle: Z1 negative
+        QCOMPARE(CalcularDefletor(p)[RotuloDefletor::Z1], QStringLiteral("Z1 = -150,00"));
+    }
+
+    // The sagitta window: D²/(8 r) for both mirrors and the diameters, as the layout left them
+    // (example: r1 = 1600, Sag1 = 100²/3200 = 3,125; r2 = 1600/3, D2 = 53,75).
+    void flechasRotulos() {
+        TProjeto p = ProjetoExemplo();
+        CalcularProjeto(p);
+        const RotulosFlecha r = TextosFlechas(p);
+        QCOMPARE(r[RotuloFlecha::Sag1], QStringLiteral("Sag1 = 3,13"));
+        const double sag2 = 53.75 * 53.75 / (8 * 1600.0 / 3);
+        QCOMPARE(r[RotuloFlecha::Sag2], QStringLiteral("Sag2 = ") + NumeroTexto(sag2));
+        QCOMPARE(r[RotuloFlecha::Sag2], QStringLiteral("Sag2 = 0,68"));
+        QCOMPARE(r[RotuloFlecha::D1], QStringLiteral("D1 = 200,00"));
+        QCOMPARE(r[RotuloFlecha::D2], QStringLiteral("D2 = 53,75"));
+    }
+
+    // The glare list and dtGlares get one row per stop, in order: the stop k at
+    // Z1 - (k - 1) DG, its aperture the beam's diameter there, (d i + x i + D2 e - D2 x) / (d + e).
+    void preencherGlares_data() {
+        QTest::addColumn<int>("paradas");
+        QTest::addColumn<double>("comprimento");
+        QTest::newRow("quatro") << 4 << 400.0;
+        QTest::newRow("duas") << 2 << 400.0;
+        QTest::newRow("doze") << 12 << 250.0;
+        QTest::newRow("tubo curto") << 3 << 100.0;
+    }
+    void preencherGlares() {
+        QFETCH(int, paradas);
+        QFETCH(double, comprimento);
+        TProjeto p = DefletorExemplo();
+        p.nG = static_cast<std::int16_t>(paradas);
+        p.LTotal = comprimento;
+        CalcularDefletor(p);
+        TMemDataSet dt;
+        DefinirCamposGlares(dt);
+        QList<LinhaGlareTexto> linhas;
+        for (int vez = 0; vez < 2; ++vez) { // closed in between, as the window does
+            dt.Close();
+            linhas.clear();
+            PreencherGlares(dt, p, [&](const LinhaGlareTexto& l) {
+                QCOMPARE(dt.RecordCount(), linhas.size() + 1); // posted before the row
+                linhas << l;
+            });
+        }
+        QVERIFY(dt.Active());
+        QCOMPARE(linhas.size(), paradas);
+        QCOMPARE(dt.RecordCount(), paradas);
+        const double L = (40 * (600 + 150) - 50 * 150 - 600 * 20) / (50.0 - 20);
+        const double DG = comprimento / (paradas - 1);
+        dt.First();
+        for (int k = 1; k <= paradas; ++k, dt.Next()) {
+            const double x = comprimento - L - (k - 1) * DG;
+            const double G = (600 * 20 + x * 20 + 50 * 150 - 50 * x) / (600.0 + 150);
+            const LinhaGlareTexto& l = linhas[k - 1];
+            QCOMPARE(l.glare, QString::number(k).rightJustified(2, u' '));
+            QCOMPARE(l.posicao, NumeroTexto(x));
+            QCOMPARE(l.diametro, NumeroTexto(G));
+            QCOMPARE(dt.FieldValue(QStringLiteral("Glare")).toInt(), k);
+            QVERIFY(std::abs(dt.FieldValue(QStringLiteral("Posicao")).toDouble() - x) < 1e-9);
+            QVERIFY(std::abs(dt.FieldValue(QStringLiteral("Diametro")).toDouble() - G) < 1e-9);
+        }
+        // The last stop sits at the primary's face (x = -L), where the beam is the primary's
+        // whole light cone cut by the tube: its aperture equals the tube's inner diameter.
+        QCOMPARE(linhas.last().diametro, NumeroTexto(40));
     }
 
     void dataSet() {

@@ -1,6 +1,7 @@
-// Not a test: writes the preview window screenshots and both reports as PNG pages into docs/.
+// Writes the preview window screenshots and both reports as PNG pages into docs/.
 // Usage: capturar_preview <docs folder>   (run offscreen; needs pdftoppm)
 #include "Defletor.h"
+#include "DigitarTeste.h"
 #include "Janela.h"
 #include "NumberEdit.h"
 #include "Preview.h"
@@ -17,12 +18,6 @@
 #include <cstdio>
 
 namespace {
-void digitar(QWidget* campo, const QString& texto) {
-    QTest::mouseClick(campo, Qt::LeftButton);
-    QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(campo, texto);
-}
-
 // The next print goes to this PDF file instead of a printer.
 void imprimirEmPdf(const QString& arquivo) {
     DialogoImpressao = [arquivo](QWidget*, QPrinter& p) {
@@ -46,8 +41,6 @@ bool paraPng(const QString& pdf, const QString& png) {
 int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     TAplicacao app(argc, argv);
-    AplicarFonte(app);
-    TNumberEdit::setErrorHandler([](const QString& m) { MostrarErro(m); });
     if (argc < 2) {
         std::fprintf(stderr, "usage: capturar_preview <docs folder>\n");
         return 2;
@@ -57,12 +50,12 @@ int main(int argc, char** argv) {
 
     TfrmTeluvar frm;
     frm.show();
-    digitar(frm.edtTitulo, QStringLiteral("Cassegrain de 200 mm"));
-    digitar(frm.edtD1, QStringLiteral("200"));
-    digitar(frm.edtfD, QStringLiteral("4"));
-    digitar(frm.edty, QStringLiteral("4"));
-    digitar(frm.edte, QStringLiteral("200"));
-    digitar(frm.edti, QStringLiteral("20"));
+    digitarSobre(frm.edtTitulo, QStringLiteral("Cassegrain de 200 mm"));
+    digitarSobre(frm.edtD1, QStringLiteral("200"));
+    digitarSobre(frm.edtfD, QStringLiteral("4"));
+    digitarSobre(frm.edty, QStringLiteral("4"));
+    digitarSobre(frm.edte, QStringLiteral("200"));
+    digitarSobre(frm.edti, QStringLiteral("20"));
 
     TfrmPreview* preview = nullptr;
     AoMostrarPreview = [&](QWidget* w) { preview = static_cast<TfrmPreview*>(w); };
@@ -83,11 +76,11 @@ int main(int argc, char** argv) {
 
     auto* defletor = new TfrmDefletor(&frm);
     defletor->show();
-    digitar(defletor->edtDDi, QStringLiteral("40"));
-    digitar(defletor->edtDDe, QStringLiteral("44"));
-    digitar(defletor->edtLTotal, QStringLiteral("400"));
-    digitar(defletor->edtnG, QStringLiteral("4"));
-    digitar(defletor->edtSSDe, QStringLiteral("60"));
+    digitarSobre(defletor->edtDDi, QStringLiteral("40"));
+    digitarSobre(defletor->edtDDe, QStringLiteral("44"));
+    digitarSobre(defletor->edtLTotal, QStringLiteral("400"));
+    digitarSobre(defletor->edtnG, QStringLiteral("4"));
+    digitarSobre(defletor->edtSSDe, QStringLiteral("60"));
     const QString pdfDefletor = tmp.filePath(QStringLiteral("defletor.pdf"));
     imprimirEmPdf(pdfDefletor);
     QTest::mouseClick(defletor->btnImprimir, Qt::LeftButton);
