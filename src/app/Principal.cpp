@@ -1,9 +1,11 @@
 // The main window: the design's inputs, the annotated diagram, the result lists and every command.
 #include "Principal.h"
 
+#include "Analise.h"
 #include "Calculo.h"
 #include "Defletor.h"
 #include "DiametroCampo.h"
+#include "Espelhos.h"
 #include "Flecha.h"
 #include "Global.h"
 #include "Janela.h"
@@ -121,6 +123,10 @@ void TfrmTeluvar::montarAcoes() {
          QKeySequence(Qt::CTRL | Qt::Key_D), &TfrmTeluvar::actDefletorExecute},
         {actFlecha, "actFlecha", AcaoFlecha, ":/app/flecha.svg", QKeySequence(Qt::CTRL | Qt::Key_F),
          &TfrmTeluvar::actFlechaExecute},
+        {actAnalise, "actAnalise", AcaoAnalise, ":/app/analise.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_R), &TfrmTeluvar::actAnaliseExecute},
+        {actEspelhos, "actEspelhos", AcaoEspelhos, ":/app/espelhos.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_M), &TfrmTeluvar::actEspelhosExecute},
         {actSobre, "actSobre", AcaoSobre, nullptr, QKeySequence(), &TfrmTeluvar::actSobreExecute},
     };
     for (const Def& def : defs) {
@@ -157,6 +163,8 @@ void TfrmTeluvar::montarMenus() {
     componentes->setObjectName(QStringLiteral("mnuComponentes"));
     componentes->addAction(actDefletor);
     componentes->addAction(actFlecha);
+    componentes->addAction(actAnalise);
+    componentes->addAction(actEspelhos);
     QMenu* ajuda = MainMenu1->addMenu(TextoRecurso(Recursos::MenuAjuda));
     ajuda->setObjectName(QStringLiteral("mnuAjuda"));
     ajuda->addAction(actSobre);
@@ -195,6 +203,8 @@ void TfrmTeluvar::montarBarra() {
     ToolBar1->addSeparator();
     botao(actDefletor, "ToolButton1");
     botao(actFlecha, "ToolButton4");
+    botao(actAnalise, "btnAnalise");
+    botao(actEspelhos, "btnEspelhos");
     ToolBar1->addSeparator();
     botao(actSair, "btnSair");
 }
@@ -363,6 +373,7 @@ void TfrmTeluvar::CalcularProjeto() {
     EscreverRotulos<RotulosProjeto, 12>({lbld, lble, lblp1, lblp2, lblD2, lblr2, lblf, lblr1, lblD1,
                                          lblFSistema, lblTxObstrucao, lblFD1},
                                         ::CalcularProjeto(Projeto));
+    emit projetoAlterado();
 }
 
 void TfrmTeluvar::CarregarDados() {
@@ -455,6 +466,7 @@ void TfrmTeluvar::actNovoExecute() {
     ListView1->clear();
     ListView2->clear();
     CarregarDados();
+    emit projetoAlterado();
 }
 
 void TfrmTeluvar::actAbrirExecute() {
@@ -503,6 +515,29 @@ void TfrmTeluvar::actDefletorExecute() {
 void TfrmTeluvar::actFlechaExecute() {
     TfrmFlecha frmFlecha(this);
     frmFlecha.exec();
+}
+
+// The live windows: one instance each, modeless, following every change of the design.
+template <typename Janela>
+static void MostrarJanelaViva(QPointer<Janela>& janela, TfrmTeluvar* dono) {
+    if (!janela) {
+        janela = new Janela(dono);
+        janela->setWindowFlag(Qt::Window);
+        janela->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(dono, &TfrmTeluvar::projetoAlterado, janela, &Janela::Recalcular);
+    }
+    janela->Recalcular();
+    janela->show();
+    janela->raise();
+    janela->activateWindow();
+}
+
+void TfrmTeluvar::actAnaliseExecute() {
+    MostrarJanelaViva(frmAnalise, this);
+}
+
+void TfrmTeluvar::actEspelhosExecute() {
+    MostrarJanelaViva(frmEspelhos, this);
 }
 
 void TfrmTeluvar::actSobreExecute() {

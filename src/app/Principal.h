@@ -5,6 +5,7 @@
 #include "rpModel.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 
 class QAction;
@@ -24,6 +25,9 @@ class TImagemSvg;
 class TNumberEdit;
 class TPainelChanfrado;
 class TRotulo;
+
+class TfrmAnalise;
+class TfrmEspelhos;
 
 class TfrmTeluvar : public QMainWindow {
     Q_OBJECT
@@ -55,6 +59,8 @@ public:
     QAction* actSair = nullptr;
     QAction* actDefletor = nullptr;
     QAction* actFlecha = nullptr;
+    QAction* actAnalise = nullptr;
+    QAction* actEspelhos = nullptr;
     QAction* actSobre = nullptr;
 
     // Controls, named as their objectName.
@@ -109,6 +115,8 @@ public slots:
     void actSairExecute();
     void actDefletorExecute();
     void actFlechaExecute();
+    void actAnaliseExecute();
+    void actEspelhosExecute();
     void actSobreExecute();
 
     // Shared by both lists.
@@ -119,7 +127,13 @@ public slots:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
+signals:
+    // The design record changed (an input, "&Abrir", "&Novo"): the live windows recompute.
+    void projetoAlterado();
+
 private:
+    QPointer<TfrmAnalise> frmAnalise;
+    QPointer<TfrmEspelhos> frmEspelhos;
     void FormCreate();
 
     void montarAcoes();

@@ -26,6 +26,10 @@ inline constexpr TextoAcao AcaoSair = {"Arquivo", "Sair", "Sair do programa"};
 inline constexpr TextoAcao AcaoDefletor = {"Componentes", "&Defletor",
                                            "Abre formulário de projeto do defletor"};
 inline constexpr TextoAcao AcaoFlecha = {"Componentes", "&Flecha", "Abre o formulário das flechas"};
+inline constexpr TextoAcao AcaoAnalise = {"Componentes", "&Análise",
+                                          "Análise por traçado de raios"};
+inline constexpr TextoAcao AcaoEspelhos = {"Componentes", "Confecção dos &espelhos",
+                                           "Dados para a confecção e o teste dos espelhos"};
 inline constexpr TextoAcao AcaoSobre = {"Ajuda", "Sobre...", ""};
 inline constexpr const char* MenuArquivo = "&Arquivo";
 inline constexpr const char* MenuComponentes = "&Componentes";

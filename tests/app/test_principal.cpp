@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -108,7 +109,8 @@ private slots:
                                         : frm->ToolBar1->widgetForAction(a)->objectName());
         QCOMPARE(botoes.join(u' '),
                  QStringLiteral("btnNovo | btnAbrirArquivo btnSalvarArquivo | btnImprimir | "
-                                "btnPreview | ToolButton1 ToolButton4 | btnSair"));
+                                "btnPreview | ToolButton1 ToolButton4 btnAnalise btnEspelhos | "
+                                "btnSair"));
         for (QAction* a : frm->ToolBar1->actions())
             if (!a->isSeparator())
                 QVERIFY2(!a->icon().isNull() && !a->toolTip().isEmpty(),
@@ -477,6 +479,78 @@ private slots:
         frm->actSobre->trigger();
         QCOMPARE(aberta, QStringLiteral("frmSobre"));
         QCOMPARE(frm->PopupMenu1->actions(), QList<QAction*>({frm->actDefletor, frm->actFlecha}));
+    }
+
+    // The live windows: modeless, one instance each, following every keystroke of the main window.
+    void janelasVivas_data() {
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<QString>("janela");
+        QTest::addColumn<QString>("legenda");
+        QTest::addColumn<QString>("dica");
+        QTest::addColumn<QString>("valor"); // shown for 200/4/4/200/20, from its closed form
+        // Airy radius 1,22 * 550 nm * 3200 / 200 = 10,736 µm; the last Couder zone ends at D1 / 2.
+        QTest::newRow("Ctrl+R") << int(Qt::Key_R) << "frmAnalise"
+                                << "&Análise"
+                                << "Análise por traçado de raios"
+                                << "10,74 µm";
+        QTest::newRow("Ctrl+M") << int(Qt::Key_M) << "frmEspelhos"
+                                << "Confecção dos &espelhos"
+                                << "Dados para a confecção e o teste dos espelhos"
+                                << "100,00";
+    }
+    void janelasVivas() {
+        QFETCH(int, tecla);
+        QFETCH(QString, janela);
+        QFETCH(QString, legenda);
+        QFETCH(QString, dica);
+        QFETCH(QString, valor);
+        auto* acao = frm->findChild<QAction*>(QStringLiteral("act") + janela.mid(3));
+        QVERIFY(acao);
+        QCOMPARE(acao->text(), legenda);
+        QCOMPARE(acao->toolTip(), dica);
+        QCOMPARE(acao->property("Category").toString(), QStringLiteral("Componentes"));
+        QCOMPARE(acao->shortcut(), QKeySequence(Qt::CTRL | Qt::Key(tecla)));
+        auto* menu = frm->findChild<QMenu*>(QStringLiteral("mnuComponentes"));
+        QVERIFY(menu->actions().contains(acao));
+        QVERIFY(menu->actions().indexOf(acao) > menu->actions().indexOf(frm->actFlecha));
+
+        digitarExemplo();
+        QTest::keyClick(frm.get(), Qt::Key(tecla), Qt::ControlModifier);
+        QPointer<QWidget> viva = frm->findChild<QWidget*>(janela);
+        QVERIFY(viva && viva->isVisible());
+        QVERIFY(!viva->isModal() && QApplication::activeModalWidget() == nullptr);
+        auto textos = [&] {
+            QStringList t;
+            for (QLabel* l : viva->findChildren<QLabel*>())
+                t << l->text();
+            for (QTableWidget* tabela : viva->findChildren<QTableWidget*>())
+                for (int i = 0; i < tabela->rowCount(); ++i)
+                    for (int j = 0; j < tabela->columnCount(); ++j)
+                        if (tabela->item(i, j)) t << tabela->item(i, j)->text();
+            for (QTreeWidget* lista : viva->findChildren<QTreeWidget*>())
+                for (int i = 0; i < lista->topLevelItemCount(); ++i)
+                    for (int j = 0; j < lista->columnCount(); ++j)
+                        t << lista->topLevelItem(i)->text(j);
+            return t.join(u'|');
+        };
+        const QString antes = textos();
+        QVERIFY2(antes.contains(valor), qPrintable(antes));
+        // Typing in the main window, with the live window open, recomputes it at each keystroke.
+        frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        frm->edtD1->setFocus();
+        QTest::keyClick(frm->edtD1, Qt::Key_End);
+        QTest::keyClick(frm->edtD1, Qt::Key_Backspace); // 200 -> 20
+        QCOMPARE(Projeto.D1, 20.0);
+        const QString depois = textos();
+        QVERIFY(depois != antes);
+        QTest::keyClick(frm->edtD1, Qt::Key_0); // back to 200: the same texts again
+        QCOMPARE(textos(), antes);
+        // The shortcut again brings the same window forward; closing frees it.
+        QTest::keyClick(frm.get(), Qt::Key(tecla), Qt::ControlModifier);
+        QCOMPARE(frm->findChildren<QWidget*>(janela).size(), 1);
+        viva->close();
+        QTRY_VERIFY(viva.isNull());
     }
 
     void sair() {
