@@ -2,8 +2,8 @@
 #include "Preview.h"
 
 #include "Janela.h"
+#include "Impressora.h"
 #include "Recursos.h"
-#include "Relatorios.h"
 #include "rpPreview.h"
 
 #include <QFrame>

@@ -1,78 +1,21 @@
 // The number texts shown by labels, lists and reports.
 #include "NumeroTexto.h"
 
-#include <QLocale>
-#include <cmath>
-#include <cstdio>
-
-namespace {
-
-// Writes |valor| rounded half away from zero to two decimals as integer part and cents.
-// The product by 100 is exact in the 64-bit mantissa of long double, so ties are true ties.
-bool Centavos(double valor, unsigned long long& inteiro, unsigned& centavos) {
-    const long double escalado = std::fabs(static_cast<long double>(valor)) * 100.0L;
-    if (!(escalado < 1.8e19L)) return false;
-    const long double arredondado = std::roundl(escalado);
-    const auto total = static_cast<unsigned long long>(arredondado);
-    inteiro = total / 100;
-    centavos = static_cast<unsigned>(total % 100);
-    return true;
-}
-
-QString Agrupar(const QString& digitos, QChar milhar) {
-    if (milhar.isNull()) return digitos;
-    QString saida;
-    saida.reserve(digitos.size() + digitos.size() / 3);
-    const qsizetype n = digitos.size();
-    for (qsizetype k = 0; k < n; ++k) {
-        if (k > 0 && (n - k) % 3 == 0) saida += milhar;
-        saida += digitos[k];
-    }
-    return saida;
-}
-
-} // namespace
+#include "Numeros.h"
 
 QString NumeroTexto(double valor, QChar decimal, QChar milhar) {
-    if (std::isnan(valor)) return QStringLiteral("NAN");
-    if (std::isinf(valor)) return valor < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
-    unsigned long long inteiro = 0;
-    unsigned centavos = 0;
-    QString digitos;
-    if (Centavos(valor, inteiro, centavos)) {
-        digitos = QString::number(inteiro);
-    } else {
-        // Beyond 64-bit cents: the exact decimal expansion of the double, which has no
-        // fractional part at this magnitude.
-        char buffer[400];
-        std::snprintf(buffer, sizeof buffer, "%.0f", std::fabs(valor));
-        digitos = QString::fromLatin1(buffer);
-        centavos = 0;
-    }
-    const bool negativo =
-        valor < 0 && (inteiro != 0 || centavos != 0 || digitos != QLatin1String("0"));
-    QString texto;
-    texto.reserve(digitos.size() + 8);
-    if (negativo) texto += QLatin1Char('-');
-    texto += Agrupar(digitos, milhar);
-    texto += decimal;
-    texto += QLatin1Char(char('0' + centavos / 10));
-    texto += QLatin1Char(char('0' + centavos % 10));
-    return texto;
+    return NumeroFixo(valor, 2, true, decimal, milhar);
 }
 
 void SeparadoresLocal(QChar& decimal, QChar& milhar) {
-    const QLocale local;
-    const QString d = local.decimalPoint();
-    const QString g = local.groupSeparator();
-    decimal = d.isEmpty() ? QLatin1Char('.') : d.at(0);
-    milhar = g.isEmpty() ? QChar() : g.at(0);
+    const SeparadoresNumero s = SeparadoresDoUsuario();
+    decimal = s.decimal;
+    milhar = s.milhar;
 }
 
 QString NumeroTexto(double valor) {
-    QChar decimal, milhar;
-    SeparadoresLocal(decimal, milhar);
-    return NumeroTexto(valor, decimal, milhar);
+    const SeparadoresNumero s = SeparadoresDoUsuario();
+    return NumeroFixo(valor, 2, true, s.decimal, s.milhar);
 }
 
 QString FormatarN(const QString& formato, double valor, QChar decimal, QChar milhar) {
@@ -99,9 +42,8 @@ QString FormatarN(const QString& formato, double valor, QChar decimal, QChar mil
 }
 
 QString FormatarN(const QString& formato, double valor) {
-    QChar decimal, milhar;
-    SeparadoresLocal(decimal, milhar);
-    return FormatarN(formato, valor, decimal, milhar);
+    const SeparadoresNumero s = SeparadoresDoUsuario();
+    return FormatarN(formato, valor, s.decimal, s.milhar);
 }
 
 QString InteiroDois(int valor) {
