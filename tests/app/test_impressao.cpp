@@ -5,8 +5,8 @@
 #include "NumberEdit.h"
 #include "Principal.h"
 #include "Relatorios.h"
-#include "rpPrepare.h"
 #include "rpPrepared.h"
+#include "rpProgress.h"
 
 #include <QDate>
 #include <QDir>
@@ -170,10 +170,16 @@ private slots:
         QVERIFY(antes > 0);
         auto dialogo = DialogoImpressao;
         DialogoImpressao = [](QWidget*, QPrinter&) { return false; };
+        int preparacoes = 0;
+        const auto inicio = frm.rpReport1.OnBeginDoc;
+        frm.rpReport1.OnBeginDoc = [&] {
+            ++preparacoes;
+            inicio();
+        };
         frm.actImprimir->trigger();
         DialogoImpressao = dialogo;
         QCOMPARE(enviarMarcador(), antes + 1);
-        QVERIFY(!frm.rpReport1.prepared || frm.rpReport1.prepared->count() == 0);
+        QCOMPARE(preparacoes, 0);
     }
 
 private:
