@@ -1,8 +1,8 @@
 // The preview window: tool bar, zoom box and the preview control showing a report's pages.
 #include "Preview.h"
 
-#include "Janela.h"
 #include "Impressora.h"
+#include "Janela.h"
 #include "Recursos.h"
 #include "rpPreview.h"
 

@@ -41,8 +41,8 @@ public:
     void Next() override;
     bool Eof() const override;
     int RecordCount() const { return static_cast<int>(m_linhas.size()); }
-    int RecNo() const override { return m_atual; } // 0-based; equals RecordCount() at the end
-    void SetRecNo(int recno) override;             // clamped into [0, RecordCount()]
+    int RecNo() const override { return m_atual; }   // 0-based; equals RecordCount() at the end
+    void SetRecNo(int recno) override;               // clamped into [0, RecordCount()]
     QVariant FieldValue(const QString& campo) const; // of the current (or edited) record
     QVariant FieldValue(int indice) const override;
 

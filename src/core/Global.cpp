@@ -13,7 +13,8 @@
 TProjeto Projeto{};
 
 QString TituloTexto(const TProjeto& projeto) {
-    return Cp1252::Decodificar(reinterpret_cast<const char*>(projeto.Titulo + 1), projeto.Titulo[0]);
+    return Cp1252::Decodificar(reinterpret_cast<const char*>(projeto.Titulo + 1),
+                               projeto.Titulo[0]);
 }
 
 void DefinirTitulo(TProjeto& projeto, const QString& texto) {

@@ -1,8 +1,8 @@
 // The fill-ins of the two reports, computed from the design record.
 #include "Preenchimentos.h"
 
-#include "Numeros.h"
 #include "NumeroTexto.h"
+#include "Numeros.h"
 #include "Recursos.h"
 
 namespace {

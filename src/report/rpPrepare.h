@@ -34,8 +34,8 @@ public:
 
 // Runs the work under a progress display captioned with the title; false when the user
 // cancelled. Without one the work runs directly.
-using TrpExecutor = std::function<bool(const QString& titulo,
-                                       const std::function<void(TrpProgresso&)>& trabalho)>;
+using TrpExecutor =
+    std::function<bool(const QString& titulo, const std::function<void(TrpProgresso&)>& trabalho)>;
 
 // What building a report gives: its pages, the error that stopped it, or that the user cancelled.
 struct TrpBuildResult {

@@ -17,7 +17,8 @@ namespace {
 
 constexpr int LimiteCoordenada = 1 << 20; // far beyond any page, keeps arithmetic finite
 
-void escreverComum(EscritorBinario& e, const TrpView& v, const QRect& caixa, const QStringList& memo) {
+void escreverComum(EscritorBinario& e, const TrpView& v, const QRect& caixa,
+                   const QStringList& memo) {
     e.i32(caixa.x());
     e.i32(caixa.y());
     e.i32(caixa.width());

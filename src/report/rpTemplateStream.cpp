@@ -116,7 +116,8 @@ void lerFigura(LeitorBinario& l, TrpPictureView& p) {
     l.irPara(fimArmazenado);
 }
 
-std::unique_ptr<TrpView> lerObjeto(LeitorBinario& l, int versao, std::uint8_t tipo, std::size_t paginas) {
+std::unique_ptr<TrpView> lerObjeto(LeitorBinario& l, int versao, std::uint8_t tipo,
+                                   std::size_t paginas) {
     std::unique_ptr<TrpView> v;
     switch (static_cast<TrpKind>(tipo)) {
     case TrpKind::Memo:
