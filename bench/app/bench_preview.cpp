@@ -1,7 +1,7 @@
 // Benchmark: repainting the preview's page area after one wheel notch over a 1,000-page report.
+#include "DesignReportPages.h"
 #include "rpPrepared.h"
 #include "rpPreview.h"
-#include "test_preview_paginas.h"
 
 #include <QApplication>
 #include <QScrollBar>

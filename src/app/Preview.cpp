@@ -1,9 +1,9 @@
 // The preview window: tool bar, zoom box and the preview control showing a report's pages.
 #include "Preview.h"
 
+#include "Impressora.h"
 #include "Janela.h"
 #include "Recursos.h"
-#include "Relatorios.h"
 #include "rpPreview.h"
 
 #include <QFrame>

@@ -2,6 +2,7 @@
 #include "NumberEdit.h"
 
 #include "NumberFormat.h"
+#include "Numeros.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,13 +55,11 @@ TNumberEdit::TNumberEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 QChar TNumberEdit::separadorDecimal() const {
-    const QString s = QLocale().decimalPoint();
-    return s.isEmpty() ? QChar(u'.') : s[0];
+    return SeparadoresDoUsuario().decimal;
 }
 
 QChar TNumberEdit::separadorMilhar() const {
-    const QString s = QLocale().groupSeparator();
-    return s.isEmpty() ? QChar() : s[0];
+    return SeparadoresDoUsuario().milhar;
 }
 
 double TNumberEdit::Value() {

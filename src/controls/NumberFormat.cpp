@@ -1,11 +1,12 @@
 // Number patterns, edit texts and text parsing of the numeric input field.
 #include "NumberFormat.h"
 
+#include "Numeros.h"
+
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <string>
-#include <vector>
 
 namespace NumberFormat {
 
@@ -81,24 +82,6 @@ bool ehMarcador(QChar c) {
     return c == u'0' || c == u'#';
 }
 
-// Splits a pattern at the ";" that stand outside quotes.
-std::vector<QString> separarSecoes(QStringView padrao) {
-    std::vector<QString> secoes(1);
-    QChar aspa;
-    for (QChar c : padrao) {
-        if (!aspa.isNull()) {
-            if (c == aspa) aspa = QChar();
-        } else if (c == u'\'' || c == u'"') {
-            aspa = c;
-        } else if (c == u';') {
-            secoes.emplace_back();
-            continue;
-        }
-        secoes.back() += c;
-    }
-    return secoes;
-}
-
 Secao analisarSecao(const QString& texto) {
     Secao s;
     s.texto = texto;
@@ -156,10 +139,7 @@ QString corpo(const Secao& s, Decimal d, QChar decimal, QChar milhar) {
         inteiro += QChar::fromLatin1(k < n ? d.digitos[std::size_t(k)] : '0');
     if (inteiro.size() < s.zerosInteiros)
         inteiro.prepend(QString(s.zerosInteiros - inteiro.size(), u'0'));
-    if (s.agrupar && !milhar.isNull()) {
-        for (qsizetype k = inteiro.size() - 3; k > 0; k -= 3)
-            inteiro.insert(k, milhar);
-    }
+    if (s.agrupar) inteiro = AgruparMilhares(inteiro, milhar);
     QString fracao;
     for (int k = 0; k < s.casasMaximas; ++k) {
         const int indice = d.ponto + k;
@@ -229,12 +209,11 @@ bool ehDigito(QChar c) {
 } // namespace
 
 QString formatarPadrao(double valor, QStringView padrao, QChar decimal, QChar milhar) {
-    if (std::isnan(valor)) return QStringLiteral("NAN");
-    if (std::isinf(valor)) return valor < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    if (!std::isfinite(valor)) return TextoNaoFinito(valor);
     const QString geral = QStringLiteral("0.###############");
-    std::vector<QString> secoes = separarSecoes(padrao.isEmpty() ? QStringView(geral) : padrao);
+    const QStringList secoes = SecoesDoPadrao(padrao.isEmpty() ? QStringView(geral) : padrao);
     const bool negativo = valor < 0;
-    std::size_t indice = (negativo && secoes.size() > 1 && !secoes[1].isEmpty()) ? 1 : 0;
+    qsizetype indice = (negativo && secoes.size() > 1 && !secoes[1].isEmpty()) ? 1 : 0;
     Secao s = analisarSecao(secoes[indice]);
     Decimal d = decompor(valor);
     if (!s.cientifico) arredondar(d, s.casasMaximas);

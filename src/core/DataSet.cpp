@@ -13,7 +13,7 @@ void TMemDataSet::adicionarCampo(const QString& nome, TipoCampo tipo, int tamanh
     m_campos.push_back({nome, tipo, tamanho});
 }
 
-int TMemDataSet::indiceCampo(const QString& nome) const {
+int TMemDataSet::FieldIndex(const QString& nome) const {
     for (std::size_t k = 0; k < m_campos.size(); ++k)
         if (m_campos[k].nome.compare(nome, Qt::CaseInsensitive) == 0) return static_cast<int>(k);
     return -1;
@@ -80,7 +80,7 @@ QVariant TMemDataSet::converter(int indice, const QVariant& valor) const {
 void TMemDataSet::SetField(const QString& campo, const QVariant& valor) {
     if (!m_editando)
         throw std::runtime_error("Data set is not in edit mode: " + m_nome.toStdString());
-    const int indice = indiceCampo(campo);
+    const int indice = FieldIndex(campo);
     if (indice < 0) throw std::runtime_error("Field not found: " + campo.toStdString());
     m_edicao[static_cast<std::size_t>(indice)] = converter(indice, valor);
 }
@@ -119,7 +119,7 @@ QVariant TMemDataSet::FieldValue(int indice) const {
 }
 
 QVariant TMemDataSet::FieldValue(const QString& campo) const {
-    const int indice = indiceCampo(campo);
+    const int indice = FieldIndex(campo);
     if (indice < 0) throw std::runtime_error("Field not found: " + campo.toStdString());
     return FieldValue(indice);
 }

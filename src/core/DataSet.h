@@ -1,12 +1,13 @@
 // An in-memory table with named, typed fields and a current record: the report data sets.
 #pragma once
 
-#include <QList>
+#include "rpCursor.h"
+
 #include <QString>
 #include <QVariant>
 #include <vector>
 
-class TMemDataSet {
+class TMemDataSet : public TrpCursor {
 public:
     enum class TipoCampo { Texto, Inteiro16, Real };
     struct Campo {
@@ -17,17 +18,17 @@ public:
 
     explicit TMemDataSet(QString nome = {});
 
-    const QString& nome() const { return m_nome; }
+    QString Name() const override { return m_nome; }
     void setNome(const QString& nome) { m_nome = nome; }
 
     // Field definitions; set while the data set is closed.
     void adicionarCampo(const QString& nome, TipoCampo tipo, int tamanho = 0);
     const std::vector<Campo>& campos() const { return m_campos; }
-    int indiceCampo(const QString& nome) const; // -1 when absent
+    int FieldIndex(const QString& nome) const override; // -1 when absent
 
-    void Open();
+    void Open() override;
     void Close(); // discards every record
-    bool Active() const { return m_aberto; }
+    bool Active() const override { return m_aberto; }
     void EmptyTable(); // discards every record, stays open
 
     // Editing: Append starts a new record at the end; SetField writes it; Post stores it.
@@ -36,14 +37,14 @@ public:
     void Post();
 
     // Walking.
-    void First();
-    void Next();
-    bool Eof() const;
+    void First() override;
+    void Next() override;
+    bool Eof() const override;
     int RecordCount() const { return static_cast<int>(m_linhas.size()); }
-    int RecNo() const { return m_atual; }            // 0-based; equals RecordCount() at the end
-    void SetRecNo(int recno);                        // clamped into [0, RecordCount()]
+    int RecNo() const override { return m_atual; }   // 0-based; equals RecordCount() at the end
+    void SetRecNo(int recno) override;               // clamped into [0, RecordCount()]
     QVariant FieldValue(const QString& campo) const; // of the current (or edited) record
-    QVariant FieldValue(int indice) const;
+    QVariant FieldValue(int indice) const override;
 
 private:
     QVariant converter(int indice, const QVariant& valor) const;

@@ -1,6 +1,8 @@
 // The design record, its optical formulas and the design-file routines.
 #include "Global.h"
 
+#include "Cp1252.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,58 +12,16 @@
 
 TProjeto Projeto{};
 
-namespace {
-
-// Windows-1252 bytes 0x80..0x9F; 0 marks the five undefined ones.
-constexpr char16_t Cp1252Alto[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-QChar DeCp1252(std::uint8_t b) {
-    if (b >= 0x80 && b < 0xA0) {
-        const char16_t c = Cp1252Alto[b - 0x80];
-        return c ? QChar(c) : QChar(b); // undefined bytes map to the C1 control of that code
-    }
-    return QChar(b);
-}
-
-std::uint8_t ParaCp1252(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<std::uint8_t>(c);
-    for (int k = 0; k < 32; ++k)
-        if (Cp1252Alto[k] == c) return static_cast<std::uint8_t>(0x80 + k);
-    if (c >= 0x80 && c < 0xA0) {
-        // C1 controls that stand for undefined bytes round-trip.
-        const int k = c - 0x80;
-        if (Cp1252Alto[k] == 0) return static_cast<std::uint8_t>(c);
-    }
-    return '?';
-}
-
-} // namespace
-
 QString TituloTexto(const TProjeto& projeto) {
-    const int n = projeto.Titulo[0];
-    QString texto;
-    texto.reserve(n);
-    for (int k = 1; k <= n; ++k)
-        texto += DeCp1252(projeto.Titulo[k]);
-    return texto;
+    return Cp1252::Decodificar(reinterpret_cast<const char*>(projeto.Titulo + 1),
+                               projeto.Titulo[0]);
 }
 
 void DefinirTitulo(TProjeto& projeto, const QString& texto) {
-    // One byte per character: surrogate pairs count as one character and become "?".
-    int n = 0;
-    for (qsizetype k = 0; k < texto.size() && n < 255; ++k) {
-        const QChar c = texto[k];
-        if (c.isHighSurrogate() && k + 1 < texto.size() && texto[k + 1].isLowSurrogate()) {
-            projeto.Titulo[1 + n++] = '?';
-            ++k;
-            continue;
-        }
-        projeto.Titulo[1 + n++] = ParaCp1252(c.unicode());
-    }
-    projeto.Titulo[0] = static_cast<std::uint8_t>(n);
+    // One byte per character, cut to 255.
+    const QByteArray bytes = Cp1252::Codificar(texto).left(255);
+    std::memcpy(projeto.Titulo + 1, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    projeto.Titulo[0] = static_cast<std::uint8_t>(bytes.size());
 }
 
 void LimparProjeto(TProjeto& projeto) {

@@ -1,6 +1,8 @@
 // Memo layout and the drawing of report objects (memos, pictures, lines, frames) at any scale.
 #include "rpDraw.h"
 
+#include "rpMetafile.h"
+
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
@@ -10,11 +12,6 @@
 #include <cmath>
 #include <memory>
 #include <mutex>
-
-#if __has_include("rpMetafile.h")
-#include "rpMetafile.h"
-#define TELUVAR_TEM_METAFILE 1
-#endif
 
 namespace {
 
@@ -256,9 +253,7 @@ void desenharMemo(QPainter& p, const TrpMemoView& m, const QRectF& caixa, const 
 struct GraficoDecodificado {
     QByteArray dados;
     QImage imagem;
-#ifdef TELUVAR_TEM_METAFILE
     TrpMetafile metafile;
-#endif
     QSizeF natural; // size at scale 1 (pixels at 96 dpi = units)
     bool valido = false;
 };
@@ -270,12 +265,10 @@ const GraficoDecodificado& decodificar(const TrpPictureView& f) {
     auto g = std::make_unique<GraficoDecodificado>();
     g->dados = f.graphic;
     if (f.graphicKind == TrpPictureView::Metafile) {
-#ifdef TELUVAR_TEM_METAFILE
         if (g->metafile.load(f.graphic, nullptr)) {
             g->natural = g->metafile.naturalSizePixels(96);
             g->valido = g->natural.width() > 0 && g->natural.height() > 0;
         }
-#endif
     } else if (f.graphicKind == TrpPictureView::Bitmap || f.graphicKind == TrpPictureView::Icon) {
         const char* formato = f.graphicKind == TrpPictureView::Bitmap ? "BMP" : "ICO";
         if (g->imagem.loadFromData(f.graphic, formato) && !g->imagem.isNull()) {
@@ -314,9 +307,7 @@ void desenharFigura(QPainter& p, const TrpPictureView& f, const QRectF& c,
             p.save();
             p.setClipRect(c, Qt::IntersectClip);
             if (f.graphicKind == TrpPictureView::Metafile) {
-#ifdef TELUVAR_TEM_METAFILE
                 g.metafile.play(p, destino);
-#endif
             } else {
                 p.setRenderHint(QPainter::SmoothPixmapTransform);
                 p.drawImage(destino, g.imagem);

@@ -1,6 +1,7 @@
 // Display formats of report values: numbers by pattern, dates, booleans and plain texts.
 #include "rpFormat.h"
 
+#include "Numeros.h"
 #include "rpModel.h"
 
 #include <QDate>
@@ -14,8 +15,6 @@
 
 namespace {
 
-__extension__ typedef unsigned __int128 u128;
-
 // A parsed section of a number pattern.
 struct SecaoNumero {
     QString prefixo, sufixo;
@@ -27,29 +26,6 @@ struct SecaoNumero {
 
 bool ehMarcador(QChar c) {
     return c == QLatin1Char('0') || c == QLatin1Char('#');
-}
-
-// Splits at ';' outside quoted texts.
-QStringList separarSecoes(const QString& padrao) {
-    QStringList secoes;
-    QString atual;
-    QChar aspa;
-    for (QChar c : padrao) {
-        if (!aspa.isNull()) {
-            if (c == aspa) aspa = QChar();
-            atual += c;
-        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            aspa = c;
-            atual += c;
-        } else if (c == QLatin1Char(';')) {
-            secoes << atual;
-            atual.clear();
-        } else {
-            atual += c;
-        }
-    }
-    secoes << atual;
-    return secoes;
 }
 
 // Literal text with quotes removed.
@@ -125,18 +101,6 @@ SecaoNumero lerSecao(const QString& secao) {
     return s;
 }
 
-QString agruparInteiro(const QString& digitos, QChar milhar) {
-    if (milhar.isNull() || digitos.size() <= 3) return digitos;
-    QString saida;
-    saida.reserve(digitos.size() + digitos.size() / 3);
-    const int n = static_cast<int>(digitos.size());
-    for (int k = 0; k < n; ++k) {
-        if (k > 0 && (n - k) % 3 == 0) saida += milhar;
-        saida += digitos[k];
-    }
-    return saida;
-}
-
 // Integer and fraction parts from the rounded digits.
 void partir(const std::string& digitos, int decimais, QString& inteiro, QString& fracao) {
     std::string d = digitos;
@@ -164,18 +128,13 @@ QString formatarSecao(const SecaoNumero& s, const std::string& digitos, QChar de
     while (fracao.size() > s.minDecimais && fracao.endsWith(QLatin1Char('0')))
         fracao.chop(1);
     QString saida = s.prefixo;
-    saida += s.agrupar ? agruparInteiro(inteiro, milhar) : inteiro;
+    saida += s.agrupar ? AgruparMilhares(inteiro, milhar) : inteiro;
     if (!fracao.isEmpty()) {
         saida += decimal;
         saida += fracao;
     }
     saida += s.sufixo;
     return saida;
-}
-
-QString numeroNaoFinito(double valor) {
-    if (std::isnan(valor)) return QStringLiteral("NAN");
-    return valor < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 }
 
 // A number from a value: numbers as they are, texts when they read as a number with the
@@ -255,10 +214,9 @@ QString doisDigitos(int n) {
 
 TrpSeparadores SeparadoresDoLocale(const QLocale& locale) {
     TrpSeparadores sep;
-    const QString decimal = locale.decimalPoint();
-    const QString milhar = locale.groupSeparator();
-    sep.decimal = decimal.isEmpty() ? QLatin1Char('.') : decimal.at(0);
-    sep.milhar = milhar.isEmpty() ? QChar() : milhar.at(0);
+    const SeparadoresNumero numero = SeparadoresDe(locale);
+    sep.decimal = numero.decimal;
+    sep.milhar = numero.milhar;
     // The date separator is the first non-letter of the short date format.
     const QString formato = locale.dateFormat(QLocale::ShortFormat);
     sep.data = QLatin1Char('/');
@@ -281,40 +239,9 @@ TrpSeparadores SeparadoresDoLocale() {
     return SeparadoresDoLocale(QLocale());
 }
 
-std::string DigitosArredondados(double valor, int decimais) {
-    decimais = std::clamp(decimais, 0, 18);
-    const double a = std::fabs(valor);
-    if (!std::isfinite(a) || a == 0.0) return "0";
-    int expoente = 0;
-    const double fracao = std::frexp(a, &expoente); // a = fracao x 2^expoente
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fracao, 53));
-    const int e = expoente - 53; // a = mantissa x 2^e, exactly
-    if (e >= 0) {
-        char buf[400];
-        std::snprintf(buf, sizeof buf, "%.0f", a); // an integer: printed exactly
-        return std::string(buf) + std::string(static_cast<std::size_t>(decimais), '0');
-    }
-    u128 n = mantissa;
-    for (int k = 0; k < decimais; ++k)
-        n *= 10u; // < 2^53 x 10^18 < 2^113
-    const int s = -e;
-    if (s > 113) return "0"; // below one half
-    u128 q = n >> s;
-    const u128 resto = n & ((u128(1) << s) - 1);
-    if (resto >= (u128(1) << (s - 1))) ++q; // half away from zero
-    if (q == 0) return "0";
-    std::string digitos;
-    while (q > 0) {
-        digitos.push_back(static_cast<char>('0' + static_cast<int>(q % 10u)));
-        q /= 10u;
-    }
-    std::reverse(digitos.begin(), digitos.end());
-    return digitos;
-}
-
 QString FormatarNumeroPadrao(double valor, const QString& padrao, QChar decimal, QChar milhar) {
-    if (!std::isfinite(valor)) return numeroNaoFinito(valor);
-    const QStringList secoes = separarSecoes(padrao);
+    if (!std::isfinite(valor)) return TextoNaoFinito(valor);
+    const QStringList secoes = SecoesDoPadrao(padrao);
     SecaoNumero positiva = lerSecao(secoes.value(0));
     const bool temNegativa = secoes.size() > 1 && !secoes[1].isEmpty();
     const bool temZero = secoes.size() > 2 && !secoes[2].isEmpty();
@@ -331,26 +258,6 @@ QString FormatarNumeroPadrao(double valor, const QString& padrao, QChar decimal,
     }
     QString texto = formatarSecao(secao, digitos, decimal, milhar);
     if (negativo && !temNegativa) texto.prepend(QLatin1Char('-'));
-    return texto;
-}
-
-QString FormatarNumeroFixo(double valor, int decimais, bool agrupar, QChar decimal, QChar milhar) {
-    if (!std::isfinite(valor)) return numeroNaoFinito(valor);
-    decimais = std::clamp(decimais, 0, 18);
-    const std::string digitos = DigitosArredondados(valor, decimais);
-    QString inteiro, fracao;
-    partir(digitos, decimais, inteiro, fracao);
-    int inicio = 0;
-    while (inicio + 1 < inteiro.size() && inteiro[inicio] == QLatin1Char('0'))
-        ++inicio;
-    inteiro = inteiro.mid(inicio);
-    QString texto;
-    if (valor < 0 && !todosZero(digitos)) texto += QLatin1Char('-');
-    texto += agrupar ? agruparInteiro(inteiro, milhar) : inteiro;
-    if (decimais > 0) {
-        texto += decimal;
-        texto += fracao;
-    }
     return texto;
 }
 
@@ -473,7 +380,7 @@ QString TextoSimples(const QVariant& valor, const TrpSeparadores& sep) {
     case QMetaType::Double:
     case QMetaType::Float: {
         const double v = valor.toDouble();
-        if (!std::isfinite(v)) return numeroNaoFinito(v);
+        if (!std::isfinite(v)) return TextoNaoFinito(v);
         char buf[64];
         std::snprintf(buf, sizeof buf, "%.15g", v);
         QString texto = QString::fromLatin1(buf);
@@ -521,11 +428,11 @@ QString FormatarValor(const QVariant& valor, std::uint32_t formato, const QStrin
         case 0:
             return FormatarNumeroPadrao(numero, QStringLiteral("###.##"), decimal, milhar);
         case 1:
-            return FormatarNumeroFixo(numero, decimais, false, decimal, milhar);
+            return NumeroFixo(numero, decimais, false, decimal, milhar);
         case 2:
             return FormatarNumeroPadrao(numero, QStringLiteral("#,###.##"), decimal, milhar);
         case 3:
-            return FormatarNumeroFixo(numero, decimais, true, decimal, milhar);
+            return NumeroFixo(numero, decimais, true, decimal, milhar);
         case 4:
             if (padrao.isEmpty()) break;
             return FormatarNumeroPadrao(numero, padrao, decimal, milhar);

@@ -1,11 +1,12 @@
 // Display formats of report values: pure functions with the separators passed in.
 #pragma once
 
+#include "Numeros.h"
+
 #include <QChar>
 #include <QString>
 #include <QVariant>
 #include <cstdint>
-#include <string>
 
 class QLocale;
 
@@ -22,17 +23,10 @@ struct TrpSeparadores {
 TrpSeparadores SeparadoresDoLocale(const QLocale& locale);
 TrpSeparadores SeparadoresDoLocale();
 
-// Digits of round(|valor| x 10^decimais), rounded half away from zero on the exact binary value
-// of `valor` (26.875 with 2 decimals gives "2688"; 1.005 gives "100"). Never empty.
-std::string DigitosArredondados(double valor, int decimais);
-
 // A number with a float-format pattern: '0' digit, '#' optional digit, '.' decimal point, ','
 // grouping, ';' sections (positive;negative;zero), quoted texts literal. A value that rounds to
 // zero takes the zero section (or the first) and has no minus sign.
 QString FormatarNumeroPadrao(double valor, const QString& padrao, QChar decimal, QChar milhar);
-
-// Fixed point with `decimais` decimals, grouped or not.
-QString FormatarNumeroFixo(double valor, int decimais, bool agrupar, QChar decimal, QChar milhar);
 
 // A date/time with a pattern: d dd ddd dddd, m mm mmm mmmm (minutes after h), yy yyyy, h hh,
 // n nn, s ss, z zzz, am/pm, '/' the date separator, ':' the time separator, quoted texts.

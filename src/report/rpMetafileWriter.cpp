@@ -1,22 +1,13 @@
 // Placeable metafile writer: pens, brushes and line drawing records, for the report drawings.
 #include "rpMetafileWriter.h"
 
+#include "Binario.h"
+
 #include <cmath>
 #include <stdexcept>
 #include <string>
 
 using namespace rpMeta;
-
-namespace {
-void poe16(QByteArray& out, std::uint16_t v) {
-    out.append(char(v & 0xFF));
-    out.append(char(v >> 8));
-}
-void poe32(QByteArray& out, std::uint32_t v) {
-    poe16(out, std::uint16_t(v & 0xFFFF));
-    poe16(out, std::uint16_t(v >> 16));
-}
-} // namespace
 
 TrpMetafileWriter::TrpMetafileWriter(const QRect& bounds, int unitsPerInch)
     : m_bounds(bounds), m_unitsPerInch(unitsPerInch) {
@@ -38,10 +29,11 @@ std::int16_t TrpMetafileWriter::c16(int v) {
 
 void TrpMetafileWriter::record(std::uint16_t function, const std::vector<std::int16_t>& params) {
     const std::uint32_t words = std::uint32_t(3 + params.size());
-    poe32(m_records, words);
-    poe16(m_records, function);
+    EscritorBinario e(m_records);
+    e.u32(words);
+    e.u16(function);
     for (std::int16_t p : params)
-        poe16(m_records, std::uint16_t(p));
+        e.u16(std::uint16_t(p));
     m_maxRecord = std::max(m_maxRecord, words);
 }
 
@@ -202,28 +194,29 @@ void TrpMetafileWriter::axis(const QPoint& a, const QPoint& b, int width, const 
 QByteArray TrpMetafileWriter::finish() {
     record(Eof, {});
     QByteArray out;
+    EscritorBinario e(out);
     // Placeable header.
-    poe32(out, PlaceableKey);
-    poe16(out, 0);
-    poe16(out, std::uint16_t(c16(m_bounds.left())));
-    poe16(out, std::uint16_t(c16(m_bounds.top())));
-    poe16(out, std::uint16_t(c16(m_bounds.left() + m_bounds.width())));
-    poe16(out, std::uint16_t(c16(m_bounds.top() + m_bounds.height())));
-    poe16(out, std::uint16_t(m_unitsPerInch));
-    poe32(out, 0);
+    e.u32(PlaceableKey);
+    e.u16(0);
+    e.u16(std::uint16_t(c16(m_bounds.left())));
+    e.u16(std::uint16_t(c16(m_bounds.top())));
+    e.u16(std::uint16_t(c16(m_bounds.left() + m_bounds.width())));
+    e.u16(std::uint16_t(c16(m_bounds.top() + m_bounds.height())));
+    e.u16(std::uint16_t(m_unitsPerInch));
+    e.u32(0);
     std::uint16_t sum = 0;
     for (int i = 0; i < 10; ++i)
         sum ^= std::uint16_t(std::uint8_t(out[2 * i]) | (std::uint8_t(out[2 * i + 1]) << 8));
-    poe16(out, sum);
+    e.u16(sum);
     // Standard header: 9 words, version 3.
     const std::uint32_t total = std::uint32_t(HeaderWords + m_records.size() / 2);
-    poe16(out, 1);
-    poe16(out, HeaderWords);
-    poe16(out, 0x0300);
-    poe32(out, total);
-    poe16(out, std::uint16_t(m_slots.size()));
-    poe32(out, m_maxRecord);
-    poe16(out, 0);
+    e.u16(1);
+    e.u16(HeaderWords);
+    e.u16(0x0300);
+    e.u32(total);
+    e.u16(std::uint16_t(m_slots.size()));
+    e.u32(m_maxRecord);
+    e.u16(0);
     out.append(m_records);
     m_records.clear();
     return out;

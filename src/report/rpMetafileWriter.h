@@ -75,5 +75,4 @@ private:
     QByteArray m_records;
     std::uint32_t m_maxRecord = 0;
     std::vector<bool> m_slots;
-    int m_selectedPen = -1, m_selectedBrush = -1;
 };

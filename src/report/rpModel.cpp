@@ -1,8 +1,7 @@
 // The report model: unit conversion, band kind names, page copies and edges, object lookups.
 #include "rpModel.h"
 
-#include "DataSet.h"
-#include "rpPrepared.h"
+#include "rpCursor.h"
 
 #include <cmath>
 
@@ -43,7 +42,7 @@ TrpPage::TrpPage(const TrpPage& other)
       marginLeft(other.marginLeft), marginTop(other.marginTop), marginRight(other.marginRight),
       marginBottom(other.marginBottom), orientation(other.orientation),
       printToPrevPage(other.printToPrevPage), useMargins(other.useMargins),
-      columnCount(other.columnCount), columnGap(other.columnGap), printable(other.printable) {
+      columnCount(other.columnCount), columnGap(other.columnGap) {
     objects.reserve(other.objects.size());
     for (const auto& object : other.objects)
         objects.push_back(object ? object->clone() : nullptr);
@@ -65,36 +64,24 @@ int TrpPage::heightUnits() const {
     return rpUnits::DeDecimosMmY(height);
 }
 
-TrpPrintableArea TrpPage::printableArea() const {
-    if (printable) return *printable;
-    // No printer at hand: the page less a fixed strip on every side.
-    const int w = widthUnits(), h = heightUnits();
-    return {TrpPrintableArea::SemImpressora, TrpPrintableArea::SemImpressora,
-            w - 2 * TrpPrintableArea::SemImpressora, h - 2 * TrpPrintableArea::SemImpressora};
-}
-
 int TrpPage::leftEdge() const {
     if (!useMargins) return 0;
-    return marginLeft != 0 ? marginLeft : printableArea().offsetX;
+    return marginLeft != 0 ? marginLeft : SemImpressora;
 }
 
 int TrpPage::topEdge() const {
     if (!useMargins) return 0;
-    return marginTop != 0 ? marginTop : printableArea().offsetY;
+    return marginTop != 0 ? marginTop : SemImpressora;
 }
 
 int TrpPage::rightEdge() const {
     if (!useMargins) return widthUnits();
-    if (marginRight != 0) return widthUnits() - marginRight;
-    const TrpPrintableArea area = printableArea();
-    return area.offsetX + area.width;
+    return widthUnits() - (marginRight != 0 ? marginRight : SemImpressora);
 }
 
 int TrpPage::bottomEdge() const {
     if (!useMargins) return heightUnits();
-    if (marginBottom != 0) return heightUnits() - marginBottom;
-    const TrpPrintableArea area = printableArea();
-    return area.offsetY + area.height;
+    return heightUnits() - (marginBottom != 0 ? marginBottom : SemImpressora);
 }
 
 TrpView* TrpPage::findObject(const QString& name) const {
@@ -131,9 +118,9 @@ TrpReport::TrpReport(TrpReport&&) noexcept = default;
 
 TrpReport& TrpReport::operator=(TrpReport&&) noexcept = default;
 
-TMemDataSet* TrpReport::findDataSet(const QString& name) const {
-    for (TMemDataSet* dataSet : dataSets)
-        if (dataSet && dataSet->nome().compare(name, Qt::CaseInsensitive) == 0) return dataSet;
+TrpCursor* TrpReport::findDataSet(const QString& name) const {
+    for (TrpCursor* dataSet : dataSets)
+        if (dataSet && dataSet->Name().compare(name, Qt::CaseInsensitive) == 0) return dataSet;
     return nullptr;
 }
 

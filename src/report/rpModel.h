@@ -8,13 +8,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
-class TMemDataSet;
+class TrpCursor;
 class TrpDBDataSet;
-class TrpPreparedPages;
-class TrpPreview;
 
 // Template units: 1 unit = 1/90.998... inch across and 1/91.626... inch down.
 namespace rpUnits {
@@ -172,15 +169,6 @@ public:
     std::unique_ptr<TrpView> clone() const override { return std::make_unique<TrpLineView>(*this); }
 };
 
-// The printable part of a page in template units: offsets from the paper's top-left corner
-// and size. With no printer at hand it is the page less SemImpressora units on every side.
-struct TrpPrintableArea {
-    static constexpr int SemImpressora = 18;
-    int offsetX = SemImpressora, offsetY = SemImpressora;
-    int width = 0, height = 0;
-    bool operator==(const TrpPrintableArea&) const = default;
-};
-
 // A template page with its paper settings and objects in order.
 class TrpPage {
 public:
@@ -192,8 +180,6 @@ public:
     bool useMargins = true;
     int columnCount = 1, columnGap = 0;
     std::vector<std::unique_ptr<TrpView>> objects;
-    // The printer's printable area for this paper, when a printer is known.
-    std::optional<TrpPrintableArea> printable;
 
     TrpPage() = default;
     TrpPage(const TrpPage& other);
@@ -203,8 +189,9 @@ public:
 
     int widthUnits() const;  // page width in units
     int heightUnits() const; // page height in units
-    TrpPrintableArea printableArea() const;
-    // Edges of the page area (36, 36, 716, 1035 for the stored templates with no printer).
+    // Edges of the page area (36, 36, 716, 1035 for the stored templates): the margins, or
+    // with a margin of 0 the page less SemImpressora units on that side.
+    static constexpr int SemImpressora = 18;
     int leftEdge() const;
     int topEdge() const;
     int rightEdge() const;
@@ -216,11 +203,11 @@ public:
     std::vector<TrpBandView*> bands() const; // in template order
 };
 
-// The report data source: a named link to an in-memory data set.
+// The report data source: a named link to a data set.
 class TrpDBDataSet {
 public:
     QString name;
-    TMemDataSet* dataSet = nullptr;
+    TrpCursor* dataSet = nullptr;
 };
 
 // An entry of a template's values list: kept with the template, not used by preparation.
@@ -251,16 +238,12 @@ public:
     TrpDBDataSet* dataSource = nullptr;
 
     // Components of the owning window, looked up by name: data sets and data sources.
-    std::vector<TMemDataSet*> dataSets;
+    std::vector<TrpCursor*> dataSets;
     std::vector<TrpDBDataSet*> dataSources;
-    TMemDataSet* findDataSet(const QString& name) const;
+    TrpCursor* findDataSet(const QString& name) const;
     TrpDBDataSet* findDataSource(const QString& name) const;
 
     std::function<void()> OnBeginDoc;
-    TrpPreview* preview = nullptr;
-    std::unique_ptr<TrpPreparedPages> prepared;
-    bool errorFlag = false;
-    QString errorText;
 
     TrpView* findObject(int page, const QString& name) const;
 };

@@ -1,24 +1,15 @@
 // Report preparation: bands output over data sets, bracketed expressions, page breaks.
 #include "rpPrepare.h"
 
-#include "DataSet.h"
+#include "rpCursor.h"
 #include "rpDraw.h"
 #include "rpFormat.h"
 #include "rpModel.h"
-#include "rpPrepared.h"
-#include "rpPreview.h"
-#include "rpProgress.h"
 
 #include <QDateTime>
-#include <QMessageBox>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
-
-std::function<void(const QString&, const QString&)> rpMostrarErro = [](const QString& texto,
-                                                                       const QString& titulo) {
-    QMessageBox::critical(nullptr, titulo, texto);
-};
 
 namespace {
 
@@ -39,7 +30,7 @@ struct Trecho {
     bool expressao = false;
     QString texto;
     // A data field resolved in advance: `DataSet."Field"`.
-    TMemDataSet* dataSet = nullptr;
+    TrpCursor* dataSet = nullptr;
     int campo = -1;
     bool temFormato = false;
     std::uint32_t formato = 0;
@@ -247,9 +238,9 @@ struct BandaPreparada {
 
 class Preparador {
 public:
-    Preparador(TrpReport& r, TrpPreparedPages& saida, TrpProgresso& progresso, QDate data,
-               QTime hora, int totalPaginas, const char* rotulo)
-        : m_r(r), m_saida(saida), m_progresso(progresso), m_data(data), m_hora(hora),
+    Preparador(TrpReport& r, TrpPreparedPages& saida, QString& erro, TrpProgresso& progresso,
+               QDate data, QTime hora, int totalPaginas, const char* rotulo)
+        : m_r(r), m_saida(saida), m_erro(erro), m_progresso(progresso), m_data(data), m_hora(hora),
           m_sep(SeparadoresDoLocale()), m_totalPaginas(totalPaginas), m_rotulo(rotulo) {}
 
     void construir() {
@@ -297,9 +288,9 @@ private:
             separarFormato(t);
             QString nomeDataSet, nomeCampo;
             if (partirCampo(t.texto.trimmed(), nomeDataSet, nomeCampo)) {
-                if (TMemDataSet* ds = m_r.findDataSet(nomeDataSet)) {
+                if (TrpCursor* ds = m_r.findDataSet(nomeDataSet)) {
                     t.dataSet = ds;
-                    t.campo = ds->indiceCampo(nomeCampo);
+                    t.campo = ds->FieldIndex(nomeCampo);
                 }
             }
             l.trechos.push_back(std::move(t));
@@ -315,8 +306,8 @@ private:
         const QString e = nome.trimmed();
         QString nomeDataSet, nomeCampo;
         if (partirCampo(e, nomeDataSet, nomeCampo)) {
-            if (TMemDataSet* ds = m_r.findDataSet(nomeDataSet)) {
-                const int campo = ds->indiceCampo(nomeCampo);
+            if (TrpCursor* ds = m_r.findDataSet(nomeDataSet)) {
+                const int campo = ds->FieldIndex(nomeCampo);
                 if (campo >= 0) {
                     if (!ds->Active()) ds->Open();
                     return ds->FieldValue(campo);
@@ -402,8 +393,7 @@ private:
                  m_r.name;
         texto += QLatin1Char('\r') + QString::fromLatin1(rpTexto::Banda) + QLatin1Char(' ') +
                  BandKindName(banda ? banda->bandKind() : int(TrpBandKind::None));
-        m_r.errorFlag = true;
-        m_r.errorText = texto;
+        m_erro = texto;
         throw Parada{};
     }
 
@@ -525,18 +515,18 @@ private:
         const QString nome = b.banda->dataSourceName();
         TrpDBDataSet* fonte = nome.isEmpty() ? m_r.dataSource : m_r.findDataSource(nome);
         if (!fonte) fonte = b.banda->dataSource;
-        TMemDataSet* ds = fonte ? fonte->dataSet : nullptr;
+        TrpCursor* ds = fonte ? fonte->dataSet : nullptr;
         if (!ds)
             falhar({QString::fromLatin1(rpTexto::SemDataSet) + (fonte ? fonte->name : nome)},
                    b.banda);
         if (!ds->Active()) ds->Open();
         // The data set goes back to the record it was on, whatever happens.
         struct Restaurar {
-            TMemDataSet* ds;
+            TrpCursor* ds;
             int registro;
             ~Restaurar() { ds->SetRecNo(registro); }
         } restaurar{ds, ds->RecNo()};
-        TMemDataSet* anterior = m_dataSetAtual;
+        TrpCursor* anterior = m_dataSetAtual;
         m_dataSetAtual = ds;
         m_linha = 0;
         ds->First();
@@ -551,6 +541,7 @@ private:
 
     TrpReport& m_r;
     TrpPreparedPages& m_saida;
+    QString& m_erro;
     TrpProgresso& m_progresso;
     QDate m_data;
     QTime m_hora;
@@ -562,55 +553,50 @@ private:
     int m_y = 0, m_limite = 0;
     bool m_paginaVazia = true;
     BandaPreparada m_rodape;
-    TMemDataSet* m_dataSetAtual = nullptr;
+    TrpCursor* m_dataSetAtual = nullptr;
     std::vector<QStringList> m_textos;
     QStringList m_emAvaliacao;
 };
 
 } // namespace
 
-bool BuildReport(TrpReport& report) {
+TrpBuildResult BuildReport(TrpReport& report, const TrpExecutor& executor) {
     const QDateTime agora = QDateTime::currentDateTime();
     if (report.OnBeginDoc) report.OnBeginDoc();
-    if (!report.prepared) report.prepared = std::make_unique<TrpPreparedPages>();
-    report.prepared->clear();
-    report.errorFlag = false;
-    report.errorText.clear();
+    TrpBuildResult resultado;
+    resultado.pages = std::make_unique<TrpPreparedPages>();
+    TrpPreparedPages& paginas = *resultado.pages;
     const QString titulo =
         report.title.isEmpty() ? QString::fromLatin1(rpTexto::SemTitulo) : report.title;
-    const bool concluido =
-        rpExecutarComProgresso(titulo, report.showProgress, [&](TrpProgresso& progresso) {
-            try {
-                int total = 0;
-                if (report.doublePass) {
-                    Preparador primeira(report, *report.prepared, progresso, agora.date(),
-                                        agora.time(), 0, rpTexto::PrimeiraPassagem);
-                    primeira.construir();
-                    total = primeira.paginas();
-                    report.prepared->clear();
-                }
-                Preparador p(report, *report.prepared, progresso, agora.date(), agora.time(), total,
-                             rpTexto::Processando);
-                p.construir();
-            } catch (const Parada&) {
+    const auto trabalho = [&](TrpProgresso& progresso) {
+        try {
+            int total = 0;
+            if (report.doublePass) {
+                Preparador primeira(report, paginas, resultado.error, progresso, agora.date(),
+                                    agora.time(), 0, rpTexto::PrimeiraPassagem);
+                primeira.construir();
+                total = primeira.paginas();
+                paginas.clear();
             }
-        });
+            Preparador p(report, paginas, resultado.error, progresso, agora.date(), agora.time(),
+                         total, rpTexto::Processando);
+            p.construir();
+        } catch (const Parada&) {
+        }
+    };
+    bool concluido = true;
+    if (executor) {
+        concluido = executor(titulo, trabalho);
+    } else {
+        TrpProgresso semJanela;
+        trabalho(semJanela);
+    }
     if (!concluido) {
-        report.prepared->clear();
-        return false;
+        resultado.outcome = TrpBuildResult::Cancelled;
+        resultado.error.clear();
+    } else if (!resultado.error.isEmpty()) {
+        resultado.outcome = TrpBuildResult::Failed;
     }
-    return true;
-}
-
-bool ShowBuiltReport(TrpReport& report) {
-    const bool concluido = BuildReport(report);
-    if (!concluido) return false;
-    if (report.errorFlag) {
-        report.prepared->clear();
-        if (rpMostrarErro)
-            rpMostrarErro(report.errorText, QString::fromLatin1(rpTexto::TituloErro));
-        return true;
-    }
-    if (report.preview) report.preview->takePagesFrom(report);
-    return true;
+    if (resultado.outcome != TrpBuildResult::Built) paginas.clear();
+    return resultado;
 }

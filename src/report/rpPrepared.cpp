@@ -1,7 +1,7 @@
 // Prepared pages: object streams in output form, drawing at any scale, ".rpp" files.
 #include "rpPrepared.h"
 
-#include "rpBytes.h"
+#include "Binario.h"
 #include "rpDraw.h"
 #include "rpTemplateStream.h"
 
@@ -15,83 +15,10 @@
 
 namespace {
 
-// Reads fields from a byte range; every read checks the bytes that remain.
-class Leitor {
-public:
-    Leitor(const char* dados, qint64 tamanho, const char* contexto)
-        : m_d(dados), m_n(tamanho), m_contexto(contexto) {}
-    qint64 pos() const { return m_pos; }
-    qint64 restante() const { return m_n - m_pos; }
-    const char* atual() const { return m_d + m_pos; }
-    [[noreturn]] void falhar(const char* motivo) const {
-        throw std::runtime_error(std::string(m_contexto) + ": " + motivo + " at byte " +
-                                 std::to_string(m_pos));
-    }
-    void exigir(qint64 n) const {
-        if (n < 0 || n > restante()) falhar("data ends too soon");
-    }
-    void pular(qint64 n) {
-        exigir(n);
-        m_pos += n;
-    }
-    void irPara(qint64 p) {
-        if (p < m_pos || p > m_n) falhar("offset out of range");
-        m_pos = p;
-    }
-    std::uint8_t u8() {
-        exigir(1);
-        return static_cast<std::uint8_t>(m_d[m_pos++]);
-    }
-    std::uint16_t u16() {
-        exigir(2);
-        const auto v = qFromLittleEndian<std::uint16_t>(m_d + m_pos);
-        m_pos += 2;
-        return v;
-    }
-    std::uint32_t u32() {
-        exigir(4);
-        const auto v = qFromLittleEndian<std::uint32_t>(m_d + m_pos);
-        m_pos += 4;
-        return v;
-    }
-    std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
-    QString texto() {
-        const qint64 n = u16();
-        exigir(n + 1);
-        QString s = rpCp1252::decodificar(m_d + m_pos, n);
-        m_pos += n;
-        if (u8() != 0) falhar("string not terminated");
-        return s;
-    }
-    QStringList lista() {
-        const int contagem = u16();
-        QStringList linhas;
-        if (contagem == 0) {
-            if (u8() != 0) falhar("bad empty list");
-            return linhas;
-        }
-        for (;;) {
-            const qint64 n = u16();
-            exigir(n + 1);
-            linhas.append(rpCp1252::decodificar(m_d + m_pos, n));
-            m_pos += n;
-            const std::uint8_t sep = u8();
-            if (sep == 0) break;
-            if (sep != 13) falhar("bad line separator");
-        }
-        return linhas;
-    }
-
-private:
-    const char* m_d;
-    qint64 m_n;
-    qint64 m_pos = 0;
-    const char* m_contexto;
-};
-
 constexpr int LimiteCoordenada = 1 << 20; // far beyond any page, keeps arithmetic finite
 
-void escreverComum(rpEscritor& e, const TrpView& v, const QRect& caixa, const QStringList& memo) {
+void escreverComum(EscritorBinario& e, const TrpView& v, const QRect& caixa,
+                   const QStringList& memo) {
     e.i32(caixa.x());
     e.i32(caixa.y());
     e.i32(caixa.width());
@@ -105,7 +32,7 @@ void escreverComum(rpEscritor& e, const TrpView& v, const QRect& caixa, const QS
     e.lista(memo);
 }
 
-void lerComum(Leitor& l, TrpView& v) {
+void lerComum(LeitorBinario& l, TrpView& v) {
     v.x = l.i32();
     v.y = l.i32();
     v.dx = l.i32();
@@ -122,7 +49,7 @@ void lerComum(Leitor& l, TrpView& v) {
     v.memo = l.lista();
 }
 
-qint64 tamanhoGraficoOuErro(Leitor& l, int tipo, qint64 disponivel) {
+qint64 tamanhoGraficoOuErro(LeitorBinario& l, int tipo, qint64 disponivel) {
     const qint64 proprio = rpTemplate::tamanhoGrafico(tipo, l.atual(), disponivel);
     if (proprio < 0) l.falhar("damaged graphic");
     return proprio;
@@ -138,7 +65,7 @@ void escreverObjeto(QByteArray& stream, const TrpView& v) {
 
 void escreverObjeto(QByteArray& stream, const TrpView& v, const QRect& caixa,
                     const QStringList& memo) {
-    rpEscritor e(stream);
+    EscritorBinario e(stream);
     e.u8(static_cast<std::uint8_t>(v.kind()));
     if (v.kind() == TrpKind::AddIn) e.texto(v.className);
     escreverComum(e, v, caixa, memo);
@@ -161,7 +88,7 @@ void escreverObjeto(QByteArray& stream, const TrpView& v, const QRect& caixa,
 }
 
 std::vector<std::unique_ptr<TrpView>> lerObjetos(const QByteArray& stream) {
-    Leitor l(stream.constData(), stream.size(), "Damaged prepared page");
+    LeitorBinario l(stream.constData(), stream.size(), "Damaged prepared page");
     if (l.u8() != VersaoPagina) l.falhar("unknown page version");
     std::vector<std::unique_ptr<TrpView>> objetos;
     while (l.restante() > 0) {
@@ -270,7 +197,7 @@ void TrpPreparedPages::draw(int index, QPainter& painter, const QRectF& target,
 
 void TrpPreparedPages::save(QIODevice& device, const QString& printerName) const {
     QByteArray dados;
-    rpEscritor e(dados);
+    EscritorBinario e(dados);
     e.u8(0); // page streams stored plain
     e.texto(printerName);
     e.u32(static_cast<std::uint32_t>(m_pages.size()));
@@ -309,7 +236,7 @@ void TrpPreparedPages::load(QIODevice& device, QString* printerName) {
             if (dados.size() > Maximo) throw std::runtime_error("Not a report file: too large");
         }
     }
-    Leitor l(dados.constData(), dados.size(), "Damaged report file");
+    LeitorBinario l(dados.constData(), dados.size(), "Damaged report file");
     const std::uint8_t compressao = l.u8();
     if (compressao == 1) throw std::runtime_error("Compressed report files are not supported");
     if (compressao != 0 && compressao != 255)

@@ -1,8 +1,7 @@
 // Binary report templates: bounds-checked reader and writer of the template stream and envelope.
 #include "rpTemplateStream.h"
 
-#include "rpBytes.h"
-
+#include "Binario.h"
 #include "rpModel.h"
 
 #include <QFile>
@@ -13,105 +12,15 @@
 
 namespace {
 
-// Windows-1252 characters 0x80-0x9F; the five unassigned bytes map to the same code point.
-constexpr char16_t cp1252Alto[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 // Stream record tags.
 constexpr std::uint8_t TagPagina = 255, TagValores = 254, TagAddIn = 253;
 constexpr std::uint32_t ChavePlaceable = 0x9AC6CDD7u;
 
-struct ErroLeitura {};
-
-// A position over a byte array; every read checks what remains and throws ErroLeitura.
-class Leitor {
-public:
-    explicit Leitor(const QByteArray& dados) : m_dados(dados) {}
-
-    qint64 posicao() const { return m_pos; }
-    qint64 tamanho() const { return m_dados.size(); }
-    qint64 restante() const { return m_dados.size() - m_pos; }
-    bool fim() const { return m_pos >= m_dados.size(); }
-    const char* atual() const { return m_dados.constData() + m_pos; }
-
-    void exigir(qint64 n) const {
-        if (n < 0 || n > restante()) throw ErroLeitura{};
-    }
-    void pular(qint64 n) {
-        exigir(n);
-        m_pos += n;
-    }
-    void irPara(qint64 pos) {
-        if (pos < 0 || pos > tamanho()) throw ErroLeitura{};
-        m_pos = pos;
-    }
-
-    std::uint8_t u8() {
-        exigir(1);
-        return byte();
-    }
-    std::uint16_t u16() {
-        exigir(2);
-        const std::uint16_t baixo = byte();
-        return static_cast<std::uint16_t>(baixo | (byte() << 8));
-    }
-    std::uint32_t u32() {
-        exigir(4);
-        std::uint32_t v = byte();
-        v |= std::uint32_t(byte()) << 8;
-        v |= std::uint32_t(byte()) << 16;
-        return v | (std::uint32_t(byte()) << 24);
-    }
-    std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
-    bool booleano16() { return u16() != 0; }
-
-    // 16-bit length, the bytes, one terminating byte.
-    QString texto() {
-        const qint64 n = u16();
-        exigir(n + 1);
-        QString s = rpCp1252::decodificar(atual(), n);
-        m_pos += n + 1;
-        return s;
-    }
-    // One length byte and the bytes.
-    QString textoCurto() {
-        const qint64 n = u8();
-        exigir(n);
-        QString s = rpCp1252::decodificar(atual(), n);
-        m_pos += n;
-        return s;
-    }
-    // 16-bit count; 0 is followed by one byte 0; otherwise lines, each followed by a separator
-    // byte, up to the line whose separator is 0.
-    QStringList lista() {
-        const qint64 contagem = u16();
-        QStringList linhas;
-        if (contagem == 0) {
-            u8();
-            return linhas;
-        }
-        // The lines run up to the separator 0, whatever the count says; each takes at least
-        // three bytes, which bounds what is reserved.
-        linhas.reserve(std::min(contagem, restante() / 3));
-        for (;;) {
-            const qint64 n = u16();
-            exigir(n + 1);
-            linhas.append(rpCp1252::decodificar(atual(), n));
-            m_pos += n;
-            if (u8() == 0) break;
-        }
-        return linhas;
-    }
-
-private:
-    // One byte at the position, already checked by the caller.
-    std::uint8_t byte() { return static_cast<std::uint8_t>(m_dados.at(m_pos++)); }
-
-    const QByteArray& m_dados;
-    qint64 m_pos = 0;
-};
+// Every template read is lenient: terminators and list separators are not checked.
+LeitorBinario leitor(const QByteArray& dados) {
+    return LeitorBinario(dados, "Unsupported report template format",
+                         LeitorBinario::Modo::Tolerante);
+}
 
 // What a stream holds, read aside so that a failure leaves the report untouched.
 struct Conteudo {
@@ -122,7 +31,7 @@ struct Conteudo {
     QStringList variables;
 };
 
-void lerPagina(Leitor& l, int versao, TrpPage& p) {
+void lerPagina(LeitorBinario& l, int versao, TrpPage& p) {
     p.paperCode = l.i32();
     p.width = l.i32();
     p.height = l.i32();
@@ -138,7 +47,7 @@ void lerPagina(Leitor& l, int versao, TrpPage& p) {
     p.columnGap = l.i32();
 }
 
-void lerValores(Leitor& l, Conteudo& c) {
+void lerValores(LeitorBinario& l, Conteudo& c) {
     const qint64 contagem = l.u32();
     // Each entry takes at least 1 + 4 + 3 bytes.
     l.exigir(contagem * 8);
@@ -156,7 +65,7 @@ void lerValores(Leitor& l, Conteudo& c) {
     c.variables = l.lista();
 }
 
-void lerComum(Leitor& l, int versao, TrpView& v) {
+void lerComum(LeitorBinario& l, int versao, TrpView& v) {
     v.name = l.texto();
     v.x = l.i32();
     v.y = l.i32();
@@ -177,7 +86,7 @@ void lerComum(Leitor& l, int versao, TrpView& v) {
     }
 }
 
-void lerMemo(Leitor& l, int versao, TrpMemoView& m) {
+void lerMemo(LeitorBinario& l, int versao, TrpMemoView& m) {
     m.font.name = l.texto();
     m.font.size = l.i32();
     m.font.style = l.u16();
@@ -192,21 +101,23 @@ void lerMemo(Leitor& l, int versao, TrpMemoView& m) {
     if (versao == 21) m.flags |= rpFlags::MemoWordWrap;
 }
 
-void lerFigura(Leitor& l, TrpPictureView& p) {
+void lerFigura(LeitorBinario& l, TrpPictureView& p) {
     const std::uint8_t tipo = l.u8();
-    if (tipo > TrpPictureView::Icon) throw ErroLeitura{};
+    if (tipo > TrpPictureView::Icon) l.falhar("unknown graphic kind");
     const qint64 fimArmazenado = l.u32();
-    const qint64 inicio = l.posicao();
+    const qint64 inicio = l.pos();
     const qint64 proprio = rpTemplate::tamanhoGrafico(tipo, l.atual(), l.restante());
-    if (proprio < 0) throw ErroLeitura{};
+    if (proprio < 0) l.falhar("damaged graphic");
     // The graphic must end at or before the stored end position, which lies within the stream.
-    if (fimArmazenado < inicio + proprio || fimArmazenado > l.tamanho()) throw ErroLeitura{};
+    if (fimArmazenado < inicio + proprio || fimArmazenado > l.tamanho())
+        l.falhar("graphic end out of range");
     p.graphicKind = static_cast<TrpPictureView::GraphicKind>(tipo);
     p.graphic = proprio > 0 ? QByteArray(l.atual(), proprio) : QByteArray();
     l.irPara(fimArmazenado);
 }
 
-std::unique_ptr<TrpView> lerObjeto(Leitor& l, int versao, std::uint8_t tipo, std::size_t paginas) {
+std::unique_ptr<TrpView> lerObjeto(LeitorBinario& l, int versao, std::uint8_t tipo,
+                                   std::size_t paginas) {
     std::unique_ptr<TrpView> v;
     switch (static_cast<TrpKind>(tipo)) {
     case TrpKind::Memo:
@@ -223,10 +134,10 @@ std::unique_ptr<TrpView> lerObjeto(Leitor& l, int versao, std::uint8_t tipo, std
         break;
     default:
         // Sub-reports and add-ins carry data of their own that this engine has no class for.
-        throw ErroLeitura{};
+        l.falhar("unsupported object kind");
     }
     const std::uint8_t pagina = l.u8();
-    if (pagina >= paginas) throw ErroLeitura{};
+    if (pagina >= paginas) l.falhar("page index out of range");
     v->pageIndex = pagina;
     // A new memo starts with word wrap set; the stored flags replace that.
     lerComum(l, versao, *v);
@@ -238,10 +149,10 @@ std::unique_ptr<TrpView> lerObjeto(Leitor& l, int versao, std::uint8_t tipo, std
 }
 
 Conteudo lerConteudo(const QByteArray& stream) {
-    Leitor l(stream);
+    LeitorBinario l = leitor(stream);
     Conteudo c;
     int versao = l.u8();
-    if (versao > rpTemplate::Versao) throw ErroLeitura{};
+    if (versao > rpTemplate::Versao) l.falhar("unknown version");
     if (versao <= 20) {
         // No version byte: the stream starts with the flags.
         versao = 21;
@@ -253,7 +164,7 @@ Conteudo lerConteudo(const QByteArray& stream) {
     while (!l.fim()) {
         const std::uint8_t tag = l.u8();
         if (tag == TagPagina) {
-            if (c.pages.size() > 255) throw ErroLeitura{}; // page indices are one byte
+            if (c.pages.size() > 255) l.falhar("too many pages"); // indices are one byte
             TrpPage p;
             lerPagina(l, versao, p);
             c.pages.push_back(std::move(p));
@@ -265,7 +176,7 @@ Conteudo lerConteudo(const QByteArray& stream) {
             std::unique_ptr<TrpView> v = lerObjeto(l, versao, tag, c.pages.size());
             c.pages[static_cast<std::size_t>(v->pageIndex)].objects.push_back(std::move(v));
         } else {
-            throw ErroLeitura{};
+            l.falhar("unknown record");
         }
     }
     return c;
@@ -281,7 +192,7 @@ bool falhar(TrpReport& report, QString* erro, QString* titulo) {
     return false;
 }
 
-void escreverComum(rpEscritor& e, const TrpView& v) {
+void escreverComum(EscritorBinario& e, const TrpView& v) {
     e.texto(v.name);
     e.i32(v.x);
     e.i32(v.y);
@@ -300,7 +211,7 @@ void escreverComum(rpEscritor& e, const TrpView& v) {
     e.booleano16(v.visible);
 }
 
-void escreverObjeto(rpEscritor& e, const TrpView& v, int pagina) {
+void escreverObjeto(EscritorBinario& e, const TrpView& v, int pagina) {
     e.u8(static_cast<std::uint8_t>(v.kind()));
     if (v.kind() == TrpKind::AddIn) e.texto(v.className);
     e.u8(static_cast<std::uint8_t>(pagina));
@@ -336,10 +247,6 @@ QString textoErro() {
 
 QString tituloErro() {
     return QStringLiteral("Error");
-}
-
-QString caminhoRecurso(const QString& nome) {
-    return QStringLiteral(":/report/%1.rpf").arg(nome);
 }
 
 double larguraMoldura(std::int32_t armazenada) {
@@ -426,13 +333,13 @@ bool lerStream(TrpReport& report, const QByteArray& stream, QString* erro, QStri
 }
 
 bool lerForm(TrpReport& report, const QByteArray& form, QString* erro, QString* titulo) {
-    Leitor l(form);
+    LeitorBinario l = leitor(form);
     try {
         const std::uint32_t versao = l.u32();
         const qint64 n = l.u32();
-        if (versao != static_cast<std::uint32_t>(Versao)) throw ErroLeitura{};
+        if (versao != static_cast<std::uint32_t>(Versao)) l.falhar("unknown version");
         l.exigir(n);
-        return lerStream(report, form.mid(l.posicao(), n), erro, titulo);
+        return lerStream(report, form.mid(l.pos(), n), erro, titulo);
     } catch (const ErroLeitura&) {
         return falhar(report, erro, titulo);
     }
@@ -454,7 +361,7 @@ void ligarDataSources(TrpReport& report) {
 
 QByteArray escreverStream(const TrpReport& report) {
     QByteArray dados;
-    rpEscritor e(dados);
+    EscritorBinario e(dados);
     e.u8(static_cast<std::uint8_t>(Versao));
     e.booleano16(report.printToDefault);
     e.booleano16(report.doublePass);
@@ -493,7 +400,7 @@ QByteArray escreverStream(const TrpReport& report) {
 QByteArray escreverForm(const TrpReport& report) {
     const QByteArray stream = escreverStream(report);
     QByteArray dados;
-    rpEscritor e(dados);
+    EscritorBinario e(dados);
     e.u32(static_cast<std::uint32_t>(Versao));
     e.u32(static_cast<std::uint32_t>(stream.size()));
     e.dados.append(stream);
@@ -501,40 +408,3 @@ QByteArray escreverForm(const TrpReport& report) {
 }
 
 } // namespace rpTemplate
-
-namespace rpCp1252 {
-
-QByteArray codificar(const QString& texto) {
-    QByteArray saida;
-    saida.reserve(texto.size());
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const char16_t c = texto[i].unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            saida.append(static_cast<char>(c));
-            continue;
-        }
-        const auto* fim = std::end(cp1252Alto);
-        const auto* achado = std::find(std::begin(cp1252Alto), fim, c);
-        if (achado != fim) {
-            saida.append(static_cast<char>(0x80 + (achado - std::begin(cp1252Alto))));
-            continue;
-        }
-        // A surrogate pair is one character: one replacement for both halves.
-        if (QChar::isHighSurrogate(c) && i + 1 < texto.size() && texto[i + 1].isLowSurrogate()) ++i;
-        saida.append('?');
-    }
-    return saida;
-}
-
-QString decodificar(const char* dados, qint64 tamanho) {
-    QString saida;
-    saida.resize(tamanho);
-    QChar* destino = saida.data();
-    for (qint64 i = 0; i < tamanho; ++i) {
-        const auto b = static_cast<std::uint8_t>(dados[i]);
-        destino[i] = (b >= 0x80 && b < 0xA0) ? QChar(cp1252Alto[b - 0x80]) : QChar(b);
-    }
-    return saida;
-}
-
-} // namespace rpCp1252

@@ -16,9 +16,6 @@ inline constexpr int Versao = 23;
 QString textoErro();  // "Unsupported report template format"
 QString tituloErro(); // "Error"
 
-// Resource path of a stored template: "projeto" (design report), "defletor" (baffle report).
-QString caminhoRecurso(const QString& nome);
-
 // Reads a template stream (version byte first) into `report`: its pages are replaced, and its
 // print flags, printer name, values and variables are set. On any error nothing that was read
 // is kept, the report is left with one empty page, and false is returned with the error text
@@ -30,7 +27,7 @@ bool lerStream(TrpReport& report, const QByteArray& stream, QString* erro = null
 bool lerForm(TrpReport& report, const QByteArray& form, QString* erro = nullptr,
              QString* titulo = nullptr);
 
-// Loads a stored template from a Qt resource (or any file path) holding a "ReportForm".
+// Loads a template from a file (or a Qt resource) holding a "ReportForm".
 bool carregarRecurso(TrpReport& report, const QString& caminho, QString* erro = nullptr,
                      QString* titulo = nullptr);
 
@@ -52,12 +49,3 @@ std::int32_t armazenarLarguraMoldura(double largura);
 qint64 tamanhoGrafico(int tipo, const char* dados, qint64 disponivel);
 
 } // namespace rpTemplate
-
-// Windows-1252, the code page in which templates keep their texts.
-namespace rpCp1252 {
-QByteArray codificar(const QString& texto); // characters outside the code page become '?'
-QString decodificar(const char* dados, qint64 tamanho);
-inline QString decodificar(const QByteArray& dados) {
-    return decodificar(dados.constData(), dados.size());
-}
-} // namespace rpCp1252

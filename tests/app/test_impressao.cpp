@@ -7,8 +7,8 @@
 #include "NumberEdit.h"
 #include "Principal.h"
 #include "Relatorios.h"
-#include "rpPrepare.h"
 #include "rpPrepared.h"
+#include "rpProgress.h"
 
 #include <QDate>
 #include <QDir>
@@ -165,13 +165,19 @@ private slots:
         frm.show();
         const int antes = enviarMarcador();
         QVERIFY(antes > 0);
+        int preparacoes = 0;
+        const auto inicio = frm.rpReport1.OnBeginDoc;
+        frm.rpReport1.OnBeginDoc = [&] {
+            ++preparacoes;
+            inicio();
+        };
         {
             Substituir<decltype(DialogoImpressao)> cancela(
                 DialogoImpressao, [](QWidget*, QPrinter&) { return false; });
             frm.actImprimir->trigger();
         }
         QCOMPARE(enviarMarcador(), antes + 1);
-        QVERIFY(!frm.rpReport1.prepared || frm.rpReport1.prepared->count() == 0);
+        QCOMPARE(preparacoes, 0);
     }
 
 private:

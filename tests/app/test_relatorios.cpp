@@ -8,9 +8,9 @@
 #include "Principal.h"
 #include "Recursos.h"
 #include "Relatorios.h"
-#include "rpPrepare.h"
 #include "rpPrepared.h"
 #include "rpPreview.h"
+#include "rpProgress.h"
 
 #include <QDate>
 #include <QPrinter>
@@ -233,9 +233,10 @@ private slots:
         QVERIFY2(data, qPrintable(hoje));
 
         // Preparing twice (the preview flow does) gives the same page as preparing once.
-        QVERIFY(BuildReport(frm.rpReport1));
-        QCOMPARE(frm.rpReport1.prepared->count(), 1);
-        QCOMPARE(frm.rpReport1.prepared->page(0).stream, paginas->page(0).stream);
+        const TrpBuildResult outra = BuildReport(frm.rpReport1);
+        QCOMPARE(outra.outcome, TrpBuildResult::Built);
+        QCOMPARE(outra.pages->count(), 1);
+        QCOMPARE(outra.pages->page(0).stream, paginas->page(0).stream);
     }
 
     void tituloVazio() {
@@ -306,7 +307,6 @@ private slots:
                  qPrintable(textos.first()));
         QVERIFY(textos.first().contains(QStringLiteral("rpDBDataSet1")));
         QVERIFY(!QFile::exists(pdf));
-        QCOMPARE(frm.rpReport1.prepared->count(), 0);
     }
 
     // Cancelling the print dialog prints nothing and prepares nothing.
@@ -320,11 +320,17 @@ private slots:
             ++dialogos;
             return false;
         };
+        int preparacoes = 0;
+        const auto inicio = frm.rpReport1.OnBeginDoc;
+        frm.rpReport1.OnBeginDoc = [&] {
+            ++preparacoes;
+            inicio();
+        };
         frm.actImprimir->trigger();
         DialogoImpressao = anterior;
         QCOMPARE(dialogos, 1);
         QCOMPARE(frm.dtDados.RecordCount(), 19); // recomputed before the dialog
-        QVERIFY(!frm.rpReport1.prepared || frm.rpReport1.prepared->count() == 0);
+        QCOMPARE(preparacoes, 0);
     }
 };
 

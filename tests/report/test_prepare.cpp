@@ -1,16 +1,13 @@
 // Preparation of report pages: pagination, data sets, expressions, errors, memo layout.
-#include "test_prepare_modelo.h"
+#include "ReportFixture.h"
 
 #include "rpDraw.h"
 #include "rpPrepare.h"
 #include "rpPrepared.h"
-#include "rpProgress.h"
 
 #include <QDate>
-#include <QLabel>
 #include <QLocale>
 #include <QPainter>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -67,9 +64,10 @@ private slots:
         QFETCH(QList<int>, porPagina);
         modelo::Relatorio r(titulo, mestreY, altura);
         r.linhas(linhas);
-        QVERIFY(BuildReport(r.report));
-        QVERIFY(!r.report.errorFlag);
-        const TrpPreparedPages& p = *r.report.prepared;
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        QVERIFY(res.outcome != TrpBuildResult::Failed);
+        const TrpPreparedPages& p = *res.pages;
         QCOMPARE(p.count(), porPagina.size());
         const QString hoje = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
         int numero = 1;
@@ -103,14 +101,16 @@ private slots:
         modelo::Relatorio r;
         r.linhas(10);
         r.dados.SetRecNo(2);
-        QVERIFY(BuildReport(r.report));
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
         QCOMPARE(r.dados.RecNo(), 2);
         QVERIFY(r.dados.Active());
         // A closed data set is opened (and stays open); with no records one page is built.
         r.dados.Close();
-        QVERIFY(BuildReport(r.report));
+        const TrpBuildResult fechado = BuildReport(r.report);
+        QVERIFY(fechado.outcome != TrpBuildResult::Cancelled);
         QVERIFY(r.dados.Active());
-        QCOMPARE(r.report.prepared->count(), 1);
+        QCOMPARE(fechado.pages->count(), 1);
     }
 
     void prepararDuasVezesDaAsMesmasPaginas() {
@@ -118,15 +118,17 @@ private slots:
         r.linhas(150);
         int chamadas = 0;
         r.report.OnBeginDoc = [&] { ++chamadas; };
-        QVERIFY(BuildReport(r.report));
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
         std::vector<QByteArray> primeira;
-        for (const auto& p : r.report.prepared->pages())
+        for (const auto& p : res.pages->pages())
             primeira.push_back(p.stream);
-        QVERIFY(BuildReport(r.report));
+        const TrpBuildResult outra = BuildReport(r.report);
+        QVERIFY(outra.outcome != TrpBuildResult::Cancelled);
         QCOMPARE(chamadas, 2);
-        QCOMPARE(r.report.prepared->count(), int(primeira.size()));
-        for (int i = 0; i < r.report.prepared->count(); ++i)
-            QCOMPARE(r.report.prepared->page(i).stream, primeira[std::size_t(i)]);
+        QCOMPARE(outra.pages->count(), int(primeira.size()));
+        for (int i = 0; i < outra.pages->count(); ++i)
+            QCOMPARE(outra.pages->page(i).stream, primeira[std::size_t(i)]);
     }
 
     void textosEFormatosDosMemos() {
@@ -147,9 +149,10 @@ private slots:
                                          QStringLiteral("['Total: ' + 'x'] [LINE#] [VALUE].")));
         r.report.doublePass = true;
         r.linhas(3);
-        QVERIFY(BuildReport(r.report));
-        QVERIFY2(!r.report.errorFlag, qPrintable(r.report.errorText));
-        const auto memos = memosDaPagina(*r.report.prepared, 0);
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        QVERIFY2(res.outcome != TrpBuildResult::Failed, qPrintable(res.error));
+        const auto memos = memosDaPagina(*res.pages, 0);
         auto texto = [&](int y) {
             for (const Saida& s : memos)
                 if (s.caixa.y() == y) return s.texto;
@@ -160,48 +163,13 @@ private slots:
         QCOMPARE(texto(140), QStringLiteral("Total: x 0  ."));
     }
 
-    void errosDeAvaliacao_data() {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("banda");
-        QTest::newRow("nome") << QStringLiteral("[Desconhecido]") << QStringLiteral("Report title");
-        QTest::newRow("campo") << QStringLiteral("x [dtDados.\"Nada\"]")
-                               << QStringLiteral("Report title");
-        QTest::newRow("data set") << QStringLiteral("[dtOutro.\"Valor\"]")
-                                  << QStringLiteral("Report title");
-        QTest::newRow("conta") << QStringLiteral("[1 / 0]") << QStringLiteral("Report title");
-    }
-
-    // The error text names the object's text, the report and the band; the box shows it and
-    // the pages are discarded.
-    void errosDeAvaliacao() {
-        QFETCH(QString, texto);
-        QFETCH(QString, banda);
-        modelo::Relatorio r;
-        r.report.pages[0].objects.push_back(
-            modelo::memo(QStringLiteral("MemoE"), 40, 300, 200, 16, texto));
-        r.linhas(5);
-        QString mostrado, titulo;
-        rpMostrarErro = [&](const QString& t, const QString& c) {
-            mostrado = t;
-            titulo = c;
-        };
-        QVERIFY(ShowBuiltReport(r.report));
-        QVERIFY(r.report.errorFlag);
-        const QString esperado = QStringLiteral("An error occured during calculating\r") + texto +
-                                 QStringLiteral("\rReport: rpReport1\rBand: ") + banda;
-        QCOMPARE(r.report.errorText, esperado);
-        QCOMPARE(mostrado, esperado);
-        QCOMPARE(titulo, QStringLiteral("Error"));
-        QCOMPARE(r.report.prepared->count(), 0);
-        QCOMPARE(r.dados.RecNo(), 0);
-    }
-
     void dataSourceSemDataSet() {
         modelo::Relatorio r;
         r.fonte.dataSet = nullptr;
-        QVERIFY(BuildReport(r.report));
-        QVERIFY(r.report.errorFlag);
-        QCOMPARE(r.report.errorText,
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        QVERIFY(res.outcome == TrpBuildResult::Failed);
+        QCOMPARE(res.error,
                  QStringLiteral("An error occured during calculating\rUnable to open dataset "
                                 "rpDBDataSet1\rReport: rpReport1\rBand: Master data"));
     }
@@ -212,15 +180,17 @@ private slots:
         r.report.values.push_back({0, 0, {}, QStringLiteral("2 * 21"), QStringLiteral("Resposta")});
         r.report.pages[0].objects.push_back(
             modelo::memo(QStringLiteral("MemoV"), 40, 300, 200, 16, QStringLiteral("[Resposta]")));
-        QVERIFY(BuildReport(r.report));
-        QVERIFY(!r.report.errorFlag);
-        const auto memos = memosDaPagina(*r.report.prepared, 0);
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        QVERIFY(res.outcome != TrpBuildResult::Failed);
+        const auto memos = memosDaPagina(*res.pages, 0);
         QVERIFY(std::any_of(memos.begin(), memos.end(),
                             [](const Saida& s) { return s.texto == QLatin1String("42"); }));
         r.report.pages[0].objects.back()->memo = QStringList{QStringLiteral("[Laco]")};
-        QVERIFY(BuildReport(r.report));
-        QVERIFY(r.report.errorFlag);
-        QVERIFY(r.report.errorText.contains(QLatin1String("\r[Laco]\r")));
+        const TrpBuildResult laco = BuildReport(r.report);
+        QVERIFY(laco.outcome != TrpBuildResult::Cancelled);
+        QVERIFY(laco.outcome == TrpBuildResult::Failed);
+        QVERIFY(laco.error.contains(QLatin1String("\r[Laco]\r")));
     }
 
     // Arial 8 pt: 11 pixels, a line of 13 units; with a 1-unit frame one line is 15 units.
@@ -247,8 +217,9 @@ private slots:
                                         "numa célula estreita como esta"));
         r.dados.Post();
         objetos[3]->dx = 120;
-        QVERIFY(BuildReport(r.report));
-        const auto memos = memosDaPagina(*r.report.prepared, 0);
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        const auto memos = memosDaPagina(*res.pages, 0);
         std::vector<Saida> descricoes, valores;
         for (const Saida& s : memos) {
             if (s.caixa.x() == 40 && s.caixa.y() >= 688) descricoes.push_back(s);
@@ -350,59 +321,6 @@ private slots:
             QVERIFY2(y1 - y0 + 1 <= e.alturaLinha(7), qPrintable(QString::number(s)));
             QVERIFY2(x1 <= caixa.right() + 1, qPrintable(QString::number(s))); // right edge kept
         }
-    }
-
-    void listaDePaginas_data() {
-        QTest::addColumn<QString>("lista");
-        QTest::addColumn<QList<int>>("selecionadas"); // among pages 1..15
-        QTest::newRow("vazia") << QString()
-                               << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-        QTest::newRow("uma") << QStringLiteral("2") << QList<int>{2};
-        QTest::newRow("lista") << QStringLiteral("1,3,5-12")
-                               << QList<int>{1, 3, 5, 6, 7, 8, 9, 10, 11, 12};
-        QTest::newRow("invertida") << QStringLiteral("5-3") << QList<int>{};
-        QTest::newRow("brancos") << QStringLiteral(" 1 , 2 ") << QList<int>{1, 2};
-        QTest::newRow("lixo") << QStringLiteral("a,4,-,7-") << QList<int>{4};
-    }
-
-    void listaDePaginas() {
-        QFETCH(QString, lista);
-        QFETCH(QList<int>, selecionadas);
-        const TrpListaPaginas l(lista);
-        QList<int> obtidas;
-        for (int p = 1; p <= 15; ++p)
-            if (l.contem(p)) obtidas << p;
-        QCOMPARE(obtidas, selecionadas);
-    }
-
-    // The progress window: caption, size, label; Cancel stops the work and nothing is kept.
-    void janelaDeProgresso() {
-        modelo::Relatorio r;
-        r.linhas(300);
-        r.report.showProgress = true;
-        QString titulo, rotulo;
-        QSize tamanho;
-        rpAoAbrirProgresso = [&](TrpProgressForm& janela) {
-            titulo = janela.windowTitle();
-            tamanho = janela.size();
-            QVERIFY(janela.isModal());
-            QTimer::singleShot(0, &janela, [&janela, &rotulo] {
-                rotulo = janela.label()->text();
-                if (qEnvironmentVariableIsSet("TELUVAR_PROGRESSO_PNG"))
-                    janela.grab().save(qEnvironmentVariable("TELUVAR_PROGRESSO_PNG"));
-                janela.cancelButton()->click();
-            });
-        };
-        QVERIFY(!BuildReport(r.report));
-        rpAoAbrirProgresso = nullptr;
-        QCOMPARE(titulo, QStringLiteral("Untitled - Report preparing"));
-        QCOMPARE(tamanho, QSize(278, 106));
-        QVERIFY2(rotulo.startsWith(QLatin1String("Processing page:  ")), qPrintable(rotulo));
-        QCOMPARE(r.report.prepared->count(), 0);
-        QCOMPARE(r.dados.RecNo(), 0);
-        // Without cancelling, the window closes by itself and the pages are there.
-        QVERIFY(BuildReport(r.report));
-        QCOMPARE(r.report.prepared->count(), 5);
     }
 };
 

@@ -1,5 +1,5 @@
 // Prepared pages: drawing at any scale and the ".rpp" prepared-report file, damaged input too.
-#include "test_prepare_modelo.h"
+#include "ReportFixture.h"
 
 #include "rpPrepare.h"
 #include "rpPrepared.h"
@@ -127,8 +127,9 @@ private slots:
     // Written and read back: same pages, drawn pixel for pixel the same.
     void gravarELer() {
         auto r = relatorio(120);
-        QVERIFY(BuildReport(r->report));
-        const TrpPreparedPages& original = *r->report.prepared;
+        const TrpBuildResult res = BuildReport(r->report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        const TrpPreparedPages& original = *res.pages;
         QCOMPARE(original.count(), 3);
         const QByteArray dados = salvar(original);
         QCOMPARE(quint8(dados[0]), quint8(0));
@@ -169,10 +170,10 @@ private slots:
     // Every size scales with the target: the picture's frame and black half land in place.
     void desenhoEmEscala() {
         auto r = relatorio(5);
-        QVERIFY(BuildReport(r->report));
+        const TrpBuildResult res = BuildReport(r->report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
         for (double k : {1.0, 2.0}) {
-            const QImage img =
-                desenhar(*r->report.prepared, 0, QSize(qRound(752 * k), qRound(1071 * k)));
+            const QImage img = desenhar(*res.pages, 0, QSize(qRound(752 * k), qRound(1071 * k)));
             // The 40 x 20 bitmap kept in proportion in the 200 x 200 box: 200 x 100 at the top;
             // its left half is black, the lower half of the box stays white.
             QVERIFY(pixelsEscuros(img, QRect(QPoint(qRound(60 * k), qRound(80 * k)),
@@ -193,10 +194,10 @@ private slots:
     // On screen, objects outside the visible area are not drawn.
     void areaVisivel() {
         auto r = relatorio(60);
-        QVERIFY(BuildReport(r->report));
-        const QImage tudo = desenhar(*r->report.prepared, 0, QSize(752, 1071));
-        const QImage topo =
-            desenhar(*r->report.prepared, 0, QSize(752, 1071), QRectF(0, 0, 752, 300));
+        const TrpBuildResult res = BuildReport(r->report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        const QImage tudo = desenhar(*res.pages, 0, QSize(752, 1071));
+        const QImage topo = desenhar(*res.pages, 0, QSize(752, 1071), QRectF(0, 0, 752, 300));
         QVERIFY(pixelsEscuros(tudo, QRect(0, 700, 752, 300)) > 500);
         QCOMPARE(pixelsEscuros(topo, QRect(0, 700, 752, 300)), 0);
         QCOMPARE(topo.copy(0, 0, 752, 250), tudo.copy(0, 0, 752, 250));
@@ -205,8 +206,9 @@ private slots:
     // Reading never asks a device for more than a modest block, whatever the input.
     void leituraSemAlocacaoExcessiva() {
         auto r = relatorio(10);
-        QVERIFY(BuildReport(r->report));
-        for (const QByteArray& dados : {salvar(*r->report.prepared), QByteArray()}) {
+        const TrpBuildResult res = BuildReport(r->report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        for (const QByteArray& dados : {salvar(*res.pages), QByteArray()}) {
             DispositivoSequencial d(dados);
             d.open(QIODevice::ReadOnly);
             TrpPreparedPages p;
@@ -223,8 +225,9 @@ private slots:
     // Every truncation is refused with a message; the pages held stay as they were.
     void truncamentos() {
         auto r = relatorio(120);
-        QVERIFY(BuildReport(r->report));
-        const QByteArray dados = salvar(*r->report.prepared);
+        const TrpBuildResult res = BuildReport(r->report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        const QByteArray dados = salvar(*res.pages);
         TrpPreparedPages p;
         QVERIFY(carregar(p, dados));
         for (qsizetype n = 0; n < dados.size(); ++n) {
@@ -258,8 +261,9 @@ private slots:
     // Seeded random corruptions: refused, or read and drawn, never a crash.
     void corrupcoesAleatorias() {
         auto r = relatorio(40);
-        QVERIFY(BuildReport(r->report));
-        const QByteArray dados = salvar(*r->report.prepared);
+        const TrpBuildResult res = BuildReport(r->report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        const QByteArray dados = salvar(*res.pages);
         QRandomGenerator gerador(20250307);
         int recusados = 0, lidos = 0;
         for (int i = 0; i < 3000; ++i) {

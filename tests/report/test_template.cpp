@@ -1,5 +1,7 @@
 // Tests of the report model and of the binary template stream, including the two stored templates.
+#include "Cp1252.h"
 #include "DataSet.h"
+#include "Modelos.h"
 #include "rpModel.h"
 #include "rpTemplateStream.h"
 
@@ -181,7 +183,7 @@ QByteArray lerArquivo(const QString& caminho) {
 
 // Stream part of a stored template (after the 8-byte envelope).
 QByteArray streamArmazenado(const QString& nome) {
-    return lerArquivo(rpTemplate::caminhoRecurso(nome)).mid(8);
+    return lerArquivo(CaminhoModelo(nome)).mid(8);
 }
 
 // A failed read leaves exactly one empty page.
@@ -204,14 +206,11 @@ private slots:
         QCOMPARE(a4.heightUnits(), 1071);
         QCOMPARE(QList<int>({a4.leftEdge(), a4.topEdge(), a4.rightEdge(), a4.bottomEdge()}),
                  QList<int>({36, 36, 716, 1035}));
-        // A zero margin falls back to the printable area: 18 units with no printer, else its own.
+        // A zero margin falls back to 18 units on that side.
         TrpPage zero;
         zero.marginLeft = zero.marginTop = zero.marginRight = zero.marginBottom = 0;
         QCOMPARE(QList<int>({zero.leftEdge(), zero.topEdge(), zero.rightEdge(), zero.bottomEdge()}),
                  QList<int>({18, 18, 734, 1053}));
-        zero.printable = TrpPrintableArea{20, 25, 700, 1000};
-        QCOMPARE(QList<int>({zero.leftEdge(), zero.topEdge(), zero.rightEdge(), zero.bottomEdge()}),
-                 QList<int>({20, 25, 720, 1025}));
         TrpPage semMargens;
         semMargens.useMargins = false;
         QCOMPARE(QList<int>({semMargens.leftEdge(), semMargens.topEdge(), semMargens.rightEdge(),
@@ -265,17 +264,17 @@ private slots:
     // --- stream ------------------------------------------------------------------------------
     void cp1252() {
         const QString texto = QStringLiteral("Índices ç € — ™ Ÿ");
-        const QByteArray b = rpCp1252::codificar(texto);
+        const QByteArray b = Cp1252::Codificar(texto);
         QCOMPARE(b, QByteArray("\xCD"
                                "ndices \xE7 \x80 \x97 \x99 \x9F"));
-        QCOMPARE(rpCp1252::decodificar(b), texto);
+        QCOMPARE(Cp1252::Decodificar(b), texto);
         // Outside the code page: one '?' per character, also for a surrogate pair.
-        QCOMPARE(rpCp1252::codificar(QStringLiteral("a\u4E2Db\U0001F600c")), QByteArray("a?b?c"));
+        QCOMPARE(Cp1252::Codificar(QStringLiteral("a\u4E2Db\U0001F600c")), QByteArray("a?b?c"));
         // Unassigned bytes keep their value as code point, so every byte reads back.
         QByteArray todos;
         for (int i = 0; i < 256; ++i)
             todos.append(char(i));
-        QCOMPARE(rpCp1252::codificar(rpCp1252::decodificar(todos)), todos);
+        QCOMPARE(Cp1252::Codificar(Cp1252::Decodificar(todos)), todos);
     }
 
     void escritoELidoIgual() {
@@ -503,7 +502,7 @@ private slots:
         TrpReport r;
         r.dataSources = {&fonte};
         QString erro;
-        QVERIFY(rpTemplate::carregarRecurso(r, rpTemplate::caminhoRecurso(nome), &erro));
+        QVERIFY(rpTemplate::carregarRecurso(r, CaminhoModelo(nome), &erro));
         QCOMPARE(r.printerName, QStringLiteral("Win2PDF"));
         QVERIFY(!r.printToDefault && !r.doublePass);
         QVERIFY(r.values.empty() && r.variables.isEmpty());
@@ -539,12 +538,10 @@ private slots:
         }
         // What was read writes back to the very same bytes.
         QCOMPARE(rpTemplate::escreverStream(r), streamArmazenado(nome));
-#ifdef TELUVAR_COM_DESENHOS
         for (const auto& v : p.objects)
             if (auto* pic = dynamic_cast<TrpPictureView*>(v.get()))
                 QVERIFY2(pic->graphicKind == TrpPictureView::Metafile && !pic->graphic.isEmpty(),
                          qPrintable(pic->name));
-#endif
     }
 
     void objetosArmazenados_data() {
@@ -643,7 +640,7 @@ private slots:
         QFETCH(uint, formato);
         QFETCH(QString, padrao);
         TrpReport r;
-        QVERIFY(rpTemplate::carregarRecurso(r, rpTemplate::caminhoRecurso(modelo)));
+        QVERIFY(rpTemplate::carregarRecurso(r, CaminhoModelo(modelo)));
         const TrpView* v = r.findObject(0, objeto);
         QVERIFY(v);
         QCOMPARE(QList<int>({v->x, v->y, v->dx, v->dy}), caixa);
@@ -688,7 +685,7 @@ private slots:
             }
             // Only the ends of records (page, objects) and nothing else.
             QVERIFY2(aceitos <= int(total) + 2, qPrintable(QString::number(aceitos)));
-            const QByteArray form = lerArquivo(rpTemplate::caminhoRecurso(nome));
+            const QByteArray form = lerArquivo(CaminhoModelo(nome));
             for (qsizetype n = 0; n < form.size(); ++n) {
                 TrpReport r;
                 QVERIFY(!rpTemplate::lerForm(r, form.left(n)));

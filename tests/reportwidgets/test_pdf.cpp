@@ -1,9 +1,10 @@
 // Printing prepared pages to a PDF file: texts where the memos are, lines as vector paths.
-#include "test_prepare_modelo.h"
+#include "ReportFixture.h"
 
 #include "rpDraw.h"
 #include "rpPrepare.h"
 #include "rpPrepared.h"
+#include "rpPrint.h"
 
 #include <QDate>
 #include <QLocale>
@@ -91,13 +92,15 @@ private slots:
         objetos.push_back(modelo::memo(QStringLiteral("Memo15"), 40, 656, 140, 15,
                                        QStringLiteral("Dados do telescópio:"), 9));
         r.linhas(30);
-        QVERIFY(BuildReport(r.report));
-        QCOMPARE(r.report.prepared->count(), 2);
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        QCOMPARE(res.pages->count(), 2);
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        QVERIFY(PrintBuiltReport(r.report, printer, QString(), 1));
+        QVERIFY(ImprimirPaginas(*res.pages, printer, QString(), 1, r.report.title,
+                                r.report.showProgress));
         QCOMPARE(printer.docName(), QStringLiteral("Report: Untitled"));
 
         const auto lista = palavras(pdf);
@@ -108,7 +111,7 @@ private slots:
         const double insetX = InsetHorizontal(1, escala) / escala;
         int conferidas = 0;
         for (int pagina = 0; pagina < 2; ++pagina) {
-            for (const auto& v : rpOutput::lerObjetos(r.report.prepared->page(pagina).stream)) {
+            for (const auto& v : rpOutput::lerObjetos(res.pages->page(pagina).stream)) {
                 if (v->kind() != TrpKind::Memo) continue;
                 const auto& m = static_cast<const TrpMemoView&>(*v);
                 const QStringList partes =
@@ -163,12 +166,14 @@ private slots:
                                                          QStringLiteral("Pagina[PAGE#]")));
         r.report.pages[0].objects.back()->y = 1018;
         r.linhas(200); // four pages
-        QVERIFY(BuildReport(r.report));
-        QCOMPARE(r.report.prepared->count(), 4);
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY(res.outcome != TrpBuildResult::Cancelled);
+        QCOMPARE(res.pages->count(), 4);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        QVERIFY(PrintBuiltReport(r.report, printer, QStringLiteral("3-4, 1"), 0 + 2));
+        QVERIFY(ImprimirPaginas(*res.pages, printer, QStringLiteral("3-4, 1"), 0 + 2,
+                                r.report.title, r.report.showProgress));
         QStringList ordem;
         int paginaAtual = -1;
         for (const Palavra& w : palavras(pdf)) {

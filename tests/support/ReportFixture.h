@@ -1,4 +1,5 @@
-// Report templates built from the model for the preparation, file and printing tests.
+// The report wired to a data set: templates built from the model for the preparation, file and
+// printing tests and the benchmarks.
 #pragma once
 
 #include "DataSet.h"

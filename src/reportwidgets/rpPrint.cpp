@@ -1,7 +1,6 @@
 // Printing prepared pages: page lists, copies, paper changes and the print job.
-#include "rpPrepare.h"
+#include "rpPrint.h"
 
-#include "rpModel.h"
 #include "rpPrepared.h"
 #include "rpProgress.h"
 
@@ -130,10 +129,4 @@ bool ImprimirPaginas(const TrpPreparedPages& paginas, QPrinter& printer, const Q
         }
         if (painter.isActive()) painter.end();
     });
-}
-
-bool PrintBuiltReport(TrpReport& report, QPrinter& printer, const QString& lista, int copias) {
-    if (!report.prepared) return true;
-    return ImprimirPaginas(*report.prepared, printer, lista, copias, report.title,
-                           report.showProgress);
 }

@@ -1,5 +1,7 @@
-// The progress window of report preparation and printing, and the work loop that runs in it.
+// Report building on screen: the progress window, the work loop that runs in it, the error box.
 #pragma once
+
+#include "rpPrepare.h"
 
 #include <QDialog>
 #include <QString>
@@ -8,17 +10,9 @@
 class QLabel;
 class QPushButton;
 
-// What the work sees of the progress window: a label to update (window messages are processed
-// then, so that Cancel works) and whether the user cancelled.
-class TrpProgresso {
-public:
-    virtual ~TrpProgresso() = default;
-    virtual void mostrar(const QString& texto) { (void)texto; }
-    virtual bool cancelado() const { return false; }
-};
-
 // Modal, 278 x 106, centred on the screen, no system menu; caption "<title> - Report
-// preparing"; a centred label and a "Cancel" button (also Escape) that stops the work.
+// preparing"; a centred label (window messages are processed when it changes, so that Cancel
+// works) and a "Cancel" button (also Escape) that stops the work.
 class TrpProgressForm : public QDialog, public TrpProgresso {
     Q_OBJECT
 public:
@@ -50,3 +44,14 @@ bool rpExecutarComProgresso(const QString& titulo, bool mostrarJanela,
 
 // Called with each progress window right after it has opened (tests press Cancel from here).
 extern std::function<void(TrpProgressForm&)> rpAoAbrirProgresso;
+
+// BuildReport inside the progress window (when report.showProgress is set and a QApplication
+// exists).
+TrpBuildResult BuildReportWithProgress(TrpReport& report);
+
+// BuildReportWithProgress; after an error its text is shown in a box captioned "Error".
+TrpBuildResult ShowBuiltReport(TrpReport& report);
+
+// Shows an error box (text, caption). Replaceable in tests; the default is a modal QMessageBox
+// with the error icon.
+extern std::function<void(const QString& texto, const QString& titulo)> rpMostrarErro;

@@ -1,15 +1,23 @@
-// The progress window of report preparation and printing, and the work loop that runs in it.
+// Report building on screen: the progress window, the work loop that runs in it, the error box.
 #include "rpProgress.h"
+
+#include "rpModel.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <exception>
 
 std::function<void(TrpProgressForm&)> rpAoAbrirProgresso;
+
+std::function<void(const QString&, const QString&)> rpMostrarErro = [](const QString& texto,
+                                                                       const QString& titulo) {
+    QMessageBox::critical(nullptr, titulo, texto);
+};
 
 TrpProgressForm::TrpProgressForm(const QString& titulo, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("rpProgressForm"));
@@ -74,4 +82,17 @@ bool rpExecutarComProgresso(const QString& titulo, bool mostrarJanela,
     TrpProgresso semJanela;
     trabalho(semJanela);
     return true;
+}
+
+TrpBuildResult BuildReportWithProgress(TrpReport& report) {
+    return BuildReport(report, [&report](const QString& titulo, const auto& trabalho) {
+        return rpExecutarComProgresso(titulo, report.showProgress, trabalho);
+    });
+}
+
+TrpBuildResult ShowBuiltReport(TrpReport& report) {
+    TrpBuildResult resultado = BuildReportWithProgress(report);
+    if (resultado.outcome == TrpBuildResult::Failed && rpMostrarErro)
+        rpMostrarErro(resultado.error, QString::fromLatin1(rpTexto::TituloErro));
+    return resultado;
 }

@@ -7,7 +7,6 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -22,7 +21,6 @@ class QScrollBar;
 class QSpinBox;
 class QToolButton;
 class TrpPreparedPages;
-class TrpReport;
 
 // What the user chose in the print dialog of the preview control.
 struct TrpPrintChoice {
@@ -70,8 +68,6 @@ public:
     // Takes the pages over; the caller keeps an empty set. Goes to page 1, scroll offsets 0,
     // applies the remembered zoom and mode, lays out and repaints.
     void takePages(std::unique_ptr<TrpPreparedPages> pages);
-    // The report's prepared pages move here and the report gets a fresh empty set.
-    void takePagesFrom(TrpReport& report);
 
     const TrpPreparedPages* pages() const { return m_pages.get(); }
     bool hasPages() const;
@@ -87,7 +83,6 @@ public:
     void fitPageWidth();
 
     // The remembered popup-menu choice: used as the starting zoom of every later preview.
-    static double rememberedZoom() { return s_zoom; }
     static ZoomMode rememberedMode() { return s_mode; }
     static void setRemembered(double factor, ZoomMode mode);
 
@@ -96,8 +91,7 @@ public:
     void nextPage();
     void goToPage(int page); // 1-based, clamped
 
-    // The popup menu's choices in order ("200%" ... "&Two pages").
-    static QStringList popupCaptions();
+    // Applies the popup menu's choice `index` ("200%" ... "&Two pages").
     void choosePopup(int index);
 
     // Open, save and print: each does nothing without pages. open/save throw std::runtime_error
@@ -105,16 +99,15 @@ public:
     void openFile();
     void saveFile();
     void print();
-    void printerSetup();
 
-    // The printer used by print, set-up and the file's printer name.
+    // The printer used by print and the file's printer name.
     void setPrinter(QPrinter* printer) { m_printer = printer; }
     QPrinter* printer() const { return m_printer; }
 
     // Dialog hooks, replaceable in tests; the defaults show the real dialogs.
     // File: returns the chosen file name or an empty string on cancel.
     static std::function<QString(QWidget* parent, bool save, const QString& filter)> fileDialog;
-    // Print / set-up: returns false on cancel.
+    // Print: returns false on cancel.
     static std::function<bool(QWidget* parent, QPrinter& printer, bool setupOnly,
                               TrpPrintChoice& choice)>
         printDialog;

@@ -1,9 +1,8 @@
 // The preview control: lays out, draws, scrolls and zooms prepared pages; opens, saves, prints.
 #include "rpPreview.h"
 
-#include "rpModel.h"
-#include "rpPrepare.h"
 #include "rpPrepared.h"
+#include "rpPrint.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -231,12 +230,6 @@ void TrpPreview::takePages(std::unique_ptr<TrpPreparedPages> pages) {
     voltarAoInicio();
 }
 
-void TrpPreview::takePagesFrom(TrpReport& report) {
-    std::unique_ptr<TrpPreparedPages> paginas = std::move(report.prepared);
-    report.prepared = std::make_unique<TrpPreparedPages>();
-    takePages(std::move(paginas));
-}
-
 void TrpPreview::setZoom(double percent) {
     m_mode = ZoomNone;
     m_zoom = percent / 100.0;
@@ -251,13 +244,6 @@ void TrpPreview::fitWholePage() {
 void TrpPreview::fitPageWidth() {
     m_mode = ZoomPageWidth;
     dispor();
-}
-
-QStringList TrpPreview::popupCaptions() {
-    QStringList textos;
-    for (const OpcaoMenu& o : OpcoesMenu)
-        textos << QString::fromLatin1(o.texto);
-    return textos;
 }
 
 void TrpPreview::choosePopup(int index) {
@@ -527,14 +513,6 @@ void TrpPreview::print() {
     // Lay the pages out again from page 1.
     m_currentPage = 1;
     voltarAoInicio();
-}
-
-void TrpPreview::printerSetup() {
-    if (!m_printer) return;
-    TrpPrintChoice escolha;
-    escolha.printerName = m_printer->printerName();
-    if (!printDialog(this, *m_printer, true, escolha)) return;
-    if (!escolha.printerName.isEmpty()) m_printer->setPrinterName(escolha.printerName);
 }
 
 // ---------------------------------------------------------------------------------------------

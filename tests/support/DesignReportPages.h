@@ -1,8 +1,9 @@
-// Prepared pages for the preview tests, made by the real engine from the stored design report.
+// Prepared pages made by the real engine from the stored design report (preview tests, bench).
 #pragma once
 
 #include "Calculo.h"
 #include "DataSet.h"
+#include "Modelos.h"
 #include "rpModel.h"
 #include "rpPrepare.h"
 #include "rpPrepared.h"
@@ -30,13 +31,13 @@ inline std::unique_ptr<TrpPreparedPages> PaginasDoRelatorio(int linhas) {
     relatorio.dataSets = {&dtDados};
     relatorio.dataSources = {&fonte};
     relatorio.dataSource = &fonte;
-    if (!rpTemplate::carregarRecurso(relatorio,
-                                     rpTemplate::caminhoRecurso(QStringLiteral("projeto"))))
+    if (!rpTemplate::carregarRecurso(relatorio, CaminhoModelo(QStringLiteral("projeto"))))
         throw std::runtime_error("stored design template missing");
     rpTemplate::ligarDataSources(relatorio);
-    if (!BuildReport(relatorio) || relatorio.errorFlag)
-        throw std::runtime_error(relatorio.errorText.toStdString());
-    return std::move(relatorio.prepared);
+    TrpBuildResult resultado = BuildReport(relatorio);
+    if (resultado.outcome != TrpBuildResult::Built)
+        throw std::runtime_error(resultado.error.toStdString());
+    return std::move(resultado.pages);
 }
 
 // A report of `paginas` pages.

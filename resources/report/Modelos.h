@@ -1,0 +1,7 @@
+// The stored report templates, compiled in as Qt resources.
+#pragma once
+
+#include <QString>
+
+// Resource path of a stored template: "projeto" (design report), "defletor" (baffle report).
+QString CaminhoModelo(const QString& nome);

@@ -1,0 +1,17 @@
+// The printer of the run and the printer set-up flow.
+#pragma once
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// The printer of the run: chosen by the printer set-up (of the main window or of a preview),
+// used by every later print and preview of both reports.
+QPrinter& ImpressoraAtual();
+
+// The printer set-up dialog (PrinterSetupDialog1); replaceable in tests; false on cancel.
+extern std::function<bool(QWidget* parent, QPrinter& printer)> DialogoConfigurarImpressora;
+
+// Printer set-up flow: the chosen printer becomes the current one. Nothing else happens.
+void ConfigurarImpressora(QWidget* janela);
