@@ -121,7 +121,8 @@ inline constexpr const char* ArquivoSemGravacao = "sem permissão para gravar o 
 inline constexpr const char* ArquivoDiscoCheio = "disco cheio: o projeto não foi gravado";
 inline constexpr const char* ArquivoPastaNaoExiste = "a pasta do arquivo não existe";
 inline constexpr const char* ArquivoErroSistema = "erro do sistema: %1";
-inline constexpr const char* ProjetoCurto = "o arquivo não é um projeto (tem %1 bytes; um projeto tem %2)";
+inline constexpr const char* ProjetoCurto =
+    "o arquivo não é um projeto (tem %1 bytes; um projeto tem %2)";
 inline constexpr const char* ProjetoNaoFinito =
     "o arquivo está danificado: o campo %1 não é um número finito";
 inline constexpr const char* ProjetoForaDaFaixa =
