@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <cstdio>
 #include <cstring>
+#include <set>
 
 namespace {
 
@@ -194,6 +195,38 @@ void Relatorios() {
         b.open(QIODevice::WriteOnly);
         principal.rpReport1.prepared->save(b, QStringLiteral("Impressora"));
         Gravar("fuzz_rpp", QStringLiteral("projeto.rpp"), rpp);
+        // Small files, quick to fuzz: one object of each kind alone on a page, and two pages
+        // of three objects each (the first in landscape without margins).
+        const TrpPreparedPage& pagina = principal.rpReport1.prepared->page(0);
+        const auto objetos = rpOutput::lerObjetos(pagina.stream);
+        const auto salvar = [](const TrpPreparedPages& p, const QString& nome) {
+            QByteArray bytes;
+            QBuffer b(&bytes);
+            b.open(QIODevice::WriteOnly);
+            p.save(b, QString());
+            Gravar("fuzz_rpp", nome, bytes);
+        };
+        std::set<TrpKind> vistos;
+        for (const auto& o : objetos) {
+            if (!vistos.insert(o->kind()).second) continue;
+            TrpPreparedPages um;
+            TrpPreparedPage p = pagina;
+            p.stream = QByteArray(1, char(rpOutput::VersaoPagina));
+            rpOutput::escreverObjeto(p.stream, *o);
+            um.pages().push_back(p);
+            salvar(um, QStringLiteral("objeto-%1.rpp").arg(int(o->kind())));
+        }
+        TrpPreparedPages duas;
+        for (int k = 0; k < 2 && objetos.size() >= 6; ++k) {
+            TrpPreparedPage p = pagina;
+            p.orientation = k == 0 ? 1 : 0;
+            p.useMargins = k != 0;
+            p.stream = QByteArray(1, char(rpOutput::VersaoPagina));
+            for (int j = 0; j < 3; ++j)
+                rpOutput::escreverObjeto(p.stream, *objetos[std::size_t(k * 3 + j)]);
+            duas.pages().push_back(p);
+        }
+        salvar(duas, QStringLiteral("duas-paginas.rpp"));
     }
     for (int glares : {3, 120, 32767}) {
         if (glares == 32767 && !g_medirMaior) break;
