@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString edicao = NumberFormat::textoEdicao(v, casas, false, decimal);
     Nunca(edicao.contains(u"NAN") || edicao.contains(u"INF"));
     double w = 0;
-    Nunca(!NumberFormat::analisarTexto(NumberFormat::limparTexto(edicao, decimal, milhar),
-                                       decimal, &w));
+    Nunca(!NumberFormat::analisarTexto(NumberFormat::limparTexto(edicao, decimal, milhar), decimal,
+                                       &w));
     Nunca(!std::isfinite(w));
     // Rounded to `casas` decimals of at most fifteen significant digits.
     const double passo = std::pow(10.0, -casas);

@@ -86,9 +86,9 @@ void Projetos() {
 
 // First byte: bits 0-1 the separators, bits 2-4 the decimals, bit 5 negatives accepted.
 void Numeros() {
-    const char* textos[] = {"200",     "1.234,50", "-3,5",    "1e3",     "1,5E-2",  "",
-                            "-",       "+",        "12,345",  "0,005",   "999999,99", "1E+300",
-                            "-0",      " 42 ",     "4.000",   "3,14159", "2,5e-310", "1e400"};
+    const char* textos[] = {"200", "1.234,50", "-3,5",   "1e3",     "1,5E-2",    "",
+                            "-",   "+",        "12,345", "0,005",   "999999,99", "1E+300",
+                            "-0",  " 42 ",     "4.000",  "3,14159", "2,5e-310",  "1e400"};
     int k = 0;
     for (const char* t : textos) {
         const char config = char((k % 4) | (2 << 2) | ((k % 3 == 0) ? 0x20 : 0));

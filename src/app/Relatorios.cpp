@@ -156,7 +156,10 @@ void VisualizarRelatorio(QWidget* janela, TrpReport& relatorio,
                          const std::function<void()>& recalcular, const QString& titulo) {
     recalcular();
     if (!BuildReport(relatorio)) return;
-    auto* frm = new TfrmPreview(janela); // hidden when closed, released with its owner
+    // Hidden when closed, released with its owner or when the next preview opens over it.
+    for (auto* antigo : janela->findChildren<TfrmPreview*>(Qt::FindDirectChildrenOnly))
+        if (antigo->isHidden()) antigo->deleteLater();
+    auto* frm = new TfrmPreview(janela);
     relatorio.preview = frm->rpPreview1;
     frm->definirTitulo(titulo);
     ShowBuiltReport(relatorio);
