@@ -254,11 +254,14 @@ void ConferirCalculo(TProjeto copia, const QString& nomeArquivo) {
         if (!NaFaixa(copia.*c.campo))
             Danificado(nomeArquivo, Recursos::ProjetoCalculoForaDaFaixa,
                        QString::fromLatin1(c.nome));
-    CalcularGlares(copia, [&](const LinhaGlare& g) {
+    // A stop's position falls linearly with its number and its diameter is linear in the
+    // position, so the first and the last stop bound every row of the list.
+    for (int k : {1, NumeroDeGlares(copia)}) {
+        const LinhaGlare g = GlareNumero(copia, k);
         if (!NaFaixa(g.Posicao) || !NaFaixa(g.Diametro))
             Danificado(nomeArquivo, Recursos::ProjetoCalculoForaDaFaixa,
-                       QStringLiteral("Diametro (glare %1)").arg(g.Glare));
-    });
+                       QStringLiteral("Diametro (glare %1)").arg(k));
+    }
 }
 
 double DuasCasas(double v) {
