@@ -5,19 +5,17 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
-#include <exception>
+#include <stdexcept>
 
 // A file that could not be read or written; the message names the file and the cause.
-class ErroArquivo : public std::exception {
+class ErroArquivo : public std::runtime_error {
 public:
-    explicit ErroArquivo(QString mensagem)
-        : m_mensagem(std::move(mensagem)), m_utf8(m_mensagem.toUtf8()) {}
-    const char* what() const noexcept override { return m_utf8.constData(); }
+    explicit ErroArquivo(const QString& mensagem)
+        : std::runtime_error(mensagem.toStdString()), m_mensagem(mensagem) {}
     const QString& mensagem() const { return m_mensagem; }
 
 private:
     QString m_mensagem;
-    QByteArray m_utf8;
 };
 
 // Largest design file read: the record is 544 bytes and anything after it is carried along
