@@ -25,10 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const std::runtime_error&) {
         return 0;
     }
-    QImage image(76, 107, QImage::Format_RGB32);
+    if (pages.count() == 0) return 0;
+    // One page at its full size, seen through a small window placed by the input: only the
+    // objects under the window are drawn, so each run stays short whatever the page holds.
+    static QImage image(64, 64, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    for (int i = 0; i < pages.count() && i < 4; ++i)
-        pages.draw(i, painter, QRectF(image.rect()));
+    const int pagina = static_cast<int>(size % static_cast<std::size_t>(pages.count()));
+    const double x = static_cast<double>((size * 7919) % 700),
+                 y = static_cast<double>((size * 104729) % 1000);
+    pages.draw(pagina, painter, QRectF(-x, -y, 760, 1070), QRectF(image.rect()));
     return 0;
 }

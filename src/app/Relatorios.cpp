@@ -60,7 +60,10 @@ void VisualizarRelatorio(QWidget* janela, TrpReport& relatorio,
                          const std::function<void()>& recalcular, const QString& titulo) {
     recalcular();
     if (BuildReportWithProgress(relatorio).outcome == TrpBuildResult::Cancelled) return;
-    auto* frm = new TfrmPreview(janela); // hidden when closed, released with its owner
+    // Hidden when closed, released with its owner or when the next preview opens over it.
+    for (auto* antigo : janela->findChildren<TfrmPreview*>(Qt::FindDirectChildrenOnly))
+        if (antigo->isHidden()) antigo->deleteLater();
+    auto* frm = new TfrmPreview(janela);
     frm->definirTitulo(titulo);
     TrpBuildResult paginas = ShowBuiltReport(relatorio);
     if (paginas.outcome == TrpBuildResult::Built)

@@ -26,7 +26,11 @@ Decimal decompor(double v) {
     Decimal d;
     if (v == 0 || !std::isfinite(v)) return d;
     char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
+    // The largest doubles would round past the range at fifteen digits (and their text would
+    // not read back); they keep the seventeen that write them exactly.
+    const int precisao = std::fabs(v) > 1.7976931348623e308 ? 16 : 14;
+    auto r =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, precisao);
     std::string s(buf, r.ptr);
     const auto posE = s.find('e');
     for (std::size_t k = 0; k < posE; ++k)

@@ -130,16 +130,23 @@ RotulosDefletor CalcularDefletor(TProjeto& projeto) {
         {Texto(Recursos::RelL, P.L), Texto(Recursos::RelDG, P.DG), Texto(Recursos::FmtZ1, P.Z1)}};
 }
 
-void CalcularGlares(const TProjeto& projeto, const std::function<void(const LinhaGlare&)>& linha) {
+LinhaGlare GlareNumero(const TProjeto& projeto, int k) {
     const TProjeto& P = projeto;
-    const int n = P.nG < 2 ? 2 : P.nG;
-    for (int k = 1; k <= n; ++k) {
-        LinhaGlare g;
-        g.Glare = static_cast<std::int16_t>(k);
-        g.Posicao = P.Z1 - (k - 1) * P.DG;
-        g.Diametro = DiametroGlare(P.d, P.e, P.i, P.D2, g.Posicao);
-        linha(g);
-    }
+    LinhaGlare g;
+    g.Glare = static_cast<std::int16_t>(k);
+    g.Posicao = P.Z1 - (k - 1) * P.DG;
+    g.Diametro = DiametroGlare(P.d, P.e, P.i, P.D2, g.Posicao);
+    return g;
+}
+
+int NumeroDeGlares(const TProjeto& projeto) {
+    return projeto.nG < 2 ? 2 : projeto.nG;
+}
+
+void CalcularGlares(const TProjeto& projeto, const std::function<void(const LinhaGlare&)>& linha) {
+    const int n = NumeroDeGlares(projeto);
+    for (int k = 1; k <= n; ++k)
+        linha(GlareNumero(projeto, k));
 }
 
 void PreencherGlares(TMemDataSet& dtGlares, const TProjeto& projeto,

@@ -65,7 +65,10 @@ struct LinhaGlare {
 
 // Baffle steps 1-5: L, L1, L2, Z1, then nG raised to 2 and DG; returns the diagram's texts.
 RotulosDefletor CalcularDefletor(TProjeto& projeto);
-// Baffle step 6: one row per stop, handed on as soon as it is computed.
+// Baffle step 6: the row of stop k (1-based) and the number of rows (nG, at least 2).
+LinhaGlare GlareNumero(const TProjeto& projeto, int k);
+int NumeroDeGlares(const TProjeto& projeto);
+// One row per stop, handed on as soon as it is computed.
 void CalcularGlares(const TProjeto& projeto, const std::function<void(const LinhaGlare&)>& linha);
 
 // The glare list's row: stop ("%2.0d"), position and diameter.

@@ -1,12 +1,10 @@
 // The design record, its optical formulas and the design-file routines.
 #include "Global.h"
 
+#include "Calculo.h"
 #include "Cp1252.h"
+#include "Recursos.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <cmath>
 #include <cstring>
 
@@ -173,54 +171,103 @@ double DiametroDoCampo(double F, double arco) {
 }
 
 namespace {
-QString Causa(const QString& nomeArquivo, const QString& razao) {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(nomeArquivo), razao);
+
+// The double fields of the record by name, in file order.
+struct CampoDouble {
+    const char* nome;
+    double TProjeto::*campo;
+};
+constexpr CampoDouble CamposDouble[] = {
+    {"D1", &TProjeto::D1},         {"D2", &TProjeto::D2},
+    {"Area1", &TProjeto::Area1},   {"Area2", &TProjeto::Area2},
+    {"f1", &TProjeto::f1},         {"F", &TProjeto::F},
+    {"e", &TProjeto::e},           {"p", &TProjeto::p},
+    {"pLinha", &TProjeto::pLinha}, {"gamma", &TProjeto::gamma},
+    {"i", &TProjeto::i},           {"d", &TProjeto::d},
+    {"r1", &TProjeto::r1},         {"r2", &TProjeto::r2},
+    {"fD1", &TProjeto::fD1},       {"FD1", &TProjeto::FD1},
+    {"Tx", &TProjeto::Tx},         {"b1DK", &TProjeto::b1DK},
+    {"b2DK", &TProjeto::b2DK},     {"b1RC", &TProjeto::b1RC},
+    {"b2RC", &TProjeto::b2RC},     {"b1Cl", &TProjeto::b1Cl},
+    {"b2Cl", &TProjeto::b2Cl},     {"L", &TProjeto::L},
+    {"L1", &TProjeto::L1},         {"L2", &TProjeto::L2},
+    {"LTotal", &TProjeto::LTotal}, {"Reservado", &TProjeto::Reservado},
+    {"DDi", &TProjeto::DDi},       {"DG", &TProjeto::DG},
+    {"Z1", &TProjeto::Z1},         {"SSDe", &TProjeto::SSDe},
+    {"DDe", &TProjeto::DDe},       {"Sag1", &TProjeto::Sag1},
+    {"Sag2", &TProjeto::Sag2}};
+
+bool NaFaixa(double v) {
+    return std::fabs(v) < LimiteValorProjeto;
 }
+
+QString TextoLimite() {
+    return QString::number(LimiteValorProjeto, 'f', 0);
+}
+
+[[noreturn]] void Danificado(const QString& nomeArquivo, const char* texto, const QString& campo) {
+    throw ErroArquivo(
+        MensagemArquivo(nomeArquivo, QString::fromUtf8(texto).arg(campo, TextoLimite())));
+}
+
+// Runs every computation an opened design goes through and checks what comes out.
+void ConferirCalculo(TProjeto copia, const QString& nomeArquivo) {
+    CalcularProjeto(copia, u',', u'.');
+    MostrarResultados(copia);
+    CalcularDefletor(copia);
+    for (const CampoDouble& c : CamposDouble)
+        if (!NaFaixa(copia.*c.campo))
+            Danificado(nomeArquivo, Recursos::ProjetoCalculoForaDaFaixa,
+                       QString::fromLatin1(c.nome));
+    // A stop's position falls linearly with its number and its diameter is linear in the
+    // position, so the first and the last stop bound every row of the list.
+    for (int k : {1, NumeroDeGlares(copia)}) {
+        const LinhaGlare g = GlareNumero(copia, k);
+        if (!NaFaixa(g.Posicao) || !NaFaixa(g.Diametro))
+            Danificado(nomeArquivo, Recursos::ProjetoCalculoForaDaFaixa,
+                       QStringLiteral("Diametro (glare %1)").arg(k));
+    }
+}
+
+double DuasCasas(double v) {
+    return std::round(v * 100) / 100;
+}
+
 } // namespace
 
+void LerProjeto(TProjeto& projeto, const QByteArray& bytes, const QString& nomeArquivo) {
+    if (bytes.size() < qsizetype(sizeof(TProjeto)))
+        throw ErroArquivo(MensagemArquivo(
+            nomeArquivo,
+            QString::fromUtf8(Recursos::ProjetoCurto).arg(bytes.size()).arg(sizeof(TProjeto))));
+    TProjeto lido;
+    std::memcpy(&lido, bytes.constData(), sizeof lido);
+    for (const CampoDouble& c : CamposDouble) {
+        const double v = lido.*c.campo;
+        if (!std::isfinite(v))
+            Danificado(nomeArquivo, Recursos::ProjetoNaoFinito, QString::fromLatin1(c.nome));
+        if (!NaFaixa(v))
+            Danificado(nomeArquivo, Recursos::ProjetoForaDaFaixa, QString::fromLatin1(c.nome));
+    }
+    ConferirCalculo(lido, nomeArquivo);
+    // The fields show the inputs with two decimals and read them back so.
+    TProjeto arredondado = lido;
+    for (double TProjeto::*campo :
+         {&TProjeto::D1, &TProjeto::fD1, &TProjeto::gamma, &TProjeto::e, &TProjeto::i,
+          &TProjeto::LTotal, &TProjeto::DDi, &TProjeto::SSDe, &TProjeto::DDe})
+        arredondado.*campo = DuasCasas(arredondado.*campo);
+    ConferirCalculo(arredondado, nomeArquivo);
+    projeto = lido;
+}
+
 void LerArquivo(TProjeto& projeto, const QString& nomeArquivo) {
-    QFile arquivo(nomeArquivo);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        throw ErroArquivo(Causa(nomeArquivo, arquivo.errorString()));
-    char bytes[sizeof(TProjeto)];
-    const qint64 lidos = arquivo.read(bytes, sizeof bytes);
-    if (lidos < 0) throw ErroArquivo(Causa(nomeArquivo, arquivo.errorString()));
-    if (lidos < static_cast<qint64>(sizeof bytes))
-        throw ErroArquivo(
-            Causa(nomeArquivo, QStringLiteral("o arquivo não é um projeto (tem %1 bytes; "
-                                              "um projeto tem %2)")
-                                   .arg(lidos)
-                                   .arg(sizeof bytes)));
-    std::memcpy(&projeto, bytes, sizeof bytes);
+    LerProjeto(projeto, LerArquivoRegular(nomeArquivo, LimiteProjeto, Recursos::FormatoProjeto),
+               nomeArquivo);
 }
 
 void GravarArquivo(TProjeto projeto, const QString& nomeArquivo) {
     // The bytes past the record in an existing file are carried over: a file is never shortened.
-    QByteArray resto;
-    {
-        QFile antigo(nomeArquivo);
-        if (antigo.exists()) {
-            // Opened for writing too, so a file the user may not write is refused, not replaced.
-            if (!antigo.open(QIODevice::ReadWrite))
-                throw ErroArquivo(Causa(nomeArquivo, antigo.errorString()));
-            if (antigo.size() > static_cast<qint64>(sizeof(TProjeto))) {
-                if (!antigo.seek(sizeof(TProjeto)))
-                    throw ErroArquivo(Causa(nomeArquivo, antigo.errorString()));
-                resto = antigo.readAll();
-                if (antigo.error() != QFileDevice::NoError)
-                    throw ErroArquivo(Causa(nomeArquivo, antigo.errorString()));
-            }
-        }
-    }
-    QSaveFile arquivo(nomeArquivo);
-    if (!arquivo.open(QIODevice::WriteOnly))
-        throw ErroArquivo(Causa(nomeArquivo, arquivo.errorString()));
-    const auto* bytes = reinterpret_cast<const char*>(&projeto);
-    if (arquivo.write(bytes, sizeof(TProjeto)) != static_cast<qint64>(sizeof(TProjeto)) ||
-        (!resto.isEmpty() && arquivo.write(resto) != resto.size())) {
-        const QString razao = arquivo.errorString();
-        arquivo.cancelWriting();
-        throw ErroArquivo(Causa(nomeArquivo, razao));
-    }
-    if (!arquivo.commit()) throw ErroArquivo(Causa(nomeArquivo, arquivo.errorString()));
+    GravarInicioArquivo(nomeArquivo,
+                        QByteArray(reinterpret_cast<const char*>(&projeto), sizeof projeto),
+                        LimiteProjeto, Recursos::FormatoProjeto);
 }

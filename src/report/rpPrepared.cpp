@@ -1,10 +1,13 @@
 // Prepared pages: object streams in output form, drawing at any scale, ".rpp" files.
 #include "rpPrepared.h"
 
+#include "ArquivoRegular.h"
 #include "Binario.h"
+#include "Recursos.h"
 #include "rpDraw.h"
 #include "rpTemplateStream.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QIODevice>
 #include <QPagedPaintDevice>
@@ -285,9 +288,8 @@ void TrpPreparedPages::saveToFile(const QString& fileName, const QString& printe
 }
 
 void TrpPreparedPages::loadFromFile(const QString& fileName, QString* printerName) {
-    QFile arquivo(fileName);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        throw std::runtime_error("Unable to open the report file " + fileName.toStdString() + ": " +
-                                 arquivo.errorString().toStdString());
+    QBuffer arquivo; // only a regular file of a report's size is read, and it is read whole
+    arquivo.setData(LerArquivoRegular(fileName, LimiteRelatorio, Recursos::FormatoRelatorio));
+    arquivo.open(QIODevice::ReadOnly);
     load(arquivo, printerName);
 }

@@ -169,6 +169,13 @@ void TestNumberEdit::textoEdicao_data() {
     QTest::newRow("sem casas") << 12.5 << 0 << true << "13";
     QTest::newRow("quatro casas") << 12.34567 << 4 << true << "12,3457";
     QTest::newRow("negativo") << -1234.5 << 2 << true << "-1234,5";
+    // The largest double reads back from its edit text: 17 significant digits, not a 15-digit
+    // rounding above the range (1,7976931348623157e308 is its exact decimal to 17 digits).
+    QTest::newRow("maior double") << std::numeric_limits<double>::max() << 2 << true
+                                  << QString(QStringLiteral("17976931348623157") +
+                                             QString(292, u'0'));
+    QTest::newRow("1e308") << 1e308 << 2 << true
+                           << QString(QStringLiteral("1") + QString(308, u'0'));
 }
 
 void TestNumberEdit::textoEdicao() {

@@ -36,6 +36,20 @@ QByteArray Padrao(int n, char semente) {
     return b;
 }
 
+// The bytes of a sound design (200 mm f/4, gamma 4) followed by `n` - 544 bytes of pattern.
+QByteArray ProjetoCom(int n, char semente) {
+    TProjeto p;
+    std::memset(&p, 0, sizeof p);
+    LimparProjeto(p);
+    p.D1 = 200;
+    p.fD1 = 4;
+    p.gamma = 4;
+    p.e = 200;
+    p.i = 20 + semente;
+    CalcularProjeto(p, u',', u'.');
+    return Bytes(p) + Padrao(n - int(sizeof p), semente);
+}
+
 // Runs a block with the file-system rights of an ordinary user, even when the tests run as root.
 class SemPrivilegios {
 public:
@@ -90,7 +104,7 @@ private slots:
     void leOsPrimeiros544Bytes() {
         for (int tamanho : {544, 600, 1000}) {
             const QString n = nome("longo.tlv");
-            const QByteArray dados = Padrao(tamanho, 9);
+            const QByteArray dados = ProjetoCom(tamanho, 9);
             Escrever(n, dados);
             TProjeto p;
             LerArquivo(p, n);
@@ -171,7 +185,7 @@ private slots:
 
     void somenteLeituraAbre() {
         const QString n = nome("leitura.tlv");
-        const QByteArray dados = Padrao(544, 4);
+        const QByteArray dados = ProjetoCom(544, 4);
         Escrever(n, dados);
         QFile::setPermissions(n, QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);
         SemPrivilegios usuario;

@@ -1,0 +1,234 @@
+// Checked access to the files the program opens and saves (POSIX calls under the Qt names).
+#include "ArquivoRegular.h"
+
+#include "Recursos.h"
+
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+QString r(const char* texto) {
+    return QString::fromUtf8(texto);
+}
+
+enum class Operacao { Ler, Gravar };
+
+QString CausaSistema(int erro, Operacao op) {
+    switch (erro) {
+    case ENOENT:
+        return r(op == Operacao::Ler ? Recursos::ArquivoNaoExiste
+                                     : Recursos::ArquivoPastaNaoExiste);
+    case ENOTDIR:
+        return r(Recursos::ArquivoPastaNaoExiste);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return r(op == Operacao::Ler ? Recursos::ArquivoSemLeitura : Recursos::ArquivoSemGravacao);
+    case ENOSPC:
+    case EDQUOT:
+        return r(Recursos::ArquivoDiscoCheio);
+    default:
+        return r(Recursos::ArquivoErroSistema).arg(QString::fromLocal8Bit(std::strerror(erro)));
+    }
+}
+
+[[noreturn]] void Falhar(const QString& nome, int erro, Operacao op) {
+    throw ErroArquivo(MensagemArquivo(nome, CausaSistema(erro, op)));
+}
+
+[[noreturn]] void NaoRegular(const QString& nome, mode_t modo) {
+    const char* tipo = S_ISDIR(modo)                    ? Recursos::TipoPasta
+                       : S_ISFIFO(modo)                 ? Recursos::TipoPipe
+                       : S_ISSOCK(modo)                 ? Recursos::TipoSocket
+                       : S_ISCHR(modo) || S_ISBLK(modo) ? Recursos::TipoDispositivo
+                                                        : Recursos::TipoDesconhecido;
+    throw ErroArquivo(MensagemArquivo(nome, r(Recursos::ArquivoNaoRegular).arg(r(tipo))));
+}
+
+[[noreturn]] void GrandeDemais(const QString& nome, qint64 tamanho, qint64 limite,
+                               const char* formato) {
+    throw ErroArquivo(MensagemArquivo(
+        nome, r(Recursos::ArquivoGrandeDemais).arg(tamanho).arg(limite).arg(r(formato))));
+}
+
+// Checks the kind and size of an open file or of a name.
+void Conferir(const QString& nome, const struct stat& st, qint64 limite, const char* formato) {
+    if (!S_ISREG(st.st_mode)) NaoRegular(nome, st.st_mode);
+    if (st.st_size > limite) GrandeDemais(nome, st.st_size, limite, formato);
+}
+
+// Closes a descriptor when the block ends.
+class Descritor {
+public:
+    explicit Descritor(int fd = -1) : m_fd(fd) {}
+    ~Descritor() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    Descritor(const Descritor&) = delete;
+    Descritor& operator=(const Descritor&) = delete;
+    int fd() const { return m_fd; }
+    int soltar() { return std::exchange(m_fd, -1); }
+    int fechar() {
+        const int r = ::close(m_fd);
+        m_fd = -1;
+        return r;
+    }
+
+private:
+    int m_fd;
+};
+
+// Opens an existing name without waiting on it (a pipe with no writer would block an ordinary
+// open) and checks what it is before anything is read.
+int AbrirSemBloquear(const QString& nome, const QByteArray& caminho, int modo, qint64 limite,
+                     const char* formato, Operacao op, struct stat& st) {
+    if (::stat(caminho.constData(), &st) != 0) Falhar(nome, errno, op);
+    Conferir(nome, st, limite, formato);
+    const int fd = ::open(caminho.constData(), modo | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) Falhar(nome, errno, op);
+    Descritor guarda(fd);
+    // The name may have been replaced between the check and the open.
+    if (::fstat(fd, &st) != 0) Falhar(nome, errno, op);
+    Conferir(nome, st, limite, formato);
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return guarda.soltar();
+}
+
+// Reads from `posicao` to the end, in blocks, refusing to go past `limite` bytes in all.
+QByteArray LerAteOFim(const QString& nome, int fd, qint64 posicao, qint64 tamanho, qint64 limite,
+                      const char* formato, Operacao op) {
+    QByteArray dados;
+    if (tamanho > posicao) dados.reserve(tamanho - posicao);
+    char bloco[1 << 16];
+    for (;;) {
+        const ssize_t n = ::pread(fd, bloco, sizeof bloco, posicao);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Falhar(nome, errno, op);
+        }
+        if (n == 0) break;
+        posicao += n;
+        if (posicao > limite) GrandeDemais(nome, posicao, limite, formato); // it grew
+        dados.append(bloco, n);
+    }
+    return dados;
+}
+
+void EscreverTudo(const QString& nome, int fd, const QByteArray& dados) {
+    const char* p = dados.constData();
+    qint64 falta = dados.size();
+    while (falta > 0) {
+        const ssize_t n = ::write(fd, p, size_t(falta));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Falhar(nome, errno, Operacao::Gravar);
+        }
+        if (n == 0) Falhar(nome, EIO, Operacao::Gravar);
+        p += n;
+        falta -= n;
+    }
+}
+
+bool EhTemporario(const char* nome) {
+    const char* sufixo = std::strstr(nome, SufixoTemporario);
+    return nome[0] == '.' && sufixo && std::strlen(sufixo) == std::strlen(SufixoTemporario) + 6;
+}
+
+// Removes the temporaries of interrupted saves: a save holds a lock on its temporary until the
+// rename, so one that can be locked belongs to nobody.
+void LimparTemporarios(const QByteArray& pasta) {
+    DIR* d = ::opendir(pasta.constData());
+    if (!d) return;
+    const int dfd = ::dirfd(d);
+    while (const dirent* e = ::readdir(d)) {
+        if (!EhTemporario(e->d_name)) continue;
+        const int fd =
+            ::openat(dfd, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0) continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(dfd, e->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(d);
+}
+
+} // namespace
+
+QString MensagemArquivo(const QString& nome, const QString& causa) {
+    return r(Recursos::ArquivoCausa).arg(QDir::toNativeSeparators(nome), causa);
+}
+
+QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const char* formato) {
+    const QByteArray caminho = QFile::encodeName(nome);
+    struct stat st {};
+    Descritor fd(AbrirSemBloquear(nome, caminho, O_RDONLY, limite, formato, Operacao::Ler, st));
+    return LerAteOFim(nome, fd.fd(), 0, st.st_size, limite, formato, Operacao::Ler);
+}
+
+void GravarInicioArquivo(const QString& nome, const QByteArray& inicio, qint64 limite,
+                         const char* formato) {
+    QByteArray alvo = QFile::encodeName(nome);
+    QByteArray resto;
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    mode_t modo = 0666 & ~mascara;
+    struct stat st {};
+    if (::stat(alvo.constData(), &st) == 0) {
+        // The file behind a link is replaced, not the link.
+        if (char* real = ::realpath(alvo.constData(), nullptr)) {
+            alvo = real;
+            std::free(real);
+        }
+        // Opened for writing too, so a file the user may not write is refused, not replaced.
+        Descritor fd(AbrirSemBloquear(nome, alvo, O_RDWR, limite, formato, Operacao::Gravar, st));
+        resto =
+            LerAteOFim(nome, fd.fd(), inicio.size(), st.st_size, limite, formato, Operacao::Gravar);
+        modo = st.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        Falhar(nome, errno, Operacao::Gravar);
+    }
+
+    const qsizetype barra = alvo.lastIndexOf('/');
+    const QByteArray pasta = barra < 0    ? QByteArray(".")
+                             : barra == 0 ? QByteArray("/")
+                                          : alvo.left(barra);
+    const QByteArray base = alvo.mid(barra + 1);
+    LimparTemporarios(pasta);
+    QByteArray temporario = pasta + "/." + base.left(200) + SufixoTemporario + QByteArray("XXXXXX");
+    const int criado = ::mkostemp(temporario.data(), O_CLOEXEC);
+    if (criado < 0) Falhar(nome, errno, Operacao::Gravar);
+    Descritor fd(criado);
+    ::flock(fd.fd(), LOCK_EX); // held until the rename: no other save takes it for a leftover
+    bool renomeado = false;
+    try {
+        if (::fchmod(fd.fd(), modo) != 0) Falhar(nome, errno, Operacao::Gravar);
+        EscreverTudo(nome, fd.fd(), inicio);
+        EscreverTudo(nome, fd.fd(), resto);
+        if (::fsync(fd.fd()) != 0) Falhar(nome, errno, Operacao::Gravar);
+        if (::rename(temporario.constData(), alvo.constData()) != 0)
+            Falhar(nome, errno, Operacao::Gravar);
+        renomeado = true;
+        if (fd.fechar() != 0) Falhar(nome, errno, Operacao::Gravar);
+    } catch (...) {
+        if (!renomeado) ::unlink(temporario.constData());
+        throw;
+    }
+    // The rename itself reaches the disk with the folder.
+    const int dfd = ::open(pasta.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+}

@@ -1,0 +1,45 @@
+// Checked access to the files the program opens and saves: regular files only, bounded reads,
+// saves that replace a file whole or not at all.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <stdexcept>
+
+// A file that could not be read or written; the message names the file and the cause.
+class ErroArquivo : public std::runtime_error {
+public:
+    explicit ErroArquivo(const QString& mensagem)
+        : std::runtime_error(mensagem.toStdString()), m_mensagem(mensagem) {}
+    const QString& mensagem() const { return m_mensagem; }
+
+private:
+    QString m_mensagem;
+};
+
+// Largest design file read: the record is 544 bytes and anything after it is carried along
+// untouched, but no design needs more than a few bytes of tail; 1 MiB reads in a moment.
+inline constexpr qint64 LimiteProjeto = qint64(1) << 20;
+// Largest prepared-report file read: the longest report the program prepares (the baffle report
+// with the most glare stops a design can hold, 32767) takes under 8 MiB; four times that.
+inline constexpr qint64 LimiteRelatorio = qint64(32) << 20;
+
+// "<file>: <cause>", the file in native separators.
+[[nodiscard]] QString MensagemArquivo(const QString& nome, const QString& causa);
+
+// Reads a whole file. Anything that is not a regular file (a pipe, socket, device or folder) is
+// refused before it is opened for reading, and so is a file larger than `limite` bytes;
+// `formato` (a text of the table) says what the file should be. Never blocks on the file's kind.
+QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const char* formato);
+
+// Writes `inicio` over the start of the named file and keeps the bytes after it (a new file holds
+// `inicio` alone). The new contents go to a temporary file beside it, named
+// ".<name>.salvando-XXXXXX", which is synced and renamed over the file: a crash leaves the old
+// file or the new one, never a mix. Temporaries that an interrupted save left in the folder are
+// removed by the next save there. A file that is not regular, or larger than `limite`, is refused.
+void GravarInicioArquivo(const QString& nome, const QByteArray& inicio, qint64 limite,
+                         const char* formato);
+
+// The part of a temporary file's name after the name it stands in for.
+inline constexpr const char* SufixoTemporario = ".salvando-";
