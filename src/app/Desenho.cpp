@@ -31,7 +31,7 @@ QString Texto(const char* utf8) {
 // Colours of the drawing.
 const QColor CorVidro(0x99, 0xFF, 0xFF);
 const QColor CorSuporte(0x90, 0x90, 0x90);
-const QColor CorTubo(0x50, 0x50, 0x50);
+const QColor CorTubo(0x3C, 0x4F, 0x6B);
 const QColor CorEixo(0x80, 0x80, 0x80);
 const QColor CorImagem(0x00, 0x40, 0xC0);
 const QColor CorRaioEixo(0xE0, 0x80, 0x00);
@@ -168,10 +168,11 @@ void DesenharEscala(QPainter& p, const QRectF& area, const DadosDesenho& d,
     p.drawLine(m({d.limites.left(), 0}), m({d.limites.right(), 0}));
 
     // The baffle: walls, stops; the holder; the mirrors.
-    p.setPen(QPen(Qt::black, 0));
+    p.setPen(Qt::NoPen);
     p.setBrush(CorTubo);
     for (const QRectF& r : d.tubo)
         p.drawRect(m(r));
+    p.setPen(QPen(Qt::black, 0));
     p.setBrush(Qt::black);
     for (const QRectF& r : d.glares)
         p.drawRect(m(r));
