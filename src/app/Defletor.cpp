@@ -265,18 +265,23 @@ void TfrmDefletor::btnSairClick() {
 
 void TfrmDefletor::edtDDiChange() {
     Projeto.DDi = edtDDi->Value();
+    emit projetoAlterado();
 }
 void TfrmDefletor::edtDDeChange() {
     Projeto.DDe = edtDDe->Value();
+    emit projetoAlterado();
 }
 void TfrmDefletor::edtLTotalChange() {
     Projeto.LTotal = edtLTotal->Value();
+    emit projetoAlterado();
 }
 void TfrmDefletor::edtnGChange() {
     Projeto.nG = ContagemGlares(edtnG->Value());
+    emit projetoAlterado();
 }
 void TfrmDefletor::edtSSDeChange() {
     Projeto.SSDe = edtSSDe->Value();
+    emit projetoAlterado();
 }
 
 void TfrmDefletor::ListView2Enter() {
@@ -349,6 +354,7 @@ void TfrmDefletor::Recalcular() {
         item->setTextAlignment(2, Qt::AlignHCenter | Qt::AlignVCenter);
         linhas.itens.append(item);
     });
+    emit projetoAlterado();
 }
 
 // The total length never reads below the front end of the baffle: its lower bound follows the

@@ -4,6 +4,7 @@
 #include "Analise.h"
 #include "Calculo.h"
 #include "Defletor.h"
+#include "Desenho.h"
 #include "DiametroCampo.h"
 #include "Espelhos.h"
 #include "Flecha.h"
@@ -125,6 +126,8 @@ void TfrmTeluvar::montarAcoes() {
          &TfrmTeluvar::actFlechaExecute},
         {actAnalise, "actAnalise", AcaoAnalise, ":/app/analise.svg",
          QKeySequence(Qt::CTRL | Qt::Key_R), &TfrmTeluvar::actAnaliseExecute},
+        {actDesenho, "actDesenho", AcaoDesenho, ":/app/desenho.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_L), &TfrmTeluvar::actDesenhoExecute},
         {actEspelhos, "actEspelhos", AcaoEspelhos, ":/app/espelhos.svg",
          QKeySequence(Qt::CTRL | Qt::Key_M), &TfrmTeluvar::actEspelhosExecute},
         {actSobre, "actSobre", AcaoSobre, nullptr, QKeySequence(), &TfrmTeluvar::actSobreExecute},
@@ -164,6 +167,7 @@ void TfrmTeluvar::montarMenus() {
     componentes->addAction(actDefletor);
     componentes->addAction(actFlecha);
     componentes->addAction(actAnalise);
+    componentes->addAction(actDesenho);
     componentes->addAction(actEspelhos);
     QMenu* ajuda = MainMenu1->addMenu(TextoRecurso(Recursos::MenuAjuda));
     ajuda->setObjectName(QStringLiteral("mnuAjuda"));
@@ -204,6 +208,7 @@ void TfrmTeluvar::montarBarra() {
     botao(actDefletor, "ToolButton1");
     botao(actFlecha, "ToolButton4");
     botao(actAnalise, "btnAnalise");
+    botao(actDesenho, "btnDesenho");
     botao(actEspelhos, "btnEspelhos");
     ToolBar1->addSeparator();
     botao(actSair, "btnSair");
@@ -509,6 +514,7 @@ void TfrmTeluvar::actSairExecute() {
 void TfrmTeluvar::actDefletorExecute() {
     // A new baffle window each time; it deletes itself when it closes.
     auto* frmDefletor = new TfrmDefletor(this);
+    connect(frmDefletor, &TfrmDefletor::projetoAlterado, this, &TfrmTeluvar::projetoAlterado);
     frmDefletor->exec();
 }
 
@@ -534,6 +540,10 @@ static void MostrarJanelaViva(QPointer<Janela>& janela, TfrmTeluvar* dono) {
 
 void TfrmTeluvar::actAnaliseExecute() {
     MostrarJanelaViva(frmAnalise, this);
+}
+
+void TfrmTeluvar::actDesenhoExecute() {
+    MostrarJanelaViva(frmDesenho, this);
 }
 
 void TfrmTeluvar::actEspelhosExecute() {

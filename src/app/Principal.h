@@ -27,6 +27,7 @@ class TPainelChanfrado;
 class TRotulo;
 
 class TfrmAnalise;
+class TfrmDesenho;
 class TfrmEspelhos;
 
 class TfrmTeluvar : public QMainWindow {
@@ -60,6 +61,7 @@ public:
     QAction* actDefletor = nullptr;
     QAction* actFlecha = nullptr;
     QAction* actAnalise = nullptr;
+    QAction* actDesenho = nullptr;
     QAction* actEspelhos = nullptr;
     QAction* actSobre = nullptr;
 
@@ -116,6 +118,7 @@ public slots:
     void actDefletorExecute();
     void actFlechaExecute();
     void actAnaliseExecute();
+    void actDesenhoExecute();
     void actEspelhosExecute();
     void actSobreExecute();
 
@@ -133,6 +136,7 @@ signals:
 
 private:
     QPointer<TfrmAnalise> frmAnalise;
+    QPointer<TfrmDesenho> frmDesenho;
     QPointer<TfrmEspelhos> frmEspelhos;
     void FormCreate();
 

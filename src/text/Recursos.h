@@ -28,6 +28,8 @@ inline constexpr TextoAcao AcaoDefletor = {"Componentes", "&Defletor",
 inline constexpr TextoAcao AcaoFlecha = {"Componentes", "&Flecha", "Abre o formulário das flechas"};
 inline constexpr TextoAcao AcaoAnalise = {"Componentes", "&Análise",
                                           "Análise por traçado de raios"};
+inline constexpr TextoAcao AcaoDesenho = {"Componentes", "Desenho em &escala",
+                                          "Desenho do telescópio em escala"};
 inline constexpr TextoAcao AcaoEspelhos = {"Componentes", "Confecção dos &espelhos",
                                            "Dados para a confecção e o teste dos espelhos"};
 inline constexpr TextoAcao AcaoSobre = {"Ajuda", "Sobre...", ""};
@@ -316,4 +318,31 @@ inline constexpr const char* ProjetoForaDaFaixa =
 inline constexpr const char* ProjetoCalculoForaDaFaixa =
     "o arquivo está danificado: com estes dados o valor calculado %1 sai da faixa aceita "
     "(de -%2 a %2)";
+// To-scale drawing window.
+inline constexpr const char* TituloDesenho = "Projeto Teluvar - Desenho em escala";
+inline constexpr const char* DesenhoVariante = "Variante:";
+inline constexpr const char* DesenhoEspessura = "Espessura do primário (vazio: D1/6):";
+inline constexpr const char* DesenhoAjustar = "Ajustar";
+inline constexpr const char* DesenhoExportar = "Exportar";
+inline constexpr const char* DesenhoTituloExportar = "Exportar desenho";
+inline constexpr const char* DesenhoFiltroExportar = "Imagem SVG (*.svg);;Imagem PNG (*.png)";
+inline constexpr const char* DesenhoErroExportar = "Não foi possível gravar o arquivo %1";
+inline constexpr const char* LuzDiretaAtinge = "Luz direta atinge o campo";
+inline constexpr const char* LuzDiretaBloqueada = "Luz direta bloqueada";
+inline constexpr const char* FmtFuroDesenho = "Furo = %n";
+inline constexpr const char* FmtEscalaDesenho = "%n mm";
+inline constexpr const char* LegendaRaiosEixo = "Raios do eixo";
+inline constexpr const char* LegendaRaiosCampo = "Raios da borda do campo";
+inline constexpr const char* LegendaLuzDireta = "Luz direta";
+inline constexpr const char* DesenhoEntradasNulas =
+    "Desenho indisponível: D1, f/D, e e i devem ser maiores que zero.";
+inline constexpr const char* DesenhoAmpliacao =
+    "Desenho indisponível: o coeficiente de ampliação deve ser maior que 1.";
+inline constexpr const char* DesenhoGeometria =
+    "Desenho indisponível: d, p, D2 e r2 devem ser maiores que zero.";
+inline constexpr const char* DesenhoConicaIndefinida =
+    "Desenho indisponível: a cônica de um espelho não define uma superfície sobre toda a "
+    "abertura.";
+inline constexpr const char* DesenhoNaoFinito =
+    "Desenho indisponível: o traçado não dá valores finitos para este projeto.";
 } // namespace Recursos

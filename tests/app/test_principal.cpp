@@ -1,6 +1,7 @@
 // Main-window flows driven through the real widgets: typing, "&Ok", lists and status bar, "&Novo",
 // opening and saving design files, the field-diameter button and the error box.
 #include "Calculo.h"
+#include "Desenho.h"
 #include "DigitarTeste.h"
 #include "GanchoTeste.h"
 #include "Global.h"
@@ -108,9 +109,10 @@ private slots:
             botoes << (a->isSeparator() ? QStringLiteral("|")
                                         : frm->ToolBar1->widgetForAction(a)->objectName());
         QCOMPARE(botoes.join(u' '),
-                 QStringLiteral("btnNovo | btnAbrirArquivo btnSalvarArquivo | btnImprimir | "
-                                "btnPreview | ToolButton1 ToolButton4 btnAnalise btnEspelhos | "
-                                "btnSair"));
+                 QStringLiteral(
+                     "btnNovo | btnAbrirArquivo btnSalvarArquivo | btnImprimir | "
+                     "btnPreview | ToolButton1 ToolButton4 btnAnalise btnDesenho btnEspelhos | "
+                     "btnSair"));
         for (QAction* a : frm->ToolBar1->actions())
             if (!a->isSeparator())
                 QVERIFY2(!a->icon().isNull() && !a->toolTip().isEmpty(),
@@ -488,11 +490,16 @@ private slots:
         QTest::addColumn<QString>("legenda");
         QTest::addColumn<QString>("dica");
         QTest::addColumn<QString>("valor"); // shown for 200/4/4/200/20, from its closed form
-        // Airy radius 1,22 * 550 nm * 3200 / 200 = 10,736 µm; the last Couder zone ends at D1 / 2.
+        // Airy radius 1,22 * 550 nm * 3200 / 200 = 10,736 µm; d = f1 - (f1 + e) / (gamma + 1) =
+        // 600; the last Couder zone ends at D1 / 2.
         QTest::newRow("Ctrl+R") << int(Qt::Key_R) << "frmAnalise"
                                 << "&Análise"
                                 << "Análise por traçado de raios"
                                 << "10,74 µm";
+        QTest::newRow("Ctrl+L") << int(Qt::Key_L) << "frmDesenho"
+                                << "Desenho em &escala"
+                                << "Desenho do telescópio em escala"
+                                << "d = 600,00";
         QTest::newRow("Ctrl+M") << int(Qt::Key_M) << "frmEspelhos"
                                 << "Confecção dos &espelhos"
                                 << "Dados para a confecção e o teste dos espelhos"
@@ -531,6 +538,9 @@ private slots:
                 for (int i = 0; i < lista->topLevelItemCount(); ++i)
                     for (int j = 0; j < lista->columnCount(); ++j)
                         t << lista->topLevelItem(i)->text(j);
+            if (auto* desenho = qobject_cast<TfrmDesenho*>(viva.data()))
+                for (const Cota& cota : desenho->dados().cotas)
+                    t << cota.texto; // the dimension lines are painted, not labels
             return t.join(u'|');
         };
         const QString antes = textos();
