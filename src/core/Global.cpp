@@ -206,8 +206,11 @@ QString TextoLimite() {
 }
 
 [[noreturn]] void Danificado(const QString& nomeArquivo, const char* texto, const QString& campo) {
-    throw ErroArquivo(
-        MensagemArquivo(nomeArquivo, QString::fromUtf8(texto).arg(campo, TextoLimite())));
+    // Only the range messages name the limit (%2).
+    const QString modelo = QString::fromUtf8(texto);
+    const QString causa =
+        modelo.contains(QLatin1String("%2")) ? modelo.arg(campo, TextoLimite()) : modelo.arg(campo);
+    throw ErroArquivo(MensagemArquivo(nomeArquivo, causa));
 }
 
 // Runs every computation an opened design goes through and checks what comes out.
