@@ -309,7 +309,7 @@ private slots:
         QVERIFY(contem(objetos, r("Raio do disco de Airy (550 nm) = 10,74 µm")));
         QVERIFY(contem(objetos, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))));
         // The master rows below the header: three heights per variant.
-        const QStringList campos = coluna(objetos, 40 + 96, 734 + 1); // below the header row
+        const QStringList campos = coluna(objetos, 40 + 96, 824 + 1); // below the header row
         QCOMPARE(campos, (QStringList{"0,00", "7,00", "10,00", "0,00", "7,00", "10,00", "0,00",
                                       "7,00", "10,00"}));
         const auto fig = figuras(*paginas, 0);
@@ -318,7 +318,7 @@ private slots:
         QCOMPARE(f->graphicKind, TrpPictureView::Bitmap);
         QImage imagem;
         QVERIFY(imagem.loadFromData(f->graphic, "BMP"));
-        QCOMPARE(imagem.size(), QSize(672 * PixelsPorUnidadeFigura, 412 * PixelsPorUnidadeFigura));
+        QCOMPARE(imagem.size(), QSize(672 * PixelsPorUnidadeFigura, 502 * PixelsPorUnidadeFigura));
         // The three variants' spot colours are there (blue, orange, green dots).
         std::set<QRgb> cores;
         for (int y = 0; y < imagem.height(); y += 2)
