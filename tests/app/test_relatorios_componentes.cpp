@@ -329,6 +329,24 @@ private slots:
         frm.close();
     }
 
+    // Print and preview recompute first: a design changed after the windows last looked at
+    // it is the one reported (F/D1 = 9 gives an Airy radius of 1,22·0,55·9 = 6,04 µm; the
+    // outer edge of the first of five zones of a 300 mm primary is 150·√(1/5) = 67,08 mm).
+    void previewRecalcula() {
+        TfrmAnalise analise;
+        TfrmEspelhos espelhos;
+        DefinirProjeto(300, 3, 3, 200, 30);
+        QTest::mouseClick(analise.btnPreview, Qt::LeftButton);
+        QVERIFY(m_preview);
+        QVERIFY(contem(memos(*m_preview->rpPreview1->pages(), 0),
+                       r("Raio do disco de Airy (550 nm) = 6,04 µm")));
+        m_preview = nullptr;
+        QTest::mouseClick(espelhos.btnPreview, Qt::LeftButton);
+        QVERIFY(m_preview);
+        QCOMPARE(coluna(memos(*m_preview->rpPreview1->pages(), 0), 40 + 72 + 120, 660 + 1).value(0),
+                 br(borda(300, 1, 5)));
+    }
+
     // The mirror-making fill-in: zone edges (D1/2)·√(k/n); a paraboloid's moving-source
     // reading is its sag hm²/(2·r1); the classical secondary's foci are the primary's focus and
     // the system's, p and p' from the secondary.
