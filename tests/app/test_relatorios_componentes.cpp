@@ -214,6 +214,14 @@ private slots:
         auto* figura = dynamic_cast<TrpPictureView*>(pagina.findObject(QStringLiteral("Picture1")));
         QVERIFY(figura);
         QCOMPARE(figura->graphicKind, TrpPictureView::None);
+        // Every truncation of the stored data is refused.
+        QFile arquivo(CaminhoModelo(modelo));
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        const QByteArray form = arquivo.readAll();
+        for (qsizetype n = 0; n < form.size(); ++n) {
+            TrpReport parcial;
+            QVERIFY(!rpTemplate::lerForm(parcial, form.left(n)));
+        }
         // Nothing of the title band reaches into the master band.
         TrpBandView* titulo = pagina.bands()[0];
         for (const auto& o : pagina.objects)
