@@ -3,5 +3,6 @@
 
 #include <QString>
 
-// Resource path of a stored template: "projeto" (design report), "defletor" (baffle report).
+// Resource path of a stored template: "projeto" (design report), "defletor" (baffle report),
+// "analise" (ray-trace analysis report), "espelhos" (mirror-making report).
 QString CaminhoModelo(const QString& nome);

@@ -4,13 +4,17 @@
 #include "Global.h"
 #include "Janela.h"
 #include "NumeroTexto.h"
+#include "Preenchimentos.h"
 #include "Recursos.h"
+#include "Relatorios.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 #include <cmath>
 
@@ -183,6 +187,16 @@ TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* grade = new QGridLayout(this);
+    ToolBar1 = CriarBarraRelatorio(this, btnImprimir, btnPreview);
+    grade->setMenuBar(ToolBar1);
+    connect(btnImprimir, &QToolButton::clicked, this,
+            Protegido(this, &TfrmAnalise::btnImprimirClick));
+    connect(btnPreview, &QToolButton::clicked, this,
+            Protegido(this, &TfrmAnalise::btnPreviewClick));
+    DefinirCamposAnalise(dtAnalise);
+    dtAnalise.Open();
+    PrepararRelatorio(rpReport1, rpDBDataSet1, dtAnalise, QStringLiteral("analise"),
+                      [this] { rpReport1BeginDoc(); });
     lblAiry = new QLabel(this);
     lblAiry->setObjectName(QStringLiteral("lblAiry"));
     lblAiry->setWordWrap(true);
@@ -239,4 +253,21 @@ void TfrmAnalise::Recalcular() {
     lblConvencao->setVisible(t.valida);
     lblPerdidos->setText(t.perdidos);
     spotAnalise->definir(m_resultado, m_textos);
+}
+
+void TfrmAnalise::btnImprimirClick() {
+    ImprimirRelatorio(this, rpReport1, [this] { Recalcular(); });
+}
+
+void TfrmAnalise::btnPreviewClick() {
+    VisualizarRelatorio(
+        this, rpReport1, [this] { Recalcular(); }, TextoRecurso(Recursos::PreviewAnalise));
+}
+
+void TfrmAnalise::rpReport1BeginDoc() {
+    PreencherRelatorio(rpReport1, LinhasRelatorioAnalise(Projeto, m_textos));
+    PreencherDadosAnalise(dtAnalise, m_textos);
+    PreencherFigura(rpReport1, "Picture1", [this](QPainter& pintor, const QRectF& area) {
+        TSpotAnalise::Desenhar(pintor, area, m_resultado, m_textos);
+    });
 }

@@ -2,12 +2,16 @@
 #pragma once
 
 #include "AnaliseRaios.h"
+#include "DataSet.h"
+#include "rpModel.h"
 
 #include <QWidget>
 
 class QLabel;
 class QPainter;
 class QTableWidget;
+class QToolBar;
+class QToolButton;
 
 // The 3 × 3 spot grid (columns: variants; rows: image heights), every cell at one scale, with
 // the Airy circle, a scale bar in µm and each cell's RMS under it.
@@ -34,6 +38,18 @@ class TfrmAnalise : public QWidget {
 public:
     explicit TfrmAnalise(QWidget* owner = nullptr);
 
+    // The report data set: one record per row of tblAnalise, written by the fill-in.
+    TMemDataSet dtAnalise;
+    // The analysis report, its data source over dtAnalise, and its fill-in (the tables' texts,
+    // the rows and the spot grid as a picture).
+    TrpDBDataSet rpDBDataSet1;
+    TrpReport rpReport1;
+    void rpReport1BeginDoc();
+
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton* btnImprimir = nullptr;
+    QToolButton* btnPreview = nullptr;
+
     QLabel* lblAiry = nullptr;
     QTableWidget* tblAnalise = nullptr;
     QTableWidget* tblCurvatura = nullptr;
@@ -48,6 +64,8 @@ public:
 public slots:
     // Re-reads the design record, analyses it and repaints.
     void Recalcular();
+    void btnImprimirClick();
+    void btnPreviewClick();
 
 private:
     ResultadoAnalise m_resultado;

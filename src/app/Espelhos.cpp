@@ -4,7 +4,9 @@
 #include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
+#include "Preenchimentos.h"
 #include "Recursos.h"
+#include "Relatorios.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,6 +16,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSpinBox>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -237,6 +241,16 @@ void TfrmEspelhos::montarJanela() {
     resize(1000, 760);
 
     auto* principal = new QVBoxLayout(this);
+    ToolBar1 = CriarBarraRelatorio(this, btnImprimir, btnPreview);
+    principal->setMenuBar(ToolBar1);
+    connect(btnImprimir, &QToolButton::clicked, this,
+            Protegido(this, &TfrmEspelhos::btnImprimirClick));
+    connect(btnPreview, &QToolButton::clicked, this,
+            Protegido(this, &TfrmEspelhos::btnPreviewClick));
+    DefinirCamposZonas(dtZonas);
+    dtZonas.Open();
+    PrepararRelatorio(rpReport1, rpDBDataSet1, dtZonas, QStringLiteral("espelhos"),
+                      [this] { rpReport1BeginDoc(); });
 
     // Variant and number of zones.
     auto* topo = new QHBoxLayout;
@@ -387,4 +401,22 @@ void TfrmEspelhos::MostrarDados() {
         m_carregando = false;
     }
     imgHindle->definir(s);
+}
+
+void TfrmEspelhos::btnImprimirClick() {
+    ImprimirRelatorio(this, rpReport1, [this] { Recalcular(); });
+}
+
+void TfrmEspelhos::btnPreviewClick() {
+    VisualizarRelatorio(
+        this, rpReport1, [this] { Recalcular(); }, TextoRecurso(Recursos::PreviewEspelhos));
+}
+
+void TfrmEspelhos::rpReport1BeginDoc() {
+    const TextosEspelhos textos = TextosDosEspelhos(m_dados);
+    PreencherRelatorio(rpReport1, LinhasRelatorioEspelhos(Projeto, m_dados, textos));
+    PreencherDadosZonas(dtZonas, textos);
+    PreencherFigura(rpReport1, "Picture1", [this](QPainter& pintor, const QRectF& area) {
+        DesenharTesteSecundario(pintor, area, m_dados.secundario);
+    });
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "ConfeccaoEspelhos.h"
+#include "DataSet.h"
+#include "rpModel.h"
 
 #include <QDialog>
 #include <QWidget>
@@ -12,6 +14,8 @@ class QLabel;
 class QPainter;
 class QRectF;
 class QSpinBox;
+class QToolBar;
+class QToolButton;
 class QTreeWidget;
 class TNumberEdit;
 
@@ -39,6 +43,18 @@ public:
     // Builds the window over its owner and shows the data of the design record at once.
     explicit TfrmEspelhos(QWidget* owner = nullptr);
 
+    // The report data set: one record per Couder zone, written by the fill-in.
+    TMemDataSet dtZonas;
+    // The mirror-making report, its data source over dtZonas, and its fill-in (the values, the
+    // zones and the drawing of the secondary's test as a picture).
+    TrpDBDataSet rpDBDataSet1;
+    TrpReport rpReport1;
+    void rpReport1BeginDoc();
+
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton* btnImprimir = nullptr;
+    QToolButton* btnPreview = nullptr;
+
     // Controls, named as their objectName.
     QComboBox* cmbVariante = nullptr;
     QSpinBox* edtZonas = nullptr;
@@ -65,6 +81,8 @@ public slots:
     void edtZonasChange();
     void edtHindleChange();
     void edtHindleExit();
+    void btnImprimirClick();
+    void btnPreviewClick();
 
 private:
     void montarJanela();

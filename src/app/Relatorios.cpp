@@ -1,18 +1,26 @@
-// The two reports of the program: set-up, fill-ins written into the template, print and preview.
+// The reports of the program: set-up, fill-ins written into the template, print and preview.
 #include "Relatorios.h"
 
 #include "DataSet.h"
+#include "Janela.h"
 #include "Modelos.h"
 #include "Preview.h"
+#include "Recursos.h"
 #include "rpModel.h"
 #include "rpPreview.h"
 #include "rpPrint.h"
 #include "rpProgress.h"
 #include "rpTemplateStream.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QToolBar>
+#include <QToolButton>
+#include <cmath>
 
 namespace {
 bool dialogoImpressaoReal(QWidget* parent, QPrinter& printer) {
@@ -89,4 +97,52 @@ void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& d
     if (!relatorio.printToDefault && !relatorio.printerName.isEmpty() &&
         QPrinterInfo::availablePrinterNames().contains(relatorio.printerName))
         ImpressoraAtual().setPrinterName(relatorio.printerName);
+}
+
+void PreencherFigura(TrpReport& relatorio, const char* nome,
+                     const std::function<void(QPainter&, const QRectF&)>& desenhar) {
+    auto* figura =
+        dynamic_cast<TrpPictureView*>(relatorio.findObject(0, QString::fromLatin1(nome)));
+    if (!figura || figura->dx <= 0 || figura->dy <= 0) return;
+    constexpr int k = PixelsPorUnidadeFigura;
+    QImage imagem(figura->dx * k, figura->dy * k, QImage::Format_RGB32);
+    imagem.fill(Qt::white);
+    {
+        QPainter pintor(&imagem);
+        QFont fonte(QStringLiteral("Arial"));
+        // The engine's 8 pt at scale 1: round(8 × 96 / 72) units.
+        fonte.setPixelSize(static_cast<int>(std::lround(8.0 * 96 / 72)) * k);
+        pintor.setFont(fonte);
+        desenhar(pintor, QRectF(0, 0, imagem.width(), imagem.height()));
+    }
+    QByteArray bytes;
+    QBuffer saida(&bytes);
+    saida.open(QIODevice::WriteOnly);
+    imagem.convertToFormat(QImage::Format_RGB888).save(&saida, "BMP");
+    figura->graphicKind = TrpPictureView::Bitmap;
+    figura->graphic = bytes;
+}
+
+QToolBar* CriarBarraRelatorio(QWidget* janela, QToolButton*& btnImprimir,
+                              QToolButton*& btnPreview) {
+    auto* barra = new QToolBar(janela);
+    barra->setObjectName(QStringLiteral("ToolBar1"));
+    barra->setMovable(false);
+    barra->setFloatable(false);
+    barra->setIconSize(QSize(16, 16));
+    auto botao = [&](const char* nome, const char* dica, const char* icone) {
+        auto* b = new QToolButton(barra);
+        b->setObjectName(QString::fromLatin1(nome));
+        b->setToolTip(TextoRecurso(dica));
+        b->setIcon(IconeSvg(QString::fromLatin1(icone)));
+        b->setIconSize(QSize(16, 16));
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        barra->addWidget(b);
+        return b;
+    };
+    btnImprimir = botao("btnImprimir", Recursos::DicaImprimir, ":/app/imprimir.svg");
+    barra->addSeparator();
+    btnPreview = botao("btnPreview", Recursos::DicaVisualizar, ":/app/preview.svg");
+    return barra;
 }

@@ -1,4 +1,4 @@
-// The two reports of the program: set-up, fill-ins written into the template, print and preview.
+// The reports of the program: set-up, fill-ins written into the template, print and preview.
 #pragma once
 
 #include "Impressora.h"
@@ -41,3 +41,19 @@ void VisualizarRelatorio(QWidget* janela, TrpReport& relatorio,
 // Shows the preview window (a TfrmPreview) modally; replaceable in tests, which then look at
 // the window instead of waiting on it.
 extern std::function<void(QWidget* preview)> AoMostrarPreview;
+
+class QPainter;
+class QRectF;
+class QToolBar;
+class QToolButton;
+
+// A picture drawn at every preparation: `desenhar` paints into a white image of the picture
+// object's size (PixelsPorUnidadeFigura pixels per template unit, in "Arial" at the report's
+// 8 pt), stored in the object as a bitmap. A picture missing from the template is passed over.
+inline constexpr int PixelsPorUnidadeFigura = 3;
+void PreencherFigura(TrpReport& relatorio, const char* nome,
+                     const std::function<void(QPainter&, const QRectF&)>& desenhar);
+
+// The small tool bar of a live window's report: btnImprimir ("Imprime") and btnPreview
+// ("Visualizar impressão").
+QToolBar* CriarBarraRelatorio(QWidget* janela, QToolButton*& btnImprimir, QToolButton*& btnPreview);

@@ -1,9 +1,14 @@
-// The fill-ins of the two reports, computed from the design record.
+// The fill-ins of the reports: the lines written into named memos and the rows of their data sets.
 #include "Preenchimentos.h"
 
+#include "AnaliseRaios.h"
+#include "ConfeccaoEspelhos.h"
+#include "DataSet.h"
 #include "NumeroTexto.h"
 #include "Numeros.h"
 #include "Recursos.h"
+
+#include <algorithm>
 
 namespace {
 QString r(const char* texto) {
@@ -63,4 +68,138 @@ std::vector<LinhaRelatorio> LinhasRelatorioDefletor(const TProjeto& p, QChar dec
 std::vector<LinhaRelatorio> LinhasRelatorioDefletor(const TProjeto& projeto) {
     const SeparadoresNumero s = SeparadoresDoUsuario();
     return LinhasRelatorioDefletor(projeto, s.decimal, s.milhar);
+}
+
+// ---- analysis and mirror-making reports ----------------------------------------------------
+
+const char* const MemosCabecalhoAnalise[7] = {"AnCab1", "AnCab2", "AnCab3", "AnCab4",
+                                              "AnCab5", "AnCab6", "AnCab7"};
+const char* const MemosCabecalhoCurvatura[6] = {"CurvCab1", "CurvCab2", "CurvCab3",
+                                                "CurvCab4", "CurvCab5", "CurvCab6"};
+const char* const MemosCurvatura[18] = {"Curv11", "Curv12", "Curv13", "Curv14", "Curv15", "Curv16",
+                                        "Curv21", "Curv22", "Curv23", "Curv24", "Curv25", "Curv26",
+                                        "Curv31", "Curv32", "Curv33", "Curv34", "Curv35", "Curv36"};
+const char* const CamposAnalise[7] = {"Variante", "Campo",     "RMS",         "RaioGeometrico",
+                                      "RmsAiry",  "FocoOtimo", "RmsFocoOtimo"};
+
+std::vector<LinhaRelatorio> LinhasRelatorioAnalise(const TProjeto& projeto,
+                                                   const TextosAnalise& t) {
+    std::vector<LinhaRelatorio> linhas = {
+        {"MemoTitulo", r(Recursos::RelAnaliseTitulo)},
+        {"MemoProjeto", TituloTexto(projeto)},
+        {"MemoAiry", t.airy},
+        {"MemoSpots", r(Recursos::RelAnaliseSpots)},
+        {"MemoCurvatura", r(Recursos::RelAnaliseCurvatura)},
+    };
+    for (int c = 0; c < 6; ++c)
+        linhas.push_back({MemosCabecalhoCurvatura[c], r(Recursos::ColunasCurvatura[c])});
+    for (int l = 0; l < 3; ++l) {
+        const LinhaCurvatura& a = t.curvatura[l];
+        const QString* celulas[6] = {&a.variante,     &a.raioCampo,   &a.coma,
+                                     &a.astigmatismo, &a.raioPetzval, &a.raioCampoMedio};
+        for (int c = 0; c < 6; ++c)
+            linhas.push_back({MemosCurvatura[l * 6 + c], t.valida ? *celulas[c] : QString()});
+    }
+    linhas.push_back({"MemoConvencao", t.valida ? r(Recursos::AnaliseConvencao) : QString()});
+    linhas.push_back({"MemoConcavidade", t.concavidade});
+    linhas.push_back({"MemoPerdidos", t.perdidos});
+    linhas.push_back({"MemoTabela", r(Recursos::RelAnaliseTabela)});
+    for (int c = 0; c < 7; ++c)
+        linhas.push_back({MemosCabecalhoAnalise[c], r(Recursos::ColunasAnalise[c])});
+    return linhas;
+}
+
+void DefinirCamposAnalise(TMemDataSet& dtAnalise) {
+    dtAnalise.setNome(QStringLiteral("dtAnalise"));
+    for (const char* campo : CamposAnalise)
+        dtAnalise.adicionarCampo(QString::fromLatin1(campo), TMemDataSet::TipoCampo::Texto, 40);
+}
+
+void PreencherDadosAnalise(TMemDataSet& dtAnalise, const TextosAnalise& t) {
+    if (!dtAnalise.Active()) dtAnalise.Open();
+    dtAnalise.EmptyTable();
+    if (!t.valida) return;
+    for (const LinhaAnalise& a : t.linhas) {
+        const QString* celulas[7] = {&a.variante, &a.campo,     &a.rms,         &a.raioGeometrico,
+                                     &a.rmsAiry,  &a.focoOtimo, &a.rmsFocoOtimo};
+        dtAnalise.Append();
+        for (int c = 0; c < 7; ++c)
+            dtAnalise.SetField(QString::fromLatin1(CamposAnalise[c]), *celulas[c]);
+        dtAnalise.Post();
+    }
+}
+
+const char* const MemosPrimario[10][2] = {
+    {"Prim1D", "Prim1V"}, {"Prim2D", "Prim2V"},  {"Prim3D", "Prim3V"}, {"Prim4D", "Prim4V"},
+    {"Prim5D", "Prim5V"}, {"Prim6D", "Prim6V"},  {"Prim7D", "Prim7V"}, {"Prim8D", "Prim8V"},
+    {"Prim9D", "Prim9V"}, {"Prim10D", "Prim10V"}};
+const char* const MemosSecundario[10][2] = {
+    {"Sec1D", "Sec1V"}, {"Sec2D", "Sec2V"},  {"Sec3D", "Sec3V"}, {"Sec4D", "Sec4V"},
+    {"Sec5D", "Sec5V"}, {"Sec6D", "Sec6V"},  {"Sec7D", "Sec7V"}, {"Sec8D", "Sec8V"},
+    {"Sec9D", "Sec9V"}, {"Sec10D", "Sec10V"}};
+const char* const MemosHindle[7][2] = {
+    {"Hind1D", "Hind1V"}, {"Hind2D", "Hind2V"}, {"Hind3D", "Hind3V"}, {"Hind4D", "Hind4V"},
+    {"Hind5D", "Hind5V"}, {"Hind6D", "Hind6V"}, {"Hind7D", "Hind7V"}};
+const char* const MemosCabecalhoZonas[6] = {"ZonaCab1", "ZonaCab2", "ZonaCab3",
+                                            "ZonaCab4", "ZonaCab5", "ZonaCab6"};
+const char* const CamposZonas[6] = {"Zona",  "Interno",    "Externo",
+                                    "Medio", "FonteMovel", "FonteFixa"};
+
+namespace {
+template <std::size_t N>
+void linhasTabela(std::vector<LinhaRelatorio>& saida, const char* const (&memos)[N][2],
+                  const std::vector<LinhaResultado>& linhas) {
+    for (std::size_t k = 0; k < N; ++k) {
+        const bool tem = k < linhas.size();
+        saida.push_back({memos[k][0], tem ? linhas[k].descricao : QString()});
+        saida.push_back({memos[k][1], tem ? linhas[k].valor : QString()});
+    }
+}
+} // namespace
+
+std::vector<LinhaRelatorio> LinhasRelatorioEspelhos(const TProjeto& projeto,
+                                                    const DadosEspelhos& dados,
+                                                    const TextosEspelhos& t) {
+    const char* const nomes[3] = {Recursos::Classico, Recursos::DallKirkham,
+                                  Recursos::RitcheyChretien};
+    const int variante = std::clamp(dados.variante, 0, 2);
+    std::vector<LinhaRelatorio> linhas = {
+        {"MemoTitulo", r(Recursos::RelEspelhosTitulo)},
+        {"MemoProjeto", TituloTexto(projeto)},
+        {"MemoVariante", r(Recursos::RelEspelhosVariante).arg(r(nomes[variante]))},
+        {"MemoPrimario", r(Recursos::EspelhosPrimario)},
+        {"MemoSecundario", r(Recursos::EspelhosSecundario)},
+    };
+    linhasTabela(linhas, MemosPrimario, t.primario);
+    linhas.push_back({"MemoMsgPrimario", t.mensagemPrimario});
+    linhasTabela(linhas, MemosSecundario, t.secundario);
+    linhas.push_back({"MemoMsgSecundario", t.mensagemSecundario});
+    linhas.push_back({"MemoTeste", r(Recursos::EspelhosTesteNulo)});
+    linhas.push_back({"MemoTesteTexto", t.testeSecundario});
+    linhasTabela(linhas, MemosHindle, t.montagem);
+    linhas.push_back(
+        {"MemoZonas",
+         r(Recursos::RelEspelhosZonas).arg(static_cast<qsizetype>(dados.primario.zonas.size()))});
+    linhas.push_back({"MemoLeituras", r(Recursos::EspelhosLeituras)});
+    for (int c = 0; c < 6; ++c)
+        linhas.push_back({MemosCabecalhoZonas[c], r(Recursos::EspelhosColunas[c])});
+    return linhas;
+}
+
+void DefinirCamposZonas(TMemDataSet& dtZonas) {
+    dtZonas.setNome(QStringLiteral("dtZonas"));
+    for (const char* campo : CamposZonas)
+        dtZonas.adicionarCampo(QString::fromLatin1(campo), TMemDataSet::TipoCampo::Texto, 20);
+}
+
+void PreencherDadosZonas(TMemDataSet& dtZonas, const TextosEspelhos& t) {
+    if (!dtZonas.Active()) dtZonas.Open();
+    dtZonas.EmptyTable();
+    for (const auto& zona : t.zonas) {
+        dtZonas.Append();
+        for (int c = 0; c < 6; ++c)
+            dtZonas.SetField(QString::fromLatin1(CamposZonas[c]),
+                             zona[static_cast<std::size_t>(c)]);
+        dtZonas.Post();
+    }
 }

@@ -345,4 +345,17 @@ inline constexpr const char* DesenhoConicaIndefinida =
     "abertura.";
 inline constexpr const char* DesenhoNaoFinito =
     "Desenho indisponível: o traçado não dá valores finitos para este projeto.";
+// Analysis and mirror-making reports.
+inline constexpr const char* PreviewAnalise = "Preview - Análise";
+inline constexpr const char* PreviewEspelhos = "Preview - Confecção dos espelhos";
+inline constexpr const char* RelAnaliseTitulo = "Análise por traçado de raios";
+inline constexpr const char* RelAnaliseSpots =
+    "Diagramas de spot (colunas: variantes; linhas: alturas no campo)";
+inline constexpr const char* RelAnaliseCurvatura =
+    "Curvatura do campo e aberrações de terceira ordem na borda do campo";
+inline constexpr const char* RelAnaliseTabela = "Spots e foco ótimo";
+inline constexpr const char* RelEspelhosTitulo = "Confecção dos espelhos";
+inline constexpr const char* RelEspelhosVariante = "Variante: %1";
+inline constexpr const char* RelEspelhosZonas =
+    "Máscara de Couder (%1 zonas de mesma área) e leituras de Foucault do primário";
 } // namespace Recursos

@@ -1,0 +1,482 @@
+// The analysis and mirror-making reports: templates, fill-ins, pages and printed texts.
+#include "Analise.h"
+#include "Calculo.h"
+#include "ConfeccaoEspelhos.h"
+#include "Espelhos.h"
+#include "Global.h"
+#include "Janela.h"
+#include "Modelos.h"
+#include "Preenchimentos.h"
+#include "Preview.h"
+#include "Recursos.h"
+#include "Relatorios.h"
+#include "rpPrepared.h"
+#include "rpPreview.h"
+#include "rpProgress.h"
+#include "rpTemplateStream.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <cmath>
+#include <cstring>
+#include <set>
+
+namespace {
+
+QString r(const char* texto) {
+    return QString::fromUtf8(texto);
+}
+
+// A number with two (or `casas`) decimals, the Brazilian separators and thousands grouped,
+// written here from scratch so that the program's own number texts are checked, not reused.
+QString br(double v, int casas = 2) {
+    const QString s = QString::number(std::fabs(v), 'f', casas);
+    const qsizetype ponto = s.indexOf(u'.');
+    QString inteira = ponto < 0 ? s : s.left(ponto);
+    for (qsizetype k = inteira.size() - 3; k > 0; k -= 3)
+        inteira.insert(k, u'.');
+    QString saida = ponto < 0 ? inteira : inteira + u',' + s.mid(ponto + 1);
+    const double arredondado = std::round(std::fabs(v) * std::pow(10.0, casas));
+    if (v < 0 && arredondado != 0) saida.prepend(u'-');
+    return saida;
+}
+
+void DefinirProjeto(double D1, double fD1, double gamma, double e, double i) {
+    std::memset(&Projeto, 0, sizeof Projeto);
+    LimparProjeto(Projeto);
+    Projeto.D1 = D1;
+    Projeto.fD1 = fD1;
+    Projeto.gamma = gamma;
+    Projeto.e = e;
+    Projeto.i = i;
+    CalcularProjeto(Projeto);
+    MostrarResultados(Projeto);
+}
+
+// The memos and pictures of a prepared page, by output position.
+struct Objeto {
+    QString texto;
+    int x, y, dx, dy;
+};
+std::vector<Objeto> memos(const TrpPreparedPages& paginas, int indice) {
+    std::vector<Objeto> saida;
+    for (const auto& o : rpOutput::lerObjetos(paginas.page(indice).stream))
+        if (o->kind() == TrpKind::Memo)
+            saida.push_back({o->memo.join(u'\n'), o->x, o->y, o->dx, o->dy});
+    return saida;
+}
+std::vector<std::unique_ptr<TrpView>> figuras(const TrpPreparedPages& paginas, int indice) {
+    std::vector<std::unique_ptr<TrpView>> saida;
+    for (auto& o : rpOutput::lerObjetos(paginas.page(indice).stream))
+        if (o->kind() == TrpKind::Picture) saida.push_back(std::move(o));
+    return saida;
+}
+// The texts of one column of a page (objects at x), top to bottom, below y0.
+QStringList coluna(const std::vector<Objeto>& objetos, int x, int y0) {
+    std::vector<std::pair<int, QString>> lista;
+    for (const Objeto& o : objetos)
+        if (o.x == x && o.y >= y0) lista.emplace_back(o.y, o.texto);
+    std::sort(lista.begin(), lista.end());
+    QStringList s;
+    for (const auto& [y, t] : lista)
+        s << t;
+    return s;
+}
+bool contem(const std::vector<Objeto>& objetos, const QString& texto) {
+    return std::any_of(objetos.begin(), objetos.end(),
+                       [&](const Objeto& o) { return o.texto == texto; });
+}
+QString texto(const std::vector<LinhaRelatorio>& linhas, const char* memo) {
+    for (const LinhaRelatorio& l : linhas)
+        if (std::strcmp(l.memo, memo) == 0) return l.texto;
+    return QStringLiteral("<ausente>");
+}
+
+// The plain text of a PDF, from pdftotext.
+QString textoPdf(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000)) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The zone edges of a Couder mask of n equal-area zones: (D/2)·√(k/n).
+double borda(double D1, int k, int n) {
+    return D1 / 2 * std::sqrt(double(k) / n);
+}
+
+} // namespace
+
+class TestRelatoriosComponentes : public QObject {
+    Q_OBJECT
+
+    TfrmPreview* m_preview = nullptr;
+    std::function<void(QWidget*)> m_mostrarAnterior;
+    QStringList m_erros;
+
+    // Prints a window's report through its print button into a PDF; the PDF's path.
+    QString imprimir(QToolButton* botao, const QString& pasta, const QString& nome) {
+        const QString pdf = pasta + u'/' + nome;
+        const auto anterior = DialogoImpressao;
+        DialogoImpressao = [&](QWidget*, QPrinter& impressora) {
+            impressora.setOutputFormat(QPrinter::PdfFormat);
+            impressora.setOutputFileName(pdf);
+            return true;
+        };
+        QTest::mouseClick(botao, Qt::LeftButton);
+        DialogoImpressao = anterior;
+        ImpressoraAtual().setOutputFileName(QString());
+        // Screenshots: the PDF is kept where TELUVAR_PDF asks.
+        const QString destino = qEnvironmentVariable("TELUVAR_PDF");
+        if (!destino.isEmpty()) {
+            QFile::remove(destino + u'/' + nome);
+            QFile::copy(pdf, destino + u'/' + nome);
+        }
+        return pdf;
+    }
+
+private slots:
+    void initTestCase() {
+        m_mostrarAnterior = AoMostrarPreview;
+        AoMostrarPreview = [this](QWidget* w) { m_preview = static_cast<TfrmPreview*>(w); };
+        DialogoErro = [this](const QString& t) { m_erros << t; };
+        rpMostrarErro = [this](const QString& t, const QString&) { m_erros << t; };
+    }
+    void cleanupTestCase() { AoMostrarPreview = m_mostrarAnterior; }
+    void init() {
+        m_preview = nullptr;
+        m_erros.clear();
+        TrpPreview::setRemembered(1.0, TrpPreview::ZoomNone);
+        DefinirProjeto(200, 4, 4, 200, 20);
+    }
+    void cleanup() { QVERIFY2(m_erros.isEmpty(), qPrintable(m_erros.join(u'|'))); }
+
+    // The stored templates read back: one A4 page, the three bands, every memo the fill-in
+    // names, the data fields of the master band and an empty picture.
+    void modelos_data() {
+        QTest::addColumn<QString>("modelo");
+        QTest::newRow("analise") << QStringLiteral("analise");
+        QTest::newRow("espelhos") << QStringLiteral("espelhos");
+    }
+    void modelos() {
+        QFETCH(QString, modelo);
+        TrpReport relatorio;
+        QString erro;
+        QVERIFY2(rpTemplate::carregarRecurso(relatorio, CaminhoModelo(modelo), &erro),
+                 qPrintable(erro));
+        QCOMPARE(relatorio.pages.size(), std::size_t(1));
+        const TrpPage& pagina = relatorio.pages[0];
+        QCOMPARE(pagina.widthUnits(), 752);
+        QCOMPARE(pagina.heightUnits(), 1071);
+        std::vector<int> tipos;
+        for (TrpBandView* b : pagina.bands())
+            tipos.push_back(b->bandKind());
+        QCOMPARE(tipos, (std::vector<int>{0, 5, 3}));
+
+        std::vector<LinhaRelatorio> linhas;
+        std::vector<QString> campos;
+        QString dados;
+        if (modelo == u"analise") {
+            linhas = LinhasRelatorioAnalise(Projeto, TextosDaAnalise(Analisar(Projeto)));
+            for (const char* c : CamposAnalise)
+                campos.push_back(QString::fromLatin1(c));
+            dados = QStringLiteral("dtAnalise");
+        } else {
+            const DadosEspelhos d = CalcularEspelhos(Projeto, VarianteRitcheyChretien, 5, 0);
+            linhas = LinhasRelatorioEspelhos(Projeto, d, TextosDosEspelhos(d));
+            for (const char* c : CamposZonas)
+                campos.push_back(QString::fromLatin1(c));
+            dados = QStringLiteral("dtZonas");
+        }
+        for (const LinhaRelatorio& l : linhas) {
+            TrpView* v = pagina.findObject(QString::fromLatin1(l.memo));
+            QVERIFY2(v && v->kind() == TrpKind::Memo, l.memo);
+            QCOMPARE(pagina.bandOf(*v)->bandKind(), 0); // every fill-in memo is in the title
+        }
+        // Each data field appears in exactly one memo of the master band, left to right in
+        // the column order.
+        TrpBandView* mestre = pagina.bands()[1];
+        std::vector<QString> lidos;
+        for (const auto& o : pagina.objects)
+            if (o->kind() == TrpKind::Memo && pagina.bandOf(*o) == mestre)
+                lidos.push_back(o->memo.join(QString()));
+        QCOMPARE(lidos.size(), campos.size());
+        for (std::size_t c = 0; c < campos.size(); ++c)
+            QCOMPARE(lidos[c], QStringLiteral("[%1.\"%2\"]").arg(dados, campos[c]));
+        auto* figura = dynamic_cast<TrpPictureView*>(pagina.findObject(QStringLiteral("Picture1")));
+        QVERIFY(figura);
+        QCOMPARE(figura->graphicKind, TrpPictureView::None);
+        // Every truncation of the stored data is refused.
+        QFile arquivo(CaminhoModelo(modelo));
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        const QByteArray form = arquivo.readAll();
+        for (qsizetype n = 0; n < form.size(); ++n) {
+            TrpReport parcial;
+            QVERIFY(!rpTemplate::lerForm(parcial, form.left(n)));
+        }
+        // Nothing of the title band reaches into the master band.
+        TrpBandView* titulo = pagina.bands()[0];
+        for (const auto& o : pagina.objects)
+            if (o->kind() != TrpKind::Band && pagina.bandOf(*o) == titulo)
+                QVERIFY2(o->y + o->dy <= mestre->y, qPrintable(o->name));
+    }
+
+    // The analysis fill-in: the Airy line from 1,22·λ·F/D1, the image heights 0, 0,7·i/2 and
+    // i/2 in the rows, the curvature table from the core's texts.
+    void preenchimentoAnalise_data() {
+        QTest::addColumn<double>("D1");
+        QTest::addColumn<double>("fD1");
+        QTest::addColumn<double>("gamma");
+        QTest::addColumn<double>("i");
+        QTest::newRow("200/4/4/200/20") << 200.0 << 4.0 << 4.0 << 20.0;
+        QTest::newRow("300/3/3/200/30") << 300.0 << 3.0 << 3.0 << 30.0;
+        QTest::newRow("250/5/2,5/200/12") << 250.0 << 5.0 << 2.5 << 12.0;
+    }
+    void preenchimentoAnalise() {
+        QFETCH(double, D1);
+        QFETCH(double, fD1);
+        QFETCH(double, gamma);
+        QFETCH(double, i);
+        DefinirProjeto(D1, fD1, gamma, 200, i);
+        const ResultadoAnalise resultado = Analisar(Projeto);
+        QVERIFY(resultado.valida());
+        const TextosAnalise t = TextosDaAnalise(resultado, u',', u'.');
+        const auto linhas = LinhasRelatorioAnalise(Projeto, t);
+        const double F = D1 * fD1 * gamma; // system focal length
+        const double airy = 1.22 * 550e-6 * F / D1 * 1000;
+        QCOMPARE(texto(linhas, "MemoAiry"),
+                 QStringLiteral("Raio do disco de Airy (550 nm) = %1 µm").arg(br(airy)));
+        QCOMPARE(texto(linhas, "CurvCab3"), QStringLiteral("Coma (\")"));
+        const char* variantes[3] = {Recursos::Classico, Recursos::DallKirkham,
+                                    Recursos::RitcheyChretien};
+        for (int l = 0; l < 3; ++l) {
+            QCOMPARE(texto(linhas, MemosCurvatura[l * 6]), r(variantes[l]));
+            QCOMPARE(texto(linhas, MemosCurvatura[l * 6 + 4]), t.curvatura[l].raioPetzval);
+        }
+        // Petzval radius of two mirrors, r1·r2 / (2·(r1 − r2)), the same for every variant.
+        const double petzval = Projeto.r1 * Projeto.r2 / (2 * (Projeto.r1 - Projeto.r2));
+        QString p = texto(linhas, MemosCurvatura[4]);
+        p.remove(u'-');
+        QCOMPARE(p, br(std::fabs(petzval)));
+
+        TMemDataSet dt;
+        DefinirCamposAnalise(dt);
+        PreencherDadosAnalise(dt, t);
+        QCOMPARE(dt.RecordCount(), 9);
+        const double alturas[3] = {0, 0.7 * i / 2, i / 2};
+        dt.First();
+        for (int n = 0; n < 9; ++n, dt.Next()) {
+            QCOMPARE(dt.FieldValue(QStringLiteral("Variante")).toString(), r(variantes[n / 3]));
+            QCOMPARE(dt.FieldValue(QStringLiteral("Campo")).toString(), br(alturas[n % 3]));
+            // RMS / Airy is the quotient of the row's own RMS and the Airy radius.
+            const FeixeAnalise& f = resultado.variantes[n / 3].feixes[n % 3];
+            QCOMPARE(dt.FieldValue(QStringLiteral("RmsAiry")).toString(),
+                     br(f.estatistica.rms / resultado.raioAiry));
+            QCOMPARE(dt.FieldValue(QStringLiteral("RMS")).toString(), t.linhas[n].rms);
+        }
+        QVERIFY(dt.Eof());
+    }
+
+    // A design that cannot be analysed: the reason in the Airy line, no rows, empty tables.
+    void analiseIndisponivel() {
+        DefinirProjeto(200, 4, 1, 200, 20);
+        const TextosAnalise t = TextosDaAnalise(Analisar(Projeto), u',', u'.');
+        const auto linhas = LinhasRelatorioAnalise(Projeto, t);
+        QCOMPARE(texto(linhas, "MemoAiry"), r(Recursos::AnaliseAmpliacao));
+        for (const char* m : MemosCurvatura)
+            QCOMPARE(texto(linhas, m), QString());
+        TMemDataSet dt;
+        DefinirCamposAnalise(dt);
+        PreencherDadosAnalise(dt, TextosDaAnalise(Analisar(Projeto)));
+        QCOMPARE(dt.RecordCount(), 0);
+    }
+
+    // The preview of the analysis window: caption, one page, the Airy line, nine rows and the
+    // spot grid as a bitmap of the picture's size that shows the variants' spots.
+    void previewAnalise() {
+        TfrmAnalise frm;
+        frm.show();
+        QVERIFY(frm.btnImprimir && frm.btnPreview);
+        QCOMPARE(frm.btnImprimir->toolTip(), QStringLiteral("Imprime"));
+        QCOMPARE(frm.btnPreview->toolTip(), r("Visualizar impressão"));
+        QTest::mouseClick(frm.btnPreview, Qt::LeftButton);
+        QVERIFY(m_preview);
+        QCOMPARE(m_preview->windowTitle(), r("Preview - Análise"));
+        const TrpPreparedPages* paginas = m_preview->rpPreview1->pages();
+        QVERIFY(paginas);
+        QCOMPARE(paginas->count(), 1);
+        const auto objetos = memos(*paginas, 0);
+        QVERIFY(contem(objetos, r("Raio do disco de Airy (550 nm) = 10,74 µm")));
+        QVERIFY(contem(objetos, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))));
+        // The master rows below the header: three heights per variant.
+        const QStringList campos = coluna(objetos, 40 + 96, 824 + 1); // below the header row
+        QCOMPARE(campos, (QStringList{"0,00", "7,00", "10,00", "0,00", "7,00", "10,00", "0,00",
+                                      "7,00", "10,00"}));
+        const auto fig = figuras(*paginas, 0);
+        QCOMPARE(fig.size(), std::size_t(1));
+        auto* f = static_cast<TrpPictureView*>(fig[0].get());
+        QCOMPARE(f->graphicKind, TrpPictureView::Bitmap);
+        QImage imagem;
+        QVERIFY(imagem.loadFromData(f->graphic, "BMP"));
+        QCOMPARE(imagem.size(), QSize(672 * PixelsPorUnidadeFigura, 502 * PixelsPorUnidadeFigura));
+        // The three variants' spot colours are there (blue, orange, green dots).
+        std::set<QRgb> cores;
+        for (int y = 0; y < imagem.height(); y += 2)
+            for (int x = 0; x < imagem.width(); x += 2)
+                cores.insert(imagem.pixel(x, y) & 0xFFFFFF);
+        for (QRgb c : {qRgb(0, 90, 200), qRgb(200, 60, 0), qRgb(0, 140, 60)})
+            QVERIFY2(cores.count(c & 0xFFFFFF), qPrintable(QString::number(c, 16)));
+        frm.close();
+    }
+
+    // Print and preview recompute first: a design changed after the windows last looked at
+    // it is the one reported (F/D1 = 9 gives an Airy radius of 1,22·0,55·9 = 6,04 µm; the
+    // outer edge of the first of five zones of a 300 mm primary is 150·√(1/5) = 67,08 mm).
+    void previewRecalcula() {
+        TfrmAnalise analise;
+        TfrmEspelhos espelhos;
+        DefinirProjeto(300, 3, 3, 200, 30);
+        QTest::mouseClick(analise.btnPreview, Qt::LeftButton);
+        QVERIFY(m_preview);
+        QVERIFY(contem(memos(*m_preview->rpPreview1->pages(), 0),
+                       r("Raio do disco de Airy (550 nm) = 6,04 µm")));
+        m_preview = nullptr;
+        QTest::mouseClick(espelhos.btnPreview, Qt::LeftButton);
+        QVERIFY(m_preview);
+        QCOMPARE(coluna(memos(*m_preview->rpPreview1->pages(), 0), 40 + 72 + 120, 660 + 1).value(0),
+                 br(borda(300, 1, 5)));
+    }
+
+    // The mirror-making fill-in: zone edges (D1/2)·√(k/n); a paraboloid's moving-source
+    // reading is its sag hm²/(2·r1); the classical secondary's foci are the primary's focus and
+    // the system's, p and p' from the secondary.
+    void preenchimentoEspelhos_data() {
+        QTest::addColumn<int>("zonas");
+        QTest::newRow("3 zonas") << 3;
+        QTest::newRow("5 zonas") << 5;
+        QTest::newRow("12 zonas") << 12;
+    }
+    void preenchimentoEspelhos() {
+        QFETCH(int, zonas);
+        const DadosEspelhos d = CalcularEspelhos(Projeto, VarianteClassico, zonas, 0);
+        QVERIFY(d.primario.valido && d.secundario.valido);
+        const TextosEspelhos t = TextosDosEspelhos(d, u',', u'.');
+        TMemDataSet dt;
+        DefinirCamposZonas(dt);
+        PreencherDadosZonas(dt, t);
+        QCOMPARE(dt.RecordCount(), zonas);
+        dt.First();
+        for (int k = 1; k <= zonas; ++k, dt.Next()) {
+            const double a = borda(200, k - 1, zonas), b = borda(200, k, zonas);
+            const double hm = (a + b) / 2;
+            QCOMPARE(dt.FieldValue(QStringLiteral("Zona")).toString(), QString::number(k));
+            QCOMPARE(dt.FieldValue(QStringLiteral("Interno")).toString(), br(a));
+            QCOMPARE(dt.FieldValue(QStringLiteral("Externo")).toString(), br(b));
+            QCOMPARE(dt.FieldValue(QStringLiteral("Medio")).toString(), br(hm));
+            QCOMPARE(dt.FieldValue(QStringLiteral("FonteMovel")).toString(),
+                     br(hm * hm / (2 * Projeto.r1), 3));
+        }
+        const auto linhas = LinhasRelatorioEspelhos(Projeto, d, t);
+        QCOMPARE(texto(linhas, "MemoVariante"),
+                 QStringLiteral("Variante: ") + r(Recursos::Classico));
+        QCOMPARE(texto(linhas, "MemoZonas"), r(Recursos::RelEspelhosZonas).arg(zonas));
+        QCOMPARE(texto(linhas, MemosHindle[0][1]), br(Projeto.pLinha));
+        QCOMPARE(texto(linhas, MemosHindle[1][1]), br(Projeto.p));
+        // The primary's vertex radius 2·f1, the paraboloid's conic -1.
+        QCOMPARE(texto(linhas, MemosPrimario[0][1]), br(2 * Projeto.f1));
+        QCOMPARE(texto(linhas, MemosPrimario[1][1]), QStringLiteral("-1,000"));
+    }
+
+    // A sphere secondary (Dall-Kirkham) has no Hindle rows: they are written empty, the
+    // sentence names its centre of curvature at r2.
+    void espelhosSemHindle() {
+        const DadosEspelhos d = CalcularEspelhos(Projeto, VarianteDallKirkham, 5, 0);
+        const TextosEspelhos t = TextosDosEspelhos(d, u',', u'.');
+        const auto linhas = LinhasRelatorioEspelhos(Projeto, d, t);
+        for (const auto& par : MemosHindle) {
+            QCOMPARE(texto(linhas, par[0]), QString());
+            QCOMPARE(texto(linhas, par[1]), QString());
+        }
+        QVERIFY2(texto(linhas, "MemoTesteTexto").contains(br(std::fabs(Projeto.r2))),
+                 qPrintable(texto(linhas, "MemoTesteTexto")));
+    }
+
+    // The preview of the mirror window: caption, one page even with twelve zones, the zone
+    // rows and the drawing of the test as a bitmap.
+    void previewEspelhos_data() {
+        QTest::addColumn<int>("zonas");
+        QTest::newRow("5") << 5;
+        QTest::newRow("12") << 12;
+    }
+    void previewEspelhos() {
+        QFETCH(int, zonas);
+        TfrmEspelhos frm;
+        frm.show();
+        frm.edtZonas->setValue(zonas);
+        QTest::mouseClick(frm.btnPreview, Qt::LeftButton);
+        QVERIFY(m_preview);
+        QCOMPARE(m_preview->windowTitle(), r("Preview - Confecção dos espelhos"));
+        const TrpPreparedPages* paginas = m_preview->rpPreview1->pages();
+        QVERIFY(paginas);
+        QCOMPARE(paginas->count(), 1);
+        const auto objetos = memos(*paginas, 0);
+        QVERIFY(contem(objetos, QStringLiteral("Variante: ") + r(Recursos::RitcheyChretien)));
+        QStringList esperado, externos;
+        for (int k = 1; k <= zonas; ++k)
+            esperado << br(borda(200, k, zonas));
+        externos = coluna(objetos, 40 + 72 + 120, 660 + 1); // below the header row
+        QCOMPARE(externos, esperado);
+        const auto fig = figuras(*paginas, 0);
+        QCOMPARE(fig.size(), std::size_t(1));
+        QCOMPARE(static_cast<TrpPictureView*>(fig[0].get())->graphicKind, TrpPictureView::Bitmap);
+        frm.close();
+    }
+
+    // Printed to PDF through the windows' print buttons: the texts carry the key values.
+    void pdf() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir pasta;
+        {
+            TfrmAnalise frm;
+            frm.show();
+            const QString texto = textoPdf(
+                imprimir(frm.btnImprimir, pasta.path(), QStringLiteral("relatorio-analise.pdf")));
+            QVERIFY2(texto.contains(r("Raio do disco de Airy (550 nm) = 10,74 µm")),
+                     qPrintable(texto));
+            QVERIFY(texto.contains(r("Análise por traçado de raios")));
+            QVERIFY(texto.contains(r("Ritchey-Chrétien")));
+            QVERIFY(texto.contains(r("Raio de Petzval")));
+            QVERIFY(texto.contains(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))));
+        }
+        {
+            TfrmEspelhos frm;
+            frm.show();
+            const QString texto = textoPdf(
+                imprimir(frm.btnImprimir, pasta.path(), QStringLiteral("relatorio-espelhos.pdf")));
+            QVERIFY2(texto.contains(r("Confecção dos espelhos")), qPrintable(texto));
+            QVERIFY(texto.contains(r("Máscara de Couder")));
+            // The zone edges of the default five zones.
+            for (int k = 1; k <= 5; ++k)
+                QVERIFY2(texto.contains(br(borda(200, k, 5))), qPrintable(br(borda(200, k, 5))));
+            QVERIFY(texto.contains(r("Foco real")));
+        }
+    }
+};
+
+int main(int argc, char** argv) {
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    TAplicacao app(argc, argv);
+    TestRelatoriosComponentes teste;
+    return QTest::qExec(&teste, argc, argv);
+}
+
+#include "test_relatorios_componentes.moc"
