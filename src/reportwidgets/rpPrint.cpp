@@ -69,11 +69,13 @@ QPageLayout leiauteDoPapel(const TrpPapel& p) {
                        QMarginsF(0, 0, 0, 0));
 }
 
-// The printer's layout for a paper: its size and orientation, the printer's own margins kept.
-QPageLayout leiauteNaImpressora(const QPrinter& printer, const TrpPapel& papel) {
+// The printer's layout for a paper: its size and orientation, the printer's own margins kept
+// (in full-page mode the origin stays at the paper's corner whatever the margins).
+QPageLayout leiauteNaImpressora(const QPrinter& printer, const TrpPapel& papel,
+                                QPageLayout::Mode modo = QPageLayout::FullPageMode) {
     const QPageLayout papelSo = leiauteDoPapel(papel);
     QPageLayout leiaute = printer.pageLayout();
-    leiaute.setMode(QPageLayout::StandardMode);
+    leiaute.setMode(modo);
     leiaute.setPageSize(papelSo.pageSize());
     leiaute.setOrientation(papelSo.orientation());
     return leiaute;
@@ -86,7 +88,7 @@ bool mesmoPapel(const QPageLayout& a, const QPageLayout& b) {
 } // namespace
 
 QRect rpMetricasDe(const QPrinter& printer, const TrpPapel& papel) {
-    const QPageLayout leiaute = leiauteNaImpressora(printer, papel);
+    const QPageLayout leiaute = leiauteNaImpressora(printer, papel, QPageLayout::StandardMode);
     const QRectF papelPt = leiaute.fullRect(QPageLayout::Point);
     const QMarginsF margens = leiaute.marginsPoints();
     QPageLayout minimo = leiaute;

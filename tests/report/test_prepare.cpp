@@ -51,6 +51,9 @@ private slots:
         QTest::newRow("projeto 23") << 652 << 704 << 14 << 23 << QList<int>{23};
         QTest::newRow("projeto 24") << 652 << 704 << 14 << 24 << QList<int>{23, 1};
         QTest::newRow("projeto 200") << 652 << 704 << 14 << 200 << QList<int>{23, 70, 70, 37};
+        // 36 + 661 + 23 x 14 = 1019: the 23rd row ends exactly on the limit and stays.
+        QTest::newRow("encaixe exato") << 661 << 713 << 14 << 24 << QList<int>{23, 1};
+        QTest::newRow("um acima do encaixe") << 662 << 714 << 14 << 24 << QList<int>{22, 2};
         QTest::newRow("defletor 26") << 583 << 642 << 15 << 26 << QList<int>{26};
         QTest::newRow("defletor 200") << 583 << 642 << 15 << 200 << QList<int>{26, 65, 65, 44};
     }
