@@ -137,6 +137,9 @@ struct Gerador {
         v->dx = inteiro(t[4]);
         v->dy = inteiro(t[5]);
         v->flags = 0;
+        // The stored templates were made with the comma as decimal separator, whatever the
+        // locale the generator runs under.
+        v->format = TrpFormat::make(TrpFormat::Text, 0, 2, ',');
         v->pageIndex = static_cast<int>(report.pages.size()) - 1;
         bool temTexto = false;
         for (qsizetype i = 6; i < t.size(); ++i) {

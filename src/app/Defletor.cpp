@@ -243,7 +243,11 @@ void TfrmDefletor::FormCreate() {
 void TfrmDefletor::btnOkClick() {
     CursorAmpulheta ampulheta;
     Recalcular();
-    ListView2->setFocus(Qt::OtherFocusReason);
+    // A list that keeps the focus gets no enter event: run its enter handling all the same.
+    if (ListView2->hasFocus())
+        ListView2Enter();
+    else
+        ListView2->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmDefletor::btnImprimirClick() {
@@ -296,7 +300,10 @@ void TfrmDefletor::ListView2Exit() {
     StatusBar1->clearMessage();
 }
 
+// Only the focused list speaks: the list recomputed while the focus is elsewhere leaves the
+// status bar alone.
 void TfrmDefletor::ListView2SelectItem(QTreeWidgetItem* item) {
+    if (!ListView2->hasFocus()) return;
     StatusBar1->showMessage(item->text(0));
 }
 
@@ -336,7 +343,7 @@ void TfrmDefletor::Recalcular() {
     elevarLimiteComprimento();
     EscreverRotulos<RotulosDefletor, 3>({lblL, lblDG, lblZ1}, rotulos);
     if (dtGlares.Active()) dtGlares.Close();
-    ListView2->clear();
+    if (EsvaziarLista(ListView2)) StatusBar1->clearMessage();
     for (const LinhaResultado& linha : CriteriosDefletor(Projeto)) {
         auto* item = new QTreeWidgetItem(ListView2, {linha.descricao, linha.valor});
         item->setTextAlignment(1, Qt::AlignHCenter | Qt::AlignVCenter);

@@ -10,9 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint) {
+TfrmDiametroCampo::TfrmDiametroCampo(QWidget* owner) : QDialog(owner, JanelaFerramenta) {
     setObjectName(QStringLiteral("frmDiametroCampo"));
     setWindowTitle(TextoRecurso(Recursos::TituloDiametroCampo));
     setFixedSize(252, 105);

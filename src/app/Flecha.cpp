@@ -5,11 +5,10 @@
 #include "Janela.h"
 #include "Recursos.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
-TfrmFlecha::TfrmFlecha(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint) {
+TfrmFlecha::TfrmFlecha(QWidget* owner) : QDialog(owner, JanelaFerramenta) {
     setObjectName(QStringLiteral("frmFlecha"));
     setWindowTitle(TextoRecurso(Recursos::TituloFlechas));
     setFixedSize(265, 271);
@@ -43,4 +42,12 @@ void TfrmFlecha::FormCreate() {
 
 void TfrmFlecha::BitBtn1Click() {
     accept();
+}
+
+void TfrmFlecha::keyPressEvent(QKeyEvent* evento) {
+    if (evento->matches(QKeySequence::Cancel)) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QPushButton;
 class TImagemSvg;
 class TPainelChanfrado;
@@ -23,6 +24,10 @@ public:
 
 public slots:
     void BitBtn1Click();
+
+protected:
+    // The window has no cancel button, so Esc doesn't close it.
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void FormCreate();

@@ -1,7 +1,9 @@
 // The printer of the run and the printer set-up flow.
 #include "Impressora.h"
 
+#include "rpModel.h"
 #include "rpPreview.h"
+#include "rpPrint.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -32,6 +34,14 @@ QPrinter& ImpressoraAtual() {
         return p;
     }();
     return *impressora;
+}
+
+void UsarMetricasDaImpressora() {
+    rpMetricasDaImpressora = [](const TrpPapel& papel) -> std::optional<QRect> {
+        const QPrinter& impressora = ImpressoraAtual();
+        if (impressora.outputFormat() != QPrinter::NativeFormat) return std::nullopt;
+        return rpMetricasDe(impressora, papel);
+    };
 }
 
 void ConfigurarImpressora(QWidget* janela) {

@@ -13,5 +13,9 @@ QPrinter& ImpressoraAtual();
 // The printer set-up dialog (PrinterSetupDialog1); replaceable in tests; false on cancel.
 extern std::function<bool(QWidget* parent, QPrinter& printer)> DialogoConfigurarImpressora;
 
+// Makes the printer of the run the one whose device capabilities give the report engine its
+// printable areas (no real printer: the engine's own rule).
+void UsarMetricasDaImpressora();
+
 // Printer set-up flow: the chosen printer becomes the current one. Nothing else happens.
 void ConfigurarImpressora(QWidget* janela);

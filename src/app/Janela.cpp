@@ -12,6 +12,7 @@
 #include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QSvgRenderer>
 #include <QTreeWidget>
@@ -227,10 +228,20 @@ void ConectarSelecao(QTreeWidget* lista, std::function<void(QTreeWidgetItem*)> s
         });
 }
 
+bool EsvaziarLista(QTreeWidget* lista) {
+    {
+        const QSignalBlocker bloqueio(lista->selectionModel());
+        lista->clear();
+    }
+    return lista->hasFocus();
+}
+
 Foco FocoEntreControles(const QEvent* evento) {
     if (evento->type() != QEvent::FocusIn && evento->type() != QEvent::FocusOut)
         return Foco::Nenhum;
     const Qt::FocusReason razao = static_cast<const QFocusEvent*>(evento)->reason();
-    if (razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason) return Foco::Nenhum;
+    if (razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason ||
+        razao == Qt::MenuBarFocusReason)
+        return Foco::Nenhum;
     return evento->type() == QEvent::FocusIn ? Foco::Entrada : Foco::Saida;
 }

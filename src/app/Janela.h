@@ -127,6 +127,13 @@ struct ColunaLista {
 };
 void ConfigurarListaRelatorio(QTreeWidget* lista, const QList<ColunaLista>& colunas);
 
+// The small fixed-size windows: a tool window (narrow caption bar, close box only, no
+// resizing). The window systems the program runs on, the offscreen one included, activate a
+// tool window like any dialog, so it takes the keyboard when it opens.
+inline constexpr Qt::WindowFlags JanelaFerramenta =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    Qt::MSWindowsFixedSizeDialogHint;
+
 // Puts a small window in the middle of the window of its owner (none: where it is).
 void CentrarNoDono(QWidget* janela, QWidget* dono);
 
@@ -134,7 +141,12 @@ void CentrarNoDono(QWidget* janela, QWidget* dono);
 // chosen.
 void ConectarSelecao(QTreeWidget* lista, std::function<void(QTreeWidgetItem*)> selecionar);
 
+// Empties a list without reporting the deselection of its rows (they are gone, not unselected);
+// returns whether the list has the focus, so its window can empty the status bar.
+bool EsvaziarLista(QTreeWidget* lista);
+
 // Focus coming to a control from another control of its window, or leaving it for one; a window
-// or a popup coming and going is neither.
+// or a popup coming and going is neither, and neither is the menu bar taking the keyboard (Alt,
+// F10) or giving it back.
 enum class Foco { Nenhum, Entrada, Saida };
 Foco FocoEntreControles(const QEvent* evento);

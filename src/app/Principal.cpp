@@ -392,8 +392,7 @@ void TfrmTeluvar::CarregarDados() {
 
 void TfrmTeluvar::MostrarResultados() {
     const Resultados r = ::MostrarResultados(Projeto);
-    ListView1->clear();
-    ListView2->clear();
+    EsvaziarListas();
     for (const LinhaComparacao& linha : r.comparacao) {
         auto* item = new QTreeWidgetItem(
             ListView1, {linha.descricao, linha.classico, linha.dallKirkham, linha.ritcheyChretien});
@@ -443,7 +442,11 @@ void TfrmTeluvar::edtiChange() {
 void TfrmTeluvar::btnOkClick() {
     CursorAmpulheta ampulheta;
     MostrarResultados();
-    ListView2->setFocus(Qt::OtherFocusReason);
+    // A list that keeps the focus gets no enter event: run its enter handling all the same.
+    if (ListView2->hasFocus())
+        ListView2Enter(ListView2);
+    else
+        ListView2->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmTeluvar::btnDiametroCampoClick() {
@@ -468,8 +471,7 @@ QString TfrmTeluvar::abrirDialogo(QFileDialog* dialogo) {
 void TfrmTeluvar::actNovoExecute() {
     LimparProjeto(Projeto);
     if (dtDados.Active() && dtDados.RecordCount() > 0) dtDados.EmptyTable();
-    ListView1->clear();
-    ListView2->clear();
+    EsvaziarListas();
     CarregarDados();
     emit projetoAlterado();
 }
@@ -577,10 +579,20 @@ void TfrmTeluvar::ListView2Enter(QTreeWidget* lista) {
         lista->setCurrentItem(lista->topLevelItem(0)); // selecting it shows it
 }
 
+// Both lists emptied; the status bar too when one of them has the focus (no row is selected).
+void TfrmTeluvar::EsvaziarListas() {
+    const bool focada1 = EsvaziarLista(ListView1);
+    const bool focada2 = EsvaziarLista(ListView2);
+    if (focada1 || focada2) StatusBar1Texto->clear();
+}
+
 void TfrmTeluvar::ListView2Exit(QTreeWidget*) {
     StatusBar1Texto->clear();
 }
 
+// Only the focused list speaks: a list recomputed while the focus is elsewhere leaves the
+// status bar alone.
 void TfrmTeluvar::ListView2SelectItem(QTreeWidgetItem* item) {
+    if (!item->treeWidget()->hasFocus()) return;
     StatusBar1Texto->setText(item->text(0));
 }

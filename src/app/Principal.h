@@ -152,6 +152,7 @@ private:
     void CalcularProjeto();
     void CarregarDados();
     void MostrarResultados();
+    void EsvaziarListas();
 
     QString abrirDialogo(QFileDialog* dialogo);
     double executarDiametroCampo();

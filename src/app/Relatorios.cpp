@@ -26,6 +26,12 @@ namespace {
 bool dialogoImpressaoReal(QWidget* parent, QPrinter& printer) {
     QPrintDialog dlg(&printer, parent);
     dlg.setObjectName(QStringLiteral("PrintDialog1"));
+    // Every page is printed, uncollated, with the dialog's number of copies: a page range, a
+    // selection, the current page or collating would be ignored, so they are not offered.
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dlg.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
     return dlg.exec() == QDialog::Accepted;
 }
 
@@ -81,6 +87,7 @@ void VisualizarRelatorio(QWidget* janela, TrpReport& relatorio,
 
 void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& dados,
                        const QString& modelo, std::function<void()> aoIniciar) {
+    UsarMetricasDaImpressora();
     fonte.name = QStringLiteral("rpDBDataSet1");
     fonte.dataSet = &dados;
     relatorio.name = QStringLiteral("rpReport1");

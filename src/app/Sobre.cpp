@@ -13,9 +13,7 @@
 #include <QScreen>
 #include <QUrl>
 
-TfrmSobre::TfrmSobre(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint) {
+TfrmSobre::TfrmSobre(QWidget* owner) : QDialog(owner, JanelaFerramenta) {
     setObjectName(QStringLiteral("frmSobre"));
     setFixedSize(333, 153);
 

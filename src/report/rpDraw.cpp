@@ -283,8 +283,10 @@ const GraficoDecodificado& decodificar(const TrpPictureView& f) {
 
 void desenharFigura(QPainter& p, const TrpPictureView& f, const QRectF& c,
                     const TrpEscala& escala) {
+    // A picture without a graphic prints nothing, neither fill nor frame.
+    if (f.graphicKind == TrpPictureView::None || f.graphic.isEmpty()) return;
     if (f.fillColor != rpNoColor) p.fillRect(c, CorDoRegistro(f.fillColor));
-    if (f.graphicKind != TrpPictureView::None && !f.graphic.isEmpty()) {
+    {
         const GraficoDecodificado& g = decodificar(f);
         if (g.valido) {
             const bool esticada = f.flags & rpFlags::PictStretched;
@@ -402,11 +404,11 @@ const TrpFonteMedida& FonteMedida(const TrpFont& fonte, int pixels) {
 }
 
 int PixelsDaFonte(int pontos, double escalaY) {
-    return static_cast<int>(std::lround(pontos * 96.0 / 72.0 * escalaY));
+    return arredondarPar(pontos * 96.0 / 72.0 * escalaY);
 }
 
 int TrpEscala::pixelsDaFonte(int pontos) const {
-    if (impressora) return static_cast<int>(std::lround(pontos * dpiY / 72.0));
+    if (impressora) return arredondarPar(pontos * dpiY / 72.0);
     return PixelsDaFonte(pontos, y);
 }
 

@@ -408,9 +408,9 @@ QString TextoSimples(const QVariant& valor, const TrpSeparadores& sep) {
 
 QString FormatarValor(const QVariant& valor, std::uint32_t formato, const QString& padrao,
                       const TrpSeparadores& sep) {
+    // Only an unassigned (or null) value prints as one blank; an empty text prints as nothing.
     if (!valor.isValid() || valor.isNull()) return QStringLiteral(" ");
-    if (valor.typeId() == QMetaType::QString && valor.toString().isEmpty())
-        return QStringLiteral(" ");
+    if (valor.typeId() == QMetaType::QString && valor.toString().isEmpty()) return QString();
     const int variante = TrpFormat::variant(formato);
     switch (TrpFormat::category(formato)) {
     case TrpFormat::Number: {

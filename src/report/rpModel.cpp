@@ -1,6 +1,7 @@
 // The report model: unit conversion, band kind names, page copies and edges, object lookups.
 #include "rpModel.h"
 
+#include "Numeros.h"
 #include "rpCursor.h"
 
 #include <cmath>
@@ -64,24 +65,44 @@ int TrpPage::heightUnits() const {
     return rpUnits::DeDecimosMmY(height);
 }
 
+std::uint32_t FormatoNovo() {
+    const QChar decimal = SeparadoresDoUsuario().decimal;
+    const char byte = decimal.unicode() < 0x80 ? static_cast<char>(decimal.unicode()) : ',';
+    return TrpFormat::make(TrpFormat::Text, 0, 2, byte);
+}
+
+std::function<std::optional<QRect>(const TrpPapel&)> rpMetricasDaImpressora;
+
+QRect AreaImprimivel(const TrpPapel& papel) {
+    if (rpMetricasDaImpressora)
+        if (const std::optional<QRect> area = rpMetricasDaImpressora(papel)) return *area;
+    const int s = TrpPage::SemImpressora;
+    return QRect(s, s, rpUnits::DeDecimosMmX(papel.width) - 2 * s,
+                 rpUnits::DeDecimosMmY(papel.height) - 2 * s);
+}
+
 int TrpPage::leftEdge() const {
     if (!useMargins) return 0;
-    return marginLeft != 0 ? marginLeft : SemImpressora;
+    return marginLeft != 0 ? marginLeft : AreaImprimivel(papel()).left();
 }
 
 int TrpPage::topEdge() const {
     if (!useMargins) return 0;
-    return marginTop != 0 ? marginTop : SemImpressora;
+    return marginTop != 0 ? marginTop : AreaImprimivel(papel()).top();
 }
 
 int TrpPage::rightEdge() const {
     if (!useMargins) return widthUnits();
-    return widthUnits() - (marginRight != 0 ? marginRight : SemImpressora);
+    if (marginRight != 0) return widthUnits() - marginRight;
+    const QRect area = AreaImprimivel(papel());
+    return area.x() + area.width();
 }
 
 int TrpPage::bottomEdge() const {
     if (!useMargins) return heightUnits();
-    return heightUnits() - (marginBottom != 0 ? marginBottom : SemImpressora);
+    if (marginBottom != 0) return heightUnits() - marginBottom;
+    const QRect area = AreaImprimivel(papel());
+    return area.y() + area.height();
 }
 
 TrpView* TrpPage::findObject(const QString& name) const {

@@ -3,11 +3,13 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TrpCursor;
@@ -21,6 +23,21 @@ inline constexpr double PorPolegadaY = 91.62561576354680;
 int DeDecimosMmX(int decimos);
 int DeDecimosMmY(int decimos);
 } // namespace rpUnits
+
+// A paper as a page lies on it: paper code, width and height in tenths of a millimetre,
+// orientation.
+struct TrpPapel {
+    int paperCode = 9;
+    int width = 2100, height = 2970;
+    int orientation = 0;
+};
+
+// The printable area of a paper in template units from its top-left corner (printable offsets
+// across and down, printable width and height). The printing library installs the current
+// printer's device capabilities here; with none (or when it gives nothing) the area is the
+// paper less TrpPage::SemImpressora units on every side.
+extern std::function<std::optional<QRect>(const TrpPapel& papel)> rpMetricasDaImpressora;
+QRect AreaImprimivel(const TrpPapel& papel);
 
 // Object kinds of the stream.
 enum class TrpKind : std::uint8_t {
@@ -74,6 +91,10 @@ namespace rpFrame {
 inline constexpr std::uint16_t Right = 1, Bottom = 2, Left = 4, Top = 8, All = 15;
 }
 
+// A new object's format: text, 2 decimals, the user's decimal separator (',' when it has no
+// one-byte form).
+std::uint32_t FormatoNovo();
+
 // Colours are stored as 32-bit Windows COLORREF (0x00BBGGRR); this value means "no fill".
 inline constexpr std::uint32_t rpNoColor = 0x1FFFFFFF;
 
@@ -114,7 +135,7 @@ public:
     std::uint32_t frameColor = 0;
     std::uint16_t frameStyle = 0; // 0 solid, 1-4 dash/dot, 5 double
     std::uint32_t fillColor = rpNoColor;
-    std::uint32_t format = TrpFormat::make(TrpFormat::Text, 0, 2, ',');
+    std::uint32_t format = FormatoNovo();
     QString formatStr;  // custom pattern; for bands the data source name
     QStringList memo;   // text lines (may hold [expressions])
     QStringList script; // stored, never run
@@ -190,8 +211,9 @@ public:
     int widthUnits() const;  // page width in units
     int heightUnits() const; // page height in units
     // Edges of the page area (36, 36, 716, 1035 for the stored templates): the margins, or
-    // with a margin of 0 the page less SemImpressora units on that side.
+    // with a margin of 0 the edge of the printable area on that side (AreaImprimivel).
     static constexpr int SemImpressora = 18;
+    TrpPapel papel() const { return {paperCode, width, height, orientation}; }
     int leftEdge() const;
     int topEdge() const;
     int rightEdge() const;

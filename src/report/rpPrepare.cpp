@@ -1,6 +1,8 @@
 // Report preparation: bands output over data sets, bracketed expressions, page breaks.
 #include "rpPrepare.h"
 
+#include "Cp1252.h"
+
 #include "rpCursor.h"
 #include "rpDraw.h"
 #include "rpFormat.h"
@@ -407,6 +409,10 @@ private:
             if (o.view->kind() != TrpKind::Memo) continue;
             try {
                 m_textos[k] = expandir(o);
+                // The pages keep their texts in the code page: a separator of the user's locale
+                // that has no byte there prints as its nearest one, never as '?'.
+                for (QString& linha : m_textos[k])
+                    linha = Cp1252::SeparadoresImprimiveis(std::move(linha));
             } catch (const Parada&) {
                 throw;
             } catch (const std::exception&) {
@@ -448,6 +454,7 @@ private:
         p.height = pagina.height;
         p.orientation = pagina.orientation;
         p.useMargins = pagina.useMargins;
+        p.printable = AreaImprimivel(p.papel());
         p.stream.reserve(4096);
         p.stream.append(static_cast<char>(rpOutput::VersaoPagina));
         m_saida.pages().push_back(std::move(p));

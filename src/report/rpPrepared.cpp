@@ -264,6 +264,7 @@ void TrpPreparedPages::load(QIODevice& device, QString* printerName) {
         const std::uint8_t margens = l.u8();
         if (margens > 1) l.falhar("bad margins flag");
         p.useMargins = margens == 1;
+        p.printable = AreaImprimivel(p.papel());
         if (fim <= l.pos() || fim > dados.size()) l.falhar("page end out of range");
         p.stream = QByteArray(l.atual(), fim - l.pos());
         l.irPara(fim);

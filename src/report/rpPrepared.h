@@ -35,10 +35,14 @@ struct TrpPreparedPage {
     int width = 2100, height = 2970; // tenths of a millimetre
     int orientation = 0;
     bool useMargins = true;
+    // The printable area of this paper (AreaImprimivel), where a page without margins is
+    // printed; set when the page is made and again when it is read from a file.
+    QRect printable;
     QByteArray stream; // version byte 23, then the page's objects in output form
 
     int widthUnits() const;
     int heightUnits() const;
+    TrpPapel papel() const { return {paperCode, width, height, orientation}; }
 };
 
 class TrpPreparedPages {

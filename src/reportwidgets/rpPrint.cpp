@@ -40,7 +40,7 @@ bool TrpListaPaginas::contem(int pagina) const {
 
 namespace {
 
-QPageLayout leiauteDaPagina(const TrpPreparedPage& p) {
+QPageLayout leiauteDoPapel(const TrpPapel& p) {
     QPageSize tamanho;
     switch (p.paperCode) {
     case 1:
@@ -69,11 +69,51 @@ QPageLayout leiauteDaPagina(const TrpPreparedPage& p) {
                        QMarginsF(0, 0, 0, 0));
 }
 
+// The printer's layout for a paper: its size and orientation, the printer's own margins kept
+// (in full-page mode the origin stays at the paper's corner whatever the margins).
+QPageLayout leiauteNaImpressora(const QPrinter& printer, const TrpPapel& papel,
+                                QPageLayout::Mode modo = QPageLayout::FullPageMode) {
+    const QPageLayout papelSo = leiauteDoPapel(papel);
+    QPageLayout leiaute = printer.pageLayout();
+    leiaute.setMode(modo);
+    leiaute.setPageSize(papelSo.pageSize());
+    leiaute.setOrientation(papelSo.orientation());
+    return leiaute;
+}
+
 bool mesmoPapel(const QPageLayout& a, const QPageLayout& b) {
     return a.orientation() == b.orientation() && a.pageSize().isEquivalentTo(b.pageSize());
 }
 
 } // namespace
+
+QRect rpMetricasDe(const QPrinter& printer, const TrpPapel& papel) {
+    const QPageLayout leiaute = leiauteNaImpressora(printer, papel, QPageLayout::StandardMode);
+    const QRectF papelPt = leiaute.fullRect(QPageLayout::Point);
+    const QMarginsF margens = leiaute.marginsPoints();
+    QPageLayout minimo = leiaute;
+    minimo.setMargins(leiaute.minimumMargins());
+    const QMarginsF minimas = minimo.marginsPoints();
+    const double esq = std::max(margens.left(), minimas.left());
+    const double topo = std::max(margens.top(), minimas.top());
+    const double dir = std::max(margens.right(), minimas.right());
+    const double base = std::max(margens.bottom(), minimas.bottom());
+    auto x = [](double pontos) { return qRound(pontos / 72.0 * rpUnits::PorPolegadaX); };
+    auto y = [](double pontos) { return qRound(pontos / 72.0 * rpUnits::PorPolegadaY); };
+    return QRect(x(esq), y(topo), x(papelPt.width() - esq - dir),
+                 y(papelPt.height() - topo - base));
+}
+
+QRectF rpAlvoDaPagina(const TrpPreparedPage& pagina, const QPrinter& printer) {
+    QRectF alvo = printer.paperRect(QPrinter::DevicePixel);
+    alvo.moveTopLeft(QPointF(0, 0));
+    if (pagina.useMargins) return alvo;
+    const double dpi = printer.resolution();
+    const QRect& a = pagina.printable;
+    return QRectF(a.x() * dpi / rpUnits::PorPolegadaX, a.y() * dpi / rpUnits::PorPolegadaY,
+                  a.width() * dpi / rpUnits::PorPolegadaX,
+                  a.height() * dpi / rpUnits::PorPolegadaY);
+}
 
 bool ImprimirPaginas(const TrpPreparedPages& paginas, QPrinter& printer, const QString& lista,
                      int copias, const QString& titulo, bool mostrarProgresso) {
@@ -85,7 +125,7 @@ bool ImprimirPaginas(const TrpPreparedPages& paginas, QPrinter& printer, const Q
     printer.setDocName(QString::fromLatin1(rpTexto::NomeTrabalho) + nome);
     printer.setFullPage(true);
     printer.setCopyCount(1);
-    printer.setPageLayout(leiauteDaPagina(paginas.page(0)));
+    printer.setPageLayout(leiauteNaImpressora(printer, paginas.page(0).papel()));
 
     return rpExecutarComProgresso(nome, mostrarProgresso, [&](TrpProgresso& progresso) {
         QPainter painter;
@@ -96,7 +136,7 @@ bool ImprimirPaginas(const TrpPreparedPages& paginas, QPrinter& printer, const Q
         for (int i = 0; i < paginas.count(); ++i) {
             if (!selecao.contem(i + 1)) continue;
             const TrpPreparedPage& pagina = paginas.page(i);
-            const QPageLayout leiaute = leiauteDaPagina(pagina);
+            const QPageLayout leiaute = leiauteNaImpressora(printer, pagina.papel());
             for (int c = 0; c < copias; ++c) {
                 if (!painter.isActive()) {
                     if (!mesmoPapel(printer.pageLayout(), leiaute)) printer.setPageLayout(leiaute);
@@ -114,10 +154,8 @@ bool ImprimirPaginas(const TrpPreparedPages& paginas, QPrinter& printer, const Q
                     printer.newPage();
                 }
                 primeira = false;
-                QRectF alvo = printer.paperRect(QPrinter::DevicePixel);
-                alvo.moveTopLeft(QPointF(0, 0));
-                if (!pagina.useMargins) alvo = printer.pageRect(QPrinter::DevicePixel);
-                paginas.draw(i, painter, alvo, QRectF(), true, printer.resolution());
+                paginas.draw(i, painter, rpAlvoDaPagina(pagina, printer), QRectF(), true,
+                             printer.resolution());
                 progresso.mostrar(QString::fromLatin1(rpTexto::Imprimindo) +
                                   QString::number(i + 1));
                 if (progresso.cancelado()) {

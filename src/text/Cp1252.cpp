@@ -34,6 +34,25 @@ QByteArray Codificar(const QString& texto) {
     return saida;
 }
 
+bool TemByte(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x80 || (u >= 0xA0 && u <= 0xFF) ||
+           std::find(std::begin(Alto), std::end(Alto), u) != std::end(Alto);
+}
+
+QString SeparadoresImprimiveis(QString texto) {
+    for (QChar& c : texto) {
+        if (c.unicode() < 0x100 || TemByte(c)) continue;
+        if (c.category() == QChar::Separator_Space)
+            c = QChar(0x00A0);
+        else if (c.unicode() == 0x066B) // Arabic decimal separator
+            c = QLatin1Char(',');
+        else if (c.unicode() == 0x066C) // Arabic thousands separator
+            c = QChar(0x2019);
+    }
+    return texto;
+}
+
 QString Decodificar(const char* dados, qint64 tamanho) {
     QString saida;
     saida.resize(tamanho);

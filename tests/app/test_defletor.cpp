@@ -44,6 +44,16 @@ QStringList linha(const QTreeWidget* lista, int k) {
 
 } // namespace
 
+// The four criteria captions, as the window must show them.
+const QString CriteriosLiterais[4] = {
+    QStringLiteral("Comprimento do defletor a partir da superfície do primário (L)"),
+    QStringLiteral(
+        "Comprimento mínimo do defletor que bloqueia a luz direta do tubo do telescópio (L1)"),
+    QStringLiteral(
+        "Comprimento máximo do defletor que não irá bloquear o secundário do primário (L2)"),
+    QStringLiteral("Distância entre glares (DG)"),
+};
+
 class TestDefletor : public QObject {
     Q_OBJECT
 
@@ -223,8 +233,8 @@ private slots:
         QCOMPARE(criterios->topLevelItemCount(), 4);
         const char* valores[4] = {"350,00", "225,00", "213,33", "133,33"};
         for (int k = 0; k < 4; ++k)
-            QCOMPARE(linha(criterios, k), (QStringList{QString::fromUtf8(Recursos::Criterios[k]),
-                                                       QString::fromLatin1(valores[k])}));
+            QCOMPARE(linha(criterios, k),
+                     (QStringList{CriteriosLiterais[k], QString::fromLatin1(valores[k])}));
 
         const QStringList esperadas[4] = {{" 1", "50,00", "24,00"},
                                           {" 2", "-83,33", "29,33"},
@@ -324,19 +334,24 @@ private slots:
         QVERIFY(criterios->hasFocus());
         QCOMPARE(criterios->selectedItems().size(), 1);
         QCOMPARE(criterios->selectedItems().first(), criterios->topLevelItem(0));
-        QCOMPARE(status->currentMessage(), QString::fromUtf8(Recursos::Criterios[0]));
+        QCOMPARE(status->currentMessage(), CriteriosLiterais[0]);
 
         // Choosing another row shows its caption.
         const QRect area = criterios->visualItemRect(criterios->topLevelItem(2));
         QTest::mouseClick(criterios->viewport(), Qt::LeftButton, {}, area.center());
-        QCOMPARE(status->currentMessage(), QString::fromUtf8(Recursos::Criterios[2]));
+        QCOMPARE(status->currentMessage(), CriteriosLiterais[2]);
 
         campo("edtDDi")->setFocus(Qt::TabFocusReason);
         QCOMPARE(status->currentMessage(), QString());
         // Entering again keeps the chosen row and shows it.
         criterios->setFocus(Qt::TabFocusReason);
         QCOMPARE(criterios->selectedItems().first(), criterios->topLevelItem(2));
-        QCOMPARE(status->currentMessage(), QString::fromUtf8(Recursos::Criterios[2]));
+        QCOMPARE(status->currentMessage(), CriteriosLiterais[2]);
+        // Printing or previewing presses "&Ok" first, the list keeping the focus: the list is
+        // refilled, its first row selected and shown, no stale caption left behind.
+        janela->btnOkClick();
+        QCOMPARE(criterios->selectedItems().value(0), criterios->topLevelItem(0));
+        QCOMPARE(status->currentMessage(), CriteriosLiterais[0]);
     }
 
     // Esc puts a field back to its stored value; with no cancel button the window stays open.

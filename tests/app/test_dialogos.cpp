@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -152,19 +153,26 @@ private slots:
 
     void diametroCampoExecutar_data() {
         QTest::addColumn<QString>("fechar"); // how the dialog is closed
+        QTest::addColumn<double>("fD1");     // 4: F = 3200; 0: F = 0
         QTest::addColumn<double>("resultado");
-        QTest::newRow("Enter") << "enter" << 27.93;
-        QTest::newRow("OK") << "ok" << 27.93;
-        QTest::newRow("Cancel") << "cancel" << 0.0;
-        QTest::newRow("caixa de fechar") << "close" << 0.0;
+        QTest::newRow("Enter") << "enter" << 4.0 << 27.93;
+        QTest::newRow("OK") << "ok" << 4.0 << 27.93;
+        QTest::newRow("Cancel") << "cancel" << 4.0 << 0.0;
+        QTest::newRow("caixa de fechar") << "close" << 4.0 << 0.0;
+        // With F = 0 every arc gives 0, so the main window's field stays as it was.
+        QTest::newRow("F = 0, OK") << "ok" << 0.0 << 0.0;
+        QTest::newRow("F = 0, Enter") << "enter" << 0.0 << 0.0;
     }
     void diametroCampoExecutar() {
         QFETCH(QString, fechar);
+        QFETCH(double, fD1);
         QFETCH(double, resultado);
-        definirProjeto(200, 4, 4, 200, 20); // F = 3200
+        definirProjeto(200, fD1, 4, 200, 20); // F = 200 x fD1 x 4
         TfrmDiametroCampo frm;
+        QString mostrado;
         quandoModalAbrir([&](QWidget*) {
             QTest::keyClicks(frm.edtArco, QStringLiteral("0,5"));
+            mostrado = frm.edti->shownText();
             if (fechar == "enter")
                 QTest::keyClick(frm.edtArco, Qt::Key_Return);
             else if (fechar == "ok")
@@ -175,6 +183,7 @@ private slots:
                 frm.close();
         });
         QCOMPARE(frm.Executar(), resultado);
+        QCOMPARE(mostrado, fD1 == 0 ? QStringLiteral("0,00") : QStringLiteral("27,93"));
         // The dialog writes nothing into the design.
         QCOMPARE(Projeto.i, 20.0);
     }
@@ -209,6 +218,47 @@ private slots:
         QTest::mouseClick(frm.BitBtn1, Qt::LeftButton);
         QVERIFY(!frm.isVisible());
         QCOMPARE(frm.result(), int(QDialog::Accepted));
+    }
+
+    // The three small windows: fixed-size tool windows that take the keyboard when they open;
+    // Esc closes only the one with a cancel button.
+    void janelasPequenas_data() {
+        QTest::addColumn<QString>("janela");
+        QTest::addColumn<QSize>("tamanho");
+        QTest::addColumn<bool>("escFecha");
+        QTest::newRow("flechas") << "frmFlecha" << QSize(265, 271) << false;
+        QTest::newRow("diametro do campo") << "frmDiametroCampo" << QSize(252, 105) << true;
+        QTest::newRow("sobre") << "frmSobre" << QSize(333, 153) << false;
+    }
+    void janelasPequenas() {
+        QFETCH(QString, janela);
+        QFETCH(QSize, tamanho);
+        QFETCH(bool, escFecha);
+        definirProjeto(200, 4, 4, 200, 20);
+        QWidget dono;
+        dono.resize(600, 400);
+        dono.show();
+        std::unique_ptr<QDialog> frm;
+        if (janela == "frmFlecha")
+            frm = std::make_unique<TfrmFlecha>(&dono);
+        else if (janela == "frmDiametroCampo")
+            frm = std::make_unique<TfrmDiametroCampo>(&dono);
+        else
+            frm = std::make_unique<TfrmSobre>(&dono);
+        QCOMPARE(frm->objectName(), janela);
+        const Qt::WindowFlags flags = frm->windowFlags();
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
+        QVERIFY(flags.testFlag(Qt::WindowTitleHint) && flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint) &&
+                !flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(frm->minimumSize(), tamanho);
+        QCOMPARE(frm->maximumSize(), tamanho);
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == frm.get());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(frm->isVisible(), !escFecha);
+        if (escFecha) QCOMPARE(frm->result(), int(QDialog::Rejected));
     }
 
     void sobre() {

@@ -10,14 +10,18 @@
 #include "NumberEdit.h"
 #include "Principal.h"
 #include "ProjetoTeste.h"
+#include "Relatorios.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -200,6 +204,85 @@ private slots:
         QCOMPARE(frm->ListView1->selectedItems().size(), 0);
     }
 
+    // The status bar shows a row's description only while that row is selected in the focused
+    // list: commands that empty or refill the lists leave no stale description behind, and the
+    // menu bar taking the keyboard is not leaving the list.
+    void statusAposComandos_data() {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<bool>("focoNaLista"); // else the focus is in edtD1
+        QTest::addColumn<int>("linhasAbaixo"); // Down presses in ListView2 first
+        QTest::addColumn<QString>("esperado");
+        QTest::addColumn<int>("selecionada"); // -1: no row selected
+        QTest::newRow("Novo, foco num campo") << "novo" << false << 0 << "" << -1;
+        QTest::newRow("Novo, foco na lista") << "novo" << true << 1 << "" << -1;
+        QTest::newRow("Imprime, foco na lista")
+            << "imprime" << true << 2 << "Diâmetro do primário (D1)" << 0;
+        QTest::newRow("Imprime, foco num campo")
+            << "imprime" << false << 2 << "Diâmetro do primário (D1)" << 0;
+        QTest::newRow("Visualizar, foco na lista")
+            << "ok" << true << 3 << "Diâmetro do primário (D1)" << 0;
+        QTest::newRow("barra de menus")
+            << "menu" << true << 1 << "Diâmetro do secundário (D2)" << 1;
+    }
+    void statusAposComandos() {
+        QFETCH(QString, comando);
+        QFETCH(bool, focoNaLista);
+        QFETCH(int, linhasAbaixo);
+        QFETCH(QString, esperado);
+        QFETCH(int, selecionada);
+        QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        for (int k = 0; k < linhasAbaixo; ++k)
+            QTest::keyClick(frm->ListView2, Qt::Key_Down);
+        QCOMPARE(frm->ListView2->currentIndex().row(), linhasAbaixo);
+        if (!focoNaLista) {
+            frm->edtD1->setFocus(Qt::TabFocusReason);
+            QVERIFY(status().isEmpty());
+        }
+        if (comando == "novo") {
+            frm->actNovo->trigger();
+        } else if (comando == "imprime") {
+            Substituir<decltype(DialogoImpressao)> cancelar(
+                DialogoImpressao, [](QWidget*, QPrinter&) { return false; });
+            frm->actImprimir->trigger();
+        } else if (comando == "ok") {
+            frm->btnOkClick(); // what "Visualizar" runs before preparing the report
+        } else {
+            // Alt or F10 hands the keyboard to the menu bar; Esc gives it back.
+            frm->menuBar()->setFocus(Qt::MenuBarFocusReason);
+            QCOMPARE(status(), esperado);
+            frm->ListView2->setFocus(Qt::MenuBarFocusReason);
+        }
+        QCOMPARE(status(), esperado);
+        const QList<QTreeWidgetItem*> marcadas = frm->ListView2->selectedItems();
+        QCOMPARE(marcadas.isEmpty() ? -1 : frm->ListView2->indexOfTopLevelItem(marcadas.first()),
+                 selecionada);
+    }
+
+    // The print dialog offers only what printing honours: the printer and the number of
+    // copies. All pages are printed, uncollated, so no page range or collate choice is shown.
+    void dialogoDeImpressaoSoOQueSeFaz() {
+        QString nome;
+        QStringList visiveis;
+        bool intervalo = true, agrupar = true, selecao = true, atual = true;
+        quandoModalAbrir([&](QWidget* modal) {
+            nome = modal->objectName();
+            if (auto* dlg = qobject_cast<QPrintDialog*>(modal)) {
+                intervalo = dlg->testOption(QAbstractPrintDialog::PrintPageRange);
+                agrupar = dlg->testOption(QAbstractPrintDialog::PrintCollateCopies);
+                selecao = dlg->testOption(QAbstractPrintDialog::PrintSelection);
+                atual = dlg->testOption(QAbstractPrintDialog::PrintCurrentPage);
+                for (const char* controle : {"gbPrintRange", "collate"})
+                    if (auto* w = dlg->findChild<QWidget*>(QLatin1String(controle)))
+                        if (w->isVisibleTo(dlg)) visiveis << QLatin1String(controle);
+            }
+            modal->close();
+        });
+        frm->actImprimir->trigger();
+        QCOMPARE(nome, QStringLiteral("PrintDialog1"));
+        QVERIFY(!intervalo && !agrupar && !selecao && !atual);
+        QCOMPARE(visiveis, QStringList());
+    }
+
     // The sagitta window shows the values of the inputs as typed, without "&Ok".
     void flechasSemOk() {
         digitarExemplo();
@@ -260,6 +343,87 @@ private slots:
         digitar(frm->edtD1, "300");
         QTest::keyClick(frm->edtD1, Qt::Key_Return);
         QCOMPARE(frm->ListView2->topLevelItem(0)->text(1), QStringLiteral("100,00"));
+    }
+
+    // Every row of both lists for 200, 4, 4, 200, 20: captions as literal texts, values worked
+    // out by hand (f1 = 800, F = 3200, p = 200, p' = 800, d = 600, D2 = 53,75, r2 = 1600/3).
+    void linhasDasListas_data() {
+        QTest::addColumn<int>("lista");
+        QTest::addColumn<int>("linha");
+        QTest::addColumn<QString>("descricao");
+        QTest::addColumn<QStringList>("valores");
+        QTest::newRow("1") << 2 << 0 << QStringLiteral("Diâmetro do primário (D1)")
+                           << QStringList{"200,00"};
+        QTest::newRow("2") << 2 << 1 << QStringLiteral("Diâmetro do secundário (D2)")
+                           << QStringList{"53,75"};
+        QTest::newRow("3") << 2 << 2 << QStringLiteral("Área do primário (mm²)")
+                           << QStringList{"31.415,93"};
+        QTest::newRow("4") << 2 << 3 << QStringLiteral("Área do secundário (mm²)")
+                           << QStringList{"2.269,06"};
+        QTest::newRow("5") << 2 << 4 << QStringLiteral("Raio do primário (r1)")
+                           << QStringList{"1.600,00"};
+        QTest::newRow("6") << 2 << 5 << QStringLiteral("Raio do secundário (r2)")
+                           << QStringList{"533,33"};
+        QTest::newRow("7") << 2 << 6 << QStringLiteral("Distância focal do primário (f)")
+                           << QStringList{"800,00"};
+        QTest::newRow("8") << 2 << 7 << QStringLiteral("Relação focal do primário (f/D1)")
+                           << QStringList{"4,00"};
+        QTest::newRow("9") << 2 << 8 << QStringLiteral("Coeficiente de ampliação")
+                           << QStringList{"4,00"};
+        QTest::newRow("10") << 2 << 9 << QStringLiteral("Diâmetro do campo (i)")
+                            << QStringList{"20,00"};
+        QTest::newRow("11") << 2 << 10 << QStringLiteral("Distância focal do sistema (F)")
+                            << QStringList{"3.200,00"};
+        QTest::newRow("12") << 2 << 11 << QStringLiteral("Relação focal do sistema (F/D1)")
+                            << QStringList{"16,00"};
+        QTest::newRow("13") << 2 << 12
+                            << QStringLiteral("Distância entre primário e secundário (d)")
+                            << QStringList{"600,00"};
+        QTest::newRow("14") << 2 << 13
+                            << QStringLiteral("Distância entre o primário e o foco do sistema (e)")
+                            << QStringList{"200,00"};
+        QTest::newRow("15") << 2 << 14
+                            << QStringLiteral(
+                                   "Distância entre o secundário e o foco do primário (p)")
+                            << QStringList{"200,00"};
+        QTest::newRow("16") << 2 << 15
+                            << QStringLiteral(
+                                   "Distância entre o secundário e o foco do sistema (p')")
+                            << QStringList{"800,00"};
+        QTest::newRow("17") << 2 << 16 << QStringLiteral("Taxa de obstrução do secundário (Tx)")
+                            << QStringList{"26,88%"};
+        QTest::newRow("18") << 2 << 17 << QStringLiteral("Flecha do espelho primário (Sag1)")
+                            << QStringList{"3,13"};
+        QTest::newRow("19") << 2 << 18 << QStringLiteral("Flecha do espelho secundário (Sag2)")
+                            << QStringList{"0,68"};
+        QTest::newRow("b1") << 1 << 0 << QStringLiteral("Deformação do Primário (b1)")
+                            << QStringList{"-1,00", "-0,71", "-1,04"};
+        QTest::newRow("b2") << 1 << 1 << QStringLiteral("Deformação do Secundário (b2)")
+                            << QStringList{"-2,78", "0,00", "-3,17"};
+    }
+    void linhasDasListas() {
+        QFETCH(int, lista);
+        QFETCH(int, linha);
+        QFETCH(QString, descricao);
+        QFETCH(QStringList, valores);
+        digitarExemplo();
+        QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        QTreeWidget* arvore = lista == 1 ? frm->ListView1 : frm->ListView2;
+        QCOMPARE(arvore->topLevelItemCount(), lista == 1 ? 2 : 19);
+        QTreeWidgetItem* item = arvore->topLevelItem(linha);
+        QStringList lidos;
+        for (int c = 1; c < arvore->columnCount(); ++c)
+            lidos << item->text(c);
+        QCOMPARE(item->text(0), descricao);
+        QCOMPARE(lidos, valores);
+        if (lista == 2) {
+            // The report row of the same position.
+            frm->dtDados.First();
+            for (int k = 0; k < linha; ++k)
+                frm->dtDados.Next();
+            QCOMPARE(frm->dtDados.FieldValue(QStringLiteral("Descricao")).toString(), descricao);
+            QCOMPARE(frm->dtDados.FieldValue(QStringLiteral("Valor")).toString(), valores[0]);
+        }
     }
 
     void okSobreProjetoVazio() {

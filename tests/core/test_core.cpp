@@ -52,6 +52,8 @@ private slots:
                                             << "1,000.00"; // 999.99500...0045
         QTest::newRow("area") << 31415.926535 << "31.415,93"
                               << "31,415.93";
+        QTest::newRow("milhoes inteiros") << 1234567.0 << "1.234.567,00"
+                                          << "1,234,567.00";
         QTest::newRow("enorme") << 1e20 << "100.000.000.000.000.000.000,00"
                                 << "100,000,000,000,000,000,000.00";
     }
@@ -62,6 +64,8 @@ private slots:
         QCOMPARE(NumeroTexto(valor, QLatin1Char(','), QLatin1Char('.')), br);
         QCOMPARE(NumeroTexto(valor, QLatin1Char('.'), QLatin1Char(',')), us);
         QCOMPARE(NumeroTexto(valor), br); // QLocale() is pt_BR here
+        // A locale without a thousands separator: the same digits, nothing in between.
+        QCOMPARE(NumeroTexto(valor, QLatin1Char(','), QChar()), QString(br).remove(u'.'));
     }
 
     void formatos() {

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QTime>
 #include <QtTest>
 
 namespace {
@@ -70,6 +71,8 @@ private slots:
                                         << "(5,0)";
         QTest::newRow("secao zero") << 0.0 << "0.0;-0.0;'nada'"
                                     << "nada";
+        QTest::newRow("secao negativa vazia") << -2.0 << "0.00;;'nada'"
+                                              << "-2,00";
         QTest::newRow("um so com menos") << -3.25 << "0.0"
                                          << "-3,3";
         QTest::newRow("opcionais") << 1.5 << "0.##"
@@ -119,10 +122,37 @@ private slots:
                  QStringLiteral("abc"));
         // Empty values give one blank; the text format gives the plain text.
         QCOMPARE(FormatarValor(QVariant(), NumeroVirgula, Padrao, br), QStringLiteral(" "));
-        QCOMPARE(FormatarValor(QString(), Texto, {}, br), QStringLiteral(" "));
+        // An empty text is a value: it prints as nothing, not as a blank.
+        QCOMPARE(FormatarValor(QString(), Texto, {}, br), QString());
+        QCOMPARE(FormatarValor(QStringLiteral(""), NumeroVirgula, Padrao, br), QString());
         QCOMPARE(FormatarValor(2.5, Texto, {}, br), QStringLiteral("2,5"));
         QCOMPARE(FormatarValor(QStringLiteral("[x]"), Texto, {}, br), QStringLiteral("[x]"));
         QCOMPARE(FormatarValor(42, Texto, {}, br), QStringLiteral("42"));
+    }
+
+    // Dates from day numbers (day 0 is 30/12/1899) and the 12-hour clock.
+    void datasDePadrao_data() {
+        QTest::addColumn<QVariant>("valor");
+        QTest::addColumn<QString>("padrao");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("dia 45000") << QVariant(45000.0) << "dd/mm/yyyy"
+                                   << "15/03/2023";
+        QTest::newRow("dia 0") << QVariant(0.0) << "dd/mm/yyyy"
+                               << "30/12/1899";
+        QTest::newRow("dia 1 e meio") << QVariant(1.5) << "dd/mm/yyyy hh:nn"
+                                      << "31/12/1899 12:00";
+        QTest::newRow("meia-noite e meia") << QVariant(QTime(0, 30)) << "h:nn am/pm"
+                                           << "12:30 am";
+        QTest::newRow("meio-dia") << QVariant(QTime(12, 0)) << "h am/pm"
+                                  << "12 pm";
+        QTest::newRow("uma da tarde") << QVariant(QTime(13, 5)) << "h:nn am/pm"
+                                      << "1:05 pm";
+    }
+    void datasDePadrao() {
+        QFETCH(QVariant, valor);
+        QFETCH(QString, padrao);
+        QFETCH(QString, texto);
+        QCOMPARE(FormatarValor(valor, DataPadrao, padrao, brasil()), texto);
     }
 
     void datasEHoras() {

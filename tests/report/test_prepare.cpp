@@ -51,6 +51,9 @@ private slots:
         QTest::newRow("projeto 23") << 652 << 704 << 14 << 23 << QList<int>{23};
         QTest::newRow("projeto 24") << 652 << 704 << 14 << 24 << QList<int>{23, 1};
         QTest::newRow("projeto 200") << 652 << 704 << 14 << 200 << QList<int>{23, 70, 70, 37};
+        // 36 + 661 + 23 x 14 = 1019: the 23rd row ends exactly on the limit and stays.
+        QTest::newRow("encaixe exato") << 661 << 713 << 14 << 24 << QList<int>{23, 1};
+        QTest::newRow("um acima do encaixe") << 662 << 714 << 14 << 24 << QList<int>{22, 2};
         QTest::newRow("defletor 26") << 583 << 642 << 15 << 26 << QList<int>{26};
         QTest::newRow("defletor 200") << 583 << 642 << 15 << 200 << QList<int>{26, 65, 65, 44};
     }
@@ -161,6 +164,138 @@ private slots:
         QCOMPARE(texto(100), QStringLiteral("1234,5 e 26.875"));
         QCOMPARE(texto(120), QStringLiteral("v = 1.255,00 mm 1,00/1,00"));
         QCOMPARE(texto(140), QStringLiteral("Total: x 0  ."));
+    }
+
+    // A separator of the user's locale without a Windows-1252 byte reaches the page as its
+    // nearest one, both in the engine's own formats and in texts built outside (a fill-in).
+    void separadoresSemByte_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("formatado");  // 12345.5 * 100 with "#,##0.00"
+        QTest::addColumn<QString>("preenchido"); // the fill-in below, as it reaches the page
+        const QString nbsp(QChar(0x00A0)), apostrofo(QChar(0x2019));
+        QTest::newRow("fr_FR, espaco fino inseparavel") << "fr_FR"
+                                                        << "1" + nbsp + "234" + nbsp + "550,00"
+                                                        << "1" + nbsp + "234,50";
+        QTest::newRow("ar_EG, separadores arabes") << "ar_EG"
+                                                   << "1" + apostrofo + "234" + apostrofo + "550,00"
+                                                   << "1" + nbsp + "234,50";
+        QTest::newRow("pt_BR, nada muda")
+            << "pt_BR" << QStringLiteral("1.234.550,00") << "1" + nbsp + "234,50";
+    }
+    void separadoresSemByte() {
+        QFETCH(QString, locale);
+        QFETCH(QString, formatado);
+        QFETCH(QString, preenchido);
+        const QLocale antes;
+        QLocale::setDefault(QLocale(locale));
+        modelo::Relatorio r;
+        TrpPage& p = r.report.pages[0];
+        auto numero = modelo::memo(QStringLiteral("MemoA"), 40, 100, 200, 16,
+                                   QStringLiteral("[12345.5 * 100]"));
+        numero->format = 0x0104022C;
+        numero->formatStr = QStringLiteral("#,##0.00;-#,##0.00");
+        p.objects.push_back(std::move(numero));
+        // A text built with the user's separators before preparation, as the fill-ins are.
+        p.objects.push_back(modelo::memo(QStringLiteral("MemoB"), 40, 120, 200, 16,
+                                         QStringLiteral("1\u202F234,50")));
+        r.linhas(1);
+        const TrpBuildResult res = BuildReport(r.report);
+        QLocale::setDefault(antes);
+        QVERIFY2(res.outcome == TrpBuildResult::Built, qPrintable(res.error));
+        QString a, b;
+        for (const Saida& s : memosDaPagina(*res.pages, 0)) {
+            if (s.caixa.y() == 100) a = s.texto;
+            if (s.caixa.y() == 120) b = s.texto;
+        }
+        QCOMPARE(a, formatado);
+        QCOMPARE(b, preenchido);
+        QVERIFY(!a.contains(u'?') && !b.contains(u'?'));
+    }
+
+    // Font height in pixels: points x 96/72 x scale (on a printer points x dpi/72), rounded to
+    // the nearest with exact halves to the even neighbour.
+    void pixelsDaFonte_data() {
+        QTest::addColumn<int>("pontos");
+        QTest::addColumn<double>("escala");
+        QTest::addColumn<bool>("impressora");
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("8 pt") << 8 << 1.0 << false << 96.0 << 11; // 10,67
+        QTest::newRow("empate 2,5 -> 2") << 3 << 0.625 << false << 96.0 << 2;
+        QTest::newRow("empate 4,5 -> 4") << 6 << 0.5625 << false << 96.0 << 4;
+        QTest::newRow("empate 3,5 -> 4") << 3 << 0.875 << false << 96.0 << 4;
+        QTest::newRow("impressora 600 dpi") << 8 << 1.0 << true << 600.0 << 67; // 66,67
+        QTest::newRow("impressora empate 0,5 -> 0") << 9 << 1.0 << true << 4.0 << 0;
+        QTest::newRow("impressora empate 1,5 -> 2") << 9 << 1.0 << true << 12.0 << 2;
+    }
+    void pixelsDaFonte() {
+        QFETCH(int, pontos);
+        QFETCH(double, escala);
+        QFETCH(bool, impressora);
+        QFETCH(double, dpi);
+        QFETCH(int, pixels);
+        TrpEscala e;
+        e.y = escala;
+        e.impressora = impressora;
+        e.dpiY = dpi;
+        QCOMPARE(e.pixelsDaFonte(pontos), pixels);
+        if (!impressora) QCOMPARE(PixelsDaFonte(pontos, escala), pixels);
+    }
+
+    // A picture without a graphic prints nothing: neither its fill nor its frame. A memo with
+    // the same fill and frame shows that the canvas would show them.
+    void figuraVazia_data() {
+        QTest::addColumn<int>("tipo"); // 0 picture without graphic, 1 bitmap kind without bytes,
+                                       // 2 memo
+        QTest::addColumn<bool>("desenhaAlgo");
+        QTest::newRow("figura sem grafico") << 0 << false;
+        QTest::newRow("figura bitmap sem bytes") << 1 << false;
+        QTest::newRow("memo de controle") << 2 << true;
+    }
+    void figuraVazia() {
+        QFETCH(int, tipo);
+        QFETCH(bool, desenhaAlgo);
+        std::unique_ptr<TrpView> objeto;
+        if (tipo == 2) {
+            objeto = std::make_unique<TrpMemoView>();
+        } else {
+            auto figura = std::make_unique<TrpPictureView>();
+            if (tipo == 1) figura->graphicKind = TrpPictureView::Bitmap;
+            objeto = std::move(figura);
+        }
+        objeto->fillColor = 0x000000FF; // red
+        objeto->frame = rpFrame::All;
+        objeto->frameWidth = 2;
+        QImage imagem(60, 40, QImage::Format_RGB32);
+        imagem.fill(Qt::white);
+        {
+            QPainter p(&imagem);
+            DesenharObjeto(p, *objeto, QRectF(10, 10, 40, 20), TrpEscala{});
+        }
+        int pintados = 0;
+        for (int y = 0; y < imagem.height(); ++y)
+            for (int x = 0; x < imagem.width(); ++x)
+                if (imagem.pixel(x, y) != qRgb(255, 255, 255)) ++pintados;
+        QCOMPARE(pintados > 0, desenhaAlgo);
+    }
+
+    // A new object's number format carries the user's decimal separator.
+    void formatoDeObjetoNovo_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<char>("separador");
+        QTest::newRow("pt_BR") << "pt_BR" << ',';
+        QTest::newRow("en_US") << "en_US" << '.';
+    }
+    void formatoDeObjetoNovo() {
+        QFETCH(QString, locale);
+        QFETCH(char, separador);
+        const QLocale antes;
+        QLocale::setDefault(QLocale(locale));
+        TrpMemoView memo;
+        QLocale::setDefault(antes);
+        QCOMPARE(TrpFormat::category(memo.format), int(TrpFormat::Text));
+        QCOMPARE(TrpFormat::decimals(memo.format), 2);
+        QCOMPARE(TrpFormat::separator(memo.format), separador);
     }
 
     void dataSourceSemDataSet() {

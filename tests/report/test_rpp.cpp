@@ -258,6 +258,100 @@ private slots:
         QVERIFY2(erro.contains(mensagem), qPrintable(erro));
     }
 
+    // A one-page file built byte by byte from the file layout: read whatever its first byte
+    // (0, 1 or 255 are the same layout), and written back byte for byte.
+    void arquivoFeitoAMao_data() {
+        QTest::addColumn<int>("primeiro");
+        QTest::newRow("0") << 0;
+        QTest::newRow("255") << 255;
+    }
+    void arquivoFeitoAMao() {
+        QFETCH(int, primeiro);
+        QByteArray b;
+        auto u8 = [&](unsigned v) { b.append(char(v & 0xFF)); };
+        auto u16 = [&](unsigned v) {
+            u8(v);
+            u8(v >> 8);
+        };
+        auto u32 = [&](std::uint32_t v) {
+            u16(v & 0xFFFF);
+            u16(v >> 16);
+        };
+        auto texto = [&](const char* t) {
+            u16(unsigned(std::strlen(t)));
+            b.append(t);
+            u8(0);
+        };
+        u8(unsigned(primeiro));
+        texto("PDF"); // printer name
+        u32(1);       // page count
+        const qsizetype fim = b.size();
+        u32(0);    // end offset, filled in below
+        u16(9);    // paper code: A4
+        u32(2100); // width, tenths of a millimetre
+        u32(2970); // height
+        u8(1);     // orientation: landscape
+        u8(0);     // margins not in use
+        u8(23);    // page stream version
+        u8(0);     // a memo
+        u32(40);
+        u32(50);
+        u32(200);
+        u32(16);         // x, y, dx, dy
+        u16(0x0002);     // flags: word wrap
+        u16(15);         // frame: all four sides
+        u32(2);          // frame width 2
+        u32(0x000000FF); // frame colour: red
+        u16(5);          // frame style: double
+        u32(0x00FFFFFF); // fill colour: white
+        u16(1);
+        texto("Texto");  // memo: one line
+        texto("Times");  // font name
+        u32(9);          // size
+        u16(2);          // bold
+        u32(0x00FF0000); // blue
+        u32(2);          // adjust: centred
+        u16(0);          // character set
+        const std::uint32_t tamanho = std::uint32_t(b.size());
+        for (int k = 0; k < 4; ++k)
+            b[fim + k] = char((tamanho >> (8 * k)) & 0xFF);
+
+        TrpPreparedPages p;
+        QString erro;
+        QVERIFY2(carregar(p, b, &erro), qPrintable(erro));
+        QCOMPARE(p.count(), 1);
+        const TrpPreparedPage& pg = p.page(0);
+        QCOMPARE(pg.paperCode, 9);
+        QCOMPARE(pg.width, 2100);
+        QCOMPARE(pg.height, 2970);
+        QCOMPARE(pg.orientation, 1);
+        QVERIFY(!pg.useMargins);
+        const auto objetos = rpOutput::lerObjetos(pg.stream);
+        QCOMPARE(objetos.size(), std::size_t(1));
+        const auto& m = static_cast<const TrpMemoView&>(*objetos[0]);
+        QCOMPARE(m.kind(), TrpKind::Memo);
+        QCOMPARE(QRect(m.x, m.y, m.dx, m.dy), QRect(40, 50, 200, 16));
+        QCOMPARE(m.flags, std::uint16_t(2));
+        QCOMPARE(m.frame, std::uint16_t(15));
+        QCOMPARE(m.frameWidth, 2.0);
+        QCOMPARE(m.frameColor, 0x000000FFu);
+        QCOMPARE(m.frameStyle, std::uint16_t(5));
+        QCOMPARE(m.fillColor, 0x00FFFFFFu);
+        QCOMPARE(m.memo, QStringList{QStringLiteral("Texto")});
+        QCOMPARE(m.font.name, QStringLiteral("Times"));
+        QCOMPARE(m.font.size, 9);
+        QCOMPARE(m.font.style, std::uint16_t(2));
+        QCOMPARE(m.font.color, 0x00FF0000u);
+        QCOMPARE(m.adjust, 2u);
+        // Written back with the same printer name: the same bytes, first byte 0.
+        QBuffer saida;
+        saida.open(QIODevice::WriteOnly);
+        p.save(saida, QStringLiteral("PDF"));
+        QByteArray esperado = b;
+        esperado[0] = 0;
+        QCOMPARE(saida.data(), esperado);
+    }
+
     // Seeded random corruptions: refused, or read and drawn, never a crash.
     void corrupcoesAleatorias() {
         auto r = relatorio(40);

@@ -6,8 +6,10 @@
 #include "rpPrepared.h"
 #include "rpPrint.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QLocale>
+#include <QMarginsF>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -155,6 +157,87 @@ private slots:
             const QByteArray destino = qgetenv("TELUVAR_PDF_PNG");
             if (!destino.isEmpty()) img.save(QString::fromLocal8Bit(destino));
         }
+    }
+
+    // A page that does not use margins is printed into the printer's printable area (the
+    // paper less the printer's margins), scaled to it; a page with margins into the whole
+    // paper. The prepared page keeps the printable area of its paper, and reading it back from
+    // a file recomputes it for the printer then at hand.
+    void paginaSemMargens_data() {
+        QTest::addColumn<bool>("usaMargens");
+        QTest::addColumn<QMarginsF>("margens"); // the printer's, in millimetres
+        QTest::newRow("sem margens, impressora com margens") << false << QMarginsF(20, 30, 15, 25);
+        QTest::newRow("sem margens, impressora sem margens") << false << QMarginsF(0, 0, 0, 0);
+        QTest::newRow("com margens, impressora com margens") << true << QMarginsF(20, 30, 15, 25);
+    }
+    void paginaSemMargens() {
+        QFETCH(bool, usaMargens);
+        QFETCH(QMarginsF, margens);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("pagina.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageMargins(margens, QPageLayout::Millimeter);
+        const auto anterior = rpMetricasDaImpressora;
+        rpMetricasDaImpressora = [&](const TrpPapel& papel) -> std::optional<QRect> {
+            return rpMetricasDe(printer, papel);
+        };
+        modelo::Relatorio r;
+        TrpPage& pagina = r.report.pages[0];
+        pagina.useMargins = usaMargens;
+        pagina.objects.push_back(
+            modelo::memo(QStringLiteral("MemoA"), 40, 40, 200, 16, QStringLiteral("Canto")));
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY(res.outcome == TrpBuildResult::Built);
+        // The printable area in units, from the margins in millimetres.
+        const double kx = rpUnits::PorPolegadaX / 25.4, ky = rpUnits::PorPolegadaY / 25.4;
+        const QRectF area(margens.left() * kx, margens.top() * ky,
+                          (210 - margens.left() - margens.right()) * kx,
+                          (297 - margens.top() - margens.bottom()) * ky);
+        const QRect guardada = res.pages->page(0).printable;
+        QVERIFY2(std::abs(guardada.x() - area.x()) <= 0.5 &&
+                     std::abs(guardada.y() - area.y()) <= 0.5 &&
+                     std::abs(guardada.width() - area.width()) <= 1.0 &&
+                     std::abs(guardada.height() - area.height()) <= 1.0,
+                 qPrintable(QStringLiteral("%1 %2 %3 %4")
+                                .arg(guardada.x())
+                                .arg(guardada.y())
+                                .arg(guardada.width())
+                                .arg(guardada.height())));
+        QVERIFY(ImprimirPaginas(*res.pages, printer, QString(), 1, QString(), false));
+        const auto lista = palavras(pdf);
+        const auto achada = std::find_if(lista.begin(), lista.end(),
+                                         [](const Palavra& w) { return w.texto == "Canto"; });
+        QVERIFY(achada != lista.end());
+        // Where the memo's top-left corner on the prepared page lands (the bands of a page
+        // without margins start at its top), and by how much the page shrinks.
+        QPointF canto;
+        for (const auto& v : rpOutput::lerObjetos(res.pages->page(0).stream))
+            if (v->kind() == TrpKind::Memo && v->memo.value(0) == QLatin1String("Canto"))
+                canto = QPointF(v->x, v->y);
+        QCOMPARE(canto.x(), 40.0);
+        const double sx = usaMargens ? 1.0 : area.width() / 752.0;
+        const double sy = usaMargens ? 1.0 : area.height() / 1071.0;
+        const double x0 = usaMargens ? canto.x() : area.x() + canto.x() * sx;
+        const double y0 = usaMargens ? canto.y() : area.y() + canto.y() * sy;
+        // The insets are a few units at most: the word starts just right of and below the corner.
+        QVERIFY2(achada->xMin >= x0 && achada->xMin <= x0 + 4 * sx,
+                 qPrintable(QStringLiteral("x %1, esperado %2").arg(achada->xMin).arg(x0)));
+        QVERIFY2(achada->yMin >= y0 - 1 && achada->yMin <= y0 + 4 * sy,
+                 qPrintable(QStringLiteral("y %1, esperado %2").arg(achada->yMin).arg(y0)));
+
+        // Read back under another printer: the printable area is that printer's.
+        QBuffer arquivo;
+        arquivo.open(QIODevice::ReadWrite);
+        res.pages->save(arquivo, QString());
+        arquivo.seek(0);
+        printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+        TrpPreparedPages lidas;
+        lidas.load(arquivo);
+        rpMetricasDaImpressora = anterior;
+        QCOMPARE(lidas.page(0).printable.x(), qRound(5 * kx));
+        QCOMPARE(lidas.page(0).printable.y(), qRound(5 * ky));
     }
 
     // Copies are not collated and the page list selects pages.

@@ -95,6 +95,9 @@ private slots:
         QTest::newRow("empate") << -2.5 << 0 << true << QStringLiteral("-3");
         QTest::newRow("zero negativo") << -0.004 << 2 << true << QStringLiteral("0,00");
         QTest::newRow("menor que um") << 0.05 << 3 << true << QStringLiteral("0,050");
+        QTest::newRow("meio com zero a esquerda") << 0.5 << 2 << false << QStringLiteral("0,50");
+        QTest::newRow("negativo pequeno sem menos")
+            << -0.001 << 2 << false << QStringLiteral("0,00");
         QTest::newRow("nan") << qQNaN() << 2 << true << QStringLiteral("NAN");
         QTest::newRow("-inf") << -qInf() << 2 << true << QStringLiteral("-INF");
     }
