@@ -1,6 +1,7 @@
 // Printing prepared pages: page lists, copies, paper changes and the print job.
 #include "rpPrint.h"
 
+#include "rpPdf.h"
 #include "rpPrepared.h"
 #include "rpProgress.h"
 
@@ -40,35 +41,6 @@ bool TrpListaPaginas::contem(int pagina) const {
 
 namespace {
 
-QPageLayout leiauteDaPagina(const TrpPreparedPage& p) {
-    QPageSize tamanho;
-    switch (p.paperCode) {
-    case 1:
-        tamanho = QPageSize(QPageSize::Letter);
-        break;
-    case 5:
-        tamanho = QPageSize(QPageSize::Legal);
-        break;
-    case 8:
-        tamanho = QPageSize(QPageSize::A3);
-        break;
-    case 9:
-        tamanho = QPageSize(QPageSize::A4);
-        break;
-    case 11:
-        tamanho = QPageSize(QPageSize::A5);
-        break;
-    default: {
-        // Width and height are those of the page as it lies; the paper is given upright.
-        const double a = std::min(p.width, p.height) / 10.0, b = std::max(p.width, p.height) / 10.0;
-        tamanho = QPageSize(QSizeF(a, b), QPageSize::Millimeter);
-        break;
-    }
-    }
-    return QPageLayout(tamanho, p.orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0));
-}
-
 bool mesmoPapel(const QPageLayout& a, const QPageLayout& b) {
     return a.orientation() == b.orientation() && a.pageSize().isEquivalentTo(b.pageSize());
 }
@@ -85,7 +57,7 @@ bool ImprimirPaginas(const TrpPreparedPages& paginas, QPrinter& printer, const Q
     printer.setDocName(QString::fromLatin1(rpTexto::NomeTrabalho) + nome);
     printer.setFullPage(true);
     printer.setCopyCount(1);
-    printer.setPageLayout(leiauteDaPagina(paginas.page(0)));
+    printer.setPageLayout(rpLeiautePagina(paginas.page(0)));
 
     return rpExecutarComProgresso(nome, mostrarProgresso, [&](TrpProgresso& progresso) {
         QPainter painter;
@@ -96,7 +68,7 @@ bool ImprimirPaginas(const TrpPreparedPages& paginas, QPrinter& printer, const Q
         for (int i = 0; i < paginas.count(); ++i) {
             if (!selecao.contem(i + 1)) continue;
             const TrpPreparedPage& pagina = paginas.page(i);
-            const QPageLayout leiaute = leiauteDaPagina(pagina);
+            const QPageLayout leiaute = rpLeiautePagina(pagina);
             for (int c = 0; c < copias; ++c) {
                 if (!painter.isActive()) {
                     if (!mesmoPapel(printer.pageLayout(), leiaute)) printer.setPageLayout(leiaute);
