@@ -196,6 +196,8 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
     }
 
     if (pedido.modo == PedidoLinha::Json) {
+        // The baffle as its report has it: "&Ok" once its inputs are in.
+        frmDefletor->btnOkClick();
         const QByteArray texto = TextoProjetoJson(Projeto);
         std::fwrite(texto.constData(), 1, std::size_t(texto.size()), saida);
         if (std::fflush(saida) != 0 || std::ferror(saida))
