@@ -66,6 +66,8 @@ void rpEscreverPdf(const TrpPreparedPages& paginas, QIODevice& destino, const QS
 
 void rpExportarPdf(const TrpPreparedPages& paginas, const QString& arquivo, const QString& titulo) {
     QByteArray dados;
+    // About 7 KiB a page of text and lines: one allocation instead of a growing buffer.
+    dados.reserve(qsizetype(paginas.count()) * 8192 + 65536);
     {
         QBuffer buffer(&dados);
         buffer.open(QIODevice::WriteOnly);

@@ -83,10 +83,9 @@ private slots:
         QCOMPARE(frm.titulo(), QStringLiteral("Preview - Defletor"));
         QCOMPARE(frm.Edit1->text(), QStringLiteral("20"));
         QCOMPARE(frm.rpPreview1->objectName(), QStringLiteral("rpPreview1"));
-        const char* botoes[] = {"btnAbrir",          "btnSalvar",         "btnConfigurarImpressora",
-                                "btnImprimir",       "btnPdf",            "btnZoomIn",
-                                "btnZoomOut",        "btnAjustarAPagina", "btnAjustarALargura",
-                                "btnSair"};
+        const char* botoes[] = {
+            "btnAbrir",  "btnSalvar",  "btnConfigurarImpressora", "btnImprimir",        "btnPdf",
+            "btnZoomIn", "btnZoomOut", "btnAjustarAPagina",       "btnAjustarALargura", "btnSair"};
         // The PDF button follows the print button; everything after it moves one button right.
         const int esquerdas[] = {0, 24, 56, 80, 104, 136, 231, 263, 287, 319};
         for (int i = 0; i < 10; ++i) {
