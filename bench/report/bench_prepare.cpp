@@ -1,13 +1,17 @@
 // Benchmarks of report preparation, page drawing and prepared-report files.
 #include "ReportFixture.h"
+#include "rpPdf.h"
 #include "rpPrepare.h"
 #include "rpPrepared.h"
+#include "rpPrint.h"
 
+#include <QApplication>
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -89,11 +93,49 @@ void BM_LerRpp(benchmark::State& state) {
 }
 BENCHMARK(BM_LerRpp)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
+// The whole report as a PDF document in memory, through the page-drawing routine of the screen
+// and the printer; the figure to watch is ms/page.
+void BM_ExportarPdf(benchmark::State& state) {
+    const TrpPreparedPages& p = paginas();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QByteArray dados;
+        dados.reserve(qsizetype(p.count()) * 8192 + 65536); // as rpExportarPdf does
+        QBuffer b(&dados);
+        b.open(QIODevice::WriteOnly);
+        rpEscreverPdf(p, b, QStringLiteral("Benchmark"));
+        bytes = dados.size();
+    }
+    state.counters["pages"] = p.count();
+    state.counters["MB"] = double(bytes) / 1e6;
+    state.counters["ms/page"] =
+        benchmark::Counter(double(p.count()) * state.iterations() / 1000.0,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_ExportarPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+
+// The way a PDF was made before: printing to a print queue that writes PDF files, here the
+// printer's own PDF output; for comparison with BM_ExportarPdf.
+void BM_ImprimirPdf(benchmark::State& state) {
+    const TrpPreparedPages& p = paginas();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("impresso.pdf")));
+        ImprimirPaginas(p, printer, QString(), 1, QStringLiteral("Benchmark"), false);
+    }
+    state.counters["ms/page"] =
+        benchmark::Counter(double(p.count()) * state.iterations() / 1000.0,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_ImprimirPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

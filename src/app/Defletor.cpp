@@ -8,6 +8,7 @@
 #include "Recursos.h"
 #include "Relatorios.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -144,6 +145,8 @@ void TfrmDefletor::montarJanela() {
     connect(btnPreview, &QToolButton::clicked, this,
             Protegido(this, &TfrmDefletor::btnPreviewClick));
     connect(btnSair, &QToolButton::clicked, this, Protegido(this, &TfrmDefletor::btnSairClick));
+    connect(actExportarPdf, &QAction::triggered, this,
+            Protegido(this, &TfrmDefletor::actExportarPdfExecute));
     ConectarSelecao(ListView2, Protegido(this, &TfrmDefletor::ListView2SelectItem));
     ListView2->installEventFilter(this);
 }
@@ -160,6 +163,16 @@ void TfrmDefletor::montarBarra() {
         "palette(mid); spacing: 0px; }"));
     using namespace Recursos;
     btnImprimir = criarBotao(ToolBar1, "btnImprimir", DicaImprimir, ":/app/imprimir.svg");
+    actExportarPdf = new QAction(IconeSvg(QStringLiteral(":/app/preview-pdf.svg")),
+                                 TextoRecurso(AcaoExportarPdf.legenda), this);
+    actExportarPdf->setObjectName(QStringLiteral("actExportarPdf"));
+    actExportarPdf->setProperty("Category", TextoRecurso(AcaoExportarPdf.categoria));
+    actExportarPdf->setToolTip(TextoRecurso(AcaoExportarPdf.dica));
+    actExportarPdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    addAction(actExportarPdf);
+    ToolBar1->addAction(actExportarPdf);
+    ToolBar1->widgetForAction(actExportarPdf)->setObjectName(QStringLiteral("btnExportarPdf"));
+    ToolBar1->widgetForAction(actExportarPdf)->setFocusPolicy(Qt::NoFocus);
     ToolBar1->addSeparator();
     btnPreview = criarBotao(ToolBar1, "btnPreview", DicaVisualizar, ":/app/preview.svg");
     ToolBar1->addSeparator();
@@ -257,6 +270,11 @@ void TfrmDefletor::btnImprimirClick() {
 void TfrmDefletor::btnPreviewClick() {
     VisualizarRelatorio(
         this, rpReport1, [this] { btnOkClick(); }, TextoRecurso(Recursos::PreviewDefletor));
+}
+
+void TfrmDefletor::actExportarPdfExecute() {
+    ExportarRelatorioPdf(
+        this, rpReport1, [this] { btnOkClick(); }, TituloTexto(Projeto));
 }
 
 void TfrmDefletor::rpReport1BeginDoc() {

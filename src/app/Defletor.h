@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QAction;
 class QEvent;
 class QKeyEvent;
 class QGroupBox;
@@ -38,6 +39,7 @@ public:
     // Controls, named as their objectName.
     QToolBar* ToolBar1 = nullptr;
     QToolButton* btnImprimir = nullptr;
+    QAction* actExportarPdf = nullptr; // Ctrl+E, button btnExportarPdf after btnImprimir
     QToolButton* btnPreview = nullptr;
     QToolButton* btnSair = nullptr;
     QGroupBox* GroupBox1 = nullptr;
@@ -63,6 +65,7 @@ public slots:
     // Both recompute first (as "&Ok" does); the baffle report is hooked in here.
     void btnImprimirClick();
     void btnPreviewClick();
+    void actExportarPdfExecute();
     void btnSairClick();
 
     void edtDDiChange();

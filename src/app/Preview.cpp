@@ -1,9 +1,13 @@
 // The preview window: tool bar, zoom box and the preview control showing a report's pages.
 #include "Preview.h"
 
+#include "Global.h"
 #include "Impressora.h"
 #include "Janela.h"
 #include "Recursos.h"
+#include "Relatorios.h"
+#include "rpPdf.h"
+#include "rpPrepared.h"
 #include "rpPreview.h"
 
 #include <QFrame>
@@ -43,12 +47,13 @@ TfrmPreview::TfrmPreview(QWidget* owner) : QDialog(owner) {
     btnConfigurarImpressora = criarBotao("btnConfigurarImpressora", 56, "configurar",
                                          tr8(Recursos::DicaConfigurarImpressora));
     btnImprimir = criarBotao("btnImprimir", 80, "imprimir", tr8(Recursos::DicaImprimir));
-    criarSeparador(104);
-    btnZoomIn = criarBotao("btnZoomIn", 112, "zoomin", QString());
+    btnPdf = criarBotao("btnPdf", 104, "pdf", tr8(Recursos::DicaExportarPdf));
+    criarSeparador(128);
+    btnZoomIn = criarBotao("btnZoomIn", 136, "zoomin", QString());
 
     Panel1 = new QWidget(ToolBar1);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(136, 2, 71, 22);
+    Panel1->setGeometry(160, 2, 71, 22);
     Panel1->setToolTip(tr8(Recursos::DicaZoom));
     Edit1 = new QLineEdit(Panel1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -68,14 +73,14 @@ TfrmPreview::TfrmPreview(QWidget* owner) : QDialog(owner) {
     Label1->move(58, 4);
     Label1->adjustSize();
 
-    btnZoomOut = criarBotao("btnZoomOut", 207, "zoomout", QString());
-    criarSeparador(231);
+    btnZoomOut = criarBotao("btnZoomOut", 231, "zoomout", QString());
+    criarSeparador(255);
     btnAjustarAPagina =
-        criarBotao("btnAjustarAPagina", 239, "pagina", tr8(Recursos::DicaAjustarAPagina));
+        criarBotao("btnAjustarAPagina", 263, "pagina", tr8(Recursos::DicaAjustarAPagina));
     btnAjustarALargura =
-        criarBotao("btnAjustarALargura", 263, "largura", tr8(Recursos::DicaAjustarALargura));
-    criarSeparador(287);
-    btnSair = criarBotao("btnSair", 295, "sair", tr8(Recursos::DicaFecharFormulario));
+        criarBotao("btnAjustarALargura", 287, "largura", tr8(Recursos::DicaAjustarALargura));
+    criarSeparador(311);
+    btnSair = criarBotao("btnSair", 319, "sair", tr8(Recursos::DicaFecharFormulario));
 
     rpPreview1 = new TrpPreview(this);
     rpPreview1->setPrinter(&ImpressoraAtual());
@@ -109,6 +114,7 @@ TfrmPreview::TfrmPreview(QWidget* owner) : QDialog(owner) {
             [this] { Proteger([&] { btnSalvarClick(); }); });
     connect(btnImprimir, &QToolButton::clicked, this,
             [this] { Proteger([&] { btnImprimirClick(); }); });
+    connect(btnPdf, &QToolButton::clicked, this, [this] { Proteger([&] { btnPdfClick(); }); });
     connect(btnConfigurarImpressora, &QToolButton::clicked, this,
             [this] { Proteger([&] { btnConfigurarImpressoraClick(); }); });
     connect(btnSair, &QToolButton::clicked, this, [this] { Proteger([&] { btnSairClick(); }); });
@@ -214,6 +220,15 @@ void TfrmPreview::btnSalvarClick() {
 
 void TfrmPreview::btnImprimirClick() {
     rpPreview1->print();
+}
+
+void TfrmPreview::btnPdfClick() {
+    const TrpPreparedPages* paginas = rpPreview1->pages();
+    if (!paginas || paginas->count() == 0) return;
+    const QString nome = PerguntarArquivoPdf(this);
+    if (nome.isEmpty()) return;
+    CursorAmpulheta ampulheta;
+    rpExportarPdf(*paginas, nome, TituloTexto(Projeto));
 }
 
 void TfrmPreview::btnConfigurarImpressoraClick() {

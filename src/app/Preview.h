@@ -27,6 +27,7 @@ public:
     QToolButton* btnSalvar = nullptr;
     QToolButton* btnConfigurarImpressora = nullptr;
     QToolButton* btnImprimir = nullptr;
+    QToolButton* btnPdf = nullptr;
     QToolButton* btnZoomIn = nullptr;
     QWidget* Panel1 = nullptr;
     QLineEdit* Edit1 = nullptr;
@@ -48,6 +49,7 @@ public:
     void btnAbrirClick();
     void btnSalvarClick();
     void btnImprimirClick();
+    void btnPdfClick();
     void btnConfigurarImpressoraClick();
     void btnSairClick();
 

@@ -118,6 +118,8 @@ void TfrmTeluvar::montarAcoes() {
          &TfrmTeluvar::actConfigurarImpressoraExecute},
         {actImprimir, "actImprimir", AcaoImprimir, ":/app/imprimir.svg", QKeySequence(),
          &TfrmTeluvar::actImprimirExecute},
+        {actExportarPdf, "actExportarPdf", AcaoExportarPdf, ":/app/preview-pdf.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_E), &TfrmTeluvar::actExportarPdfExecute},
         {actSair, "actSair", AcaoSair, ":/app/sair.svg", QKeySequence(Qt::CTRL | Qt::Key_Q),
          &TfrmTeluvar::actSairExecute},
         {actDefletor, "actDefletor", AcaoDefletor, ":/app/defletor.svg",
@@ -160,6 +162,7 @@ void TfrmTeluvar::montarMenus() {
     arquivo->addAction(actPreview);
     arquivo->addAction(actConfigurarImpressora);
     arquivo->addAction(actImprimir);
+    arquivo->addAction(actExportarPdf);
     arquivo->addSeparator();
     arquivo->addAction(actSair);
     QMenu* componentes = MainMenu1->addMenu(TextoRecurso(Recursos::MenuComponentes));
@@ -479,6 +482,10 @@ void TfrmTeluvar::actNovoExecute() {
 void TfrmTeluvar::actAbrirExecute() {
     const QString nome = PerguntarArquivoAbrir();
     if (nome.isEmpty()) return;
+    AbrirArquivo(nome);
+}
+
+void TfrmTeluvar::AbrirArquivo(const QString& nome) {
     CursorAmpulheta ampulheta;
     LerArquivo(Projeto, nome);
     CalcularProjeto();
@@ -507,6 +514,11 @@ void TfrmTeluvar::actConfigurarImpressoraExecute() {
 
 void TfrmTeluvar::actImprimirExecute() {
     ImprimirRelatorio(this, rpReport1, [this] { btnOkClick(); });
+}
+
+void TfrmTeluvar::actExportarPdfExecute() {
+    ExportarRelatorioPdf(
+        this, rpReport1, [this] { btnOkClick(); }, TituloTexto(Projeto));
 }
 
 void TfrmTeluvar::actSairExecute() {

@@ -43,6 +43,10 @@ public:
     TrpReport rpReport1;
     void rpReport1BeginDoc();
 
+    // Opens a design file as "&Abrir" does once the name is chosen: reads it over the record
+    // (a bad file throws and changes nothing), recomputes and refills fields and lists.
+    void AbrirArquivo(const QString& nome);
+
     // The dialog steps, replaceable (by tests); by default the real dialogs run.
     // A file-name step returns an empty text when the user cancels.
     std::function<QString()> PerguntarArquivoAbrir;
@@ -57,6 +61,7 @@ public:
     QAction* actPreview = nullptr;
     QAction* actConfigurarImpressora = nullptr;
     QAction* actImprimir = nullptr;
+    QAction* actExportarPdf = nullptr;
     QAction* actSair = nullptr;
     QAction* actDefletor = nullptr;
     QAction* actFlecha = nullptr;
@@ -114,6 +119,7 @@ public slots:
     void actPreviewExecute();
     void actConfigurarImpressoraExecute();
     void actImprimirExecute();
+    void actExportarPdfExecute();
     void actSairExecute();
     void actDefletorExecute();
     void actFlechaExecute();

@@ -7,12 +7,14 @@
 #include "Preview.h"
 #include "Recursos.h"
 #include "rpModel.h"
+#include "rpPdf.h"
 #include "rpPreview.h"
 #include "rpPrint.h"
 #include "rpProgress.h"
 #include "rpTemplateStream.h"
 
 #include <QBuffer>
+#include <QFileDialog>
 #include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
@@ -35,6 +37,15 @@ bool dialogoImpressaoReal(QWidget* parent, QPrinter& printer) {
     return dlg.exec() == QDialog::Accepted;
 }
 
+QString perguntarArquivoPdfReal(QWidget* parent) {
+    QFileDialog dlg(parent, QString(), QString(), QString::fromUtf8(Recursos::FiltroPdf));
+    dlg.setObjectName(QStringLiteral("SaveDialogPdf"));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return dlg.selectedFiles().value(0);
+}
+
 void mostrarModalReal(QWidget* preview) {
     static_cast<TfrmPreview*>(preview)->exec();
 }
@@ -43,6 +54,7 @@ void mostrarModalReal(QWidget* preview) {
 
 std::function<bool(QWidget*, QPrinter&)> DialogoImpressao = dialogoImpressaoReal;
 std::function<void(QWidget*)> AoMostrarPreview = mostrarModalReal;
+std::function<QString(QWidget*)> PerguntarArquivoPdf = perguntarArquivoPdfReal;
 
 void PreencherRelatorio(TrpReport& relatorio, const std::vector<LinhaRelatorio>& linhas) {
     for (const LinhaRelatorio& linha : linhas) {
@@ -83,6 +95,18 @@ void VisualizarRelatorio(QWidget* janela, TrpReport& relatorio,
     if (paginas.outcome == TrpBuildResult::Built)
         frm->rpPreview1->takePages(std::move(paginas.pages));
     AoMostrarPreview(frm);
+}
+
+bool ExportarRelatorioPdf(QWidget* janela, TrpReport& relatorio,
+                          const std::function<void()>& recalcular, const QString& titulo) {
+    recalcular();
+    const QString nome = PerguntarArquivoPdf(janela);
+    if (nome.isEmpty()) return false;
+    const TrpBuildResult paginas = ShowBuiltReport(relatorio);
+    if (paginas.outcome != TrpBuildResult::Built) return false;
+    CursorAmpulheta ampulheta;
+    rpExportarPdf(*paginas.pages, nome, titulo);
+    return true;
 }
 
 void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& dados,

@@ -1,6 +1,7 @@
 // Printing prepared pages: page lists, copies, paper changes and the print job.
 #include "rpPrint.h"
 
+#include "rpPdf.h"
 #include "rpPrepared.h"
 #include "rpProgress.h"
 

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <initializer_list>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -164,6 +165,43 @@ void LimparTemporarios(const QByteArray& pasta) {
     ::closedir(d);
 }
 
+// Writes the parts to a temporary file beside `alvo` (mode `modo`), syncs it and renames it over
+// `alvo`; on any failure the temporary is removed and the file is left as it was.
+void SubstituirArquivo(const QString& nome, const QByteArray& alvo, mode_t modo,
+                       std::initializer_list<const QByteArray*> partes) {
+    const qsizetype barra = alvo.lastIndexOf('/');
+    const QByteArray pasta = barra < 0    ? QByteArray(".")
+                             : barra == 0 ? QByteArray("/")
+                                          : alvo.left(barra);
+    const QByteArray base = alvo.mid(barra + 1);
+    LimparTemporarios(pasta);
+    QByteArray temporario = pasta + "/." + base.left(200) + SufixoTemporario + QByteArray("XXXXXX");
+    const int criado = ::mkostemp(temporario.data(), O_CLOEXEC);
+    if (criado < 0) Falhar(nome, errno, Operacao::Gravar);
+    Descritor fd(criado);
+    ::flock(fd.fd(), LOCK_EX); // held until the rename: no other save takes it for a leftover
+    bool renomeado = false;
+    try {
+        if (::fchmod(fd.fd(), modo) != 0) Falhar(nome, errno, Operacao::Gravar);
+        for (const QByteArray* parte : partes)
+            EscreverTudo(nome, fd.fd(), *parte);
+        if (::fsync(fd.fd()) != 0) Falhar(nome, errno, Operacao::Gravar);
+        if (::rename(temporario.constData(), alvo.constData()) != 0)
+            Falhar(nome, errno, Operacao::Gravar);
+        renomeado = true;
+        if (fd.fechar() != 0) Falhar(nome, errno, Operacao::Gravar);
+    } catch (...) {
+        if (!renomeado) ::unlink(temporario.constData());
+        throw;
+    }
+    // The rename itself reaches the disk with the folder.
+    const int dfd = ::open(pasta.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+}
+
 } // namespace
 
 QString MensagemArquivo(const QString& nome, const QString& causa) {
@@ -200,35 +238,26 @@ void GravarInicioArquivo(const QString& nome, const QByteArray& inicio, qint64 l
         Falhar(nome, errno, Operacao::Gravar);
     }
 
-    const qsizetype barra = alvo.lastIndexOf('/');
-    const QByteArray pasta = barra < 0    ? QByteArray(".")
-                             : barra == 0 ? QByteArray("/")
-                                          : alvo.left(barra);
-    const QByteArray base = alvo.mid(barra + 1);
-    LimparTemporarios(pasta);
-    QByteArray temporario = pasta + "/." + base.left(200) + SufixoTemporario + QByteArray("XXXXXX");
-    const int criado = ::mkostemp(temporario.data(), O_CLOEXEC);
-    if (criado < 0) Falhar(nome, errno, Operacao::Gravar);
-    Descritor fd(criado);
-    ::flock(fd.fd(), LOCK_EX); // held until the rename: no other save takes it for a leftover
-    bool renomeado = false;
-    try {
-        if (::fchmod(fd.fd(), modo) != 0) Falhar(nome, errno, Operacao::Gravar);
-        EscreverTudo(nome, fd.fd(), inicio);
-        EscreverTudo(nome, fd.fd(), resto);
-        if (::fsync(fd.fd()) != 0) Falhar(nome, errno, Operacao::Gravar);
-        if (::rename(temporario.constData(), alvo.constData()) != 0)
-            Falhar(nome, errno, Operacao::Gravar);
-        renomeado = true;
-        if (fd.fechar() != 0) Falhar(nome, errno, Operacao::Gravar);
-    } catch (...) {
-        if (!renomeado) ::unlink(temporario.constData());
-        throw;
+    SubstituirArquivo(nome, alvo, modo, {&inicio, &resto});
+}
+
+void GravarArquivoInteiro(const QString& nome, const QByteArray& dados) {
+    QByteArray alvo = QFile::encodeName(nome);
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    mode_t modo = 0666 & ~mascara;
+    struct stat st {};
+    if (::stat(alvo.constData(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) NaoRegular(nome, st.st_mode);
+        if (char* real = ::realpath(alvo.constData(), nullptr)) {
+            alvo = real;
+            std::free(real);
+        }
+        // A file the user may not write is refused, not replaced.
+        if (::access(alvo.constData(), W_OK) != 0) Falhar(nome, errno, Operacao::Gravar);
+        modo = st.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        Falhar(nome, errno, Operacao::Gravar);
     }
-    // The rename itself reaches the disk with the folder.
-    const int dfd = ::open(pasta.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
+    SubstituirArquivo(nome, alvo, modo, {&dados});
 }

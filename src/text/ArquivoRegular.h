@@ -41,5 +41,10 @@ QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const char* for
 void GravarInicioArquivo(const QString& nome, const QByteArray& inicio, qint64 limite,
                          const char* formato);
 
+// Replaces the named file whole (or creates it) with `dados`, through a temporary file beside it
+// as above: a failed write leaves the old file, or no file, never a partial one. An existing name
+// that is not a regular file, or that the user may not write, is refused.
+void GravarArquivoInteiro(const QString& nome, const QByteArray& dados);
+
 // The part of a temporary file's name after the name it stands in for.
 inline constexpr const char* SufixoTemporario = ".salvando-";

@@ -358,4 +358,40 @@ inline constexpr const char* RelEspelhosTitulo = "Confecção dos espelhos";
 inline constexpr const char* RelEspelhosVariante = "Variante: %1";
 inline constexpr const char* RelEspelhosZonas =
     "Máscara de Couder (%1 zonas de mesma área) e leituras de Foucault do primário";
+// PDF export and command line.
+inline constexpr TextoAcao AcaoExportarPdf = {"Arquivo", "E&xportar PDF...",
+                                              "Exporta o relatório em PDF"};
+inline constexpr const char* DicaExportarPdf = "Exportar PDF";
+inline constexpr const char* FiltroPdf = "Arquivo PDF (*.pdf)";
+inline constexpr const char* LinhaDescricao =
+    "Projeto de telescópios refletores de dois espelhos. Sem opções, abre a janela (com o "
+    "PROJETO.tlv dado, aberto).";
+inline constexpr const char* LinhaUso = "Uso: %1 [opções] [PROJETO.tlv]";
+inline constexpr const char* LinhaOpcoes = "Opções:";
+inline constexpr const char* LinhaArgumentos = "Argumentos:";
+inline constexpr const char* LinhaArgumentoProjeto = "arquivo de projeto (.tlv)";
+inline constexpr const char* LinhaAjuda = "Mostra esta ajuda e sai.";
+inline constexpr const char* LinhaVersao = "Mostra a versão e sai.";
+inline constexpr const char* LinhaPdf =
+    "Grava o relatório do PROJETO.tlv em SAIDA.pdf, sem abrir janela.";
+inline constexpr const char* LinhaRelatorio = "Relatório de --pdf: projeto (o padrão) ou defletor.";
+inline constexpr const char* LinhaJson =
+    "Escreve na saída padrão os dados do PROJETO.tlv e os valores calculados, em JSON.";
+inline constexpr const char* LinhaValorSaida = "SAIDA.pdf";
+inline constexpr const char* LinhaValorRelatorio = "projeto|defletor";
+inline constexpr const char* LinhaTextoVersao = "Projeto Teluvar %1";
+inline constexpr const char* LinhaRelatorioProjeto = "projeto";
+inline constexpr const char* LinhaRelatorioDefletor = "defletor";
+inline constexpr const char* LinhaErro = "%1: %2";
+inline constexpr const char* LinhaOpcaoDesconhecida = "opção desconhecida: %1";
+inline constexpr const char* LinhaFaltaValor = "a opção %1 precisa de um valor";
+inline constexpr const char* LinhaRelatorioInvalido =
+    "relatório desconhecido: %1 (use projeto ou defletor)";
+inline constexpr const char* LinhaRelatorioSemPdf = "--relatorio só vale com --pdf";
+inline constexpr const char* LinhaPdfEJson = "use --pdf ou --json, não os dois";
+inline constexpr const char* LinhaUmProjeto = "dê exatamente um PROJETO.tlv";
+inline constexpr const char* LinhaProjetos = "dê no máximo um PROJETO.tlv";
+inline constexpr const char* LinhaRelatorioFalhou = "o relatório não pôde ser preparado: %1";
+inline constexpr const char* LinhaSaidaPadrao = "a saída padrão";
+inline constexpr const char* LinhaNaoGravou = "não foi possível escrever: %1";
 } // namespace Recursos

@@ -84,11 +84,11 @@ private slots:
         QCOMPARE(frm.Edit1->text(), QStringLiteral("20"));
         QCOMPARE(frm.rpPreview1->objectName(), QStringLiteral("rpPreview1"));
         const char* botoes[] = {
-            "btnAbrir",          "btnSalvar",          "btnConfigurarImpressora",
-            "btnImprimir",       "btnZoomIn",          "btnZoomOut",
-            "btnAjustarAPagina", "btnAjustarALargura", "btnSair"};
-        const int esquerdas[] = {0, 24, 56, 80, 112, 207, 239, 263, 295};
-        for (int i = 0; i < 9; ++i) {
+            "btnAbrir",  "btnSalvar",  "btnConfigurarImpressora", "btnImprimir",        "btnPdf",
+            "btnZoomIn", "btnZoomOut", "btnAjustarAPagina",       "btnAjustarALargura", "btnSair"};
+        // The PDF button follows the print button; everything after it moves one button right.
+        const int esquerdas[] = {0, 24, 56, 80, 104, 136, 231, 263, 287, 319};
+        for (int i = 0; i < 10; ++i) {
             auto* b = frm.findChild<QToolButton*>(QString::fromLatin1(botoes[i]));
             QVERIFY2(b, botoes[i]);
             QCOMPARE(b->x(), esquerdas[i]);

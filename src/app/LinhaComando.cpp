@@ -1,0 +1,233 @@
+// The command line: its options, batch work without a window, a design named at start-up.
+#include "LinhaComando.h"
+
+#include "Defletor.h"
+#include "Global.h"
+#include "Janela.h"
+#include "Principal.h"
+#include "ProjetoJson.h"
+#include "Recursos.h"
+#include "rpPdf.h"
+#include "rpPrepare.h"
+#include "rpPrepared.h"
+#include "rpProgress.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <utility>
+
+#ifndef TELUVAR_VERSAO
+#define TELUVAR_VERSAO "1.0"
+#endif
+
+namespace {
+
+QString r(const char* texto) {
+    return QString::fromUtf8(texto);
+}
+
+struct Opcoes {
+    QCommandLineOption ajuda{{QStringLiteral("h"), QStringLiteral("help")},
+                             r(Recursos::LinhaAjuda)};
+    QCommandLineOption versao{{QStringLiteral("v"), QStringLiteral("version")},
+                              r(Recursos::LinhaVersao)};
+    QCommandLineOption pdf{QStringLiteral("pdf"), r(Recursos::LinhaPdf),
+                           r(Recursos::LinhaValorSaida)};
+    QCommandLineOption relatorio{QStringLiteral("relatorio"), r(Recursos::LinhaRelatorio),
+                                 r(Recursos::LinhaValorRelatorio)};
+    QCommandLineOption json{QStringLiteral("json"), r(Recursos::LinhaJson)};
+    QList<QCommandLineOption> todas() const { return {ajuda, versao, pdf, relatorio, json}; }
+};
+
+QString nomeOpcao(const QString& nome) {
+    return (nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nome;
+}
+
+// The help text, built from the options themselves.
+QString textoAjuda(const Opcoes& opcoes, const QString& programa) {
+    QString texto = r(Recursos::LinhaUso).arg(programa) + u'\n' + r(Recursos::LinhaDescricao) +
+                    QStringLiteral("\n\n") + r(Recursos::LinhaOpcoes) + u'\n';
+    auto linha = [&](const QString& esquerda, const QString& descricao) {
+        texto += QStringLiteral("  ") + esquerda.leftJustified(30) + u' ' + descricao + u'\n';
+    };
+    for (const QCommandLineOption& o : opcoes.todas()) {
+        QStringList nomes;
+        for (const QString& n : o.names())
+            nomes << nomeOpcao(n);
+        QString esquerda = nomes.join(QStringLiteral(", "));
+        if (!o.valueName().isEmpty()) esquerda += QStringLiteral(" <%1>").arg(o.valueName());
+        linha(esquerda, o.description());
+    }
+    texto += u'\n' + r(Recursos::LinhaArgumentos) + u'\n';
+    linha(QStringLiteral("PROJETO.tlv"), r(Recursos::LinhaArgumentoProjeto));
+    return texto;
+}
+
+PedidoLinha erro(const QString& motivo) {
+    PedidoLinha p;
+    p.modo = PedidoLinha::Erro;
+    p.erro = motivo;
+    return p;
+}
+
+// Restores a replaceable step when the block ends.
+template <class F> class Substituicao {
+public:
+    Substituicao(F& passo, F novo)
+        : m_passo(passo), m_antigo(std::exchange(passo, std::move(novo))) {}
+    ~Substituicao() { m_passo = std::move(m_antigo); }
+    Substituicao(const Substituicao&) = delete;
+    Substituicao& operator=(const Substituicao&) = delete;
+
+private:
+    F& m_passo;
+    F m_antigo;
+};
+
+int falhar(std::FILE* erros, int status, const QString& motivo) {
+    const QString linha = r(Recursos::LinhaErro).arg(QStringLiteral("teluvar"), motivo);
+    std::fprintf(erros, "%s\n", linha.toLocal8Bit().constData());
+    std::fflush(erros);
+    return status;
+}
+
+} // namespace
+
+bool PedeTrabalhoSemJanela(int argc, char** argv) {
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--") == 0) return false;
+        if (argv[k][0] == '-' && argv[k][1] != '\0') return true;
+    }
+    return false;
+}
+
+PedidoLinha AnalisarLinha(const QStringList& argumentos) {
+    const Opcoes opcoes;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(opcoes.todas());
+    if (!parser.parse(argumentos)) {
+        const QStringList desconhecidas = parser.unknownOptionNames();
+        if (!desconhecidas.isEmpty())
+            return erro(r(Recursos::LinhaOpcaoDesconhecida).arg(nomeOpcao(desconhecidas.first())));
+        // The only other failure: an option that takes a value given none.
+        const QString ultima = argumentos.value(argumentos.size() - 1);
+        return erro(r(Recursos::LinhaFaltaValor).arg(ultima));
+    }
+    PedidoLinha p;
+    const QStringList projetos = parser.positionalArguments();
+    if (parser.isSet(opcoes.ajuda)) {
+        p.modo = PedidoLinha::Ajuda;
+        p.textoAjuda = textoAjuda(opcoes, QFileInfo(argumentos.value(0)).fileName());
+        return p;
+    }
+    if (parser.isSet(opcoes.versao)) {
+        p.modo = PedidoLinha::Versao;
+        return p;
+    }
+    const bool pdf = parser.isSet(opcoes.pdf), json = parser.isSet(opcoes.json);
+    if (pdf && json) return erro(r(Recursos::LinhaPdfEJson));
+    if (parser.isSet(opcoes.relatorio)) {
+        if (!pdf) return erro(r(Recursos::LinhaRelatorioSemPdf));
+        const QString qual = parser.value(opcoes.relatorio);
+        if (qual == r(Recursos::LinhaRelatorioDefletor))
+            p.defletor = true;
+        else if (qual != r(Recursos::LinhaRelatorioProjeto))
+            return erro(r(Recursos::LinhaRelatorioInvalido).arg(qual));
+    }
+    if (pdf || json) {
+        if (projetos.size() != 1) return erro(r(Recursos::LinhaUmProjeto));
+        p.modo = pdf ? PedidoLinha::Pdf : PedidoLinha::Json;
+        p.projeto = projetos.first();
+        p.saida = parser.value(opcoes.pdf);
+        if (pdf && p.saida.isEmpty()) return erro(r(Recursos::LinhaFaltaValor).arg("--pdf"));
+        return p;
+    }
+    if (projetos.size() > 1) return erro(r(Recursos::LinhaProjetos));
+    p.projeto = projetos.value(0);
+    return p;
+}
+
+int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* erros) {
+    switch (pedido.modo) {
+    case PedidoLinha::Janela:
+    case PedidoLinha::Erro:
+        return falhar(erros, SaidaUso, pedido.erro);
+    case PedidoLinha::Ajuda:
+        std::fputs(pedido.textoAjuda.toLocal8Bit().constData(), saida);
+        return std::fflush(saida) == 0 && !std::ferror(saida) ? SaidaSucesso : SaidaGravacao;
+    case PedidoLinha::Versao: {
+        const QString versao = r(Recursos::LinhaTextoVersao).arg(QLatin1String(TELUVAR_VERSAO));
+        std::fprintf(saida, "%s\n", versao.toLocal8Bit().constData());
+        return std::fflush(saida) == 0 && !std::ferror(saida) ? SaidaSucesso : SaidaGravacao;
+    }
+    case PedidoLinha::Pdf:
+    case PedidoLinha::Json:
+        break;
+    }
+
+    // The windows do the work they do on the screen, never shown; what they would show in a
+    // box becomes the error line.
+    QString mensagem;
+    auto guardar = [&mensagem](const QString& texto) {
+        if (mensagem.isEmpty()) mensagem = texto;
+    };
+    Substituicao<std::function<void(const QString&)>> semCaixa(DialogoErro, guardar);
+    Substituicao<std::function<void(const QString&, const QString&)>> semCaixaRelatorio(
+        rpMostrarErro, [&](const QString& texto, const QString&) { guardar(texto); });
+
+    TfrmTeluvar frmTeluvar;
+    try {
+        frmTeluvar.AbrirArquivo(pedido.projeto);
+    } catch (const std::exception& e) {
+        return falhar(erros, SaidaEntrada, MensagemExcecao(e));
+    }
+    if (!mensagem.isEmpty()) return falhar(erros, SaidaEntrada, mensagem);
+
+    // The baffle window loads its inputs from the record and computes at once.
+    std::unique_ptr<TfrmDefletor> frmDefletor;
+    if (pedido.modo == PedidoLinha::Json || pedido.defletor) {
+        frmDefletor = std::make_unique<TfrmDefletor>(&frmTeluvar);
+        frmDefletor->setAttribute(Qt::WA_DeleteOnClose, false);
+        if (!mensagem.isEmpty()) return falhar(erros, SaidaEntrada, mensagem);
+    }
+
+    if (pedido.modo == PedidoLinha::Json) {
+        // The baffle as its report has it: "&Ok" once its inputs are in.
+        frmDefletor->btnOkClick();
+        const QByteArray texto = TextoProjetoJson(Projeto);
+        std::fwrite(texto.constData(), 1, std::size_t(texto.size()), saida);
+        if (std::fflush(saida) != 0 || std::ferror(saida))
+            return falhar(erros, SaidaGravacao,
+                          r(Recursos::LinhaNaoGravou).arg(r(Recursos::LinhaSaidaPadrao)));
+        return SaidaSucesso;
+    }
+
+    // As "&Preview" and "Imprimir" do: "&Ok" first, then the preparation.
+    TrpReport* relatorio = nullptr;
+    if (frmDefletor) {
+        frmDefletor->btnOkClick();
+        relatorio = &frmDefletor->rpReport1;
+    } else {
+        frmTeluvar.btnOkClick();
+        relatorio = &frmTeluvar.rpReport1;
+    }
+    TrpBuildResult paginas = BuildReport(*relatorio);
+    if (paginas.outcome != TrpBuildResult::Built)
+        return falhar(
+            erros, SaidaEntrada,
+            r(Recursos::LinhaRelatorioFalhou).arg(QString(paginas.error).replace(u'\r', u' ')));
+    try {
+        rpExportarPdf(*paginas.pages, pedido.saida, TituloTexto(Projeto));
+    } catch (const std::exception& e) {
+        return falhar(erros, SaidaGravacao, MensagemExcecao(e));
+    }
+    return SaidaSucesso;
+}
+
+void AbrirDaLinhaDeComando(TfrmTeluvar& frmTeluvar, const QString& nome) {
+    Proteger([&] { frmTeluvar.AbrirArquivo(nome); });
+}

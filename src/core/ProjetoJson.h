@@ -1,0 +1,20 @@
+// The whole of a design as one JSON object: the record's fields, the glare stops, the ray-trace
+// analysis and the mirror data, for the command line's --json.
+#pragma once
+
+#include "Global.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+
+// Zones of the Couder mask in the mirror data (the mirror window's starting count).
+inline constexpr int ZonasJson = 5;
+
+// The record as it stands (the caller has run the recomputations an opened design goes
+// through), keys named as its fields ("Titulo" as text, the fill bytes and "Reservado" left
+// out), then "Glares" (one object per stop: Glare, Posicao, Diametro), "Analise" (Analisar) and
+// "Espelhos" (CalcularEspelhos of each variant, ZonasJson zones, the shortest Hindle distance).
+// Numbers that are not finite are written as null.
+QJsonObject ProjetoJson(const TProjeto& projeto);
+// The same as compact UTF-8 text with a final line feed.
+QByteArray TextoProjetoJson(const TProjeto& projeto);

@@ -1,0 +1,43 @@
+#!/bin/sh
+# Installs the build into a temporary prefix and checks the desktop entry, the design file's
+# MIME type, its icon and the manual page.
+# Usage: test_instalacao.sh BUILD_DIR
+set -eu
+build=$1
+if ! command -v desktop-file-validate >/dev/null 2>&1 || ! command -v update-mime-database >/dev/null 2>&1; then
+  echo "SKIP: desktop-file-validate (desktop-file-utils) or update-mime-database (shared-mime-info) is not installed"
+  exit 77
+fi
+prefixo=$(mktemp -d)
+trap 'rm -rf "$prefixo"' EXIT
+cmake --install "$build" --prefix "$prefixo" >/dev/null
+falhou=0
+falha() { echo "FAIL: $*"; falhou=1; }
+
+test -x "$prefixo/bin/teluvar" || falha "bin/teluvar not installed"
+entrada="$prefixo/share/applications/teluvar.desktop"
+if desktop-file-validate "$entrada"; then echo "PASS: desktop-file-validate"; else falha "desktop-file-validate"; fi
+grep -q '^Exec=teluvar %f$' "$entrada" || falha "Exec does not pass the file (%f)"
+grep -q '^MimeType=application/x-teluvar-design;$' "$entrada" || falha "MimeType missing"
+
+# The MIME database built from the installed package file knows the type, its glob and icon.
+update-mime-database "$prefixo/share/mime"
+tipo="$prefixo/share/mime/application/x-teluvar-design.xml"
+test -f "$tipo" || falha "the MIME type is not in the database built from the package"
+grep -q '^\(50:\)\?application/x-teluvar-design:\*\.tlv$' "$prefixo/share/mime/globs2" ||
+  grep -q 'application/x-teluvar-design:\*\.tlv' "$prefixo/share/mime/globs2" || falha "no *.tlv glob"
+grep -q 'application/x-teluvar-design:application-x-teluvar-design' "$prefixo/share/mime/icons" ||
+  falha "no icon for the type"
+test -s "$prefixo/share/icons/hicolor/scalable/mimetypes/application-x-teluvar-design.svg" ||
+  falha "the type's icon is not installed"
+test -s "$prefixo/share/icons/hicolor/scalable/apps/teluvar.svg" || falha "program icon missing"
+
+# The manual page is installed and formats without warnings.
+pagina="$prefixo/share/man/man1/teluvar.1"
+test -s "$pagina" || falha "teluvar.1 not installed"
+if command -v groff >/dev/null 2>&1; then
+  avisos=$(groff -k -man -Tutf8 -ww "$pagina" 2>&1 >/dev/null || true)
+  test -z "$avisos" || falha "groff: $avisos"
+fi
+
+if [ $falhou -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; exit 1; fi

@@ -1,0 +1,520 @@
+// The command line and the PDF export: a design named at start-up opens as "&Abrir" opens it,
+// the exit statuses, --json against the core and closed forms, --pdf against the printed PDF.
+#include "GanchoTeste.h"
+#include "ProjetoTeste.h"
+
+#include "Calculo.h"
+#include "Defletor.h"
+#include "Global.h"
+#include "Janela.h"
+#include "LinhaComando.h"
+#include "NumberEdit.h"
+#include "Preview.h"
+#include "Principal.h"
+#include "Relatorios.h"
+#include "rpPrepare.h"
+#include "rpPrepared.h"
+#include "rpPreview.h"
+#include "rpPrint.h"
+#include "rpProgress.h"
+
+#include <QAction>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <cmath>
+
+#ifndef TELUVAR_PROGRAMA
+#error "TELUVAR_PROGRAMA: the path of the program under test"
+#endif
+
+namespace {
+
+struct Palavra {
+    int pagina;
+    double xMin, yMin, xMax, yMax; // points
+    QString texto;
+};
+
+QString executar(const QString& programa, const QStringList& argumentos) {
+    QProcess p;
+    p.start(programa, argumentos);
+    if (!p.waitForFinished(60000)) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+std::vector<Palavra> palavras(const QString& pdf) {
+    const QString html =
+        executar(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    static const QRegularExpression palavra(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    std::vector<Palavra> saida;
+    const QStringList paginas = html.split(QStringLiteral("<page "));
+    for (int i = 1; i < paginas.size(); ++i) {
+        auto it = palavra.globalMatch(paginas[i]);
+        while (it.hasNext()) {
+            const auto m = it.next();
+            saida.push_back({i - 1, m.captured(1).toDouble(), m.captured(2).toDouble(),
+                             m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5)});
+        }
+    }
+    return saida;
+}
+
+// "Pages:", "Page size:" and "Title:" of pdfinfo.
+QMap<QString, QString> infoPdf(const QString& pdf) {
+    QMap<QString, QString> info;
+    for (const QString& linha : executar(QStringLiteral("pdfinfo"), {pdf}).split(u'\n')) {
+        const qsizetype dois = linha.indexOf(u':');
+        if (dois > 0) info[linha.left(dois)] = linha.mid(dois + 1).trimmed();
+    }
+    return info;
+}
+
+bool temPrograma(const char* nome) {
+    return !QStandardPaths::findExecutable(QString::fromLatin1(nome)).isEmpty();
+}
+
+void gravar(const QString& nome, const TProjeto& p, qsizetype tamanho = sizeof(TProjeto)) {
+    QFile f(nome);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QByteArray bytes(reinterpret_cast<const char*>(&p), sizeof p);
+    bytes.resize(tamanho, '\0');
+    f.write(bytes);
+}
+
+// The worked example with a title and a baffle: a 60 × 66 mm tube 400 mm long, four stops.
+TProjeto exemplo() {
+    TProjeto p = ProjetoExemplo();
+    DefinirTitulo(p, QStringLiteral("Cassegrain 200 mm"));
+    p.DDi = 60;
+    p.DDe = 66;
+    p.LTotal = 400;
+    p.nG = 4;
+    p.SSDe = 60;
+    return p;
+}
+
+struct Execucao {
+    int status = -1;
+    QByteArray saida, erros;
+};
+
+// The program with nothing in its environment but PATH and HOME.
+Execucao rodar(const QStringList& argumentos) {
+    QProcess p;
+    QProcessEnvironment amb;
+    amb.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+    amb.insert(QStringLiteral("HOME"), qEnvironmentVariable("HOME", QDir::tempPath()));
+    p.setProcessEnvironment(amb);
+    p.start(QStringLiteral(TELUVAR_PROGRAMA), argumentos);
+    Execucao e;
+    if (!p.waitForFinished(120000)) return e;
+    e.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    e.saida = p.readAllStandardOutput();
+    e.erros = p.readAllStandardError();
+    return e;
+}
+
+// What a main window shows and holds after opening.
+struct Estado {
+    QByteArray registro;
+    QStringList listas, campos, erros;
+};
+Estado estado(const TfrmTeluvar& frm, const QStringList& erros) {
+    Estado e;
+    e.registro = QByteArray(reinterpret_cast<const char*>(&Projeto), sizeof Projeto);
+    for (QTreeWidget* lista : {frm.ListView1, frm.ListView2})
+        for (int k = 0; k < lista->topLevelItemCount(); ++k)
+            for (int c = 0; c < lista->columnCount(); ++c)
+                e.listas << lista->topLevelItem(k)->text(c);
+    for (const QLineEdit* campo : frm.findChildren<QLineEdit*>())
+        e.campos << campo->objectName() + u'=' + campo->text();
+    e.erros = erros;
+    return e;
+}
+
+} // namespace
+
+class TestLinhaComando : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+
+    // ---- start-up with a design named -----------------------------------------------------
+
+    void abrirComoAbrir_data() {
+        QTest::addColumn<int>("tamanho");
+        QTest::addColumn<double>("D1");
+        QTest::addColumn<bool>("existe");
+        QTest::addColumn<int>("caixas");
+        QTest::newRow("exemplo") << 544 << 200.0 << true << 0;
+        QTest::newRow("tres decimais arredondados pelos campos") << 544 << 200.004 << true << 0;
+        QTest::newRow("cauda ignorada") << 600 << 150.0 << true << 0;
+        QTest::newRow("curto demais") << 543 << 200.0 << true << 1;
+        QTest::newRow("inexistente") << 544 << 200.0 << false << 1;
+    }
+    void abrirComoAbrir() {
+        QFETCH(int, tamanho);
+        QFETCH(double, D1);
+        QFETCH(bool, existe);
+        QFETCH(int, caixas);
+        QTemporaryDir dir;
+        const QString nome = dir.filePath(QStringLiteral("projeto.tlv"));
+        TProjeto p = exemplo();
+        p.D1 = D1;
+        if (existe) gravar(nome, p, tamanho);
+
+        QStringList erros;
+        Substituir<std::function<void(const QString&)>> caixa(
+            DialogoErro, [&](const QString& t) { erros << t; });
+        Estado pelaLinha, peloMenu;
+        {
+            TfrmTeluvar frm;
+            frm.edtD1->setValue(123); // a design already on screen, as in a running program
+            AbrirDaLinhaDeComando(frm, nome);
+            pelaLinha = estado(frm, erros);
+        }
+        erros.clear();
+        {
+            TfrmTeluvar frm;
+            frm.edtD1->setValue(123);
+            frm.PerguntarArquivoAbrir = [&] { return nome; };
+            frm.actAbrir->trigger();
+            peloMenu = estado(frm, erros);
+        }
+        QCOMPARE(pelaLinha.erros.size(), caixas);
+        QCOMPARE(pelaLinha.erros, peloMenu.erros);
+        QCOMPARE(pelaLinha.registro, peloMenu.registro);
+        QCOMPARE(pelaLinha.listas, peloMenu.listas);
+        QCOMPARE(pelaLinha.campos, peloMenu.campos);
+        if (caixas == 0) {
+            QCOMPARE(pelaLinha.listas.size(), 2 * 4 + 19 * 2);
+            // The field shows two decimals and reads them back: f1 = fD·D1 of the rounded D1.
+            TProjeto aberto;
+            std::memcpy(&aberto, pelaLinha.registro.constData(), sizeof aberto);
+            QCOMPARE(aberto.D1, std::round(D1 * 100) / 100);
+            QCOMPARE(aberto.f1, aberto.fD1 * aberto.D1);
+        }
+    }
+
+    // ---- exit statuses ----------------------------------------------------------------------
+
+    void statusDeSaida_data() {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("arquivoSaida"); // must not exist afterwards ("" = none)
+        const QString p = QStringLiteral("@/projeto.tlv");
+        QTest::newRow("ajuda") << QStringList{"--help"} << 0 << QString();
+        QTest::newRow("ajuda curta") << QStringList{"-h"} << 0 << QString();
+        QTest::newRow("versao") << QStringList{"--version"} << 0 << QString();
+        QTest::newRow("opcao desconhecida") << QStringList{"--nada", p} << 1 << QString();
+        QTest::newRow("pdf sem valor") << QStringList{p, "--pdf"} << 1 << QString();
+        QTest::newRow("json sem projeto") << QStringList{"--json"} << 1 << QString();
+        QTest::newRow("json com dois") << QStringList{"--json", p, p} << 1 << QString();
+        QTest::newRow("pdf e json")
+            << QStringList{"--json", "--pdf", "@/x.pdf", p} << 1 << QStringLiteral("@/x.pdf");
+        QTest::newRow("relatorio sem pdf")
+            << QStringList{"--relatorio", "defletor", "--json", p} << 1 << QString();
+        QTest::newRow("relatorio desconhecido")
+            << QStringList{"--pdf", "@/x.pdf", "--relatorio", "espelhos", p} << 1
+            << QStringLiteral("@/x.pdf");
+        QTest::newRow("projeto inexistente")
+            << QStringList{"--pdf", "@/x.pdf", "@/nada.tlv"} << 2 << QStringLiteral("@/x.pdf");
+        QTest::newRow("projeto curto") << QStringList{"--json", "@/curto.tlv"} << 2 << QString();
+        QTest::newRow("projeto pasta") << QStringList{"--json", "@"} << 2 << QString();
+        QTest::newRow("projeto danificado")
+            << QStringList{"--pdf", "@/x.pdf", "@/infinito.tlv"} << 2 << QStringLiteral("@/x.pdf");
+        QTest::newRow("pasta de saida inexistente") << QStringList{"--pdf", "@/nao/existe/x.pdf", p}
+                                                    << 3 << QStringLiteral("@/nao/existe/x.pdf");
+        QTest::newRow("saida e uma pasta") << QStringList{"--pdf", "@/pasta", p} << 3 << QString();
+        QTest::newRow("pdf do projeto") << QStringList{"--pdf", "@/x.pdf", p} << 0 << QString();
+        QTest::newRow("pdf do defletor")
+            << QStringList{"--pdf", "@/x.pdf", "--relatorio", "defletor", p} << 0 << QString();
+        QTest::newRow("json") << QStringList{"--json", p} << 0 << QString();
+    }
+    void statusDeSaida() {
+        QFETCH(QStringList, argumentos);
+        QFETCH(int, status);
+        QFETCH(QString, arquivoSaida);
+        QTemporaryDir dir;
+        gravar(dir.filePath(QStringLiteral("projeto.tlv")), exemplo());
+        gravar(dir.filePath(QStringLiteral("curto.tlv")), exemplo(), 100);
+        TProjeto infinito = exemplo();
+        infinito.e = INFINITY;
+        gravar(dir.filePath(QStringLiteral("infinito.tlv")), infinito);
+        QDir(dir.path()).mkdir(QStringLiteral("pasta"));
+        for (QString& a : argumentos)
+            a.replace(u'@', dir.path());
+        arquivoSaida.replace(u'@', dir.path());
+
+        const Execucao e = rodar(argumentos);
+        QCOMPARE(e.status, status);
+        const QStringList linhasErro = QString::fromUtf8(e.erros).split(u'\n', Qt::SkipEmptyParts);
+        if (status == 0) {
+            QVERIFY2(linhasErro.isEmpty(), e.erros.constData());
+            QVERIFY(!e.saida.isEmpty() || argumentos.contains(QStringLiteral("--pdf")));
+        } else {
+            // One line, in Portuguese, saying why; nothing on standard output.
+            QCOMPARE(linhasErro.size(), 1);
+            QVERIFY2(linhasErro[0].startsWith(QStringLiteral("teluvar: ")), e.erros.constData());
+            QVERIFY(e.saida.isEmpty());
+        }
+        if (!arquivoSaida.isEmpty()) QVERIFY(!QFileInfo::exists(arquivoSaida));
+        // No temporary left beside the output.
+        const QStringList sobras =
+            QDir(dir.path()).entryList({QStringLiteral(".*salvando*")}, QDir::Files | QDir::Hidden);
+        QVERIFY2(sobras.isEmpty(), qPrintable(sobras.join(u' ')));
+    }
+
+    // ---- --json -----------------------------------------------------------------------------
+
+    void json() {
+        QTemporaryDir dir;
+        const QString nome = dir.filePath(QStringLiteral("projeto.tlv"));
+        gravar(nome, exemplo());
+        const Execucao e = rodar({QStringLiteral("--json"), nome});
+        QCOMPARE(e.status, 0);
+        QJsonParseError erro;
+        const QJsonDocument doc = QJsonDocument::fromJson(e.saida, &erro);
+        QCOMPARE(erro.error, QJsonParseError::NoError);
+        QVERIFY(doc.isObject());
+        const QJsonObject o = doc.object();
+
+        // Closed forms of the worked example: f1 = fD·D1, F = γ·f1, p = (f1 + e)/(γ + 1),
+        // d = f1 − p, p' = γ·p, r1 = 2·f1, F/D1, the classical conics −1 and −((γ+1)/(γ−1))².
+        const double D1 = 200, fD = 4, g = 4, eb = 200;
+        const double f1 = fD * D1, F = g * f1, p = (f1 + eb) / (g + 1);
+        QCOMPARE(o["Titulo"].toString(), QStringLiteral("Cassegrain 200 mm"));
+        QCOMPARE(o["f1"].toDouble(), 800.0);
+        QCOMPARE(o["F"].toDouble(), 3200.0);
+        QCOMPARE(o["d"].toDouble(), 600.0);
+        QCOMPARE(o["f1"].toDouble(), f1);
+        QCOMPARE(o["F"].toDouble(), F);
+        QCOMPARE(o["p"].toDouble(), p);
+        QCOMPARE(o["pLinha"].toDouble(), g * p);
+        QCOMPARE(o["r1"].toDouble(), 2 * f1);
+        QCOMPARE(o["FD1"].toDouble(), F / D1);
+        QCOMPARE(o["Area1"].toDouble(), Pi * D1 * D1 / 4);
+        QCOMPARE(o["b1Cl"].toDouble(), -1.0);
+        QVERIFY(std::abs(o["b2Cl"].toDouble() + std::pow((g + 1) / (g - 1), 2)) < 1e-12);
+        // Airy radius 1.22·λ·F/D1 in µm.
+        QVERIFY(std::abs(o["Analise"]["raioAiry"].toDouble() - 1.22 * 0.550 * F / D1) < 1e-9);
+
+        // Every field of the record as the core computes it from the same file, to the bit.
+        TProjeto r = exemplo();
+        CalcularProjeto(r, u',', u'.');
+        MostrarResultados(r);
+        CalcularDefletor(r);
+        for (const char* campo :
+             {"D1",    "D2",   "Area1", "Area2", "f1",   "F",    "e",   "p",  "pLinha",
+              "gamma", "i",    "d",     "r1",    "r2",   "fD1",  "FD1", "Tx", "b1DK",
+              "b2DK",  "b1RC", "b2RC",  "b1Cl",  "b2Cl", "L",    "L1",  "L2", "LTotal",
+              "DDi",   "DG",   "Z1",    "SSDe",  "DDe",  "Sag1", "Sag2"})
+            QVERIFY2(o.contains(QLatin1String(campo)), campo);
+        const struct {
+            const char* nome;
+            double valor;
+        } conferir[] = {{"D2", r.D2},     {"Tx", r.Tx},     {"b1DK", r.b1DK}, {"b2DK", r.b2DK},
+                        {"b1RC", r.b1RC}, {"b2RC", r.b2RC}, {"Sag1", r.Sag1}, {"Sag2", r.Sag2},
+                        {"L1", r.L1},     {"L2", r.L2}};
+        for (const auto& c : conferir)
+            QVERIFY2(o[QLatin1String(c.nome)].toDouble() == c.valor, c.nome);
+        // The baffle as its window leaves it: L = max of the lengths, total raised to L when
+        // shorter, stops linear in their number.
+        const double L = o["L"].toDouble();
+        QCOMPARE(o["LTotal"].toDouble(), L > 400 ? std::round(L * 100) / 100 : 400.0);
+        QCOMPARE(o["Z1"].toDouble(), o["LTotal"].toDouble() - L);
+        const QJsonArray glares = o["Glares"].toArray();
+        QCOMPARE(glares.size(), 4);
+        QCOMPARE(o["nG"].toInt(), 4);
+        for (int k = 0; k < glares.size(); ++k) {
+            const QJsonObject gl = glares[k].toObject();
+            QCOMPARE(gl["Glare"].toInt(), k + 1);
+            QVERIFY(std::abs(gl["Posicao"].toDouble() -
+                             (o["Z1"].toDouble() - k * o["DG"].toDouble())) < 1e-9);
+        }
+        // Three variants in the analysis and in the mirror data, every ray of each bundle used.
+        const QJsonArray variantes = o["Analise"]["variantes"].toArray();
+        QCOMPARE(variantes.size(), 3);
+        for (const QJsonValue& v : variantes)
+            for (const QJsonValue& f : v["feixes"].toArray())
+                QCOMPARE(f["usados"].toInt(), 1280);
+        const QJsonArray espelhos = o["Espelhos"].toArray();
+        QCOMPARE(espelhos.size(), 3);
+        // The primary's vertex radius is r1 in every variant; its conic the variant's b1.
+        const double b1[3] = {r.b1Cl, r.b1DK, r.b1RC};
+        for (int v = 0; v < 3; ++v) {
+            QCOMPARE(espelhos[v]["primario"]["R"].toDouble(), 2 * f1);
+            QCOMPARE(espelhos[v]["primario"]["b"].toDouble(), b1[v]);
+            QCOMPARE(espelhos[v]["primario"]["zonas"].toArray().size(), 5);
+        }
+    }
+
+    // ---- --pdf against the printed PDF ------------------------------------------------------
+
+    void pdfComoImpresso_data() {
+        QTest::addColumn<bool>("defletor");
+        QTest::newRow("projeto") << false;
+        QTest::newRow("defletor") << true;
+    }
+    void pdfComoImpresso() {
+        QFETCH(bool, defletor);
+        if (!temPrograma("pdftotext") || !temPrograma("pdfinfo"))
+            QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+        QTemporaryDir dir;
+        const QString nome = dir.filePath(QStringLiteral("projeto.tlv"));
+        const QString exportado = dir.filePath(QStringLiteral("exportado.pdf"));
+        const QString impresso = dir.filePath(QStringLiteral("impresso.pdf"));
+        gravar(nome, exemplo());
+        QStringList argumentos{QStringLiteral("--pdf"), exportado};
+        if (defletor) argumentos << QStringLiteral("--relatorio") << QStringLiteral("defletor");
+        argumentos << nome;
+        const Execucao e = rodar(argumentos);
+        QCOMPARE(e.status, 0);
+
+        // The same report printed to a PDF file, in the locale of the empty environment.
+        QLocale::setDefault(QLocale::c());
+        {
+            Substituir<std::function<void(const QString&)>> caixa(
+                DialogoErro, [](const QString& t) { QFAIL(qPrintable(t)); });
+            TfrmTeluvar frm;
+            frm.AbrirArquivo(nome);
+            std::unique_ptr<TfrmDefletor> def;
+            TrpReport* rel = &frm.rpReport1;
+            if (defletor) {
+                def = std::make_unique<TfrmDefletor>(&frm);
+                def->setAttribute(Qt::WA_DeleteOnClose, false);
+                def->btnOkClick();
+                rel = &def->rpReport1;
+            } else {
+                frm.btnOkClick();
+            }
+            const TrpBuildResult r = BuildReport(*rel);
+            QCOMPARE(r.outcome, TrpBuildResult::Built);
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(impresso);
+            QVERIFY(ImprimirPaginas(*r.pages, printer, QString(), 1, rel->title, false));
+        }
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+
+        const auto a = palavras(exportado), b = palavras(impresso);
+        QVERIFY(a.size() > 30);
+        QCOMPARE(a.size(), b.size());
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            QCOMPARE(a[k].texto, b[k].texto);
+            QCOMPARE(a[k].pagina, b[k].pagina);
+            const double desvio =
+                std::max({std::abs(a[k].xMin - b[k].xMin), std::abs(a[k].yMin - b[k].yMin),
+                          std::abs(a[k].xMax - b[k].xMax), std::abs(a[k].yMax - b[k].yMax)});
+            QVERIFY2(desvio < 0.1, qPrintable(a[k].texto));
+        }
+        const auto info = infoPdf(exportado);
+        QCOMPARE(info.value(QStringLiteral("Pages")), QStringLiteral("1"));
+        // A4, 210 × 297 mm, as the printed file has it (to the point pdfinfo writes).
+        const QStringList tamanho = info.value(QStringLiteral("Page size")).split(u' ');
+        QVERIFY(tamanho.size() >= 3);
+        QVERIFY(std::abs(tamanho[0].toDouble() - 210 / 25.4 * 72) < 0.5);
+        QVERIFY(std::abs(tamanho[2].toDouble() - 297 / 25.4 * 72) < 0.5);
+        QCOMPARE(info.value(QStringLiteral("Page size")),
+                 infoPdf(impresso).value(QStringLiteral("Page size")));
+        QCOMPARE(info.value(QStringLiteral("Title")), QStringLiteral("Cassegrain 200 mm"));
+    }
+
+    // ---- the PDF commands of the windows ----------------------------------------------------
+
+    void acoesDasJanelas() {
+        TfrmTeluvar frm;
+        QAction* acao = frm.actExportarPdf;
+        QVERIFY(acao);
+        QCOMPARE(acao->objectName(), QStringLiteral("actExportarPdf"));
+        QCOMPARE(acao->text(), QStringLiteral("E&xportar PDF..."));
+        QCOMPARE(acao->toolTip(), QStringLiteral("Exporta o relatório em PDF"));
+        QCOMPARE(acao->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+        const QList<QAction*> arquivo =
+            frm.menuBar()->findChild<QMenu*>(QStringLiteral("mnuArquivo"))->actions();
+        QCOMPARE(arquivo.indexOf(acao), arquivo.indexOf(frm.actImprimir) + 1);
+
+        auto* def = new TfrmDefletor(&frm);
+        QCOMPARE(def->actExportarPdf->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+        QCOMPARE(def->actExportarPdf->toolTip(), QStringLiteral("Exporta o relatório em PDF"));
+        QVERIFY(def->findChild<QToolButton*>(QStringLiteral("btnExportarPdf")));
+        delete def;
+
+        TfrmPreview preview(&frm);
+        QVERIFY(preview.btnPdf);
+        QCOMPARE(preview.btnPdf->toolTip(), QStringLiteral("Exportar PDF"));
+        QCOMPARE(preview.btnPdf->x(), preview.btnImprimir->x() + preview.btnImprimir->width());
+    }
+
+    void exportarDasJanelas_data() {
+        QTest::addColumn<int>("janela"); // 0 main, 1 baffle, 2 preview
+        QTest::addColumn<bool>("cancelar");
+        QTest::addColumn<bool>("pastaInexistente");
+        QTest::newRow("principal") << 0 << false << false;
+        QTest::newRow("principal cancelado") << 0 << true << false;
+        QTest::newRow("principal sem pasta") << 0 << false << true;
+        QTest::newRow("defletor") << 1 << false << false;
+        QTest::newRow("preview") << 2 << false << false;
+        QTest::newRow("preview sem pasta") << 2 << false << true;
+    }
+    void exportarDasJanelas() {
+        QFETCH(int, janela);
+        QFETCH(bool, cancelar);
+        QFETCH(bool, pastaInexistente);
+        if (!temPrograma("pdfinfo")) QSKIP("pdfinfo (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(pastaInexistente ? QStringLiteral("nao/existe/r.pdf")
+                                                          : QStringLiteral("r.pdf"));
+        QStringList erros;
+        Substituir<std::function<void(const QString&)>> caixa(
+            DialogoErro, [&](const QString& t) { erros << t; });
+        Substituir<std::function<QString(QWidget*)>> pergunta(
+            PerguntarArquivoPdf, [&](QWidget*) { return cancelar ? QString() : pdf; });
+        QPointer<TfrmPreview> preview;
+        Substituir<std::function<void(QWidget*)>> aoMostrar(
+            AoMostrarPreview, [&](QWidget* w) { preview = static_cast<TfrmPreview*>(w); });
+
+        TfrmTeluvar frm;
+        frm.edtTitulo->setText(QStringLiteral("Teste PDF"));
+        frm.edtD1->setValue(200);
+        frm.edtfD->setValue(4);
+        frm.edty->setValue(4);
+        frm.edte->setValue(200);
+        frm.edti->setValue(20);
+        if (janela == 0) {
+            frm.actExportarPdf->trigger();
+        } else if (janela == 1) {
+            auto* def = new TfrmDefletor(&frm);
+            def->actExportarPdf->trigger();
+            delete def;
+        } else {
+            frm.actPreview->trigger();
+            QVERIFY(preview);
+            QTest::mouseClick(preview->btnPdf, Qt::LeftButton);
+        }
+        if (cancelar || pastaInexistente) {
+            QVERIFY(!QFileInfo::exists(pdf));
+            QCOMPARE(erros.size(), pastaInexistente ? 1 : 0);
+            return;
+        }
+        QVERIFY2(erros.isEmpty(), qPrintable(erros.join(u'\n')));
+        const auto info = infoPdf(pdf);
+        QCOMPARE(info.value(QStringLiteral("Pages")), QStringLiteral("1"));
+        QCOMPARE(info.value(QStringLiteral("Title")), QStringLiteral("Teste PDF"));
+    }
+};
+
+QTEST_MAIN(TestLinhaComando)
+#include "test_linha_comando.moc"
