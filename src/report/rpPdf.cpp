@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-QPageLayout rpLeiautePagina(const TrpPreparedPage& p) {
+QPageLayout rpLeiautePapel(const TrpPapel& p) {
     QPageSize tamanho;
     switch (p.paperCode) {
     case 1:
@@ -38,6 +38,10 @@ QPageLayout rpLeiautePagina(const TrpPreparedPage& p) {
     }
     return QPageLayout(tamanho, p.orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(0, 0, 0, 0));
+}
+
+QPageLayout rpLeiautePagina(const TrpPreparedPage& pagina) {
+    return rpLeiautePapel(pagina.papel());
 }
 
 void rpEscreverPdf(const TrpPreparedPages& paginas, QIODevice& destino, const QString& titulo) {

@@ -5,12 +5,14 @@
 #include <QString>
 
 class QIODevice;
+struct TrpPapel;
 struct TrpPreparedPage;
 class TrpPreparedPages;
 
 // The paper a prepared page asks for: its paper code (A4, Letter, ...) or its own size, with its
 // orientation and no margins.
 QPageLayout rpLeiautePagina(const TrpPreparedPage& pagina);
+QPageLayout rpLeiautePapel(const TrpPapel& papel);
 
 // Writes every page to `destino` as PDF: each page on its own paper, drawn by
 // TrpPreparedPages::draw as on a printer (vector text that can be selected and searched),

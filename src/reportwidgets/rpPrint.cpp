@@ -41,40 +41,11 @@ bool TrpListaPaginas::contem(int pagina) const {
 
 namespace {
 
-QPageLayout leiauteDoPapel(const TrpPapel& p) {
-    QPageSize tamanho;
-    switch (p.paperCode) {
-    case 1:
-        tamanho = QPageSize(QPageSize::Letter);
-        break;
-    case 5:
-        tamanho = QPageSize(QPageSize::Legal);
-        break;
-    case 8:
-        tamanho = QPageSize(QPageSize::A3);
-        break;
-    case 9:
-        tamanho = QPageSize(QPageSize::A4);
-        break;
-    case 11:
-        tamanho = QPageSize(QPageSize::A5);
-        break;
-    default: {
-        // Width and height are those of the page as it lies; the paper is given upright.
-        const double a = std::min(p.width, p.height) / 10.0, b = std::max(p.width, p.height) / 10.0;
-        tamanho = QPageSize(QSizeF(a, b), QPageSize::Millimeter);
-        break;
-    }
-    }
-    return QPageLayout(tamanho, p.orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0));
-}
-
 // The printer's layout for a paper: its size and orientation, the printer's own margins kept
 // (in full-page mode the origin stays at the paper's corner whatever the margins).
 QPageLayout leiauteNaImpressora(const QPrinter& printer, const TrpPapel& papel,
                                 QPageLayout::Mode modo = QPageLayout::FullPageMode) {
-    const QPageLayout papelSo = leiauteDoPapel(papel);
+    const QPageLayout papelSo = rpLeiautePapel(papel);
     QPageLayout leiaute = printer.pageLayout();
     leiaute.setMode(modo);
     leiaute.setPageSize(papelSo.pageSize());
