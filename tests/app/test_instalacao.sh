@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks the desktop entry, the design file's
-# MIME type, its icon and the manual page.
+# MIME type, its icon, the manual page, the AppStream metainfo and the package's documents.
 # Usage: test_instalacao.sh BUILD_DIR
 set -eu
 build=$1
+fonte=$(cd "$(dirname "$0")/../.." && pwd)
 if ! command -v desktop-file-validate >/dev/null 2>&1 || ! command -v update-mime-database >/dev/null 2>&1; then
   echo "SKIP: desktop-file-validate (desktop-file-utils) or update-mime-database (shared-mime-info) is not installed"
   exit 77
@@ -32,12 +33,32 @@ test -s "$prefixo/share/icons/hicolor/scalable/mimetypes/application-x-teluvar-d
   falha "the type's icon is not installed"
 test -s "$prefixo/share/icons/hicolor/scalable/apps/teluvar.svg" || falha "program icon missing"
 
-# The manual page is installed and formats without warnings.
-pagina="$prefixo/share/man/man1/teluvar.1"
-test -s "$pagina" || falha "teluvar.1 not installed"
+# The manual page is installed compressed, is the page of the sources, and formats without
+# warnings.
+pagina="$prefixo/share/man/man1/teluvar.1.gz"
+test -s "$pagina" || falha "teluvar.1.gz not installed"
+test ! -e "$prefixo/share/man/man1/teluvar.1" || falha "an uncompressed teluvar.1 is installed too"
+gzip -dc "$pagina" | cmp -s - "$fonte/resources/app/teluvar.1" ||
+  falha "teluvar.1.gz is not resources/app/teluvar.1"
 if command -v groff >/dev/null 2>&1; then
-  avisos=$(groff -k -man -Tutf8 -ww "$pagina" 2>&1 >/dev/null || true)
+  avisos=$(gzip -dc "$pagina" | groff -k -man -Tutf8 -ww 2>&1 >/dev/null || true)
   test -z "$avisos" || falha "groff: $avisos"
 fi
+
+# The AppStream metainfo names the desktop entry that is installed, and validates.
+metainfo="$prefixo/share/metainfo/org.teluvar.Teluvar.metainfo.xml"
+test -s "$metainfo" || falha "the AppStream metainfo is not installed"
+grep -q '<launchable type="desktop-id">teluvar.desktop</launchable>' "$metainfo" ||
+  falha "the metainfo does not launch teluvar.desktop"
+if command -v appstreamcli >/dev/null 2>&1; then
+  if appstreamcli validate --no-net "$metainfo" >/dev/null; then echo "PASS: appstreamcli validate"
+  else falha "appstreamcli validate"; fi
+else
+  echo "appstreamcli (appstream) is not installed: the metainfo is not validated"
+fi
+
+# Debian's documents of the package: the copyright, and the changelog compressed.
+test -s "$prefixo/share/doc/teluvar/copyright" || falha "no copyright"
+gzip -t "$prefixo/share/doc/teluvar/changelog.gz" || falha "changelog.gz is not a gzip file"
 
 if [ $falhou -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; exit 1; fi
