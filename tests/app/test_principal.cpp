@@ -671,6 +671,48 @@ private slots:
         QCOMPARE(Projeto.i, 27.93);
     }
 
+    // The real dialog behind the button with F = 3200 and with F = 0 (no magnification): with
+    // F = 0 every arc gives 0 and the field keeps the diameter it had.
+    void diametroCampoPorF_data() {
+        QTest::addColumn<QString>("gamma");
+        QTest::addColumn<QString>("arco");
+        QTest::addColumn<QString>("mostrado"); // in the dialog
+        QTest::addColumn<double>("i");         // afterwards
+        QTest::newRow("F = 3200, 0,5 grau") << "4"
+                                            << "0,5"
+                                            << "27,93" << 27.93;
+        QTest::newRow("F = 0, 0,5 grau") << "0"
+                                         << "0,5"
+                                         << "0,00" << 12.35;
+        QTest::newRow("F = 0, 45 graus") << "0"
+                                         << "45"
+                                         << "0,00" << 12.35;
+    }
+    void diametroCampoPorF() {
+        QFETCH(QString, gamma);
+        QFETCH(QString, arco);
+        QFETCH(QString, mostrado);
+        QFETCH(double, i);
+        digitar(frm->edtD1, "200");
+        digitar(frm->edtfD, "4");
+        digitar(frm->edty, qPrintable(gamma));
+        digitar(frm->edte, "200");
+        digitar(frm->edti, "12,35");
+        QString visto;
+        quandoModalAbrir([&](QWidget* modal) {
+            auto* edtArco = modal->findChild<QWidget*>(QStringLiteral("edtArco"));
+            auto* edti = modal->findChild<TNumberEdit*>(QStringLiteral("edti"));
+            QTRY_COMPARE(QApplication::focusWidget(), edtArco);
+            QTest::keyClicks(edtArco, arco);
+            visto = edti->shownText();
+            QTest::keyClick(edtArco, Qt::Key_Return);
+        });
+        QTest::mouseClick(frm->btnDiametroCampo, Qt::LeftButton);
+        QCOMPARE(visto, mostrado);
+        QCOMPARE(Projeto.i, i);
+        QCOMPARE(frm->edti->Value(), i);
+    }
+
     void janelasModais_data() {
         QTest::addColumn<int>("tecla");
         QTest::addColumn<QString>("janela");
