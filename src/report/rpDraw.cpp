@@ -175,7 +175,9 @@ QRectF caixaDoAutoTamanho(const TrpMemoView& m, const QRectF& c, const TrpEscala
         for (const QString& parte : partes)
             maior = std::max(maior, fonte.largura(parte));
     }
-    const double precisa = std::ceil(maior) + 2.0 * InsetHorizontal(m.frameWidth, escala.x) + 1;
+    // The text fits when it is no wider than the inner width; the right alignment's extra pixel
+    // stays inside the clip, which starts one pixel in from the left edge.
+    const double precisa = std::ceil(maior) + 2.0 * InsetHorizontal(m.frameWidth, escala.x);
     if (precisa <= c.width()) return c;
     QRectF caixa = c;
     if (m.hAlign() == 1 || m.hAlign() == 3)

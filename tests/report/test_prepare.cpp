@@ -1,4 +1,5 @@
 // Preparation of report pages: pagination, data sets, expressions, errors, memo layout.
+#include "PinturaGravada.h"
 #include "ReportFixture.h"
 
 #include "rpDraw.h"
@@ -98,6 +99,45 @@ private slots:
             }
         }
         QCOMPARE(numero, linhas + 1);
+    }
+
+    // The page footer by its flags: finishing a page prints it unless that is the first page
+    // and the band lacks "on first page"; the last page has it only with "on last page".
+    void rodapeConformeFlags_data() {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("linhas");
+        QTest::addColumn<QList<bool>>("comRodape"); // per page
+        QTest::newRow("primeira e ultima, 4 paginas") << 48 << 200 << QList<bool>{1, 1, 1, 1};
+        QTest::newRow("so ultima, 4 paginas") << 32 << 200 << QList<bool>{0, 1, 1, 1};
+        QTest::newRow("so primeira, 4 paginas") << 16 << 200 << QList<bool>{1, 1, 1, 0};
+        QTest::newRow("nenhuma, 4 paginas") << 0 << 200 << QList<bool>{0, 1, 1, 0};
+        QTest::newRow("so ultima, 1 pagina") << 32 << 19 << QList<bool>{1};
+        QTest::newRow("so primeira, 1 pagina") << 16 << 19 << QList<bool>{0};
+        QTest::newRow("primeira e ultima, 2 paginas") << 48 << 24 << QList<bool>{1, 1};
+        QTest::newRow("so ultima, 2 paginas") << 32 << 24 << QList<bool>{0, 1};
+    }
+    void rodapeConformeFlags() {
+        QFETCH(int, flags);
+        QFETCH(int, linhas);
+        QFETCH(QList<bool>, comRodape);
+        modelo::Relatorio r;
+        for (auto& v : r.report.pages[0].objects)
+            if (v->name == QLatin1String("PageFooter1")) v->flags = std::uint16_t(flags);
+        r.linhas(linhas);
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY2(res.outcome == TrpBuildResult::Built, qPrintable(res.error));
+        QCOMPARE(res.pages->count(), comRodape.size());
+        const QString hoje = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+        for (int i = 0; i < res.pages->count(); ++i) {
+            const auto memos = memosDaPagina(*res.pages, i);
+            const bool temRodape = std::any_of(memos.begin(), memos.end(), [&](const Saida& s) {
+                return s.texto == hoje && s.caixa.y() == 1019;
+            });
+            QVERIFY2(temRodape == comRodape[i], qPrintable(QStringLiteral("page %1").arg(i + 1)));
+            // The footer's place stays reserved: the rows per page do not depend on its flags.
+            QCOMPARE(linhasDeDados(*res.pages, i),
+                     i == 0 ? std::min(linhas, 23) : std::min(linhas - 23 - 70 * (i - 1), 70));
+        }
     }
 
     void registroRestauradoEDataSetAberto() {
