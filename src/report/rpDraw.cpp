@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
+#include <QLineF>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
@@ -152,14 +153,18 @@ void desenharMoldura(QPainter& p, const TrpView& v, const QRectF& c, const TrpEs
     }
     const bool duplo = v.frameStyle == 5;
     const double d = duplo ? 2.0 * caneta.widthF() : 0.0;
+    // The sides go out as one drawing: one path on a PDF page instead of one per side.
+    QLineF linhas[8];
+    int n = 0;
     auto lado = [&](QPointF a, QPointF b, QPointF dentro) {
-        p.drawLine(a, b);
-        if (duplo) p.drawLine(a + dentro * d, b + dentro * d);
+        linhas[n++] = QLineF(a, b);
+        if (duplo) linhas[n++] = QLineF(a + dentro * d, b + dentro * d);
     };
     if (lados & rpFrame::Top) lado(c.topLeft(), c.topRight(), {0, 1});
     if (lados & rpFrame::Left) lado(c.topLeft(), c.bottomLeft(), {1, 0});
     if (lados & rpFrame::Bottom) lado(c.bottomLeft(), c.bottomRight(), {0, -1});
     if (lados & rpFrame::Right) lado(c.topRight(), c.bottomRight(), {-1, 0});
+    p.drawLines(linhas, n);
 }
 
 // An auto-sized memo was sized to its text at scale 1; font sizes round differently at other
