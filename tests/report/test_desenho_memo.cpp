@@ -126,9 +126,12 @@ private slots:
                 std::abs(t.topo() - y) < Tolerancia,
                 qPrintable(
                     QStringLiteral("line %1: top %2, expected %3").arg(i).arg(t.topo()).arg(y)));
-            // The clip: the box less one pixel at the left, two at the right, one at the bottom.
-            QCOMPARE(t.recorte,
-                     QRectF(caixa.left() + 1, caixa.top(), caixa.width() - 3, caixa.height() - 1));
+            // The clip: the box less one pixel at the left, two at the right, one at the bottom
+            // (text that lies inside it may be drawn without setting it).
+            const QRectF recorte(caixa.left() + 1, caixa.top(), caixa.width() - 3,
+                                 caixa.height() - 1);
+            if (!t.recorte.isEmpty()) QCOMPARE(t.recorte, recorte);
+            QVERIFY(t.origem.x() >= recorte.left() && t.origem.x() + w <= recorte.right());
         }
     }
 
@@ -355,9 +358,11 @@ private slots:
                                     .arg(fim)
                                     .arg(esquerda)
                                     .arg(direita)));
-        QVERIFY(inicio >= t.recorte.left() - Tolerancia);
-        QVERIFY(fim <= t.recorte.right() + Tolerancia);
-        QCOMPARE(t.recorte, QRectF(m->x + 1, m->y, m->dx - 3, m->dy - 1));
+        // All of it inside the clip: the box less one pixel at the left and two at the right.
+        const QRectF recorte(m->x + 1, m->y, m->dx - 3, m->dy - 1);
+        if (!t.recorte.isEmpty()) QCOMPARE(t.recorte, recorte);
+        QVERIFY(inicio >= recorte.left() - Tolerancia);
+        QVERIFY(fim <= recorte.right() + Tolerancia);
     }
 };
 
