@@ -36,7 +36,7 @@ QTableWidget* Tabela(QWidget* pai, const char* nome, int linhas, const char* con
     t->setObjectName(QString::fromLatin1(nome));
     QStringList titulos;
     for (int c = 0; c < nColunas; ++c)
-        titulos << QString::fromUtf8(colunas[c]);
+        titulos << TextoRecurso(colunas[c]);
     t->setHorizontalHeaderLabels(titulos);
     t->verticalHeader()->hide();
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -60,7 +60,7 @@ QTableWidget* Tabela(QWidget* pai, const char* nome, int linhas, const char* con
 void AjustarTamanho(QTableWidget* t) {
     const QFontMetrics fm(t->font());
     const int numero = fm.horizontalAdvance(QStringLiteral("-000.000,00")) + 12;
-    const int nome = fm.horizontalAdvance(QString::fromUtf8(Recursos::RitcheyChretien)) + 12;
+    const int nome = fm.horizontalAdvance(TextoRecurso(Recursos::RitcheyChretien)) + 12;
     for (int c = 0; c < t->columnCount(); ++c) {
         const int titulo = fm.horizontalAdvance(t->horizontalHeaderItem(c)->text()) + 16;
         t->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Fixed);
@@ -174,8 +174,8 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
     pintor.drawLine(a - QPointF(0, linha / 3), a + QPointF(0, linha / 3));
     pintor.drawLine(b - QPointF(0, linha / 3), b + QPointF(0, linha / 3));
     pintor.drawText(QPointF(b.x() + linha / 2, yb + fm.ascent() / 2 - fm.descent() / 2),
-                    FormatarN(QString::fromUtf8(Recursos::FmtEscalaSpot), comprimento));
-    const QString legenda = QString::fromUtf8(Recursos::LegendaAiry);
+                    FormatarN(TextoRecurso(Recursos::FmtEscalaSpot), comprimento));
+    const QString legenda = TextoRecurso(Recursos::LegendaAiry);
     pintor.drawText(QRectF(area.left(), yb - linha, area.width() - linha / 2, 2 * linha),
                     Qt::AlignRight | Qt::AlignVCenter, legenda);
     pintor.restore();
@@ -183,7 +183,7 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
 
 TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("frmAnalise"));
-    setWindowTitle(QString::fromUtf8(Recursos::TituloAnalise));
+    setWindowTitle(TextoRecurso(Recursos::TituloAnalise));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* grade = new QGridLayout(this);
@@ -202,7 +202,7 @@ TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
     lblAiry->setWordWrap(true);
     tblAnalise = Tabela(this, "tblAnalise", 9, Recursos::ColunasAnalise, 7);
     tblCurvatura = Tabela(this, "tblCurvatura", 3, Recursos::ColunasCurvatura, 6);
-    lblConvencao = new QLabel(QString::fromUtf8(Recursos::AnaliseConvencao), this);
+    lblConvencao = new QLabel(TextoRecurso(Recursos::AnaliseConvencao), this);
     lblConvencao->setObjectName(QStringLiteral("lblConvencao"));
     lblConvencao->setWordWrap(true);
     lblConcavidade = new QLabel(this);

@@ -25,10 +25,6 @@
 #include <cmath>
 
 namespace {
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // Colours of the drawing.
 const QColor CorVidro(0x99, 0xFF, 0xFF);
 const QColor CorSuporte(0x90, 0x90, 0x90);
@@ -224,7 +220,7 @@ void DesenharEscala(QPainter& p, const QRectF& area, const DadosDesenho& d,
                       l.tipo == TipoRaio::LuzDireta ? Qt::DashLine : Qt::SolidLine));
         p.drawLine(QPointF(x, y - fm.ascent() / 3), QPointF(x + 2 * linha, y - fm.ascent() / 3));
         p.setPen(Qt::black);
-        p.drawText(QPointF(x + 2.5 * linha, y), Texto(l.texto));
+        p.drawText(QPointF(x + 2.5 * linha, y), TextoRecurso(l.texto));
         y += linha;
     }
 
@@ -238,7 +234,7 @@ void DesenharEscala(QPainter& p, const QRectF& area, const DadosDesenho& d,
     p.drawLine(a - QPointF(0, linha / 3), a + QPointF(0, linha / 3));
     p.drawLine(b - QPointF(0, linha / 3), b + QPointF(0, linha / 3));
     p.drawText(QPointF(b.x() + linha / 2, yb + fm.ascent() / 2 - fm.descent() / 2),
-               FormatarN(Texto(Recursos::FmtEscalaDesenho), comprimento));
+               FormatarN(TextoRecurso(Recursos::FmtEscalaDesenho), comprimento));
     if (veredito) {
         p.setPen(d.luz.atinge ? CorLuzDireta : Qt::black);
         p.drawText(QRectF(area.left(), yb - linha, area.width() - MargemLado, 2 * linha),
@@ -269,7 +265,7 @@ bool ExportarDesenho(const DadosDesenho& d, const QString& arquivo, double escal
         svg.setFileName(arquivo);
         svg.setSize(tamanho);
         svg.setViewBox(area);
-        svg.setTitle(Texto(Recursos::TituloDesenho));
+        svg.setTitle(TextoRecurso(Recursos::TituloDesenho));
         QPainter p;
         if (!p.begin(&svg)) return false;
         pintar(p);
@@ -346,19 +342,19 @@ void TVistaDesenho::mouseReleaseEvent(QMouseEvent* evento) {
 
 TfrmDesenho::TfrmDesenho(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("frmDesenho"));
-    setWindowTitle(Texto(Recursos::TituloDesenho));
+    setWindowTitle(TextoRecurso(Recursos::TituloDesenho));
 
     auto* grade = new QGridLayout(this);
     auto* topo = new QHBoxLayout;
-    topo->addWidget(new QLabel(Texto(Recursos::DesenhoVariante), this));
+    topo->addWidget(new QLabel(TextoRecurso(Recursos::DesenhoVariante), this));
     cmbVariante = new QComboBox(this);
     cmbVariante->setObjectName(QStringLiteral("cmbVariante"));
-    cmbVariante->addItems({Texto(Recursos::Classico), Texto(Recursos::DallKirkham),
-                           Texto(Recursos::RitcheyChretien)});
+    cmbVariante->addItems({TextoRecurso(Recursos::Classico), TextoRecurso(Recursos::DallKirkham),
+                           TextoRecurso(Recursos::RitcheyChretien)});
     cmbVariante->setCurrentIndex(VarianteRitcheyChretien);
     topo->addWidget(cmbVariante);
     topo->addSpacing(12);
-    topo->addWidget(new QLabel(Texto(Recursos::DesenhoEspessura), this));
+    topo->addWidget(new QLabel(TextoRecurso(Recursos::DesenhoEspessura), this));
     edtEspessura = new TNumberEdit(this);
     edtEspessura->setObjectName(QStringLiteral("edtEspessura"));
     // Empty when zero, which stands for the default thickness.
@@ -368,10 +364,10 @@ TfrmDesenho::TfrmDesenho(QWidget* owner) : QWidget(owner, Qt::Window) {
     edtEspessura->setFixedWidth(80);
     topo->addWidget(edtEspessura);
     topo->addStretch(1);
-    btnAjustar = new QPushButton(Texto(Recursos::DesenhoAjustar), this);
+    btnAjustar = new QPushButton(TextoRecurso(Recursos::DesenhoAjustar), this);
     btnAjustar->setObjectName(QStringLiteral("btnAjustar"));
     topo->addWidget(btnAjustar);
-    btnExportar = new QPushButton(Texto(Recursos::DesenhoExportar), this);
+    btnExportar = new QPushButton(TextoRecurso(Recursos::DesenhoExportar), this);
     btnExportar->setObjectName(QStringLiteral("btnExportar"));
     topo->addWidget(btnExportar);
     grade->addLayout(topo, 0, 0);
@@ -405,8 +401,8 @@ void TfrmDesenho::btnAjustarClick() {
 
 void TfrmDesenho::btnExportarClick() {
     const QString arquivo =
-        QFileDialog::getSaveFileName(this, Texto(Recursos::DesenhoTituloExportar), QString(),
-                                     Texto(Recursos::DesenhoFiltroExportar));
+        QFileDialog::getSaveFileName(this, TextoRecurso(Recursos::DesenhoTituloExportar), QString(),
+                                     TextoRecurso(Recursos::DesenhoFiltroExportar));
     if (!arquivo.isEmpty()) Exportar(arquivo);
 }
 
@@ -415,5 +411,5 @@ void TfrmDesenho::Exportar(const QString& arquivo) {
     const double largura = m_dados.limites.width();
     const double escala = largura > 0 ? 1600 / largura : 1;
     if (!ExportarDesenho(m_dados, arquivo, escala))
-        MostrarErro(Texto(Recursos::DesenhoErroExportar).arg(arquivo));
+        MostrarErro(TextoRecurso(Recursos::DesenhoErroExportar).arg(arquivo));
 }

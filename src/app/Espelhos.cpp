@@ -25,10 +25,6 @@
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QTreeWidget* CriarLista(QWidget* parent, const char* nome, const QList<ColunaLista>& colunas) {
     auto* lista = new QTreeWidget(parent);
     lista->setObjectName(QString::fromLatin1(nome));
@@ -71,11 +67,6 @@ void MostrarMensagem(QLabel* rotulo, const QString& texto) {
     rotulo->setText(texto);
     rotulo->setVisible(!texto.isEmpty());
 }
-
-// Symbols of the drawing.
-const QString SimboloFocoReal = QStringLiteral("F");
-const QString SimboloFocoVirtual = QStringLiteral("F'");
-const QString SimboloCentro = QStringLiteral("C");
 
 } // namespace
 
@@ -200,15 +191,16 @@ void DesenharTesteSecundario(QPainter& pintor, const QRectF& area,
             pintor.setPen(QPen(QColor(0xD0, 0x00, 0x00), 0, Qt::DashLine));
             pintor.drawLine(ponto(raio.pontos[1].z, raio.pontos[1].h), ponto(m.focoVirtual, 0));
         }
-        marca(m.focoReal, SimboloFocoReal, QColor(0xD0, 0x00, 0x00));
-        marca(m.focoVirtual, SimboloFocoVirtual, QColor(0x00, 0x60, 0x00));
+        marca(m.focoReal, TextoRecurso(Recursos::EspelhosFocoReal), QColor(0xD0, 0x00, 0x00));
+        marca(m.focoVirtual, TextoRecurso(Recursos::EspelhosFocoVirtual), QColor(0x00, 0x60, 0x00));
     } else if (secundario.teste == TesteNulo::CentroCurvatura) {
-        marca(secundario.foco1, SimboloCentro, QColor(0xD0, 0x00, 0x00));
+        marca(secundario.foco1, TextoRecurso(Recursos::EspelhosCentro), QColor(0xD0, 0x00, 0x00));
     } else if (secundario.teste == TesteNulo::Paraboloide) {
-        marca(secundario.foco1, SimboloFocoReal, QColor(0xD0, 0x00, 0x00));
+        marca(secundario.foco1, TextoRecurso(Recursos::EspelhosFocoReal), QColor(0xD0, 0x00, 0x00));
     } else if (secundario.teste == TesteNulo::Focos) {
-        marca(secundario.foco1, SimboloFocoReal, QColor(0xD0, 0x00, 0x00));
-        marca(secundario.foco2, SimboloFocoVirtual, QColor(0x00, 0x60, 0x00));
+        marca(secundario.foco1, TextoRecurso(Recursos::EspelhosFocoReal), QColor(0xD0, 0x00, 0x00));
+        marca(secundario.foco2, TextoRecurso(Recursos::EspelhosFocoVirtual),
+              QColor(0x00, 0x60, 0x00));
     }
     pintor.restore();
 }
@@ -236,7 +228,7 @@ TfrmEspelhos::TfrmEspelhos(QWidget* owner) : QDialog(owner, Qt::Window) {
 
 void TfrmEspelhos::montarJanela() {
     setObjectName(QStringLiteral("frmEspelhos"));
-    setWindowTitle(Texto(Recursos::EspelhosTitulo));
+    setWindowTitle(TextoRecurso(Recursos::EspelhosTitulo));
     setModal(false);
     resize(1000, 760);
 
@@ -254,15 +246,15 @@ void TfrmEspelhos::montarJanela() {
 
     // Variant and number of zones.
     auto* topo = new QHBoxLayout;
-    topo->addWidget(new QLabel(Texto(Recursos::EspelhosVariante), this));
+    topo->addWidget(new QLabel(TextoRecurso(Recursos::EspelhosVariante), this));
     cmbVariante = new QComboBox(this);
     cmbVariante->setObjectName(QStringLiteral("cmbVariante"));
-    cmbVariante->addItems({Texto(Recursos::Classico), Texto(Recursos::DallKirkham),
-                           Texto(Recursos::RitcheyChretien)});
+    cmbVariante->addItems({TextoRecurso(Recursos::Classico), TextoRecurso(Recursos::DallKirkham),
+                           TextoRecurso(Recursos::RitcheyChretien)});
     cmbVariante->setCurrentIndex(VarianteRitcheyChretien);
     topo->addWidget(cmbVariante);
     topo->addSpacing(16);
-    topo->addWidget(new QLabel(Texto(Recursos::EspelhosZonas), this));
+    topo->addWidget(new QLabel(TextoRecurso(Recursos::EspelhosZonas), this));
     edtZonas = new QSpinBox(this);
     edtZonas->setObjectName(QStringLiteral("edtZonas"));
     edtZonas->setRange(3, 12);
@@ -272,24 +264,24 @@ void TfrmEspelhos::montarJanela() {
     principal->addLayout(topo);
 
     const QList<ColunaLista> colunasValores = {
-        {Texto(Recursos::EspelhosDescricao), 300, Qt::AlignLeft},
-        {Texto(Recursos::EspelhosValor), 80, Qt::AlignRight}};
+        {TextoRecurso(Recursos::EspelhosDescricao), 300, Qt::AlignLeft},
+        {TextoRecurso(Recursos::EspelhosValor), 80, Qt::AlignRight}};
 
     // The primary: Couder zones and departures.
-    grpPrimario = new QGroupBox(Texto(Recursos::EspelhosPrimario), this);
+    grpPrimario = new QGroupBox(TextoRecurso(Recursos::EspelhosPrimario), this);
     grpPrimario->setObjectName(QStringLiteral("grpPrimario"));
     auto* caixaPrimario = new QVBoxLayout(grpPrimario);
     auto* linhaPrimario = new QHBoxLayout;
     QList<ColunaLista> colunasZonas;
     for (int k = 0; k < 6; ++k)
-        colunasZonas.append({Texto(Recursos::EspelhosColunas[k]), k == 0 ? 44 : 100,
+        colunasZonas.append({TextoRecurso(Recursos::EspelhosColunas[k]), k == 0 ? 44 : 100,
                              k == 0 ? Qt::AlignHCenter : Qt::AlignRight});
     tblZonas = CriarLista(grpPrimario, "tblZonas", colunasZonas);
     linhaPrimario->addWidget(tblZonas, 1);
     lstPrimario = CriarLista(grpPrimario, "lstPrimario", colunasValores);
     linhaPrimario->addWidget(lstPrimario, 0);
     caixaPrimario->addLayout(linhaPrimario);
-    lblLeituras = new QLabel(Texto(Recursos::EspelhosLeituras), grpPrimario);
+    lblLeituras = new QLabel(TextoRecurso(Recursos::EspelhosLeituras), grpPrimario);
     lblLeituras->setObjectName(QStringLiteral("lblLeituras"));
     lblLeituras->setWordWrap(true);
     caixaPrimario->addWidget(lblLeituras);
@@ -300,7 +292,7 @@ void TfrmEspelhos::montarJanela() {
     principal->addWidget(grpPrimario);
 
     // The secondary: departures, its null test and the drawing of the set-up.
-    grpSecundario = new QGroupBox(Texto(Recursos::EspelhosSecundario), this);
+    grpSecundario = new QGroupBox(TextoRecurso(Recursos::EspelhosSecundario), this);
     grpSecundario->setObjectName(QStringLiteral("grpSecundario"));
     auto* caixaSecundario = new QVBoxLayout(grpSecundario);
     auto* linhaSecundario = new QHBoxLayout;
@@ -313,7 +305,7 @@ void TfrmEspelhos::montarJanela() {
     lblTeste->setWordWrap(true);
     teste->addWidget(lblTeste);
     auto* linhaHindle = new QHBoxLayout;
-    auto* rotuloHindle = new QLabel(Texto(Recursos::EspelhosDistanciaHindle), grpSecundario);
+    auto* rotuloHindle = new QLabel(TextoRecurso(Recursos::EspelhosDistanciaHindle), grpSecundario);
     rotuloHindle->setObjectName(QStringLiteral("lblHindle"));
     linhaHindle->addWidget(rotuloHindle);
     edtHindle = new TNumberEdit(grpSecundario);

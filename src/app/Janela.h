@@ -1,6 +1,8 @@
 // Helpers shared by every window: fonts, error box, guarded handlers, cursor, pictures, labels.
 #pragma once
 
+#include "Recursos.h" // TextoRecurso, the texts of every window
+
 #include <QApplication>
 #include <QFrame>
 #include <QIcon>
@@ -17,11 +19,6 @@
 class QSvgRenderer;
 class QTreeWidget;
 class QTreeWidgetItem;
-
-// A text of the table of texts (Recursos.h).
-inline QString TextoRecurso(const char* recurso) {
-    return QString::fromUtf8(recurso);
-}
 
 // The application's fonts: the window font (the 8-point sans-serif the layouts were drawn
 // for, 11 pixels) is set once for the whole application by TAplicacao.

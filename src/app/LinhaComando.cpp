@@ -25,20 +25,17 @@
 
 namespace {
 
-QString r(const char* texto) {
-    return QString::fromUtf8(texto);
-}
-
 struct Opcoes {
     QCommandLineOption ajuda{{QStringLiteral("h"), QStringLiteral("help")},
-                             r(Recursos::LinhaAjuda)};
+                             TextoRecurso(Recursos::LinhaAjuda)};
     QCommandLineOption versao{{QStringLiteral("v"), QStringLiteral("version")},
-                              r(Recursos::LinhaVersao)};
-    QCommandLineOption pdf{QStringLiteral("pdf"), r(Recursos::LinhaPdf),
-                           r(Recursos::LinhaValorSaida)};
-    QCommandLineOption relatorio{QStringLiteral("relatorio"), r(Recursos::LinhaRelatorio),
-                                 r(Recursos::LinhaValorRelatorio)};
-    QCommandLineOption json{QStringLiteral("json"), r(Recursos::LinhaJson)};
+                              TextoRecurso(Recursos::LinhaVersao)};
+    QCommandLineOption pdf{QStringLiteral("pdf"), TextoRecurso(Recursos::LinhaPdf),
+                           TextoRecurso(Recursos::LinhaValorSaida)};
+    QCommandLineOption relatorio{QStringLiteral("relatorio"),
+                                 TextoRecurso(Recursos::LinhaRelatorio),
+                                 TextoRecurso(Recursos::LinhaValorRelatorio)};
+    QCommandLineOption json{QStringLiteral("json"), TextoRecurso(Recursos::LinhaJson)};
     QList<QCommandLineOption> todas() const { return {ajuda, versao, pdf, relatorio, json}; }
 };
 
@@ -48,8 +45,9 @@ QString nomeOpcao(const QString& nome) {
 
 // The help text, built from the options themselves.
 QString textoAjuda(const Opcoes& opcoes, const QString& programa) {
-    QString texto = r(Recursos::LinhaUso).arg(programa) + u'\n' + r(Recursos::LinhaDescricao) +
-                    QStringLiteral("\n\n") + r(Recursos::LinhaOpcoes) + u'\n';
+    QString texto = TextoRecurso(Recursos::LinhaUso).arg(programa) + u'\n' +
+                    TextoRecurso(Recursos::LinhaDescricao) + QStringLiteral("\n\n") +
+                    TextoRecurso(Recursos::LinhaOpcoes) + u'\n';
     auto linha = [&](const QString& esquerda, const QString& descricao) {
         texto += QStringLiteral("  ") + esquerda.leftJustified(30) + u' ' + descricao + u'\n';
     };
@@ -61,8 +59,8 @@ QString textoAjuda(const Opcoes& opcoes, const QString& programa) {
         if (!o.valueName().isEmpty()) esquerda += QStringLiteral(" <%1>").arg(o.valueName());
         linha(esquerda, o.description());
     }
-    texto += u'\n' + r(Recursos::LinhaArgumentos) + u'\n';
-    linha(QStringLiteral("PROJETO.tlv"), r(Recursos::LinhaArgumentoProjeto));
+    texto += u'\n' + TextoRecurso(Recursos::LinhaArgumentos) + u'\n';
+    linha(QStringLiteral("PROJETO.tlv"), TextoRecurso(Recursos::LinhaArgumentoProjeto));
     return texto;
 }
 
@@ -88,7 +86,7 @@ private:
 };
 
 int falhar(std::FILE* erros, int status, const QString& motivo) {
-    const QString linha = r(Recursos::LinhaErro).arg(QStringLiteral("teluvar"), motivo);
+    const QString linha = TextoRecurso(Recursos::LinhaErro).arg(QStringLiteral("teluvar"), motivo);
     std::fprintf(erros, "%s\n", linha.toLocal8Bit().constData());
     std::fflush(erros);
     return status;
@@ -112,10 +110,11 @@ PedidoLinha AnalisarLinha(const QStringList& argumentos) {
     if (!parser.parse(argumentos)) {
         const QStringList desconhecidas = parser.unknownOptionNames();
         if (!desconhecidas.isEmpty())
-            return erro(r(Recursos::LinhaOpcaoDesconhecida).arg(nomeOpcao(desconhecidas.first())));
+            return erro(TextoRecurso(Recursos::LinhaOpcaoDesconhecida)
+                            .arg(nomeOpcao(desconhecidas.first())));
         // The only other failure: an option that takes a value given none.
         const QString ultima = argumentos.value(argumentos.size() - 1);
-        return erro(r(Recursos::LinhaFaltaValor).arg(ultima));
+        return erro(TextoRecurso(Recursos::LinhaFaltaValor).arg(ultima));
     }
     PedidoLinha p;
     const QStringList projetos = parser.positionalArguments();
@@ -129,24 +128,25 @@ PedidoLinha AnalisarLinha(const QStringList& argumentos) {
         return p;
     }
     const bool pdf = parser.isSet(opcoes.pdf), json = parser.isSet(opcoes.json);
-    if (pdf && json) return erro(r(Recursos::LinhaPdfEJson));
+    if (pdf && json) return erro(TextoRecurso(Recursos::LinhaPdfEJson));
     if (parser.isSet(opcoes.relatorio)) {
-        if (!pdf) return erro(r(Recursos::LinhaRelatorioSemPdf));
+        if (!pdf) return erro(TextoRecurso(Recursos::LinhaRelatorioSemPdf));
         const QString qual = parser.value(opcoes.relatorio);
-        if (qual == r(Recursos::LinhaRelatorioDefletor))
+        if (qual == TextoRecurso(Recursos::LinhaRelatorioDefletor))
             p.defletor = true;
-        else if (qual != r(Recursos::LinhaRelatorioProjeto))
-            return erro(r(Recursos::LinhaRelatorioInvalido).arg(qual));
+        else if (qual != TextoRecurso(Recursos::LinhaRelatorioProjeto))
+            return erro(TextoRecurso(Recursos::LinhaRelatorioInvalido).arg(qual));
     }
     if (pdf || json) {
-        if (projetos.size() != 1) return erro(r(Recursos::LinhaUmProjeto));
+        if (projetos.size() != 1) return erro(TextoRecurso(Recursos::LinhaUmProjeto));
         p.modo = pdf ? PedidoLinha::Pdf : PedidoLinha::Json;
         p.projeto = projetos.first();
         p.saida = parser.value(opcoes.pdf);
-        if (pdf && p.saida.isEmpty()) return erro(r(Recursos::LinhaFaltaValor).arg("--pdf"));
+        if (pdf && p.saida.isEmpty())
+            return erro(TextoRecurso(Recursos::LinhaFaltaValor).arg("--pdf"));
         return p;
     }
-    if (projetos.size() > 1) return erro(r(Recursos::LinhaProjetos));
+    if (projetos.size() > 1) return erro(TextoRecurso(Recursos::LinhaProjetos));
     p.projeto = projetos.value(0);
     return p;
 }
@@ -160,7 +160,8 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
         std::fputs(pedido.textoAjuda.toLocal8Bit().constData(), saida);
         return std::fflush(saida) == 0 && !std::ferror(saida) ? SaidaSucesso : SaidaGravacao;
     case PedidoLinha::Versao: {
-        const QString versao = r(Recursos::LinhaTextoVersao).arg(QLatin1String(TELUVAR_VERSAO));
+        const QString versao =
+            TextoRecurso(Recursos::LinhaTextoVersao).arg(QLatin1String(TELUVAR_VERSAO));
         std::fprintf(saida, "%s\n", versao.toLocal8Bit().constData());
         return std::fflush(saida) == 0 && !std::ferror(saida) ? SaidaSucesso : SaidaGravacao;
     }
@@ -202,7 +203,8 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
         std::fwrite(texto.constData(), 1, std::size_t(texto.size()), saida);
         if (std::fflush(saida) != 0 || std::ferror(saida))
             return falhar(erros, SaidaGravacao,
-                          r(Recursos::LinhaNaoGravou).arg(r(Recursos::LinhaSaidaPadrao)));
+                          TextoRecurso(Recursos::LinhaNaoGravou)
+                              .arg(TextoRecurso(Recursos::LinhaSaidaPadrao)));
         return SaidaSucesso;
     }
 
@@ -217,9 +219,9 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
     }
     TrpBuildResult paginas = BuildReport(*relatorio);
     if (paginas.outcome != TrpBuildResult::Built)
-        return falhar(
-            erros, SaidaEntrada,
-            r(Recursos::LinhaRelatorioFalhou).arg(QString(paginas.error).replace(u'\r', u' ')));
+        return falhar(erros, SaidaEntrada,
+                      TextoRecurso(Recursos::LinhaRelatorioFalhou)
+                          .arg(QString(paginas.error).replace(u'\r', u' ')));
     try {
         rpExportarPdf(*paginas.pages, pedido.saida, TituloTexto(Projeto));
     } catch (const std::exception& e) {

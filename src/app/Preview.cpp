@@ -25,10 +25,6 @@ constexpr int ZoomMaximo = 200;
 constexpr int PassoZoom = 20;
 // The host's conversion message (English, like the engine's own texts).
 const char* const MensagemInteiroInvalido = "'%1' is not a valid integer value";
-
-QString tr8(const char* texto) {
-    return QString::fromUtf8(texto);
-}
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -41,20 +37,20 @@ TfrmPreview::TfrmPreview(QWidget* owner) : QDialog(owner) {
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setFixedHeight(27);
 
-    btnAbrir = criarBotao("btnAbrir", 0, "abrir", tr8(Recursos::DicaAbrirRelatorio));
-    btnSalvar = criarBotao("btnSalvar", 24, "salvar", tr8(Recursos::DicaSalvarRelatorio));
+    btnAbrir = criarBotao("btnAbrir", 0, "abrir", TextoRecurso(Recursos::DicaAbrirRelatorio));
+    btnSalvar = criarBotao("btnSalvar", 24, "salvar", TextoRecurso(Recursos::DicaSalvarRelatorio));
     criarSeparador(48);
     btnConfigurarImpressora = criarBotao("btnConfigurarImpressora", 56, "configurar",
-                                         tr8(Recursos::DicaConfigurarImpressora));
-    btnImprimir = criarBotao("btnImprimir", 80, "imprimir", tr8(Recursos::DicaImprimir));
-    btnPdf = criarBotao("btnPdf", 104, "pdf", tr8(Recursos::DicaExportarPdf));
+                                         TextoRecurso(Recursos::DicaConfigurarImpressora));
+    btnImprimir = criarBotao("btnImprimir", 80, "imprimir", TextoRecurso(Recursos::DicaImprimir));
+    btnPdf = criarBotao("btnPdf", 104, "pdf", TextoRecurso(Recursos::DicaExportarPdf));
     criarSeparador(128);
     btnZoomIn = criarBotao("btnZoomIn", 136, "zoomin", QString());
 
     Panel1 = new QWidget(ToolBar1);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(160, 2, 71, 22);
-    Panel1->setToolTip(tr8(Recursos::DicaZoom));
+    Panel1->setToolTip(TextoRecurso(Recursos::DicaZoom));
     Edit1 = new QLineEdit(Panel1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(0, 0, 40, 21);
@@ -65,7 +61,7 @@ TfrmPreview::TfrmPreview(QWidget* owner) : QDialog(owner) {
     UpDown1->setRange(ZoomMinimo, ZoomMaximo);
     UpDown1->setPosition(ZoomMinimo);
     UpDown1->setAssociate(Edit1);
-    Label1 = new QLabel(QStringLiteral("%"), Panel1);
+    Label1 = new QLabel(TextoRecurso(Recursos::PreviewPorcento), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont negrito = Label1->font();
     negrito.setBold(true);
@@ -76,11 +72,11 @@ TfrmPreview::TfrmPreview(QWidget* owner) : QDialog(owner) {
     btnZoomOut = criarBotao("btnZoomOut", 231, "zoomout", QString());
     criarSeparador(255);
     btnAjustarAPagina =
-        criarBotao("btnAjustarAPagina", 263, "pagina", tr8(Recursos::DicaAjustarAPagina));
-    btnAjustarALargura =
-        criarBotao("btnAjustarALargura", 287, "largura", tr8(Recursos::DicaAjustarALargura));
+        criarBotao("btnAjustarAPagina", 263, "pagina", TextoRecurso(Recursos::DicaAjustarAPagina));
+    btnAjustarALargura = criarBotao("btnAjustarALargura", 287, "largura",
+                                    TextoRecurso(Recursos::DicaAjustarALargura));
     criarSeparador(311);
-    btnSair = criarBotao("btnSair", 319, "sair", tr8(Recursos::DicaFecharFormulario));
+    btnSair = criarBotao("btnSair", 319, "sair", TextoRecurso(Recursos::DicaFecharFormulario));
 
     rpPreview1 = new TrpPreview(this);
     rpPreview1->setPrinter(&ImpressoraAtual());
@@ -91,7 +87,7 @@ TfrmPreview::TfrmPreview(QWidget* owner) : QDialog(owner) {
     layout->addWidget(ToolBar1);
     layout->addWidget(rpPreview1, 1);
 
-    definirTitulo(tr8(Recursos::PreviewTituloInicial));
+    definirTitulo(TextoRecurso(Recursos::PreviewTituloInicial));
 
     // Centred on the screen.
     if (QScreen* tela = screen()) {

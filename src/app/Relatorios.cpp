@@ -38,7 +38,7 @@ bool dialogoImpressaoReal(QWidget* parent, QPrinter& printer) {
 }
 
 QString perguntarArquivoPdfReal(QWidget* parent) {
-    QFileDialog dlg(parent, QString(), QString(), QString::fromUtf8(Recursos::FiltroPdf));
+    QFileDialog dlg(parent, QString(), QString(), TextoRecurso(Recursos::FiltroPdf));
     dlg.setObjectName(QStringLiteral("SaveDialogPdf"));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(QStringLiteral("pdf"));

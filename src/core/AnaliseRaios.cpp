@@ -253,7 +253,7 @@ ResultadoAnalise Analisar(const TProjeto& P) {
 }
 
 QString TextoRaio(double raio, bool infinito, QChar decimal, QChar milhar) {
-    if (infinito) return QString::fromUtf8(Recursos::Infinito);
+    if (infinito) return TextoRecurso(Recursos::Infinito);
     return NumeroTexto(raio, decimal, milhar);
 }
 
@@ -269,19 +269,19 @@ QString MensagemMotivo(MotivoAnalise m) {
     case MotivoAnalise::Valida:
         return {};
     case MotivoAnalise::EntradasNulas:
-        return QString::fromUtf8(Recursos::AnaliseEntradasNulas);
+        return TextoRecurso(Recursos::AnaliseEntradasNulas);
     case MotivoAnalise::Ampliacao:
-        return QString::fromUtf8(Recursos::AnaliseAmpliacao);
+        return TextoRecurso(Recursos::AnaliseAmpliacao);
     case MotivoAnalise::Geometria:
-        return QString::fromUtf8(Recursos::AnaliseGeometria);
+        return TextoRecurso(Recursos::AnaliseGeometria);
     case MotivoAnalise::ConicaIndefinida:
-        return QString::fromUtf8(Recursos::AnaliseConicaIndefinida);
+        return TextoRecurso(Recursos::AnaliseConicaIndefinida);
     case MotivoAnalise::EspelhoSemRaios:
-        return QString::fromUtf8(Recursos::AnaliseEspelhoSemRaios);
+        return TextoRecurso(Recursos::AnaliseEspelhoSemRaios);
     case MotivoAnalise::NaoFinito:
         break;
     }
-    return QString::fromUtf8(Recursos::AnaliseNaoFinita);
+    return TextoRecurso(Recursos::AnaliseNaoFinita);
 }
 } // namespace
 
@@ -289,7 +289,7 @@ TextosAnalise TextosDaAnalise(const ResultadoAnalise& r, QChar decimal, QChar mi
     TextosAnalise t;
     const char* nomes[3] = {Recursos::Classico, Recursos::DallKirkham, Recursos::RitcheyChretien};
     for (int v = 0; v < 3; ++v) {
-        t.variantes[v] = QString::fromUtf8(nomes[v]);
+        t.variantes[v] = TextoRecurso(nomes[v]);
         t.curvatura[v].variante = t.variantes[v];
         for (int k = 0; k < 3; ++k)
             t.linhas[v * 3 + k].variante = t.variantes[v];
@@ -300,7 +300,7 @@ TextosAnalise TextosDaAnalise(const ResultadoAnalise& r, QChar decimal, QChar mi
         return t;
     }
     auto N = [&](double x) { return NumeroTexto(x, decimal, milhar); };
-    t.airy = FormatarN(QString::fromUtf8(Recursos::FmtRaioAiry), r.raioAiry, decimal, milhar);
+    t.airy = FormatarN(TextoRecurso(Recursos::FmtRaioAiry), r.raioAiry, decimal, milhar);
     QStringList lados;
     for (int v = 0; v < 3; ++v) {
         const VarianteAnalise& va = r.variantes[v];
@@ -315,10 +315,10 @@ TextosAnalise TextosDaAnalise(const ResultadoAnalise& r, QChar decimal, QChar mi
             l.focoOtimo = N(e.focoOtimo);
             l.rmsFocoOtimo = N(e.rmsFocoOtimo);
             t.rmsSpot[v * 3 + k] =
-                FormatarN(QString::fromUtf8(Recursos::FmtRmsSpot), e.rms, decimal, milhar);
+                FormatarN(TextoRecurso(Recursos::FmtRmsSpot), e.rms, decimal, milhar);
             if (v == 0)
                 t.alturas[k] =
-                    FormatarN(QString::fromUtf8(Recursos::FmtAlturaCampo), f.h, decimal, milhar);
+                    FormatarN(TextoRecurso(Recursos::FmtAlturaCampo), f.h, decimal, milhar);
         }
         const TerceiraOrdem& to = va.terceiraOrdem;
         LinhaCurvatura& c = t.curvatura[v];
@@ -330,10 +330,10 @@ TextosAnalise TextosDaAnalise(const ResultadoAnalise& r, QChar decimal, QChar mi
         const char* fmt = va.campoPlano               ? Recursos::FmtCampoPlano
                           : va.raioCurvaturaCampo > 0 ? Recursos::FmtConcavoSecundario
                                                       : Recursos::FmtConcavoPrimario;
-        lados << QString::fromUtf8(fmt).arg(t.variantes[v]);
+        lados << TextoRecurso(fmt).arg(t.variantes[v]);
     }
     t.concavidade = lados.join(QStringLiteral("; ")) + QLatin1Char('.');
-    if (r.perdidos > 0) t.perdidos = QString::fromUtf8(Recursos::FmtRaiosPerdidos).arg(r.perdidos);
+    if (r.perdidos > 0) t.perdidos = TextoRecurso(Recursos::FmtRaiosPerdidos).arg(r.perdidos);
     return t;
 }
 

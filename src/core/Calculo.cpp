@@ -25,30 +25,16 @@ RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar) {
     P.Area1 = AreaCirculo(P.D1);
     P.Area2 = AreaCirculo(P.D2);
 
-    // The label formats, split once around their "%n".
-    struct Formato {
-        QString antes, depois;
-    };
-    static const auto formatos = [] {
-        using namespace Recursos;
-        const char* fontes[12] = {RelDistD, RelDistE,    RelDistP,       RelDistPLinha,
-                                  RelD2,    RelR2,       Fmtf1,          RelR1,
-                                  RelD1,    FmtFSistema, FmtTxObstrucao, FmtFD1};
-        std::array<Formato, 12> f;
-        for (int k = 0; k < 12; ++k) {
-            const QString fonte = QString::fromUtf8(fontes[k]);
-            const qsizetype n = fonte.indexOf(QLatin1String("%n"));
-            f[k].antes = fonte.left(n);
-            f[k].depois = FormatarN(fonte.mid(n + 2), 0);
-        }
-        return f;
-    }();
+    // The diagram labels, in the language now installed.
+    using namespace Recursos;
+    const char* formatos[12] = {RelDistD, RelDistE,    RelDistP,       RelDistPLinha,
+                                RelD2,    RelR2,       Fmtf1,          RelR1,
+                                RelD1,    FmtFSistema, FmtTxObstrucao, FmtFD1};
     const double valores[12] = {P.d,  P.e,  P.p,  P.pLinha, P.D2, P.r2,
                                 P.f1, P.r1, P.D1, P.F,      P.Tx, P.FD1};
     RotulosProjeto rotulos;
     for (int k = 0; k < 12; ++k)
-        rotulos.textos[k] =
-            formatos[k].antes + NumeroTexto(valores[k], decimal, milhar) + formatos[k].depois;
+        rotulos.textos[k] = FormatarN(TextoRecurso(formatos[k]), valores[k], decimal, milhar);
     return rotulos;
 }
 
@@ -72,15 +58,14 @@ Resultados MostrarResultados(TProjeto& projeto) {
     auto n = [&](double v) { return NumeroTexto(v, decimal, milhar); };
 
     Resultados r;
-    r.comparacao[0] = {QString::fromUtf8(Recursos::DeformacaoPrimario), n(P.b1Cl), n(P.b1DK),
-                       n(P.b1RC)};
-    r.comparacao[1] = {QString::fromUtf8(Recursos::DeformacaoSecundario), n(P.b2Cl), n(P.b2DK),
+    r.comparacao[0] = {TextoRecurso(Recursos::DeformacaoPrimario), n(P.b1Cl), n(P.b1DK), n(P.b1RC)};
+    r.comparacao[1] = {TextoRecurso(Recursos::DeformacaoSecundario), n(P.b2Cl), n(P.b2DK),
                        n(P.b2RC)};
     const double valores[19] = {P.D1,  P.D2,     P.Area1, P.Area2, P.r1,  P.r2, P.f1,
                                 P.fD1, P.gamma,  P.i,     P.F,     P.FD1, P.d,  P.e,
                                 P.p,   P.pLinha, P.Tx,    P.Sag1,  P.Sag2};
     for (int k = 0; k < 19; ++k) {
-        r.resultados[k].descricao = QString::fromUtf8(Recursos::Resultados[k]);
+        r.resultados[k].descricao = TextoRecurso(Recursos::Resultados[k]);
         r.resultados[k].valor = k == 16
                                     ? FormatarN(QStringLiteral("%n%%"), valores[k], decimal, milhar)
                                     : n(valores[k]);
@@ -114,7 +99,7 @@ void DefinirCamposGlares(TMemDataSet& dtGlares) {
 
 namespace {
 QString Texto(const char* formato, double valor) {
-    return FormatarN(QString::fromUtf8(formato), valor);
+    return FormatarN(TextoRecurso(formato), valor);
 }
 } // namespace
 
@@ -181,7 +166,7 @@ std::array<LinhaResultado, 4> CriteriosDefletor(const TProjeto& projeto) {
     const double valores[4] = {projeto.L, projeto.L1, projeto.L2, projeto.DG};
     std::array<LinhaResultado, 4> linhas;
     for (int k = 0; k < 4; ++k)
-        linhas[k] = {QString::fromUtf8(Recursos::Criterios[k]), NumeroTexto(valores[k])};
+        linhas[k] = {TextoRecurso(Recursos::Criterios[k]), NumeroTexto(valores[k])};
     return linhas;
 }
 

@@ -256,11 +256,11 @@ namespace {
 // Checks the mirror's numbers and computes its sags and departures; empty message when valid.
 QString CalcularDesvios(const Conica& conica, double diametro, Desvios& desvios) {
     if (!(Finito(conica.R) && Finito(conica.b) && Finito(diametro) && conica.R > 0 && diametro > 0))
-        return QString::fromUtf8(Recursos::EspelhosSemDados);
+        return TextoRecurso(Recursos::EspelhosSemDados);
     const double H = diametro / 2;
     double zEsfera = 0;
     if (!SagConica(conica, H, desvios.flechaExata) || !SagConica({conica.R, 0}, H, zEsfera))
-        return QString::fromUtf8(Recursos::EspelhosConicaIndefinida);
+        return TextoRecurso(Recursos::EspelhosConicaIndefinida);
     desvios.flechaParaxial = FlechaEspelho(diametro, conica.R);
     desvios.desvioVertice = desvios.flechaExata - zEsfera;
     desvios.melhorEsfera = MelhorEsfera(conica, H);
@@ -285,12 +285,11 @@ QString CalcularHindle(const Conica& conica, double H, double distancia, Montage
     if (!(distancia > 0) || !Finito(distancia)) distancia = std::ceil(montagem.distanciaSemPerda);
     montagem.distancia = distancia;
     montagem.raioEsfera = distancia + montagem.focoVirtual;
-    if (!(montagem.raioEsfera > raioMinimo))
-        return QString::fromUtf8(Recursos::EspelhosHindleCorta);
+    if (!(montagem.raioEsfera > raioMinimo)) return TextoRecurso(Recursos::EspelhosHindleCorta);
 
     RaioHindle borda;
     if (!TracarHindle(conica, montagem, H, borda))
-        return QString::fromUtf8(Recursos::EspelhosConicaIndefinida);
+        return TextoRecurso(Recursos::EspelhosConicaIndefinida);
     montagem.diametroEsfera = 2 * std::fabs(borda.pontos[2].h);
 
     // The source's beam crosses the sphere on its way to the secondary's edge when the real
@@ -364,7 +363,7 @@ DadosEspelhos CalcularEspelhos(const TProjeto& projeto, int variante, int zonas,
     primario.mensagem = CalcularDesvios(primario.conica, primario.diametro, primario.desvios);
     if (primario.mensagem.isEmpty() && !ZonasCouder(primario.conica, primario.diametro / 2,
                                                     std::clamp(zonas, 3, 12), primario.zonas))
-        primario.mensagem = QString::fromUtf8(Recursos::EspelhosLeituraIndefinida);
+        primario.mensagem = TextoRecurso(Recursos::EspelhosLeituraIndefinida);
     primario.valido = primario.mensagem.isEmpty();
 
     EspelhoSecundario& secundario = dados.secundario;
@@ -423,7 +422,7 @@ std::vector<LinhaResultado> LinhasDesvios(const Conica& conica, const Desvios& d
     };
     std::vector<LinhaResultado> linhas;
     for (int k = 0; k < 10; ++k)
-        linhas.push_back({QString::fromUtf8(Recursos::EspelhosDesvios[k]), valores[k]});
+        linhas.push_back({TextoRecurso(Recursos::EspelhosDesvios[k]), valores[k]});
     return linhas;
 }
 
@@ -452,22 +451,21 @@ TextosEspelhos TextosDosEspelhos(const DadosEspelhos& dados, QChar dec, QChar mi
     textos.secundario = LinhasDesvios(s.conica, s.desvios, dec, mil);
     switch (s.teste) {
     case TesteNulo::CentroCurvatura:
-        textos.testeSecundario =
-            QString::fromUtf8(Recursos::EspelhosTesteEsfera).arg(dois(s.foco1));
+        textos.testeSecundario = TextoRecurso(Recursos::EspelhosTesteEsfera).arg(dois(s.foco1));
         break;
     case TesteNulo::Paraboloide:
         textos.testeSecundario =
-            QString::fromUtf8(Recursos::EspelhosTesteParaboloide).arg(dois(s.foco1));
+            TextoRecurso(Recursos::EspelhosTesteParaboloide).arg(dois(s.foco1));
         break;
     case TesteNulo::Oblato:
-        textos.testeSecundario = QString::fromUtf8(Recursos::EspelhosTesteOblato);
+        textos.testeSecundario = TextoRecurso(Recursos::EspelhosTesteOblato);
         break;
     case TesteNulo::Focos:
         textos.testeSecundario =
-            QString::fromUtf8(Recursos::EspelhosTesteFocos).arg(dois(s.foco1), dois(s.foco2));
+            TextoRecurso(Recursos::EspelhosTesteFocos).arg(dois(s.foco1), dois(s.foco2));
         break;
     case TesteNulo::Hindle: {
-        textos.testeSecundario = QString::fromUtf8(Recursos::EspelhosTesteHindle);
+        textos.testeSecundario = TextoRecurso(Recursos::EspelhosTesteHindle);
         const MontagemHindle& m = s.hindle;
         const QString valores[7] = {dois(-m.focoReal),         dois(m.focoVirtual),
                                     dois(m.distanciaSemPerda), dois(m.raioEsfera),
@@ -475,7 +473,7 @@ TextosEspelhos TextosDosEspelhos(const DadosEspelhos& dados, QChar dec, QChar mi
                                     dois(m.zonaPerdida)};
         const int linhas = s.hindleValido ? 7 : 3;
         for (int k = 0; k < linhas; ++k)
-            textos.montagem.push_back({QString::fromUtf8(Recursos::EspelhosHindle[k]), valores[k]});
+            textos.montagem.push_back({TextoRecurso(Recursos::EspelhosHindle[k]), valores[k]});
         if (!s.hindleValido)
             textos.mensagemSecundario = s.mensagemHindle.arg(dois(m.distanciaMinima));
         break;

@@ -116,17 +116,17 @@ QString Mensagem(MotivoDesenho m) {
     case MotivoDesenho::Valido:
         return {};
     case MotivoDesenho::EntradasNulas:
-        return QString::fromUtf8(Recursos::DesenhoEntradasNulas);
+        return TextoRecurso(Recursos::DesenhoEntradasNulas);
     case MotivoDesenho::Ampliacao:
-        return QString::fromUtf8(Recursos::DesenhoAmpliacao);
+        return TextoRecurso(Recursos::DesenhoAmpliacao);
     case MotivoDesenho::Geometria:
-        return QString::fromUtf8(Recursos::DesenhoGeometria);
+        return TextoRecurso(Recursos::DesenhoGeometria);
     case MotivoDesenho::ConicaIndefinida:
-        return QString::fromUtf8(Recursos::DesenhoConicaIndefinida);
+        return TextoRecurso(Recursos::DesenhoConicaIndefinida);
     case MotivoDesenho::NaoFinito:
         break;
     }
-    return QString::fromUtf8(Recursos::DesenhoNaoFinito);
+    return TextoRecurso(Recursos::DesenhoNaoFinito);
 }
 
 // Points per half-diameter of a drawn profile: chords of a sphere of radius r ≥ D1 over 1/400
@@ -276,7 +276,7 @@ DadosDesenho CalcularDesenho(const TProjeto& projeto, int variante, double espes
         return falhar(MotivoDesenho::ConicaIndefinida);
     const SistemaDoisEspelhos sistema = SistemaDoProjeto(P, D.b1, D.b2);
     auto N = [&](const char* formato, double valor) {
-        return FormatarN(QString::fromUtf8(formato), valor, decimal, milhar);
+        return FormatarN(TextoRecurso(formato), valor, decimal, milhar);
     };
 
     // The baffle, recomputed on a copy from the record's baffle inputs.
@@ -391,7 +391,7 @@ DadosDesenho CalcularDesenho(const TProjeto& projeto, int variante, double espes
     const std::vector<AberturaLuz> aberturas = AberturasLuzDireta(B, D.linhasGlare, D.defletor);
     D.luz = VerificarLuzDireta(aberturas);
     D.veredito =
-        QString::fromUtf8(D.luz.atinge ? Recursos::LuzDiretaAtinge : Recursos::LuzDiretaBloqueada);
+        TextoRecurso(D.luz.atinge ? Recursos::LuzDiretaAtinge : Recursos::LuzDiretaBloqueada);
     if (D.luz.atinge && Finito(D.luz.altura) && Finito(D.luz.inclinacao)) {
         RaioDesenho rd;
         rd.tipo = TipoRaio::LuzDireta;

@@ -207,7 +207,7 @@ QString TextoLimite() {
 
 [[noreturn]] void Danificado(const QString& nomeArquivo, const char* texto, const QString& campo) {
     // Only the range messages name the limit (%2).
-    const QString modelo = QString::fromUtf8(texto);
+    const QString modelo = TextoRecurso(texto);
     const QString causa =
         modelo.contains(QLatin1String("%2")) ? modelo.arg(campo, TextoLimite()) : modelo.arg(campo);
     throw ErroArquivo(MensagemArquivo(nomeArquivo, causa));
@@ -242,7 +242,7 @@ void LerProjeto(TProjeto& projeto, const QByteArray& bytes, const QString& nomeA
     if (bytes.size() < qsizetype(sizeof(TProjeto)))
         throw ErroArquivo(MensagemArquivo(
             nomeArquivo,
-            QString::fromUtf8(Recursos::ProjetoCurto).arg(bytes.size()).arg(sizeof(TProjeto))));
+            TextoRecurso(Recursos::ProjetoCurto).arg(bytes.size()).arg(sizeof(TProjeto))));
     TProjeto lido;
     std::memcpy(&lido, bytes.constData(), sizeof lido);
     for (const CampoDouble& c : CamposDouble) {

@@ -10,30 +10,38 @@
 
 #include <algorithm>
 
-namespace {
-QString r(const char* texto) {
-    return QString::fromUtf8(texto);
-}
-} // namespace
+namespace {} // namespace
 
 std::vector<LinhaRelatorio> LinhasRelatorioProjeto(const TProjeto& p, QChar dec, QChar mil) {
     auto n = [&](const char* formato, double valor) {
-        return FormatarN(r(formato), valor, dec, mil);
+        return FormatarN(TextoRecurso(formato), valor, dec, mil);
     };
     using namespace Recursos;
     return {
-        {"Memo9", TituloTexto(p)},           {"Memo1", n(RelD1, p.D1)},
-        {"Memo3", n(RelD2, p.D2)},           {"Memo4", n(RelR1, p.r1)},
-        {"Memo2", n(RelR2, p.r2)},           {"Memo11", n(RelF, p.f1)},
-        {"Memo5", n(RelDistD, p.d)},         {"Memo6", n(RelDistE, p.e)},
-        {"Memo7", n(RelDistP, p.p)},         {"Memo8", n(RelDistPLinha, p.pLinha)},
-        {"Memo16", n(FmtTxObstrucao, p.Tx)}, {"Memo17", n(FmtFSistema, p.F)},
-        {"Memo18", n(FmtFD1, p.FD1)},        {"Memo19", n(RelSag1, p.Sag1)},
-        {"Memo20", n(RelSag2, p.Sag2)},      {"Memo21", n(RelD1, p.D1)},
-        {"Memo22", n(RelD2, p.D2)},          {"Memo28", r(Recursos::DeformacaoPrimario)},
-        {"Memo29", n(RelValor, p.b1Cl)},     {"Memo30", n(RelValor, p.b1DK)},
-        {"Memo31", n(RelValor, p.b1RC)},     {"Memo32", r(Recursos::DeformacaoSecundario)},
-        {"Memo33", n(RelValor, p.b2Cl)},     {"Memo34", n(RelValor, p.b2DK)},
+        {"Memo9", TituloTexto(p)},
+        {"Memo1", n(RelD1, p.D1)},
+        {"Memo3", n(RelD2, p.D2)},
+        {"Memo4", n(RelR1, p.r1)},
+        {"Memo2", n(RelR2, p.r2)},
+        {"Memo11", n(RelF, p.f1)},
+        {"Memo5", n(RelDistD, p.d)},
+        {"Memo6", n(RelDistE, p.e)},
+        {"Memo7", n(RelDistP, p.p)},
+        {"Memo8", n(RelDistPLinha, p.pLinha)},
+        {"Memo16", n(FmtTxObstrucao, p.Tx)},
+        {"Memo17", n(FmtFSistema, p.F)},
+        {"Memo18", n(FmtFD1, p.FD1)},
+        {"Memo19", n(RelSag1, p.Sag1)},
+        {"Memo20", n(RelSag2, p.Sag2)},
+        {"Memo21", n(RelD1, p.D1)},
+        {"Memo22", n(RelD2, p.D2)},
+        {"Memo28", TextoRecurso(Recursos::DeformacaoPrimario)},
+        {"Memo29", n(RelValor, p.b1Cl)},
+        {"Memo30", n(RelValor, p.b1DK)},
+        {"Memo31", n(RelValor, p.b1RC)},
+        {"Memo32", TextoRecurso(Recursos::DeformacaoSecundario)},
+        {"Memo33", n(RelValor, p.b2Cl)},
+        {"Memo34", n(RelValor, p.b2DK)},
         {"Memo35", n(RelValor, p.b2RC)},
     };
 }
@@ -45,7 +53,7 @@ std::vector<LinhaRelatorio> LinhasRelatorioProjeto(const TProjeto& projeto) {
 
 std::vector<LinhaRelatorio> LinhasRelatorioDefletor(const TProjeto& p, QChar dec, QChar mil) {
     auto n = [&](const char* formato, double valor) {
-        return FormatarN(r(formato), valor, dec, mil);
+        return FormatarN(TextoRecurso(formato), valor, dec, mil);
     };
     using namespace Recursos;
     return {
@@ -60,7 +68,8 @@ std::vector<LinhaRelatorio> LinhasRelatorioDefletor(const TProjeto& p, QChar dec
         {"Memo23", n(RelDiametroInterno, p.DDi)},
         {"Memo24", n(RelDiametroExterno, p.DDe)},
         {"Memo25", n(RelComprimentoTotal, p.LTotal)},
-        {"Memo26", r(RelNumeroGlares).replace(QStringLiteral("%.2d"), InteiroDoisDigitos(p.nG))},
+        {"Memo26",
+         TextoRecurso(RelNumeroGlares).replace(QStringLiteral("%.2d"), InteiroDoisDigitos(p.nG))},
         {"Memo27", n(RelSuporteSecundario, p.SSDe)},
     };
 }
@@ -85,14 +94,14 @@ const char* const CamposAnalise[7] = {"Variante", "Campo",     "RMS",         "R
 std::vector<LinhaRelatorio> LinhasRelatorioAnalise(const TProjeto& projeto,
                                                    const TextosAnalise& t) {
     std::vector<LinhaRelatorio> linhas = {
-        {"MemoTitulo", r(Recursos::RelAnaliseTitulo)},
+        {"MemoTitulo", TextoRecurso(Recursos::RelAnaliseTitulo)},
         {"MemoProjeto", TituloTexto(projeto)},
         {"MemoAiry", t.airy},
-        {"MemoSpots", r(Recursos::RelAnaliseSpots)},
-        {"MemoCurvatura", r(Recursos::RelAnaliseCurvatura)},
+        {"MemoSpots", TextoRecurso(Recursos::RelAnaliseSpots)},
+        {"MemoCurvatura", TextoRecurso(Recursos::RelAnaliseCurvatura)},
     };
     for (int c = 0; c < 6; ++c)
-        linhas.push_back({MemosCabecalhoCurvatura[c], r(Recursos::ColunasCurvatura[c])});
+        linhas.push_back({MemosCabecalhoCurvatura[c], TextoRecurso(Recursos::ColunasCurvatura[c])});
     for (int l = 0; l < 3; ++l) {
         const LinhaCurvatura& a = t.curvatura[l];
         const QString* celulas[6] = {&a.variante,     &a.raioCampo,   &a.coma,
@@ -100,12 +109,13 @@ std::vector<LinhaRelatorio> LinhasRelatorioAnalise(const TProjeto& projeto,
         for (int c = 0; c < 6; ++c)
             linhas.push_back({MemosCurvatura[l * 6 + c], t.valida ? *celulas[c] : QString()});
     }
-    linhas.push_back({"MemoConvencao", t.valida ? r(Recursos::AnaliseConvencao) : QString()});
+    linhas.push_back(
+        {"MemoConvencao", t.valida ? TextoRecurso(Recursos::AnaliseConvencao) : QString()});
     linhas.push_back({"MemoConcavidade", t.concavidade});
     linhas.push_back({"MemoPerdidos", t.perdidos});
-    linhas.push_back({"MemoTabela", r(Recursos::RelAnaliseTabela)});
+    linhas.push_back({"MemoTabela", TextoRecurso(Recursos::RelAnaliseTabela)});
     for (int c = 0; c < 7; ++c)
-        linhas.push_back({MemosCabecalhoAnalise[c], r(Recursos::ColunasAnalise[c])});
+        linhas.push_back({MemosCabecalhoAnalise[c], TextoRecurso(Recursos::ColunasAnalise[c])});
     return linhas;
 }
 
@@ -164,25 +174,25 @@ std::vector<LinhaRelatorio> LinhasRelatorioEspelhos(const TProjeto& projeto,
                                   Recursos::RitcheyChretien};
     const int variante = std::clamp(dados.variante, 0, 2);
     std::vector<LinhaRelatorio> linhas = {
-        {"MemoTitulo", r(Recursos::RelEspelhosTitulo)},
+        {"MemoTitulo", TextoRecurso(Recursos::RelEspelhosTitulo)},
         {"MemoProjeto", TituloTexto(projeto)},
-        {"MemoVariante", r(Recursos::RelEspelhosVariante).arg(r(nomes[variante]))},
-        {"MemoPrimario", r(Recursos::EspelhosPrimario)},
-        {"MemoSecundario", r(Recursos::EspelhosSecundario)},
+        {"MemoVariante",
+         TextoRecurso(Recursos::RelEspelhosVariante).arg(TextoRecurso(nomes[variante]))},
+        {"MemoPrimario", TextoRecurso(Recursos::EspelhosPrimario)},
+        {"MemoSecundario", TextoRecurso(Recursos::EspelhosSecundario)},
     };
     linhasTabela(linhas, MemosPrimario, t.primario);
     linhas.push_back({"MemoMsgPrimario", t.mensagemPrimario});
     linhasTabela(linhas, MemosSecundario, t.secundario);
     linhas.push_back({"MemoMsgSecundario", t.mensagemSecundario});
-    linhas.push_back({"MemoTeste", r(Recursos::EspelhosTesteNulo)});
+    linhas.push_back({"MemoTeste", TextoRecurso(Recursos::EspelhosTesteNulo)});
     linhas.push_back({"MemoTesteTexto", t.testeSecundario});
     linhasTabela(linhas, MemosHindle, t.montagem);
-    linhas.push_back(
-        {"MemoZonas",
-         r(Recursos::RelEspelhosZonas).arg(static_cast<qsizetype>(dados.primario.zonas.size()))});
-    linhas.push_back({"MemoLeituras", r(Recursos::EspelhosLeituras)});
+    linhas.push_back({"MemoZonas", TextoRecurso(Recursos::RelEspelhosZonas)
+                                       .arg(static_cast<qsizetype>(dados.primario.zonas.size()))});
+    linhas.push_back({"MemoLeituras", TextoRecurso(Recursos::EspelhosLeituras)});
     for (int c = 0; c < 6; ++c)
-        linhas.push_back({MemosCabecalhoZonas[c], r(Recursos::EspelhosColunas[c])});
+        linhas.push_back({MemosCabecalhoZonas[c], TextoRecurso(Recursos::EspelhosColunas[c])});
     return linhas;
 }
 

@@ -18,28 +18,26 @@
 
 namespace {
 
-QString r(const char* texto) {
-    return QString::fromUtf8(texto);
-}
-
 enum class Operacao { Ler, Gravar };
 
 QString CausaSistema(int erro, Operacao op) {
     switch (erro) {
     case ENOENT:
-        return r(op == Operacao::Ler ? Recursos::ArquivoNaoExiste
-                                     : Recursos::ArquivoPastaNaoExiste);
+        return TextoRecurso(op == Operacao::Ler ? Recursos::ArquivoNaoExiste
+                                                : Recursos::ArquivoPastaNaoExiste);
     case ENOTDIR:
-        return r(Recursos::ArquivoPastaNaoExiste);
+        return TextoRecurso(Recursos::ArquivoPastaNaoExiste);
     case EACCES:
     case EPERM:
     case EROFS:
-        return r(op == Operacao::Ler ? Recursos::ArquivoSemLeitura : Recursos::ArquivoSemGravacao);
+        return TextoRecurso(op == Operacao::Ler ? Recursos::ArquivoSemLeitura
+                                                : Recursos::ArquivoSemGravacao);
     case ENOSPC:
     case EDQUOT:
-        return r(Recursos::ArquivoDiscoCheio);
+        return TextoRecurso(Recursos::ArquivoDiscoCheio);
     default:
-        return r(Recursos::ArquivoErroSistema).arg(QString::fromLocal8Bit(std::strerror(erro)));
+        return TextoRecurso(Recursos::ArquivoErroSistema)
+            .arg(QString::fromLocal8Bit(std::strerror(erro)));
     }
 }
 
@@ -53,13 +51,16 @@ QString CausaSistema(int erro, Operacao op) {
                        : S_ISSOCK(modo)                 ? Recursos::TipoSocket
                        : S_ISCHR(modo) || S_ISBLK(modo) ? Recursos::TipoDispositivo
                                                         : Recursos::TipoDesconhecido;
-    throw ErroArquivo(MensagemArquivo(nome, r(Recursos::ArquivoNaoRegular).arg(r(tipo))));
+    throw ErroArquivo(
+        MensagemArquivo(nome, TextoRecurso(Recursos::ArquivoNaoRegular).arg(TextoRecurso(tipo))));
 }
 
 [[noreturn]] void GrandeDemais(const QString& nome, qint64 tamanho, qint64 limite,
                                const char* formato) {
-    throw ErroArquivo(MensagemArquivo(
-        nome, r(Recursos::ArquivoGrandeDemais).arg(tamanho).arg(limite).arg(r(formato))));
+    throw ErroArquivo(MensagemArquivo(nome, TextoRecurso(Recursos::ArquivoGrandeDemais)
+                                                .arg(tamanho)
+                                                .arg(limite)
+                                                .arg(TextoRecurso(formato))));
 }
 
 // Checks the kind and size of an open file or of a name.
@@ -205,7 +206,7 @@ void SubstituirArquivo(const QString& nome, const QByteArray& alvo, mode_t modo,
 } // namespace
 
 QString MensagemArquivo(const QString& nome, const QString& causa) {
-    return r(Recursos::ArquivoCausa).arg(QDir::toNativeSeparators(nome), causa);
+    return TextoRecurso(Recursos::ArquivoCausa).arg(QDir::toNativeSeparators(nome), causa);
 }
 
 QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const char* formato) {

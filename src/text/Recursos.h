@@ -1,6 +1,17 @@
 // Every Portuguese text that the program sets at run time, in one table.
 #pragma once
 
+#include <QString>
+
+// A text of this table as the user reads it: through the installed translation (context
+// "Recursos"), or the Portuguese itself, byte for byte, when none is installed. Every run-time
+// use of a text of the table goes through it.
+QString TextoRecurso(const char* texto);
+
+// A text of a stored report template as the user reads it (context "Relatorio"): the template's
+// own text when no translation has it.
+QString TextoRelatorio(const QString& texto);
+
 namespace Recursos {
 // Captions shared by several windows.
 inline constexpr const char* GrupoDados = " Dados: ";
@@ -174,6 +185,7 @@ inline constexpr const char* DicaZoom = "Zoom";
 inline constexpr const char* DicaAjustarAPagina = "Ajusta à janela";
 inline constexpr const char* DicaAjustarALargura = "Ajusta à largura";
 inline constexpr const char* DicaFecharFormulario = "Fecha formulário";
+inline constexpr const char* PreviewPorcento = "%"; // after the zoom field
 
 // About box.
 inline constexpr const char* SobreTitulo = "Sobre...";
@@ -237,6 +249,10 @@ inline constexpr const char* EspelhosTesteParaboloide =
     "Paraboloide: foco a %1 mm atrás do vértice; teste por autocolimação com um plano.";
 inline constexpr const char* EspelhosTesteOblato =
     "Elipsoide oblato: sem focos sobre o eixo; teste no centro de curvatura com compensador.";
+// Marks of the secondary's test drawing: real focus, virtual focus, centre of curvature.
+inline constexpr const char* EspelhosFocoReal = "F";
+inline constexpr const char* EspelhosFocoVirtual = "F'";
+inline constexpr const char* EspelhosCentro = "C";
 // Messages in place of the values.
 inline constexpr const char* EspelhosSemDados =
     "Raio ou diâmetro nulo, negativo ou não numérico: não há espelho a calcular.";
