@@ -1,8 +1,10 @@
-// Takes the screenshots of the main window and its small windows into a folder (docs/ by default).
+// Takes the screenshots of the main window and its small windows into a folder (docs/ by default),
+// in Portuguese, and the main and baffle windows of an English-speaking user.
 #include "Defletor.h"
 #include "DiametroCampo.h"
 #include "Flecha.h"
 #include "Global.h"
+#include "Idioma.h"
 #include "Janela.h"
 #include "NumberEdit.h"
 #include "Principal.h"
@@ -58,5 +60,25 @@ int main(int argc, char** argv) {
     TfrmDefletor defletor(&principal);
     QTest::mouseClick(defletor.btnOk, Qt::LeftButton);
     gravar(defletor, pasta, "defletor.png");
+
+    // The same two windows for a user in the United States: English texts, its separators.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    if (!InstalarIdioma(Idioma::Ingles)) qFatal("the English translation could not be loaded");
+    TfrmTeluvar principalEn;
+    TNumberEdit* camposEn[] = {principalEn.edtD1, principalEn.edtfD, principalEn.edty,
+                               principalEn.edte, principalEn.edti};
+    QTest::keyClicks(principalEn.edtTitulo, "200 mm Cassegrain");
+    for (int k = 0; k < 5; ++k)
+        QTest::keyClicks(camposEn[k], valores[k]);
+    QTest::mouseClick(principalEn.btnOk, Qt::LeftButton);
+    gravar(principalEn, pasta, "principal-en.png");
+    Projeto.DDi = 40;
+    Projeto.DDe = 44;
+    Projeto.LTotal = 400;
+    Projeto.nG = 4;
+    Projeto.SSDe = 60;
+    TfrmDefletor defletorEn(&principalEn);
+    QTest::mouseClick(defletorEn.btnOk, Qt::LeftButton);
+    gravar(defletorEn, pasta, "defletor-en.png");
     return 0;
 }

@@ -60,7 +60,7 @@ QString textoAjuda(const Opcoes& opcoes, const QString& programa) {
         linha(esquerda, o.description());
     }
     texto += u'\n' + TextoRecurso(Recursos::LinhaArgumentos) + u'\n';
-    linha(QStringLiteral("PROJETO.tlv"), TextoRecurso(Recursos::LinhaArgumentoProjeto));
+    linha(TextoRecurso(Recursos::LinhaNomeProjeto), TextoRecurso(Recursos::LinhaArgumentoProjeto));
     return texto;
 }
 

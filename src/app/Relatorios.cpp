@@ -119,6 +119,8 @@ void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& d
     relatorio.dataSources = {&fonte};
     relatorio.dataSource = &fonte;
     relatorio.OnBeginDoc = std::move(aoIniciar);
+    // The template's own texts read in the user's language; the fill-in's lines already do.
+    relatorio.OnMemoLine = TextoRelatorio;
     QString erro, titulo;
     if (!rpTemplate::carregarRecurso(relatorio, CaminhoModelo(modelo), &erro, &titulo))
         rpMostrarErro(erro, titulo);

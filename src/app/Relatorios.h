@@ -20,7 +20,8 @@ void PreencherRelatorio(TrpReport& relatorio, const std::vector<LinhaRelatorio>&
 
 // Sets up a window's report component: data source rpDBDataSet1 over `dados`, the stored
 // template `modelo` ("projeto" or "defletor") loaded (a damaged one is reported in a box
-// captioned "Error" and leaves an empty page), and the begin-of-document handler.
+// captioned "Error" and leaves an empty page), the begin-of-document handler, and the template's
+// texts read through the translation (TextoRelatorio).
 void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& dados,
                        const QString& modelo, std::function<void()> aoIniciar);
 

@@ -1,5 +1,6 @@
-// Program start: the command line, the application, its title and fonts, the main window, the
-// event loop.
+// Program start: the command line, the application, its title and fonts, its language, the main
+// window, the event loop.
+#include "Idioma.h"
 #include "Janela.h"
 #include "LinhaComando.h"
 #include "Principal.h"
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
         qInstallMessageHandler(SemMensagensQt);
     }
     TAplicacao app(argc, argv);
+    // The user's language for every text after this, the batch work's (help, errors, PDF) too.
+    InstalarIdioma(IdiomaDoUsuario());
     const PedidoLinha pedido = AnalisarLinha(QCoreApplication::arguments());
     if (pedido.modo != PedidoLinha::Janela) return ExecutarSemJanela(pedido, stdout, stderr);
 

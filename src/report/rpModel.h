@@ -270,6 +270,10 @@ public:
     TrpDBDataSet* findDataSource(const QString& name) const;
 
     std::function<void()> OnBeginDoc;
+    // The text a template memo line is prepared from, asked once for each line at every
+    // preparation, before its [expressions] are evaluated (a translation of the template's
+    // text, say); unset, the line itself. The template keeps its own lines.
+    std::function<QString(const QString& line)> OnMemoLine;
 
     TrpView* findObject(int page, const QString& name) const;
 };

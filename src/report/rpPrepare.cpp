@@ -228,6 +228,7 @@ private:
 // An object of a band, with its memo analysed once per preparation.
 struct ObjetoDaBanda {
     const TrpView* view = nullptr;
+    QStringList memo; // the lines prepared: the template's, or what OnMemoLine made of them
     std::vector<LinhaAnalisada> linhas;
     bool temExpressao = false;
 };
@@ -262,8 +263,9 @@ private:
             o.view = objeto.get();
             if (objeto->kind() == TrpKind::Memo) {
                 b.temMemos = true;
-                for (const QString& linha : objeto->memo) {
-                    o.linhas.push_back(analisarLinha(linha));
+                for (const QString& original : objeto->memo) {
+                    o.memo << (m_r.OnMemoLine ? m_r.OnMemoLine(original) : original);
+                    o.linhas.push_back(analisarLinha(o.memo.back()));
                     o.temExpressao = o.temExpressao || o.linhas.back().temExpressao;
                 }
             }
@@ -363,7 +365,7 @@ private:
     }
 
     QStringList expandir(const ObjetoDaBanda& o) {
-        if (!o.temExpressao) return o.view->memo;
+        if (!o.temExpressao) return o.memo;
         QStringList saida;
         saida.reserve(static_cast<qsizetype>(o.linhas.size()));
         for (const LinhaAnalisada& l : o.linhas) {

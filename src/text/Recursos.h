@@ -385,6 +385,7 @@ inline constexpr const char* LinhaDescricao =
 inline constexpr const char* LinhaUso = "Uso: %1 [opções] [PROJETO.tlv]";
 inline constexpr const char* LinhaOpcoes = "Opções:";
 inline constexpr const char* LinhaArgumentos = "Argumentos:";
+inline constexpr const char* LinhaNomeProjeto = "PROJETO.tlv"; // the argument in the help
 inline constexpr const char* LinhaArgumentoProjeto = "arquivo de projeto (.tlv)";
 inline constexpr const char* LinhaAjuda = "Mostra esta ajuda e sai.";
 inline constexpr const char* LinhaVersao = "Mostra a versão e sai.";

@@ -6,6 +6,7 @@
 #include "Calculo.h"
 #include "Defletor.h"
 #include "Global.h"
+#include "Idioma.h"
 #include "Janela.h"
 #include "LinhaComando.h"
 #include "NumberEdit.h"
@@ -32,6 +33,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 #ifndef TELUVAR_PROGRAMA
@@ -265,7 +267,8 @@ private slots:
             QVERIFY2(linhasErro.isEmpty(), e.erros.constData());
             QVERIFY(!e.saida.isEmpty() || argumentos.contains(QStringLiteral("--pdf")));
         } else {
-            // One line, in Portuguese, saying why; nothing on standard output.
+            // One line saying why (in English: the empty environment names no language);
+            // nothing on standard output.
             QCOMPARE(linhasErro.size(), 1);
             QVERIFY2(linhasErro[0].startsWith(QStringLiteral("teluvar: ")), e.erros.constData());
             QVERIFY(e.saida.isEmpty());
@@ -365,11 +368,13 @@ private slots:
 
     void pdfComoImpresso_data() {
         QTest::addColumn<bool>("defletor");
-        QTest::newRow("projeto") << false;
-        QTest::newRow("defletor") << true;
+        QTest::addColumn<QString>("palavraInglesa"); // a word of the template's English texts
+        QTest::newRow("projeto") << false << "Telescope";
+        QTest::newRow("defletor") << true << "Baffle";
     }
     void pdfComoImpresso() {
         QFETCH(bool, defletor);
+        QFETCH(QString, palavraInglesa);
         if (!temPrograma("pdftotext") || !temPrograma("pdfinfo"))
             QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
         QTemporaryDir dir;
@@ -383,8 +388,10 @@ private slots:
         const Execucao e = rodar(argumentos);
         QCOMPARE(e.status, 0);
 
-        // The same report printed to a PDF file, in the locale of the empty environment.
+        // The same report printed to a PDF file, in the locale and the language of the empty
+        // environment (English).
         QLocale::setDefault(QLocale::c());
+        QVERIFY(InstalarIdioma(Idioma::Ingles));
         {
             Substituir<std::function<void(const QString&)>> caixa(
                 DialogoErro, [](const QString& t) { QFAIL(qPrintable(t)); });
@@ -408,9 +415,12 @@ private slots:
             QVERIFY(ImprimirPaginas(*r.pages, printer, QString(), 1, rel->title, false));
         }
         QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        QVERIFY(InstalarIdioma(Idioma::Portugues));
 
         const auto a = palavras(exportado), b = palavras(impresso);
         QVERIFY(a.size() > 30);
+        QVERIFY(std::any_of(a.begin(), a.end(),
+                            [&](const Palavra& p) { return p.texto == palavraInglesa; }));
         QCOMPARE(a.size(), b.size());
         for (std::size_t k = 0; k < a.size(); ++k) {
             QCOMPARE(a[k].texto, b[k].texto);

@@ -338,6 +338,59 @@ private slots:
         QCOMPARE(TrpFormat::separator(memo.format), separador);
     }
 
+    // A template line is prepared from what OnMemoLine makes of it, before its expressions are
+    // evaluated; the template keeps its own line, and each line is asked for once.
+    void linhaDoMemo_data() {
+        QTest::addColumn<QString>("linha");
+        QTest::addColumn<bool>("comGancho");
+        QTest::addColumn<QString>("preparado");
+        QTest::newRow("sem gancho") << "Olá" << false << "Olá";
+        QTest::newRow("traduzida") << "Olá" << true << "Hello";
+        QTest::newRow("nao traduzida") << "Até logo" << true << "Até logo";
+        QTest::newRow("com expressao") << "Página [PAGE#] de [2 + 3]" << true << "Page 1 of 5";
+        QTest::newRow("expressao sem gancho")
+            << "Página [PAGE#] de [2 + 3]" << false << "Página 1 de 5";
+        QTest::newRow("so expressao") << "[2 * 3]" << true << "6";
+    }
+    void linhaDoMemo() {
+        QFETCH(QString, linha);
+        QFETCH(bool, comGancho);
+        QFETCH(QString, preparado);
+        modelo::Relatorio r;
+        r.report.pages[0].objects.push_back(
+            modelo::memo(QStringLiteral("MemoA"), 40, 100, 300, 16, linha));
+        r.linhas(3);
+        const QMap<QString, QString> traducao = {
+            {QStringLiteral("Olá"), QStringLiteral("Hello")},
+            {QStringLiteral("Página [PAGE#] de [2 + 3]"),
+             QStringLiteral("Page [PAGE#] of [2 + 3]")},
+            {QStringLiteral("Linha 1"), QStringLiteral("Row 1")}}; // data, not template: untouched
+        QStringList perguntadas;
+        if (comGancho)
+            r.report.OnMemoLine = [&](const QString& l) {
+                perguntadas << l;
+                return traducao.value(l, l);
+            };
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY2(res.outcome == TrpBuildResult::Built, qPrintable(res.error));
+        QString achado;
+        QStringList dados;
+        for (const Saida& s : memosDaPagina(*res.pages, 0)) {
+            if (s.caixa.y() == 100) achado = s.texto;
+            if (s.texto.startsWith(QLatin1String("Linha")) ||
+                s.texto.startsWith(QLatin1String("Row")))
+                dados << s.texto;
+        }
+        QCOMPARE(achado, preparado);
+        QCOMPARE(dados, (QStringList{"Linha 1", "Linha 2", "Linha 3"}));
+        QCOMPARE(r.report.findObject(0, QStringLiteral("MemoA"))->memo, QStringList{linha});
+        if (comGancho) {
+            // Once per template line: title, the two data memos, the footer's date and MemoA.
+            QCOMPARE(perguntadas.size(), 5);
+            QCOMPARE(perguntadas.count(linha), 1);
+        }
+    }
+
     void dataSourceSemDataSet() {
         modelo::Relatorio r;
         r.fonte.dataSet = nullptr;
