@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
+#include <QLineF>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
@@ -141,26 +142,29 @@ QPen canetaDaMoldura(const TrpView& v, const TrpEscala& escala) {
 void desenharMoldura(QPainter& p, const TrpView& v, const QRectF& c, const TrpEscala& escala) {
     const std::uint16_t lados = v.frame & rpFrame::All;
     if (lados == 0 || v.frameWidth <= 0) return;
+    // Pen and brush are set, not saved and restored: every drawing sets the state it uses, and
+    // the page as a whole is drawn between one save and restore.
     const QPen caneta = canetaDaMoldura(v, escala);
-    p.save();
     p.setPen(caneta);
     p.setBrush(Qt::NoBrush);
     if (lados == rpFrame::All && v.frameStyle == 0) {
         p.drawRect(c);
-        p.restore();
         return;
     }
     const bool duplo = v.frameStyle == 5;
     const double d = duplo ? 2.0 * caneta.widthF() : 0.0;
+    // The sides go out as one drawing: one path on a PDF page instead of one per side.
+    QLineF linhas[8];
+    int n = 0;
     auto lado = [&](QPointF a, QPointF b, QPointF dentro) {
-        p.drawLine(a, b);
-        if (duplo) p.drawLine(a + dentro * d, b + dentro * d);
+        linhas[n++] = QLineF(a, b);
+        if (duplo) linhas[n++] = QLineF(a + dentro * d, b + dentro * d);
     };
     if (lados & rpFrame::Top) lado(c.topLeft(), c.topRight(), {0, 1});
     if (lados & rpFrame::Left) lado(c.topLeft(), c.bottomLeft(), {1, 0});
     if (lados & rpFrame::Bottom) lado(c.bottomLeft(), c.bottomRight(), {0, -1});
     if (lados & rpFrame::Right) lado(c.topRight(), c.bottomRight(), {-1, 0});
-    p.restore();
+    p.drawLines(linhas, n);
 }
 
 // An auto-sized memo was sized to its text at scale 1; font sizes round differently at other
@@ -176,7 +180,9 @@ QRectF caixaDoAutoTamanho(const TrpMemoView& m, const QRectF& c, const TrpEscala
         for (const QString& parte : partes)
             maior = std::max(maior, fonte.largura(parte));
     }
-    const double precisa = std::ceil(maior) + 2.0 * InsetHorizontal(m.frameWidth, escala.x) + 1;
+    // The text fits when it is no wider than the inner width; the right alignment's extra pixel
+    // stays inside the clip, which starts one pixel in from the left edge.
+    const double precisa = std::ceil(maior) + 2.0 * InsetHorizontal(m.frameWidth, escala.x);
     if (precisa <= c.width()) return c;
     QRectF caixa = c;
     if (m.hAlign() == 1 || m.hAlign() == 3)
@@ -205,28 +211,39 @@ void desenharMemo(QPainter& p, const TrpMemoView& m, const QRectF& caixa, const 
         else if (m.vAlign() == 2)
             y += c.height() - conteudo;
         const QRectF recorte(c.left() + 1, c.top(), c.width() - 3, c.height() - 1);
-        p.save();
-        p.setClipRect(recorte, Qt::IntersectClip);
-        p.setFont(fonte.font());
-        p.setPen(CorDoRegistro(m.font.color));
+        // Where each piece of text goes; the memo's box clips only when some piece would cross
+        // it, so that a page of fitting texts is drawn without a clip and painter state per memo
+        // (a PDF or a printer gets a much shorter page).
+        struct Trecho {
+            QPointF origem;
+            QString texto;
+        };
+        std::vector<Trecho> trechos;
+        trechos.reserve(static_cast<std::size_t>(linhas.size()));
+        bool cabe = true;
+        auto por = [&](double x, double base, const QString& texto, double largura) {
+            trechos.push_back({QPointF(x, base), texto});
+            if (x < recorte.left() || x + largura > recorte.right()) cabe = false;
+        };
         for (int i = 0; i < linhas.size(); ++i) {
             const double topo = y + i * alturaLinha;
             if (topo > recorte.bottom()) break;
             if (topo + alturaLinha < recorte.top()) continue;
+            if (topo < recorte.top() || topo + alturaLinha > recorte.bottom()) cabe = false;
             const QString& linha = linhas[i];
             const double base = topo + fonte.ascent();
             const double w = fonte.largura(linha);
             switch (m.hAlign()) {
             case 1:
-                p.drawText(QPointF(c.right() - ih - w - 1, base), linha);
+                por(c.right() - ih - w - 1, base, linha, w);
                 break;
             case 2:
-                p.drawText(QPointF(c.left() + ih + (interna - w) / 2.0, base), linha);
+                por(c.left() + ih + (interna - w) / 2.0, base, linha, w);
                 break;
             case 3: {
                 const auto brancos = linha.count(QLatin1Char(' '));
                 if (fins[static_cast<std::size_t>(i)] || brancos == 0 || w >= interna) {
-                    p.drawText(QPointF(c.left() + ih, base), linha);
+                    por(c.left() + ih, base, linha, w);
                     break;
                 }
                 // Justified: the blanks are widened to fill the inner width.
@@ -234,17 +251,34 @@ void desenharMemo(QPainter& p, const TrpMemoView& m, const QRectF& caixa, const 
                 double x = c.left() + ih;
                 const QStringList palavras = linha.split(QLatin1Char(' '));
                 for (const QString& palavra : palavras) {
-                    p.drawText(QPointF(x, base), palavra);
-                    x += fonte.largura(palavra) + fonte.largura(QLatin1Char(' ')) + extra;
+                    const double lp = fonte.largura(palavra);
+                    por(x, base, palavra, lp);
+                    x += lp + fonte.largura(QLatin1Char(' ')) + extra;
                 }
                 break;
             }
             default:
-                p.drawText(QPointF(c.left() + ih, base), linha);
+                por(c.left() + ih, base, linha, w);
                 break;
             }
         }
-        p.restore();
+        if (!trechos.empty()) {
+            if (!cabe) {
+                p.save();
+                p.setClipRect(recorte, Qt::IntersectClip);
+            }
+            p.setFont(fonte.font());
+            // Text is filled with the pen's colour only; a pen of that colour already set (the
+            // last frame's, as a rule) is kept so that the page does not switch pens per memo.
+            const QColor cor = CorDoRegistro(m.font.color);
+            const QPen& atual = p.pen();
+            if (atual.style() != Qt::SolidLine || atual.brush().style() != Qt::SolidPattern ||
+                atual.color() != cor)
+                p.setPen(cor);
+            for (const Trecho& t : trechos)
+                p.drawText(t.origem, t.texto);
+            if (!cabe) p.restore();
+        }
     }
     desenharMoldura(p, m, c, escala);
 }
@@ -322,10 +356,8 @@ void desenharFigura(QPainter& p, const TrpPictureView& f, const QRectF& c,
 
 void desenharLinha(QPainter& p, const TrpView& v, const QRectF& c, const TrpEscala& escala) {
     if (v.frameWidth <= 0) return;
-    p.save();
     p.setPen(canetaDaMoldura(v, escala));
     p.drawLine(c.topLeft(), c.topLeft() + QPointF(c.width(), c.height()));
-    p.restore();
 }
 
 } // namespace

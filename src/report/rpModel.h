@@ -208,8 +208,12 @@ public:
     TrpPage(TrpPage&&) = default;
     TrpPage& operator=(TrpPage&&) = default;
 
-    int widthUnits() const;  // page width in units
-    int heightUnits() const; // page height in units
+    // Page size in units, from the paper's size in tenths of a millimetre, with or without a
+    // printer: the print system gives the standard papers in whole points (A4 as 595 x 842),
+    // whose dots at 600 dpi would make an A4 page 1072 units tall instead of its 1071, moving
+    // the stored templates' footer; the paper's true size gives what an exact device would.
+    int widthUnits() const;
+    int heightUnits() const;
     // Edges of the page area (36, 36, 716, 1035 for the stored templates): the margins, or
     // with a margin of 0 the edge of the printable area on that side (AreaImprimivel).
     static constexpr int SemImpressora = 18;

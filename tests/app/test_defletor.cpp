@@ -11,6 +11,8 @@
 #include "Recursos.h"
 #include "Relatorios.h"
 
+#include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
@@ -139,6 +141,102 @@ private slots:
                 w = w->nextInFocusChain();
             QCOMPARE(w->objectName(), QString::fromLatin1(proximo));
         }
+    }
+
+    // Both lists: headings, widths and alignments, for the headings and the rows.
+    void colunasDasListas_data() {
+        QTest::addColumn<QString>("lista");
+        QTest::addColumn<int>("coluna");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<int>("largura");
+        QTest::addColumn<int>("alinhamento");
+        const int esq = Qt::AlignLeft, cen = Qt::AlignHCenter;
+        QTest::newRow("ListView2 0") << "ListView2" << 0 << "Critério" << 310 << esq;
+        QTest::newRow("ListView2 1") << "ListView2" << 1 << "Valor" << 100 << cen;
+        QTest::newRow("ListView1 0") << "ListView1" << 0 << "Glare" << 63 << esq;
+        QTest::newRow("ListView1 1") << "ListView1" << 1 << "Posição (Z)" << 110 << cen;
+        QTest::newRow("ListView1 2") << "ListView1" << 2 << "Diâmetro (G)" << 110 << cen;
+    }
+    void colunasDasListas() {
+        QFETCH(QString, lista);
+        QFETCH(int, coluna);
+        QFETCH(QString, titulo);
+        QFETCH(int, largura);
+        QFETCH(int, alinhamento);
+        projetoExemplo();
+        abrir();
+        QTreeWidget* arvore = this->lista(qPrintable(lista));
+        QCOMPARE(arvore->columnCount(), lista == QLatin1String("ListView2") ? 2 : 3);
+        QCOMPARE(arvore->headerItem()->text(coluna), titulo);
+        QCOMPARE(arvore->columnWidth(coluna), largura);
+        QVERIFY(!arvore->header()->sectionsClickable());
+        auto horizontal = [](int a) {
+            a &= Qt::AlignHorizontal_Mask;
+            return a == 0 ? int(Qt::AlignLeft) : a;
+        };
+        QCOMPARE(horizontal(arvore->headerItem()->textAlignment(coluna)), alinhamento);
+        QVERIFY(arvore->topLevelItemCount() > 0);
+        for (int k = 0; k < arvore->topLevelItemCount(); ++k)
+            QCOMPARE(horizontal(arvore->topLevelItem(k)->textAlignment(coluna)), alinhamento);
+    }
+
+    // The captions: each input's in front of its field (top to bottom), and the two lists'.
+    void rotulos_data() {
+        QTest::addColumn<QString>("campo"); // empty: a list caption
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("edtDDi") << "edtDDi"
+                                << "Diâmetro interno do tubo:";
+        QTest::newRow("edtDDe") << "edtDDe"
+                                << "Diâmetro externo do tubo:";
+        QTest::newRow("edtLTotal") << "edtLTotal"
+                                   << "Comprimento total do tubo:";
+        QTest::newRow("edtnG") << "edtnG"
+                               << "Número de glare stops:";
+        QTest::newRow("edtSSDe") << "edtSSDe"
+                                 << "Diâmetro externo do suporte do secundário:";
+        QTest::newRow("Label4") << ""
+                                << "Defletor:";
+        QTest::newRow("Label10") << ""
+                                 << "Glare:";
+    }
+    void rotulos() {
+        QFETCH(QString, campo);
+        QFETCH(QString, texto);
+        projetoExemplo();
+        abrir();
+        QLabel* achado = nullptr;
+        for (QLabel* l : janela->findChildren<QLabel*>())
+            if (l->text().simplified() == texto) achado = l;
+        QVERIFY2(achado, qPrintable(texto));
+        if (campo.isEmpty()) return;
+        // At left 7, on the field's row, left of the field.
+        TNumberEdit* c = this->campo(qPrintable(campo));
+        QCOMPARE(achado->parentWidget(), c->parentWidget());
+        QCOMPARE(achado->x(), 7);
+        QVERIFY(achado->geometry().right() < c->x());
+        const int meio = achado->geometry().center().y();
+        QVERIFY2(meio >= c->y() - 2 && meio <= c->geometry().bottom() + 8,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(meio).arg(c->y())));
+    }
+
+    // The full tab order: the five inputs and "&Ok" in their order, then the two lists, and
+    // round again; the tool bar's buttons are no stops.
+    void ordemDeTabulacao() {
+        projetoExemplo();
+        abrir();
+        QWidget* inicio = campo("edtDDi");
+        inicio->setFocus(Qt::TabFocusReason);
+        QStringList vista;
+        for (int k = 0; k < 9; ++k) {
+            vista << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(vista.mid(0, 6),
+                 QStringList({"edtDDi", "edtDDe", "edtLTotal", "edtnG", "edtSSDe", "btnOk"}));
+        QStringList listas = vista.mid(6, 2);
+        listas.sort();
+        QCOMPARE(listas, QStringList({"ListView1", "ListView2"}));
+        QCOMPARE(vista[8], QStringLiteral("edtDDi"));
     }
 
     // "&Defletor" of the main window: a new modal window owned by it, gone once closed.
@@ -447,5 +545,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDefletor)
+// Under the program's own application object: its window font, its error box.
+int main(int argc, char** argv) {
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    TAplicacao app(argc, argv);
+    TestDefletor teste;
+    return QTest::qExec(&teste, argc, argv);
+}
 #include "test_defletor.moc"

@@ -12,8 +12,11 @@
 #include "ProjetoTeste.h"
 #include "Relatorios.h"
 
+#include <QAbstractItemModel>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,6 +34,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -59,6 +63,52 @@ QString gravarArquivo(const QTemporaryDir& pasta, const char* nome, const QByteA
 QByteArray bytesDe(const TProjeto& p) {
     return QByteArray(reinterpret_cast<const char*>(&p), sizeof p);
 }
+
+// A double of a design file at its byte offset (little-endian binary64).
+double duploEm(const QByteArray& bytes, int deslocamento) {
+    double v = 0;
+    std::memcpy(&v, bytes.constData() + deslocamento, sizeof v);
+    return v;
+}
+
+// Records the mouse cursor in force at each moment `sinal` is emitted while work runs.
+struct CursoresVistos {
+    QList<int> formas; // Qt::CursorShape, or -1 for the normal cursor
+    void ver() {
+        const QCursor* c = QApplication::overrideCursor();
+        formas << (c ? int(c->shape()) : -1);
+    }
+    bool todosAmpulheta() const {
+        return !formas.isEmpty() &&
+               std::all_of(formas.begin(), formas.end(), [](int f) { return f == Qt::WaitCursor; });
+    }
+};
+
+// Watches the windows a command creates: when a child is added to a window of the given
+// name, its lists (already built by then) report their refills to `cursores`.
+class VigiaDeJanela : public QObject {
+public:
+    VigiaDeJanela(QString janela, CursoresVistos& cursores)
+        : m_janela(std::move(janela)), m_cursores(cursores) {
+        qApp->installEventFilter(this);
+    }
+    ~VigiaDeJanela() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::ChildAdded && objeto->objectName() == m_janela)
+            for (QTreeWidget* lista : objeto->findChildren<QTreeWidget*>())
+                if (lista->model() && !m_ligadas.contains(lista)) {
+                    m_ligadas << lista;
+                    connect(lista->model(), &QAbstractItemModel::rowsInserted, this,
+                            [this] { m_cursores.ver(); });
+                }
+        return false;
+    }
+
+private:
+    QString m_janela;
+    CursoresVistos& m_cursores;
+    QList<QTreeWidget*> m_ligadas;
+};
 
 } // namespace
 
@@ -621,6 +671,48 @@ private slots:
         QCOMPARE(Projeto.i, 27.93);
     }
 
+    // The real dialog behind the button with F = 3200 and with F = 0 (no magnification): with
+    // F = 0 every arc gives 0 and the field keeps the diameter it had.
+    void diametroCampoPorF_data() {
+        QTest::addColumn<QString>("gamma");
+        QTest::addColumn<QString>("arco");
+        QTest::addColumn<QString>("mostrado"); // in the dialog
+        QTest::addColumn<double>("i");         // afterwards
+        QTest::newRow("F = 3200, 0,5 grau") << "4"
+                                            << "0,5"
+                                            << "27,93" << 27.93;
+        QTest::newRow("F = 0, 0,5 grau") << "0"
+                                         << "0,5"
+                                         << "0,00" << 12.35;
+        QTest::newRow("F = 0, 45 graus") << "0"
+                                         << "45"
+                                         << "0,00" << 12.35;
+    }
+    void diametroCampoPorF() {
+        QFETCH(QString, gamma);
+        QFETCH(QString, arco);
+        QFETCH(QString, mostrado);
+        QFETCH(double, i);
+        digitar(frm->edtD1, "200");
+        digitar(frm->edtfD, "4");
+        digitar(frm->edty, qPrintable(gamma));
+        digitar(frm->edte, "200");
+        digitar(frm->edti, "12,35");
+        QString visto;
+        quandoModalAbrir([&](QWidget* modal) {
+            auto* edtArco = modal->findChild<QWidget*>(QStringLiteral("edtArco"));
+            auto* edti = modal->findChild<TNumberEdit*>(QStringLiteral("edti"));
+            QTRY_COMPARE(QApplication::focusWidget(), edtArco);
+            QTest::keyClicks(edtArco, arco);
+            visto = edti->shownText();
+            QTest::keyClick(edtArco, Qt::Key_Return);
+        });
+        QTest::mouseClick(frm->btnDiametroCampo, Qt::LeftButton);
+        QCOMPARE(visto, mostrado);
+        QCOMPARE(Projeto.i, i);
+        QCOMPARE(frm->edti->Value(), i);
+    }
+
     void janelasModais_data() {
         QTest::addColumn<int>("tecla");
         QTest::addColumn<QString>("janela");
@@ -725,6 +817,325 @@ private slots:
         QCOMPARE(frm->findChildren<QWidget*>(janela).size(), 1);
         viva->close();
         QTRY_VERIFY(viva.isNull());
+    }
+
+    // The action table: category, caption, hint, shortcut, picture; no action is disabled and
+    // hints show only as tool tips. "E&xportar PDF..." came with the PDF export.
+    void acoes_data() {
+        QTest::addColumn<QString>("acao");
+        QTest::addColumn<QString>("categoria");
+        QTest::addColumn<QString>("legenda");
+        QTest::addColumn<QString>("dica"); // empty: none
+        QTest::addColumn<QString>("atalho");
+        QTest::addColumn<bool>("figura");
+        QTest::newRow("actNovo") << "actNovo"
+                                 << "Arquivo"
+                                 << "&Novo"
+                                 << "Novo"
+                                 << "Ctrl+N" << true;
+        QTest::newRow("actAbrir") << "actAbrir"
+                                  << "Arquivo"
+                                  << "&Abrir"
+                                  << "Abre arquivo"
+                                  << "Ctrl+O" << true;
+        QTest::newRow("actSalvar") << "actSalvar"
+                                   << "Arquivo"
+                                   << "&Salvar"
+                                   << "Salva em arquivo"
+                                   << "Ctrl+S" << true;
+        QTest::newRow("actPreview") << "actPreview"
+                                    << "Arquivo"
+                                    << "&Preview"
+                                    << "Visualizar impressão"
+                                    << "Ctrl+P" << true;
+        QTest::newRow("actConfigurarImpressora") << "actConfigurarImpressora"
+                                                 << "Arquivo"
+                                                 << "&Configurar impressora"
+                                                 << "Confirgura impressora"
+                                                 << "" << true;
+        QTest::newRow("actImprimir") << "actImprimir"
+                                     << "Arquivo"
+                                     << "Imprimir"
+                                     << "Imprime"
+                                     << "" << true;
+        QTest::newRow("actExportarPdf") << "actExportarPdf"
+                                        << "Arquivo"
+                                        << "E&xportar PDF..."
+                                        << "Exporta o relatório em PDF"
+                                        << "Ctrl+E" << true;
+        QTest::newRow("actSair") << "actSair"
+                                 << "Arquivo"
+                                 << "Sair"
+                                 << "Sair do programa"
+                                 << "Ctrl+Q" << true;
+        QTest::newRow("actDefletor") << "actDefletor"
+                                     << "Componentes"
+                                     << "&Defletor"
+                                     << "Abre formulário de projeto do defletor"
+                                     << "Ctrl+D" << true;
+        QTest::newRow("actFlecha") << "actFlecha"
+                                   << "Componentes"
+                                   << "&Flecha"
+                                   << "Abre o formulário das flechas"
+                                   << "Ctrl+F" << true;
+        QTest::newRow("actSobre") << "actSobre"
+                                  << "Ajuda"
+                                  << "Sobre..."
+                                  << ""
+                                  << "" << false;
+    }
+    void acoes() {
+        QFETCH(QString, acao);
+        QFETCH(QString, categoria);
+        QFETCH(QString, legenda);
+        QFETCH(QString, dica);
+        QFETCH(QString, atalho);
+        QFETCH(bool, figura);
+        auto* a = frm->findChild<QAction*>(acao);
+        QVERIFY(a);
+        QCOMPARE(a->property("Category").toString(), categoria);
+        QCOMPARE(a->text(), legenda);
+        if (!dica.isEmpty()) QCOMPARE(a->toolTip(), dica);
+        QVERIFY(a->statusTip().isEmpty()); // nothing but the row captions reaches the status bar
+        QCOMPARE(a->shortcut(), QKeySequence::fromString(atalho, QKeySequence::PortableText));
+        QCOMPARE(!a->icon().isNull(), figura);
+        QVERIFY(a->isEnabled());
+        // A tool bar button shows the hint as its tip; an action without one is on no button.
+        if (QWidget* botao = frm->ToolBar1->widgetForAction(a))
+            QCOMPARE(botao->toolTip(), dica);
+        else if (dica.isEmpty())
+            QVERIFY(!frm->ToolBar1->actions().contains(a));
+    }
+
+    // The main menu: its three menus in order, their items in order with the separators ("|").
+    void menuPrincipal() {
+        QStringList menus, itens;
+        for (QAction* m : frm->menuBar()->actions()) {
+            menus << m->text();
+            QStringList deste;
+            for (QAction* a : m->menu()->actions())
+                deste << (a->isSeparator() ? QStringLiteral("|") : a->text());
+            itens << deste.join(u' ');
+            for (QAction* a : m->menu()->actions())
+                if (!a->isSeparator()) QVERIFY(frm->actions().contains(a)); // the action itself
+        }
+        QCOMPARE(menus, QStringList({"&Arquivo", "&Componentes", "&Ajuda"}));
+        QCOMPARE(itens[0],
+                 QStringLiteral("&Novo | &Abrir &Salvar | &Preview &Configurar impressora "
+                                "Imprimir E&xportar PDF... | Sair"));
+        // Defletor and Flecha first; the live windows of the later commands follow.
+        QCOMPARE(itens[1], QStringLiteral("&Defletor &Flecha &Análise Desenho em &escala "
+                                          "Confecção dos &espelhos"));
+        QCOMPARE(itens[2], QStringLiteral("Sobre..."));
+    }
+
+    // Both lists: headings, widths and alignments of the columns, for the headings and rows.
+    void colunasDasListas_data() {
+        QTest::addColumn<QString>("lista");
+        QTest::addColumn<int>("coluna");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<int>("largura");
+        QTest::addColumn<int>("alinhamento"); // Qt::AlignLeft, AlignHCenter or AlignRight
+        const int esq = Qt::AlignLeft, cen = Qt::AlignHCenter, dir = Qt::AlignRight;
+        QTest::newRow("ListView1 0") << "ListView1" << 0 << "Descrição" << 233 << esq;
+        QTest::newRow("ListView1 1") << "ListView1" << 1 << "Clássico" << 93 << cen;
+        QTest::newRow("ListView1 2") << "ListView1" << 2 << "Dall-Kirkham" << 93 << cen;
+        QTest::newRow("ListView1 3") << "ListView1" << 3 << "Ritchey-Chrétien" << 93 << cen;
+        QTest::newRow("ListView2 0") << "ListView2" << 0 << "Descrição" << 160 << esq;
+        QTest::newRow("ListView2 1") << "ListView2" << 1 << "Valor" << 57 << dir;
+    }
+    void colunasDasListas() {
+        QFETCH(QString, lista);
+        QFETCH(int, coluna);
+        QFETCH(QString, titulo);
+        QFETCH(int, largura);
+        QFETCH(int, alinhamento);
+        digitarExemplo();
+        QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        auto* arvore = frm->findChild<QTreeWidget*>(lista);
+        QVERIFY(arvore);
+        QCOMPARE(arvore->columnCount(), lista == QLatin1String("ListView1") ? 4 : 2);
+        QCOMPARE(arvore->headerItem()->text(coluna), titulo);
+        QCOMPARE(arvore->columnWidth(coluna), largura);
+        QVERIFY(!arvore->header()->sectionsClickable());
+        auto horizontal = [](int a) {
+            a &= Qt::AlignHorizontal_Mask;
+            return a == 0 ? int(Qt::AlignLeft) : a;
+        };
+        QCOMPARE(horizontal(arvore->headerItem()->textAlignment(coluna)), alinhamento);
+        QVERIFY(arvore->topLevelItemCount() > 0);
+        for (int k = 0; k < arvore->topLevelItemCount(); ++k)
+            QCOMPARE(horizontal(arvore->topLevelItem(k)->textAlignment(coluna)), alinhamento);
+    }
+
+    // The full tab order: the title, the five inputs, "&Ok", the result list, the comparison
+    // list, and round again; neither the tool bar nor the field-diameter button is a stop.
+    void ordemDeTabulacao() {
+        const QStringList esperada{"edtTitulo", "edtD1", "edtfD",     "edty",     "edte",
+                                   "edti",      "btnOk", "ListView2", "ListView1"};
+        QCOMPARE(QApplication::focusWidget(), frm->edtTitulo);
+        QStringList vista;
+        for (int k = 0; k <= esperada.size(); ++k) {
+            vista << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(vista, esperada + QStringList{"edtTitulo"});
+        // Backwards from edtD1, the same stops in reverse.
+        QStringList volta;
+        for (int k = 0; k <= esperada.size(); ++k) {
+            volta << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        }
+        QCOMPARE(volta, QStringList({"edtD1", "edtTitulo", "ListView1", "ListView2", "btnOk",
+                                     "edti", "edte", "edty", "edtfD", "edtD1"}));
+    }
+
+    // The captions of the inputs, each at left 7 at its top in the group box; the gamma
+    // between the blanks of the magnification's caption.
+    void rotulosDasEntradas_data() {
+        QTest::addColumn<int>("topo");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("titulo") << 20 << "Descrição:";
+        QTest::newRow("D1") << 63 << "Diâmetro primário (D1):";
+        QTest::newRow("f/D") << 88 << "f/D do primário:";
+        QTest::newRow("gamma") << 113 << "Coeficiente ampliação (     ):";
+        QTest::newRow("e") << 138 << "Afastamento plano focal (e):";
+        QTest::newRow("i") << 163 << "Diâmetro do campo (i):";
+    }
+    void rotulosDasEntradas() {
+        QFETCH(int, topo);
+        QFETCH(QString, texto);
+        QStringList achados;
+        for (QLabel* l : frm->GroupBox1->findChildren<QLabel*>())
+            if (l->x() == 7 && l->y() == topo) achados << l->text();
+        QCOMPARE(achados, QStringList{texto});
+        if (topo == 113) {
+            // The letter over the blanks, on the line of the caption.
+            QLabel* gamma = nullptr;
+            for (QLabel* l : frm->GroupBox1->findChildren<QLabel*>())
+                if (l->text() == QStringLiteral("γ")) gamma = l;
+            QVERIFY(gamma);
+            QCOMPARE(gamma->y(), 107);
+            QVERIFY(gamma->x() > 7);
+        }
+    }
+
+    // The hourglass is the cursor while "&Ok" and "&Abrir" work and while the baffle window
+    // is created, seen from inside the work (each refill of a list); it is the normal cursor
+    // in the file dialog and once the baffle window is shown.
+    void ampulhetaDuranteOTrabalho_data() {
+        QTest::addColumn<QString>("comando");
+        QTest::newRow("Ok") << "ok";
+        QTest::newRow("Abrir") << "abrir";
+        QTest::newRow("Defletor") << "defletor";
+    }
+    void ampulhetaDuranteOTrabalho() {
+        QFETCH(QString, comando);
+        CursoresVistos cursores;
+        for (QTreeWidget* lista : {frm->ListView1, frm->ListView2})
+            connect(lista->model(), &QAbstractItemModel::rowsInserted, this,
+                    [&cursores] { cursores.ver(); });
+        if (comando == "ok") {
+            digitarExemplo();
+            QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        } else if (comando == "abrir") {
+            connect(frm.get(), &TfrmTeluvar::projetoAlterado, this,
+                    [&cursores] { cursores.ver(); });
+            const QString caminho =
+                gravarArquivo(pasta, "ampulheta.tlv", bytesDe(projetoExemplo()));
+            int noDialogo = 0;
+            frm->PerguntarArquivoAbrir = [&] {
+                noDialogo = QApplication::overrideCursor() ? 1 : -1;
+                return caminho;
+            };
+            frm->actAbrir->trigger();
+            QCOMPARE(noDialogo, -1);
+            QCOMPARE(frm->ListView2->topLevelItemCount(), 19);
+        } else {
+            VigiaDeJanela vigia(QStringLiteral("frmDefletor"), cursores);
+            int aoMostrar = 0;
+            quandoModalAbrir([&](QWidget* modal) {
+                aoMostrar = QApplication::overrideCursor() ? 1 : -1;
+                modal->close();
+            });
+            frm->actDefletor->trigger();
+            QCOMPARE(aoMostrar, -1);
+        }
+        QVERIFY2(cursores.todosAmpulheta(),
+                 qPrintable(QStringLiteral("%1 sightings").arg(cursores.formas.size())));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // Saving after an input change without "&Ok" stores the first-order fields of the new
+    // inputs with the conic constants of the previous "&Ok"; after "&Ok" the new constants.
+    // 200/4/4/200/20 gives r1 = 1600, p = 200, d = 600, r2 = 1600/3; with gamma 5 instead,
+    // p = 1000/6, d = 1900/3, r2 = 1250/3 and F = 4000. The constants by Part 1.2's formulas:
+    // b1DK = (g^2-1)^2 r2/(g^4 r1) - 1, b1RC = -(2p/(g^2 d) + 1), b2Cl = -((g+1)/(g-1))^2,
+    // b2RC = b2Cl - r1 g/((g-1)^3 d).
+    void salvarSemOk_data() {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QList<double>>("conicas"); // b1DK b2DK b1RC b2RC b1Cl b2Cl
+        QTest::newRow("sem Ok: as de gamma 4")
+            << false
+            << QList<double>{-0.70703125, 0.0,      -25.0 / 24, -(25.0 / 9 + 6400.0 / 16200),
+                             -1.0,        -25.0 / 9};
+        QTest::newRow("com Ok: as de gamma 5")
+            << true << QList<double>{-0.76, 0.0, -97.0 / 95, -93.0 / 38, -1.0, -2.25};
+    }
+    void salvarSemOk() {
+        QFETCH(bool, ok);
+        QFETCH(QList<double>, conicas);
+        digitarExemplo();
+        QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        digitar(frm->edty, "5");
+        if (ok) QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        const QString caminho = pasta.filePath(QStringLiteral("sem-ok.tlv"));
+        frm->PerguntarArquivoSalvar = [&] { return caminho; };
+        frm->actSalvar->trigger();
+        QFile f(caminho);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray b = f.readAll();
+        QCOMPARE(b.size(), 544);
+        // Offsets of the design file: F 40, p 56, gamma 72, d 88, r2 104, conics from 136.
+        QCOMPARE(duploEm(b, 72), 5.0);
+        QCOMPARE(duploEm(b, 40), 4000.0);
+        QVERIFY(qFuzzyCompare(duploEm(b, 56), 1000.0 / 6));
+        QVERIFY(qFuzzyCompare(duploEm(b, 88), 1900.0 / 3));
+        QVERIFY(qFuzzyCompare(duploEm(b, 104), 1250.0 / 3));
+        for (int k = 0; k < 6; ++k) {
+            const double lido = duploEm(b, 136 + 8 * k), esperado = conicas[k];
+            QVERIFY2(std::abs(lido - esperado) < 1e-12,
+                     qPrintable(QStringLiteral("field %1: %2, expected %3")
+                                    .arg(k)
+                                    .arg(lido, 0, 'g', 17)
+                                    .arg(esperado, 0, 'g', 17)));
+        }
+    }
+
+    // Opening recomputes every stored result from the inputs: a file holding 200/4/4/200/20
+    // with nonsense in its derived and conic fields opens as the worked example.
+    void abrirRecalcula() {
+        TProjeto p = projetoExemplo();
+        p.D2 = p.f1 = p.F = p.p = p.pLinha = p.d = p.r1 = p.r2 = p.FD1 = p.Tx = 777;
+        p.b1DK = p.b2DK = p.b1RC = p.b2RC = p.b1Cl = p.b2Cl = 777;
+        const QString caminho = gravarArquivo(pasta, "velho.tlv", bytesDe(p));
+        frm->PerguntarArquivoAbrir = [&] { return caminho; };
+        frm->actAbrir->trigger();
+        QCOMPARE(Projeto.f1, 800.0);
+        QCOMPARE(Projeto.F, 3200.0);
+        QCOMPARE(Projeto.d, 600.0);
+        QCOMPARE(Projeto.p, 200.0);
+        QCOMPARE(Projeto.r1, 1600.0);
+        const QList<double> conicas{Projeto.b1DK, Projeto.b2DK, Projeto.b1RC,
+                                    Projeto.b2RC, Projeto.b1Cl, Projeto.b2Cl};
+        const QList<double> esperadas{
+            -0.70703125, 0.0, -25.0 / 24, -(25.0 / 9 + 6400.0 / 16200), -1.0, -25.0 / 9};
+        for (int k = 0; k < 6; ++k)
+            QVERIFY2(std::abs(conicas[k] - esperadas[k]) < 1e-12, qPrintable(QString::number(k)));
+        QTreeWidgetItem* b1 = frm->ListView1->topLevelItem(0);
+        QCOMPARE(QStringList({b1->text(1), b1->text(2), b1->text(3)}),
+                 QStringList({"-1,00", "-0,71", "-1,04"}));
+        QCOMPARE(frm->ListView2->topLevelItem(6)->text(1), QStringLiteral("800,00"));
     }
 
     void sair() {

@@ -1,4 +1,5 @@
 // The design and baffle reports: fill-in texts, and the pages the windows' preview flows build.
+#include "Calculo.h"
 #include "Defletor.h"
 #include "Global.h"
 #include "Janela.h"
@@ -6,6 +7,7 @@
 #include "NumeroTexto.h"
 #include "Preview.h"
 #include "Principal.h"
+#include "ProjetoTeste.h"
 #include "Recursos.h"
 #include "Relatorios.h"
 #include "rpPrepared.h"
@@ -100,6 +102,90 @@ private slots:
         QCOMPARE(defletor.join(u' '),
                  QStringLiteral("Memo10 Memo11 Memo13 Memo16 Memo17 Memo19 Memo20 Memo18 Memo23 "
                                 "Memo24 Memo25 Memo26 Memo27"));
+    }
+
+    // Every line of both fill-ins, in the order of assignment, as literal texts: the design
+    // report for 200/4/4/200/20 (f1 = 800, F = 3200, p = 200, p' = 800, d = 600, r1 = 1600,
+    // r2 = 1600/3, D2 = 53,75, Tx = 26,875 %), the baffle report for its worked example (L = 350,
+    // L1 = 225, L2 = 640/3, Z1 = 50, DG = 400/3), both under Brazilian separators.
+    void linhasPreenchidas_data() {
+        QTest::addColumn<QString>("relatorio");
+        QTest::addColumn<int>("ordem");
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<QString>("esperado");
+        const QList<QPair<const char*, const char*>> projeto{
+            {"Memo9", "Cassegrain 200"},
+            {"Memo1", "D1 = 200,00"},
+            {"Memo3", "D2 = 53,75"},
+            {"Memo4", "r1 = 1.600,00"},
+            {"Memo2", "r2 = 533,33"},
+            {"Memo11", "f = 800,00"},
+            {"Memo5", "d = 600,00"},
+            {"Memo6", "e = 200,00"},
+            {"Memo7", "p = 200,00"},
+            {"Memo8", "p' = 800,00"},
+            {"Memo16", "Taxa de obstrução do secundário (Tx) = 26,88%"},
+            {"Memo17", "Distância focal do sistema (F) = 3.200,00"},
+            {"Memo18", "Relação focal do sistema (F/D1) = 16,00"},
+            {"Memo19", "Sag1 = 3,13"},
+            {"Memo20", "Sag2 = 0,68"},
+            {"Memo21", "D1 = 200,00"},
+            {"Memo22", "D2 = 53,75"},
+            {"Memo28", "Deformação do Primário (b1)"},
+            {"Memo29", "-1,00"},
+            {"Memo30", "-0,71"},
+            {"Memo31", "-1,04"},
+            {"Memo32", "Deformação do Secundário (b2)"},
+            {"Memo33", "-2,78"},
+            {"Memo34", "0,00"},
+            {"Memo35", "-3,17"},
+        };
+        const QList<QPair<const char*, const char*>> defletor{
+            {"Memo10", "L = 350,00"},
+            {"Memo11", "Z = 50,00"},
+            {"Memo13", "L Total = 400,00"},
+            {"Memo16", "Comprimento do defletor a partir da superfície do primário (L) = 350,00"},
+            {"Memo17", "Comprimento mínimo do defletor que bloqueia a luz direta do tubo do "
+                       "telescópio (L1) = 225,00"},
+            {"Memo19", "Comprimento máximo do defletor que não irá bloquear o secundário do "
+                       "primário (L2) = 213,33"},
+            {"Memo20", "Distância entre glares (DG) = 133,33"},
+            {"Memo18", "DG = 133,33"},
+            {"Memo23", "Diâmetro interno do tubo = 40,00"},
+            {"Memo24", "Diâmetro externo do tubo = 44,00"},
+            {"Memo25", "Comprimento total do tubo = 400,00"},
+            {"Memo26", "Número de glare stops = 04"},
+            {"Memo27", "Diâmetro externo do suporte do secundário = 60,00"},
+        };
+        for (int k = 0; k < projeto.size(); ++k)
+            QTest::addRow("projeto %d %s", k + 1, projeto[k].first)
+                << "projeto" << k << projeto[k].first << r(projeto[k].second);
+        for (int k = 0; k < defletor.size(); ++k)
+            QTest::addRow("defletor %d %s", k + 1, defletor[k].first)
+                << "defletor" << k << defletor[k].first << r(defletor[k].second);
+    }
+    void linhasPreenchidas() {
+        QFETCH(QString, relatorio);
+        QFETCH(int, ordem);
+        QFETCH(QString, memo);
+        QFETCH(QString, esperado);
+        std::vector<LinhaRelatorio> linhas;
+        if (relatorio == QLatin1String("projeto")) {
+            TProjeto p = ProjetoExemplo();
+            DefinirTitulo(p, QStringLiteral("Cassegrain 200"));
+            ::CalcularProjeto(p);
+            ::MostrarResultados(p);
+            linhas = LinhasRelatorioProjeto(p, u',', u'.');
+            QCOMPARE(linhas.size(), std::size_t(25));
+        } else {
+            TProjeto p = DefletorExemplo();
+            ::CalcularDefletor(p);
+            linhas = LinhasRelatorioDefletor(p, u',', u'.');
+            QCOMPARE(linhas.size(), std::size_t(13));
+        }
+        const LinhaRelatorio& l = linhas.at(std::size_t(ordem));
+        QCOMPARE(QString::fromLatin1(l.memo), memo);
+        QCOMPARE(l.texto, esperado);
     }
 
     void obstrucao_data() {

@@ -1,4 +1,5 @@
 // Preparation of report pages: pagination, data sets, expressions, errors, memo layout.
+#include "PinturaGravada.h"
 #include "ReportFixture.h"
 
 #include "rpDraw.h"
@@ -98,6 +99,45 @@ private slots:
             }
         }
         QCOMPARE(numero, linhas + 1);
+    }
+
+    // The page footer by its flags: finishing a page prints it unless that is the first page
+    // and the band lacks "on first page"; the last page has it only with "on last page".
+    void rodapeConformeFlags_data() {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("linhas");
+        QTest::addColumn<QList<bool>>("comRodape"); // per page
+        QTest::newRow("primeira e ultima, 4 paginas") << 48 << 200 << QList<bool>{1, 1, 1, 1};
+        QTest::newRow("so ultima, 4 paginas") << 32 << 200 << QList<bool>{0, 1, 1, 1};
+        QTest::newRow("so primeira, 4 paginas") << 16 << 200 << QList<bool>{1, 1, 1, 0};
+        QTest::newRow("nenhuma, 4 paginas") << 0 << 200 << QList<bool>{0, 1, 1, 0};
+        QTest::newRow("so ultima, 1 pagina") << 32 << 19 << QList<bool>{1};
+        QTest::newRow("so primeira, 1 pagina") << 16 << 19 << QList<bool>{0};
+        QTest::newRow("primeira e ultima, 2 paginas") << 48 << 24 << QList<bool>{1, 1};
+        QTest::newRow("so ultima, 2 paginas") << 32 << 24 << QList<bool>{0, 1};
+    }
+    void rodapeConformeFlags() {
+        QFETCH(int, flags);
+        QFETCH(int, linhas);
+        QFETCH(QList<bool>, comRodape);
+        modelo::Relatorio r;
+        for (auto& v : r.report.pages[0].objects)
+            if (v->name == QLatin1String("PageFooter1")) v->flags = std::uint16_t(flags);
+        r.linhas(linhas);
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY2(res.outcome == TrpBuildResult::Built, qPrintable(res.error));
+        QCOMPARE(res.pages->count(), comRodape.size());
+        const QString hoje = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+        for (int i = 0; i < res.pages->count(); ++i) {
+            const auto memos = memosDaPagina(*res.pages, i);
+            const bool temRodape = std::any_of(memos.begin(), memos.end(), [&](const Saida& s) {
+                return s.texto == hoje && s.caixa.y() == 1019;
+            });
+            QVERIFY2(temRodape == comRodape[i], qPrintable(QStringLiteral("page %1").arg(i + 1)));
+            // The footer's place stays reserved: the rows per page do not depend on its flags.
+            QCOMPARE(linhasDeDados(*res.pages, i),
+                     i == 0 ? std::min(linhas, 23) : std::min(linhas - 23 - 70 * (i - 1), 70));
+        }
     }
 
     void registroRestauradoEDataSetAberto() {
@@ -476,6 +516,106 @@ private slots:
         vazio->flags |= rpFlags::MemoAutoSize;
         AjustarAutoTamanho(*vazio);
         QCOMPARE(vazio->dx, 50);
+    }
+
+    // A memo's text never paints outside the memo's clip box (one pixel in from the left, two
+    // from the right, one up from the bottom), whether it fits or overflows in any direction;
+    // text that fits is drawn whole.
+    void recorteDoMemo_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<int>("largura");
+        QTest::addColumn<int>("altura");
+        QTest::addColumn<int>("ajuste");   // alignment (0 left, 1 right, 2 centre, 3 justified)
+        QTest::addColumn<bool>("quebra");  // word wrap
+        QTest::addColumn<bool>("inteiro"); // the whole text fits
+        const QString longo = QStringLiteral("Diametro do secundario calculado");
+        QTest::newRow("cabe, esquerda")
+            << QStringLiteral("D1 = 200") << 120 << 20 << 0 << false << true;
+        QTest::newRow("cabe, direita")
+            << QStringLiteral("D1 = 200") << 120 << 20 << 1 << false << true;
+        QTest::newRow("cabe, centro")
+            << QStringLiteral("D1 = 200") << 120 << 20 << 2 << false << true;
+        QTest::newRow("larga, esquerda") << longo << 60 << 20 << 0 << false << false;
+        QTest::newRow("larga, direita") << longo << 60 << 20 << 1 << false << false;
+        QTest::newRow("larga, centro") << longo << 60 << 20 << 2 << false << false;
+        QTest::newRow("alta, quebrada") << longo << 70 << 16 << 0 << true << false;
+        QTest::newRow("alta, justificada") << longo << 70 << 16 << 3 << true << false;
+        QTest::newRow("baixa demais") << QStringLiteral("D1") << 60 << 8 << 0 << false << false;
+    }
+    void recorteDoMemo() {
+        QFETCH(QString, texto);
+        QFETCH(int, largura);
+        QFETCH(int, altura);
+        QFETCH(int, ajuste);
+        QFETCH(bool, quebra);
+        QFETCH(bool, inteiro);
+        constexpr int X = 20, Y = 20;
+        auto m = modelo::memo(QStringLiteral("M"), X, Y, largura, altura, texto, 10, 0, ajuste);
+        if (quebra) m->flags |= rpFlags::MemoWordWrap;
+        QImage img(largura + 2 * X, altura + 2 * Y + 40, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        {
+            QPainter p(&img);
+            DesenharObjeto(p, *m, QRectF(X, Y, largura, altura), TrpEscala{});
+        }
+        int tinta = 0, fora = 0, x0 = img.width(), x1 = -1;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                if (img.pixel(x, y) == qRgb(255, 255, 255)) continue;
+                ++tinta;
+                x0 = std::min(x0, x);
+                x1 = std::max(x1, x);
+                if (x < X + 1 || x > X + largura - 3 || y < Y || y > Y + altura - 2) ++fora;
+            }
+        QVERIFY(tinta > 0);
+        QCOMPARE(fora, 0);
+        if (inteiro) {
+            // The whole text: its ink is about as wide as the text's advance.
+            const double w = FonteMedida(m->font, TrpEscala{}.pixelsDaFonte(10)).largura(texto);
+            QVERIFY2(x1 - x0 + 1 >= 0.85 * w, qPrintable(QString::number(x1 - x0 + 1)));
+        }
+    }
+
+    // Text takes its own colour whatever was drawn before it: a frame of another colour, a
+    // dashed frame of the same colour, or nothing.
+    void corDoTextoAposMoldura_data() {
+        QTest::addColumn<quint32>("corMoldura"); // COLORREF 0x00BBGGRR
+        QTest::addColumn<int>("estiloMoldura");
+        QTest::addColumn<quint32>("corTexto");
+        QTest::newRow("moldura vermelha, texto preto") << 0x000000FFu << 0 << 0x00000000u;
+        QTest::newRow("moldura preta, texto azul") << 0x00000000u << 0 << 0x00FF0000u;
+        QTest::newRow("moldura tracejada da mesma cor") << 0x00008000u << 1 << 0x00008000u;
+        QTest::newRow("sem moldura antes") << 0xFFFFFFFFu << 0 << 0x000000FFu;
+    }
+    void corDoTextoAposMoldura() {
+        QFETCH(quint32, corMoldura);
+        QFETCH(int, estiloMoldura);
+        QFETCH(quint32, corTexto);
+        QImage img(300, 80, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        {
+            QPainter p(&img);
+            if (corMoldura != 0xFFFFFFFFu) {
+                auto antes =
+                    modelo::memo(QStringLiteral("A"), 10, 10, 100, 20, QString(), 10, rpFrame::All);
+                antes->frameWidth = 3;
+                antes->frameColor = corMoldura;
+                antes->frameStyle = std::uint16_t(estiloMoldura);
+                DesenharObjeto(p, *antes, QRectF(10, 10, 100, 20), TrpEscala{});
+            }
+            auto texto =
+                modelo::memo(QStringLiteral("T"), 10, 40, 200, 30, QStringLiteral("MMMM WWWW"), 16);
+            texto->font.color = corTexto;
+            DesenharObjeto(p, *texto, QRectF(10, 40, 200, 30), TrpEscala{});
+        }
+        // The darkest pixel of the text's box has the text's colour.
+        const QColor esperada(int(corTexto & 0xFF), int((corTexto >> 8) & 0xFF),
+                              int((corTexto >> 16) & 0xFF));
+        QRgb escuro = qRgb(255, 255, 255);
+        for (int y = 40; y < 70; ++y)
+            for (int x = 10; x < 210; ++x)
+                if (qGray(img.pixel(x, y)) < qGray(escuro)) escuro = img.pixel(x, y);
+        QCOMPARE(QColor(escuro).name(), esperada.name());
     }
 
     // A memo sized to its text at scale 1 still shows its whole text on one line at the

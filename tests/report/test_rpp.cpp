@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QtEndian>
 #include <QtTest>
 #include <cstring>
 
@@ -350,6 +351,146 @@ private slots:
         QByteArray esperado = b;
         esperado[0] = 0;
         QCOMPARE(saida.data(), esperado);
+    }
+
+    // Two pages built byte by byte: each page's end offset counts from the start of the file,
+    // a picture's end position from the start of its page stream, and the reader moves to
+    // each page's end offset (stale bytes after the graphic are passed over by the objects and
+    // kept in the page's stream). Page 2 is Letter in landscape, so its size in units is its own.
+    void duasPaginasFeitasAMao() {
+        QByteArray b;
+        auto u8 = [&](unsigned v) { b.append(char(v & 0xFF)); };
+        auto u16 = [&](unsigned v) {
+            u8(v);
+            u8(v >> 8);
+        };
+        auto u32 = [&](std::uint32_t v) {
+            u16(v & 0xFFFF);
+            u16(v >> 16);
+        };
+        auto texto = [&](const char* t) {
+            u16(unsigned(std::strlen(t)));
+            b.append(t);
+            u8(0);
+        };
+        auto cabecaDoObjeto = [&](int tipo, int x, int y, int dx, int dy, int frame) {
+            u8(unsigned(tipo));
+            u32(std::uint32_t(x));
+            u32(std::uint32_t(y));
+            u32(std::uint32_t(dx));
+            u32(std::uint32_t(dy));
+            u16(0);               // flags
+            u16(unsigned(frame)); // frame
+            u32(1);               // frame width
+            u32(0);               // frame colour
+            u16(0);               // frame style
+            u32(0x1FFFFFFF);      // no fill
+        };
+        // Smallest placeable metafile: 22-byte header, metafile header, end-of-file record.
+        QByteArray wmf;
+        {
+            QByteArray guardado = b;
+            b.clear();
+            u32(0x9AC6CDD7);
+            u16(0);
+            u16(0);
+            u16(0);
+            u16(100);
+            u16(100);
+            u16(1000);
+            u32(0);
+            u16(0);
+            u16(1);
+            u16(9);
+            u16(0x300);
+            u32(12);
+            u16(0);
+            u32(3);
+            u16(0);
+            u32(3);
+            u16(0);
+            wmf = b;
+            b = guardado;
+        }
+        u8(0);
+        texto("");
+        u32(2); // two pages
+        // Page 1: A4, portrait, margins in use; a band and a picture with 4 stale bytes.
+        const qsizetype fim1 = b.size();
+        u32(0);
+        u16(9);
+        u32(2100);
+        u32(2970);
+        u8(0);
+        u8(1);
+        const qsizetype inicio1 = b.size();
+        u8(23);
+        cabecaDoObjeto(2, 0, 36, 752, 100, 0); // a band: nothing more than the head and memo
+        u16(0);
+        u8(0);                                   // empty memo list
+        cabecaDoObjeto(1, 40, 65, 200, 100, 15); // a picture with all four sides
+        u16(0);
+        u8(0);
+        u8(2); // a metafile
+        u32(std::uint32_t(b.size() + 4 + wmf.size() + 4 - inicio1));
+        b.append(wmf);
+        b.append("\xEE\xEE\xEE\xEE", 4);
+        auto fechar = [&](qsizetype fim) {
+            const std::uint32_t v = std::uint32_t(b.size());
+            for (int k = 0; k < 4; ++k)
+                b[fim + k] = char((v >> (8 * k)) & 0xFF);
+        };
+        fechar(fim1);
+        // Page 2: Letter (21,59 x 27,94 cm) lying in landscape, margins not in use; one memo.
+        const qsizetype fim2 = b.size();
+        u32(0);
+        u16(1);
+        u32(2794);
+        u32(2159);
+        u8(1);
+        u8(0);
+        u8(23);
+        cabecaDoObjeto(0, 10, 20, 300, 16, 0);
+        u16(1);
+        texto("Carta");
+        texto("Arial");
+        u32(8);
+        u16(0);
+        u32(0);
+        u32(0);
+        u16(0);
+        fechar(fim2);
+
+        TrpPreparedPages p;
+        QString erro;
+        QVERIFY2(carregar(p, b, &erro), qPrintable(erro));
+        QCOMPARE(p.count(), 2);
+        QCOMPARE(QList<int>({p.page(0).paperCode, p.page(0).width, p.page(0).height,
+                             p.page(0).orientation, int(p.page(0).useMargins)}),
+                 QList<int>({9, 2100, 2970, 0, 1}));
+        QCOMPARE(QList<int>({p.page(1).paperCode, p.page(1).width, p.page(1).height,
+                             p.page(1).orientation, int(p.page(1).useMargins)}),
+                 QList<int>({1, 2794, 2159, 1, 0}));
+        // 2794 x 90,998 / 254 = 1000,98; 2159 x 91,626 / 254 = 778,82.
+        QCOMPARE(p.page(1).widthUnits(), 1001);
+        QCOMPARE(p.page(1).heightUnits(), 779);
+        const auto um = rpOutput::lerObjetos(p.page(0).stream);
+        QCOMPARE(um.size(), std::size_t(2));
+        QCOMPARE(um[0]->kind(), TrpKind::Band);
+        QCOMPARE(QRect(um[0]->x, um[0]->y, um[0]->dx, um[0]->dy), QRect(0, 36, 752, 100));
+        const auto& figura = static_cast<const TrpPictureView&>(*um[1]);
+        QCOMPARE(figura.kind(), TrpKind::Picture);
+        QCOMPARE(figura.frame, std::uint16_t(15));
+        QCOMPARE(figura.graphicKind, TrpPictureView::Metafile);
+        QCOMPARE(figura.graphic, wmf);
+        const auto dois = rpOutput::lerObjetos(p.page(1).stream);
+        QCOMPARE(dois.size(), std::size_t(1));
+        QCOMPARE(dois[0]->memo, QStringList{QStringLiteral("Carta")});
+        // Written back byte for byte: a page keeps its stream as read, stale bytes included.
+        QBuffer saida;
+        saida.open(QIODevice::WriteOnly);
+        p.save(saida, QString());
+        QCOMPARE(saida.data(), b);
     }
 
     // Seeded random corruptions: refused, or read and drawn, never a crash.

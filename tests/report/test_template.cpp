@@ -176,6 +176,44 @@ TrpReport relatorioVariado() {
     return r;
 }
 
+// A template stream built field by field from the stream layout: the flags and the printer
+// name, one A4 page record, a memo, a band and a picture (with `sobras` stale bytes between the
+// graphic's end and its stored end position), then the values record. `versao` 20 writes no
+// version byte: the stream then starts with the print-to-default flag, whose low byte is 20.
+QByteArray streamFeitoAMao(int versao, int sobras = 3) {
+    Bytes b;
+    if (versao >= 21) b.u8(versao);
+    b.u16(versao == 20 ? 20 : 0); // print to default printer
+    b.u16(0);                     // double pass
+    b.str("Win2PDF");
+    // Page: paper 9, 2100 x 2970, margins 36, portrait, [6 bytes before 23], not to the
+    // previous page, margins in use (-1), one column, gap 0.
+    b.u8(255).u32(9).u32(2100).u32(2970).u32(36).u32(36).u32(36).u32(36).u8(0);
+    if (versao < 23) b.d.append(QByteArray(6, '\x77'));
+    b.u16(0).u16(0xFFFF).u32(1).u32(0);
+    // Memo on page 0: stretched only, no frame, width 1, black, solid, no fill, text format.
+    b.u8(0).u8(0).str("Memo9").u32(36).u32(37).u32(679).u32(20).u16(rpFlags::MemoStretched);
+    b.u16(0).u32(1).u32(0).u16(0).u32(rpNoColor).u32(0x0000022C).str("").list({"Teluvar"});
+    if (versao >= 23) b.list({"begin", "end"}).u16(0);             // script, invisible
+    b.str("Arial").u32(12).u16(2).u32(0x00112233).u32(2).u16(238); // font, adjust, charset
+    b.u16(1).u32(0x000000FF).u32(0x0000FF00).str("[VALUE] > 0");   // highlight
+    // Report title band: flags 16 | 32, frame field = band kind 0.
+    b.u8(2).u8(0).str("ReportTitle1").u32(0).u32(36).u32(752).u32(652).u16(48).u16(0);
+    b.u32(1).u32(0).u16(0).u32(rpNoColor).u32(0).str("").list({});
+    if (versao >= 23) b.list({}).u16(0xFFFF);
+    // Picture: stretched with aspect ratio, all four sides, a placeable metafile.
+    b.u8(1).u8(0).str("Picture1").u32(40).u32(65).u32(672).u32(356).u16(5).u16(15);
+    b.u32(1).u32(0).u16(0).u32(rpNoColor).u32(0x0000022C).str("").list({});
+    if (versao >= 23) b.list({}).u16(0xFFFF);
+    const QByteArray grafico = metafileMinimo();
+    b.u8(2).u32(quint32(b.d.size() + 4 + grafico.size() + sobras));
+    b.d.append(grafico);
+    b.d.append(QByteArray(sobras, '\xAB'));
+    // Values and variables: none.
+    b.u8(254).u32(0).list({});
+    return b.d;
+}
+
 QByteArray lerArquivo(const QString& caminho) {
     QFile f(caminho);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -317,6 +355,131 @@ private slots:
         QVERIFY(rpTemplate::lerStream(lido, s));
         QCOMPARE(lido.pages[0].objects[0]->frameWidth, largura);
         QCOMPARE(rpTemplate::armazenarLarguraMoldura(largura), armazenada);
+    }
+
+    // Widths as the stream stores them: whole widths up to 10, thousandths above; a width
+    // whose thousandths would read back as a whole width (0,01 -> 10) stores 0.
+    void larguraArmazenada_data() {
+        QTest::addColumn<double>("largura");
+        QTest::addColumn<int>("armazenada");
+        QTest::addColumn<double>("lida");
+        QTest::newRow("0,01") << 0.01 << 0 << 0.0;
+        QTest::newRow("0,005") << 0.005 << 0 << 0.0;
+        QTest::newRow("0,0104") << 0.0104 << 0 << 0.0;
+        QTest::newRow("0,011") << 0.011 << 11 << 0.011;
+        QTest::newRow("0,5") << 0.5 << 500 << 0.5;
+        QTest::newRow("1") << 1.0 << 1 << 1.0;
+        QTest::newRow("1,5") << 1.5 << 1500 << 1.5;
+        QTest::newRow("2,25") << 2.25 << 2250 << 2.25;
+        QTest::newRow("10") << 10.0 << 10 << 10.0;
+        QTest::newRow("10,5") << 10.5 << 10500 << 10.5;
+        QTest::newRow("11") << 11.0 << 11000 << 11.0;
+    }
+    void larguraArmazenada() {
+        QFETCH(double, largura);
+        QFETCH(int, armazenada);
+        QFETCH(double, lida);
+        QCOMPARE(rpTemplate::armazenarLarguraMoldura(largura), armazenada);
+        // Through a stream: the object record holds the stored integer and reads back as `lida`.
+        TrpReport r;
+        r.pages.resize(1);
+        adicionar<TrpLineView>(r.pages[0], "Line1", 0, 0, 1, 1)->frameWidth = largura;
+        const QByteArray s = rpTemplate::escreverStream(r);
+        const QByteArray nome("Line1");
+        const qint64 pos = s.indexOf(nome) + nome.size() + 1 + 16 + 2 + 2;
+        QCOMPARE(qFromLittleEndian<qint32>(s.constData() + pos), armazenada);
+        TrpReport lido;
+        QVERIFY(rpTemplate::lerStream(lido, s));
+        QCOMPARE(lido.pages[0].objects[0]->frameWidth, lida);
+    }
+
+    // Streams of each layout, built by hand, read field by field: a first byte of 20 or less is
+    // no version byte (version 21), 21 and 22 skip six bytes in the page record and have no
+    // script or visible field, only 23 keeps the character set, and 21 sets word wrap.
+    void versoesDoStream_data() {
+        QTest::addColumn<int>("versao");
+        QTest::addColumn<bool>("padrao");         // print to default printer
+        QTest::addColumn<int>("flags");           // of the memo
+        QTest::addColumn<int>("charset");         // of the memo's font
+        QTest::addColumn<bool>("visivel");        // of the memo
+        QTest::addColumn<QStringList>("roteiro"); // the memo's script
+        QTest::newRow("20: sem byte de versao") << 20 << true << 3 << 0 << true << QStringList();
+        QTest::newRow("21") << 21 << false << 3 << 0 << true << QStringList();
+        QTest::newRow("22") << 22 << false << 1 << 0 << true << QStringList();
+        QTest::newRow("23") << 23 << false << 1 << 238 << false
+                            << QStringList{QStringLiteral("begin"), QStringLiteral("end")};
+    }
+    void versoesDoStream() {
+        QFETCH(int, versao);
+        QFETCH(bool, padrao);
+        QFETCH(int, flags);
+        QFETCH(int, charset);
+        QFETCH(bool, visivel);
+        QFETCH(QStringList, roteiro);
+        TrpReport r;
+        QString erro;
+        QVERIFY(rpTemplate::lerStream(r, streamFeitoAMao(versao), &erro));
+        QVERIFY(erro.isEmpty());
+        QCOMPARE(r.printToDefault, padrao);
+        QVERIFY(!r.doublePass);
+        QCOMPARE(r.printerName, QStringLiteral("Win2PDF"));
+        QCOMPARE(r.pages.size(), std::size_t(1));
+        const TrpPage& p = r.pages[0];
+        QCOMPARE(
+            QList<int>({p.paperCode, p.width, p.height, p.marginLeft, p.marginTop, p.marginRight,
+                        p.marginBottom, p.orientation, p.columnCount, p.columnGap}),
+            QList<int>({9, 2100, 2970, 36, 36, 36, 36, 0, 1, 0}));
+        QVERIFY(p.useMargins && !p.printToPrevPage);
+        QCOMPARE(p.objects.size(), std::size_t(3));
+        const auto* m = dynamic_cast<const TrpMemoView*>(p.objects[0].get());
+        QVERIFY(m);
+        QCOMPARE(m->name, QStringLiteral("Memo9"));
+        QCOMPARE(QList<int>({m->x, m->y, m->dx, m->dy}), QList<int>({36, 37, 679, 20}));
+        QCOMPARE(int(m->flags), flags);
+        QCOMPARE(m->frameWidth, 1.0);
+        QCOMPARE(m->fillColor, rpNoColor);
+        QCOMPARE(m->format, 0x0000022Cu);
+        QCOMPARE(m->memo, QStringList{QStringLiteral("Teluvar")});
+        QCOMPARE(m->script, roteiro);
+        QCOMPARE(m->visible, visivel);
+        QCOMPARE(m->font.name, QStringLiteral("Arial"));
+        QCOMPARE(m->font.size, 12);
+        QCOMPARE(int(m->font.style), 2);
+        QCOMPARE(m->font.color, 0x00112233u);
+        QCOMPARE(int(m->font.charset), charset);
+        QCOMPARE(m->adjust, 2u);
+        QCOMPARE(m->highlightCondition, QStringLiteral("[VALUE] > 0"));
+        const auto* banda = dynamic_cast<const TrpBandView*>(p.objects[1].get());
+        QVERIFY(banda);
+        QCOMPARE(banda->bandKind(), 0);
+        QCOMPARE(int(banda->flags), 48);
+        QVERIFY(banda->visible);
+        const auto* figura = dynamic_cast<const TrpPictureView*>(p.objects[2].get());
+        QVERIFY(figura);
+        QCOMPARE(QList<int>({figura->x, figura->y, figura->dx, figura->dy}),
+                 QList<int>({40, 65, 672, 356}));
+        QCOMPARE(int(figura->flags), 5);
+        QCOMPARE(int(figura->frame), 15);
+        QCOMPARE(figura->graphicKind, TrpPictureView::Metafile);
+        QCOMPARE(figura->graphic, metafileMinimo()); // the stale bytes after it are skipped
+        QVERIFY(r.values.empty() && r.variables.isEmpty());
+    }
+
+    // The writer follows the same layout: a report holding what the hand-built version-23
+    // stream holds (no stale bytes) is written as exactly those bytes, and in its envelope as
+    // version 23, the stream's length and the stream.
+    void escritaIgualAoLeiaute() {
+        const QByteArray esperado = streamFeitoAMao(23, 0);
+        TrpReport r;
+        QVERIFY(rpTemplate::lerStream(r, esperado));
+        QCOMPARE(rpTemplate::escreverStream(r), esperado);
+        Bytes envelope;
+        envelope.u32(23).u32(quint32(esperado.size()));
+        envelope.d.append(esperado);
+        QCOMPARE(rpTemplate::escreverForm(r), envelope.d);
+        TrpReport doEnvelope;
+        QVERIFY(rpTemplate::lerForm(doEnvelope, envelope.d));
+        QCOMPARE(doEnvelope.pages[0].objects.size(), std::size_t(3));
     }
 
     void figuraComBytesAntigosAposOGrafico() {
@@ -628,6 +791,92 @@ private slots:
         linha("defletor", "Memo37")
             << QList<int>{619, 1018, 96, 16} << "[DATE]"
             << "Arial/8/0" << QList<int>{1, 0, 3} << nada << data << "dd/mm/yyyy";
+        // The remaining objects of both tables, so that every object is checked.
+        const QString a8 = QStringLiteral("Arial/8/0"), a8b = QStringLiteral("Arial/8/2");
+        linha("projeto", "Memo17")
+            << QList<int>{48, 108, 228, 16} << "Distância focal do sistema (F)" << tnr
+            << QList<int>{0, 0, 9} << nada << txt << "";
+        linha("projeto", "Memo18")
+            << QList<int>{48, 124, 228, 16} << "Relação focal do sistema (F/D1)" << tnr
+            << QList<int>{0, 0, 9} << nada << txt << "";
+        linha("projeto", "Memo3") << QList<int>{219, 168, 60, 15} << "D2" << tnr
+                                  << QList<int>{1, 0, 11} << nada << num << moeda;
+        linha("projeto", "Memo2") << QList<int>{188, 197, 60, 15} << "r2" << tnr
+                                  << QList<int>{1, 0, 11} << branco << num << moeda;
+        linha("projeto", "Memo11") << QList<int>{181, 313, 373, 15} << "f" << tnr
+                                   << QList<int>{2, 0, 3} << nada << num << moeda;
+        linha("projeto", "Memo5") << QList<int>{285, 355, 269, 15} << "d" << tnr
+                                  << QList<int>{2, 0, 3} << nada << num << moeda;
+        linha("projeto", "Memo6") << QList<int>{554, 355, 77, 15} << "e" << tnr
+                                  << QList<int>{2, 0, 3} << nada << num << moeda;
+        linha("projeto", "Memo7") << QList<int>{181, 377, 104, 15} << "p" << tnr
+                                  << QList<int>{2, 0, 3} << nada << num << moeda;
+        linha("projeto", "Memo19") << QList<int>{176, 464, 28, 16} << "Sag" << tnr
+                                   << QList<int>{0, 0, 11} << nada << num << moeda;
+        linha("projeto", "Memo21") << QList<int>{49, 518, 247, 16} << "D1" << tnr
+                                   << QList<int>{2, 0, 3} << nada << num << moeda;
+        linha("projeto", "Memo20") << QList<int>{69, 554, 28, 16} << "Sag" << tnr
+                                   << QList<int>{0, 0, 11} << nada << num << moeda;
+        linha("projeto", "Memo24") << QList<int>{324, 578, 183, 30} << "Descrição" << a8b
+                                   << QList<int>{8, 14, 3} << nada << txt << "";
+        linha("projeto", "Memo25") << QList<int>{507, 578, 69, 30} << "Clássico" << a8b
+                                   << QList<int>{10, 14, 3} << nada << txt << "";
+        linha("projeto", "Memo26") << QList<int>{576, 578, 69, 30} << "Dall-Kirkham" << a8b
+                                   << QList<int>{10, 14, 3} << nada << txt << "";
+        linha("projeto", "Memo29") << QList<int>{507, 608, 69, 18} << "Clássico" << a8
+                                   << QList<int>{1, 6, 3} << nada << num << moeda;
+        linha("projeto", "Memo30") << QList<int>{576, 608, 69, 18} << "Dall-Kirkham" << a8
+                                   << QList<int>{1, 6, 3} << nada << num << moeda;
+        linha("projeto", "Memo31") << QList<int>{645, 608, 69, 18} << "Ritchey-Chrétien" << a8
+                                   << QList<int>{1, 7, 3} << nada << num << moeda;
+        linha("projeto", "Memo22") << QList<int>{85, 624, 175, 16} << "D2" << tnr
+                                   << QList<int>{2, 0, 3} << nada << num << moeda;
+        linha("projeto", "Memo33") << QList<int>{507, 626, 69, 18} << "Clássico" << a8
+                                   << QList<int>{1, 6, 3} << nada << num << moeda;
+        linha("projeto", "Memo34") << QList<int>{576, 626, 69, 18} << "Dall-Kirkham" << a8
+                                   << QList<int>{1, 6, 3} << nada << num << moeda;
+        linha("projeto", "Memo15") << QList<int>{40, 656, 140, 15} << "Dados do telescópio:"
+                                   << "Arial/9/2" << QList<int>{0, 0, 3} << nada << txt << "";
+        linha("projeto", "Memo13") << QList<int>{592, 674, 120, 14} << "Valor" << a8b
+                                   << QList<int>{2, 15, 3} << nada << txt << "";
+        linha("defletor", "Memo18") << QList<int>{277, 156, 181, 16} << "DG" << tnr
+                                    << QList<int>{2, 0, 3} << nada << txt << "";
+        linha("defletor", "Memo8") << QList<int>{274, 270, 243, 18} << "-Z*" << tnr
+                                   << QList<int>{2, 0, 3} << nada << txt << "";
+        linha("defletor", "Memo9") << QList<int>{93, 294, 424, 18} << "-Z*" << tnr
+                                   << QList<int>{2, 0, 3} << nada << txt << "";
+        linha("defletor", "Memo10") << QList<int>{93, 322, 424, 18} << "L" << tnr
+                                    << QList<int>{2, 0, 3} << nada << txt << "";
+        linha("defletor", "Memo11") << QList<int>{517, 322, 119, 18} << "Z" << tnr
+                                    << QList<int>{2, 0, 3} << nada << txt << "";
+        linha("defletor", "Memo13") << QList<int>{93, 350, 543, 18} << "L Total" << tnr
+                                    << QList<int>{2, 0, 3} << nada << txt << "";
+        linha("defletor", "Memo15") << QList<int>{40, 392, 96, 12} << "* Vide tabela abaixo."
+                                    << "Arial/7/0" << QList<int>{0, 0, 3} << branco << txt << "";
+        linha("defletor", "Memo23") << QList<int>{40, 424, 248, 16} << "Diâmetro interno do tubo"
+                                    << a8 << QList<int>{0, 0, 11} << branco << txt << "";
+        linha("defletor", "Memo24") << QList<int>{40, 440, 248, 16} << "Diâmetro externo do tubo"
+                                    << a8 << QList<int>{0, 0, 11} << branco << txt << "";
+        linha("defletor", "Memo25") << QList<int>{40, 456, 248, 16} << "Comprimento total do tubo"
+                                    << a8 << QList<int>{0, 0, 11} << branco << txt << "";
+        linha("defletor", "Memo26") << QList<int>{40, 472, 248, 16} << "Número de glares" << a8
+                                    << QList<int>{0, 0, 11} << branco << txt << "";
+        linha("defletor", "Memo16")
+            << QList<int>{40, 504, 248, 16}
+            << "Comprimento do defletor a partir da superfície do primário (L)" << a8
+            << QList<int>{0, 0, 11} << branco << txt << "";
+        linha("defletor", "Memo19")
+            << QList<int>{40, 536, 248, 16}
+            << "Comprimento máximo do defletor que não irá bloquear o secundário do primário (L2)"
+            << a8 << QList<int>{0, 0, 11} << branco << txt << "";
+        linha("defletor", "Memo20") << QList<int>{40, 552, 248, 16} << "Distância entre glares (DG)"
+                                    << a8 << QList<int>{0, 0, 11} << branco << txt << "";
+        linha("defletor", "Memo5") << QList<int>{40, 603, 96, 16} << "Glare" << a8b
+                                   << QList<int>{2, 14, 3} << nada << txt << "";
+        linha("defletor", "Memo6") << QList<int>{136, 603, 96, 16} << "Posição (Z)" << a8b
+                                   << QList<int>{2, 14, 3} << nada << txt << "";
+        linha("defletor", "Memo3") << QList<int>{136, 642, 96, 15} << "[dtGlares.\"Posicao\"]" << a8
+                                   << QList<int>{2, 6, 3} << nada << num << moeda;
     }
     void objetosArmazenados() {
         QFETCH(QString, modelo);
@@ -661,6 +910,34 @@ private slots:
             QCOMPARE(v->kind(), TrpKind::Picture);
             QVERIFY(fonte.isEmpty());
         }
+    }
+
+    // Each stored template holds exactly the objects of its table, bands included, so that
+    // the rows of objetosArmazenados cover every one of them.
+    void nomesDosObjetos_data() {
+        QTest::addColumn<QString>("modelo");
+        QTest::addColumn<QStringList>("nomes");
+        QStringList projeto{"ReportTitle1", "MasterData1", "PageFooter1", "Picture1", "Picture2"};
+        for (int n = 1; n <= 37; ++n)
+            projeto << QStringLiteral("Memo%1").arg(n);
+        QStringList defletor{"ReportTitle1", "MasterData1", "PageFooter1", "Picture1"};
+        for (int n = 1; n <= 27; ++n)
+            defletor << QStringLiteral("Memo%1").arg(n);
+        defletor << QStringLiteral("Memo37");
+        QTest::newRow("projeto") << "projeto" << projeto;
+        QTest::newRow("defletor") << "defletor" << defletor;
+    }
+    void nomesDosObjetos() {
+        QFETCH(QString, modelo);
+        QFETCH(QStringList, nomes);
+        TrpReport r;
+        QVERIFY(rpTemplate::carregarRecurso(r, CaminhoModelo(modelo)));
+        QStringList lidos;
+        for (const auto& v : r.pages[0].objects)
+            lidos << v->name;
+        lidos.sort();
+        nomes.sort();
+        QCOMPARE(lidos, nomes);
     }
 
     // --- damaged input ------------------------------------------------------------------------

@@ -1,10 +1,12 @@
 // Printing prepared pages to a PDF file: texts where the memos are, lines as vector paths.
+#include "Modelos.h"
 #include "ReportFixture.h"
 
 #include "rpDraw.h"
 #include "rpPrepare.h"
 #include "rpPrepared.h"
 #include "rpPrint.h"
+#include "rpTemplateStream.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -238,6 +240,121 @@ private slots:
         rpMetricasDaImpressora = anterior;
         QCOMPARE(lidas.page(0).printable.x(), qRound(5 * kx));
         QCOMPARE(lidas.page(0).printable.y(), qRound(5 * ky));
+    }
+
+    // The page's edges with a printer at hand: a margin of 0 takes the printer's printable
+    // offset on that side (printable offset + printable width on the right), a margin in use
+    // stays as it is, and a page without margins spans the paper. The printer's margins
+    // 20/30/15/25 mm are, in units, 20 x 90,998/25,4 = 71,65 -> 72 across, 30 x 91,626/25,4 =
+    // 108,2 -> 108 down, the right edge (210 - 15) x 3,5826 = 698,6 and the bottom edge
+    // (297 - 25) x 3,6073 = 981,2 (one unit either way: the paper's size in points is rounded).
+    void bordasComImpressora_data() {
+        QTest::addColumn<QList<int>>("margens"); // of the template page: left, top, right, bottom
+        QTest::addColumn<bool>("usaMargens");
+        QTest::addColumn<int>("impressora"); // 0 none, 1 margins 20/30/15/25 mm, 2 no margins
+        QTest::addColumn<QList<int>>("bordas");
+        QTest::addColumn<int>("folga");
+        const QList<int> modelo{36, 36, 36, 36}, zero{0, 0, 0, 0};
+        QTest::newRow("margens 36, sem impressora")
+            << modelo << true << 0 << QList<int>{36, 36, 716, 1035} << 0;
+        QTest::newRow("margens 36, impressora com margens")
+            << modelo << true << 1 << QList<int>{36, 36, 716, 1035} << 0;
+        QTest::newRow("margens 36, impressora sem margens")
+            << modelo << true << 2 << QList<int>{36, 36, 716, 1035} << 0;
+        QTest::newRow("margens 0, sem impressora")
+            << zero << true << 0 << QList<int>{18, 18, 734, 1053} << 0;
+        QTest::newRow("margens 0, impressora com margens")
+            << zero << true << 1 << QList<int>{72, 108, 699, 981} << 1;
+        QTest::newRow("margens 0, impressora sem margens")
+            << zero << true << 2 << QList<int>{0, 0, 752, 1071} << 1;
+        QTest::newRow("so a esquerda 0, impressora com margens")
+            << QList<int>{0, 36, 36, 36} << true << 1 << QList<int>{72, 36, 716, 1035} << 0;
+        QTest::newRow("margens fora de uso, impressora com margens")
+            << zero << false << 1 << QList<int>{0, 0, 752, 1071} << 0;
+    }
+    void bordasComImpressora() {
+        QFETCH(QList<int>, margens);
+        QFETCH(bool, usaMargens);
+        QFETCH(int, impressora);
+        QFETCH(QList<int>, bordas);
+        QFETCH(int, folga);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageMargins(impressora == 1 ? QMarginsF(20, 30, 15, 25) : QMarginsF(),
+                               QPageLayout::Millimeter);
+        const auto anterior = rpMetricasDaImpressora;
+        if (impressora == 0)
+            rpMetricasDaImpressora = nullptr;
+        else
+            rpMetricasDaImpressora = [&](const TrpPapel& papel) -> std::optional<QRect> {
+                return rpMetricasDe(printer, papel);
+            };
+        TrpPage pagina;
+        pagina.marginLeft = margens[0];
+        pagina.marginTop = margens[1];
+        pagina.marginRight = margens[2];
+        pagina.marginBottom = margens[3];
+        pagina.useMargins = usaMargens;
+        const QList<int> lidas{pagina.leftEdge(), pagina.topEdge(), pagina.rightEdge(),
+                               pagina.bottomEdge()};
+        rpMetricasDaImpressora = anterior;
+        for (int k = 0; k < 4; ++k)
+            QVERIFY2(std::abs(lidas[k] - bordas[k]) <= folga,
+                     qPrintable(QStringLiteral("edge %1: %2, expected %3")
+                                    .arg(k)
+                                    .arg(lidas[k])
+                                    .arg(bordas[k])));
+    }
+
+    // The two stored templates (margins 36) prepare into the same pages whatever printer is at
+    // hand: its margins change only the printable area kept with each page.
+    void modelosNaoMudamComAImpressora_data() {
+        QTest::addColumn<QString>("modelo");
+        QTest::addColumn<QMarginsF>("margens"); // the printer's, in millimetres
+        QTest::newRow("projeto, margens 20/30/15/25") << "projeto" << QMarginsF(20, 30, 15, 25);
+        QTest::newRow("projeto, sem margens") << "projeto" << QMarginsF();
+        QTest::newRow("defletor, margens 5") << "defletor" << QMarginsF(5, 5, 5, 5);
+    }
+    void modelosNaoMudamComAImpressora() {
+        QFETCH(QString, modelo);
+        QFETCH(QMarginsF, margens);
+        TMemDataSet dados(modelo == QLatin1String("projeto") ? QStringLiteral("dtDados")
+                                                             : QStringLiteral("dtGlares"));
+        dados.Open();
+        TrpDBDataSet fonte{QStringLiteral("rpDBDataSet1"), &dados};
+        TrpReport r;
+        r.dataSets = {&dados};
+        r.dataSources = {&fonte};
+        r.dataSource = &fonte;
+        r.showProgress = false;
+        QVERIFY(rpTemplate::carregarRecurso(r, CaminhoModelo(modelo)));
+        rpTemplate::ligarDataSources(r);
+        const auto anterior = rpMetricasDaImpressora;
+        rpMetricasDaImpressora = nullptr;
+        const TrpBuildResult semImpressora = BuildReport(r);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageMargins(margens, QPageLayout::Millimeter);
+        rpMetricasDaImpressora = [&](const TrpPapel& papel) -> std::optional<QRect> {
+            return rpMetricasDe(printer, papel);
+        };
+        const TrpBuildResult comImpressora = BuildReport(r);
+        rpMetricasDaImpressora = anterior;
+        QCOMPARE(semImpressora.outcome, TrpBuildResult::Built);
+        QCOMPARE(comImpressora.outcome, TrpBuildResult::Built);
+        QCOMPARE(comImpressora.pages->count(), 1);
+        QCOMPARE(comImpressora.pages->page(0).stream, semImpressora.pages->page(0).stream);
+        QCOMPARE(comImpressora.pages->page(0).widthUnits(), 752);
+        QCOMPARE(comImpressora.pages->page(0).heightUnits(), 1071);
+        // The date footer ends on the bottom margin: 1071 - 36 - 16.
+        bool rodape = false;
+        for (const auto& v : rpOutput::lerObjetos(comImpressora.pages->page(0).stream))
+            rodape |=
+                v->memo.value(0) == QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")) &&
+                v->y == 1019;
+        QVERIFY(rodape);
+        QVERIFY(std::abs(comImpressora.pages->page(0).printable.x() -
+                         margens.left() * rpUnits::PorPolegadaX / 25.4) <= 0.5);
     }
 
     // Copies are not collated and the page list selects pages.
