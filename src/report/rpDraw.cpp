@@ -384,6 +384,9 @@ TrpFonteMedida::TrpFonteMedida(const TrpFont& fonte, int pixels) : m_pixels(pixe
     // the sum of its characters at every size.
     m_font.setKerning(false);
     m_font.setHintingPreference(QFont::PreferNoHinting);
+    // With no kerning a Latin line is its characters side by side: no shaping is needed to
+    // draw it (the text engine then skips the shaper, the larger part of drawing a text).
+    m_font.setStyleStrategy(QFont::PreferNoShaping);
     const QFontMetricsF fm(m_font);
     m_ascent = fm.ascent();
     for (int c = 0; c < 256; ++c)
