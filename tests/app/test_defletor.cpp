@@ -1,5 +1,6 @@
 // Drives the baffle window offscreen as a user would: typing, "&Ok", the lists and the record.
 #include "Calculo.h"
+#include "ColunaTeste.h"
 #include "DataSet.h"
 #include "Defletor.h"
 #include "DigitarTeste.h"
@@ -167,17 +168,7 @@ private slots:
         abrir();
         QTreeWidget* arvore = this->lista(qPrintable(lista));
         QCOMPARE(arvore->columnCount(), lista == QLatin1String("ListView2") ? 2 : 3);
-        QCOMPARE(arvore->headerItem()->text(coluna), titulo);
-        QCOMPARE(arvore->columnWidth(coluna), largura);
-        QVERIFY(!arvore->header()->sectionsClickable());
-        auto horizontal = [](int a) {
-            a &= Qt::AlignHorizontal_Mask;
-            return a == 0 ? int(Qt::AlignLeft) : a;
-        };
-        QCOMPARE(horizontal(arvore->headerItem()->textAlignment(coluna)), alinhamento);
-        QVERIFY(arvore->topLevelItemCount() > 0);
-        for (int k = 0; k < arvore->topLevelItemCount(); ++k)
-            QCOMPARE(horizontal(arvore->topLevelItem(k)->textAlignment(coluna)), alinhamento);
+        ConferirColuna(arvore, coluna, titulo, largura, alinhamento);
     }
 
     // The captions: each input's in front of its field (top to bottom), and the two lists'.

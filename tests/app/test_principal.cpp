@@ -1,6 +1,7 @@
 // Main-window flows driven through the real widgets: typing, "&Ok", lists and status bar, "&Novo",
 // opening and saving design files, the field-diameter button and the error box.
 #include "Calculo.h"
+#include "ColunaTeste.h"
 #include "Desenho.h"
 #include "DigitarTeste.h"
 #include "GanchoTeste.h"
@@ -955,17 +956,7 @@ private slots:
         auto* arvore = frm->findChild<QTreeWidget*>(lista);
         QVERIFY(arvore);
         QCOMPARE(arvore->columnCount(), lista == QLatin1String("ListView1") ? 4 : 2);
-        QCOMPARE(arvore->headerItem()->text(coluna), titulo);
-        QCOMPARE(arvore->columnWidth(coluna), largura);
-        QVERIFY(!arvore->header()->sectionsClickable());
-        auto horizontal = [](int a) {
-            a &= Qt::AlignHorizontal_Mask;
-            return a == 0 ? int(Qt::AlignLeft) : a;
-        };
-        QCOMPARE(horizontal(arvore->headerItem()->textAlignment(coluna)), alinhamento);
-        QVERIFY(arvore->topLevelItemCount() > 0);
-        for (int k = 0; k < arvore->topLevelItemCount(); ++k)
-            QCOMPARE(horizontal(arvore->topLevelItem(k)->textAlignment(coluna)), alinhamento);
+        ConferirColuna(arvore, coluna, titulo, largura, alinhamento);
     }
 
     // The full tab order: the title, the five inputs, "&Ok", the result list, the comparison
