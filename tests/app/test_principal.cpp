@@ -1060,7 +1060,7 @@ private slots:
     // Saving after an input change without "&Ok" stores the first-order fields of the new
     // inputs with the conic constants of the previous "&Ok"; after "&Ok" the new constants.
     // 200/4/4/200/20 gives r1 = 1600, p = 200, d = 600, r2 = 1600/3; with gamma 5 instead,
-    // p = 1000/6, d = 1900/3, r2 = 1250/3 and F = 4000. The constants by Part 1.2's formulas:
+    // p = 1000/6, d = 1900/3, r2 = 1250/3 and F = 4000. The constants from the two-mirror formulas:
     // b1DK = (g^2-1)^2 r2/(g^4 r1) - 1, b1RC = -(2p/(g^2 d) + 1), b2Cl = -((g+1)/(g-1))^2,
     // b2RC = b2Cl - r1 g/((g-1)^3 d).
     void salvarSemOk_data() {
