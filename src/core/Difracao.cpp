@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -420,15 +421,14 @@ ResultadoDifracao AnalisarDifracao(const TProjeto& P, const ResultadoAnalise& an
         r.motivo = MotivoDifracao::FeixePerdido;
         return r;
     }
-    for (int v = 0; v < 3; ++v) {
+    // One variant's three bundles; the variants run in parallel (the rays, the transforms on
+    // their own arrays and the cached plans and kernels are safe to share).
+    auto variante = [&](int v) {
         const VarianteAnalise& va = analise.variantes[v];
         const SistemaDoisEspelhos sistema = SistemaDoProjeto(P, va.b1, va.b2);
         ReferenciaFrente ref;
         ref.lambda = ComprimentoOnda;
-        if (!PupilaSaida(sistema, ref.zPupila)) {
-            r.motivo = MotivoDifracao::PupilaSaida;
-            return r;
-        }
+        if (!PupilaSaida(sistema, ref.zPupila)) return MotivoDifracao::PupilaSaida;
         for (int k = 0; k < 3; ++k) {
             const FeixeAnalise& fa = va.feixes[k];
             FeixeDifracao& fd = r.feixes[v][k];
@@ -436,18 +436,23 @@ ResultadoDifracao AnalisarDifracao(const TProjeto& P, const ResultadoAnalise& an
             ref.zImagem = sistema.zImagem + (melhorFoco ? fa.estatistica.focoOtimo : 0);
             fd.frente = GradeAnular(DifracaoAmostras, P.D1 / 2, std::min(P.D2, P.D1) / 2);
             if (!FrenteDoFeixe(sistema, fa.theta, P.d, ref, fd.frente) ||
-                !ImagemDaFrente(fd.frente, DifracaoPreenchimento, fd.imagem)) {
-                r.motivo = MotivoDifracao::FeixePerdido;
-                return r;
-            }
+                !ImagemDaFrente(fd.frente, DifracaoPreenchimento, fd.imagem))
+                return MotivoDifracao::FeixePerdido;
             const ImagemDifracao& im = fd.imagem;
             if (!Finito(fd.frente.rms) || !Finito(fd.frente.pv) || !Finito(im.strehlMarechal) ||
-                !Finito(im.strehlPsf) || !Finito(im.ee50) || !Finito(im.ee80)) {
-                r.motivo = MotivoDifracao::NaoFinito;
-                return r;
-            }
+                !Finito(im.strehlPsf) || !Finito(im.ee50) || !Finito(im.ee80))
+                return MotivoDifracao::NaoFinito;
         }
-    }
+        return MotivoDifracao::Valida;
+    };
+    std::future<MotivoDifracao> outras[2] = {std::async(std::launch::async, variante, 1),
+                                             std::async(std::launch::async, variante, 2)};
+    const MotivoDifracao motivos[3] = {variante(0), outras[0].get(), outras[1].get()};
+    for (MotivoDifracao m : motivos)
+        if (m != MotivoDifracao::Valida) {
+            r.motivo = m;
+            return r;
+        }
     r.motivo = MotivoDifracao::Valida;
     return r;
 }

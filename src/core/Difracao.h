@@ -10,12 +10,14 @@
 #include <vector>
 
 // Grid: DifracaoAmostras pupil samples across D1 and a transform DifracaoPreenchimento times as
-// wide, so the PSF is sampled at λN / 4 and the image period is 120·λN (the Airy wings beyond
-// it hold under 0,1 % of the light). The MTF is exact on the grid (the transform is wider than
-// twice the pupil, so the autocorrelation does not wrap) and its cut falls on a sample at every
-// tenth of the cutoff (120 / 10 = 12 samples).
+// wide, so the PSF is sampled at λN / 3 and repeats every 120·λN (the light beyond 60·λN, about
+// 0,3 % for a perfect aperture, folds back onto the far edge of the image, not its core). The MTF
+// is exact on the grid (the transform is wider than twice the pupil, so the autocorrelation does
+// not wrap) and its cut falls on a sample at every tenth of the cutoff (120 / 10 = 12 samples).
+// With these a perfect aperture gives the closed forms of its MTF, encircled energy and rings to
+// better than 0,005.
 inline constexpr int DifracaoAmostras = 120;
-inline constexpr int DifracaoPreenchimento = 4;
+inline constexpr int DifracaoPreenchimento = 3;
 
 // The optical path difference over the pupil on a square grid of n × n cells of side 2·raio/n
 // (cell centres at (j + ½ − n/2)·passo), in waves; dentro marks the cells that pass light.

@@ -90,6 +90,59 @@ private slots:
                  qPrintable(QString::number(im.mtfSagital[k])));
     }
 
+    // A cylindrical defocus W = c·y² (y meridional) leaves the sagittal cut (frequency along x)
+    // exactly the perfect aperture's and lowers the tangential one. Catches the two cuts
+    // swapped and the map's rows and columns exchanged.
+    void cortes() {
+        FrenteOnda f = GradeAnular(DifracaoAmostras, 1, 0.33);
+        for (int iy = 0; iy < f.n; ++iy)
+            for (int ix = 0; ix < f.n; ++ix) {
+                const double y = (iy + 0.5 - f.n / 2.0) * 2 / f.n;
+                f.opd[static_cast<std::size_t>(iy) * f.n + ix] = 0.5 * y * y;
+            }
+        QVERIFY(RemoverPistaoInclinacao(f));
+        ImagemDifracao im;
+        QVERIFY(ImagemDaFrente(f, DifracaoPreenchimento, im));
+        for (int d = 1; d <= 8; ++d) {
+            const auto k = static_cast<std::size_t>(d * DifracaoAmostras / 10);
+            QVERIFY2(std::fabs(im.mtfSagital[k] - MtfAnular(d / 10.0, 0.33)) < 0.005,
+                     qPrintable(QString::number(im.mtfSagital[k])));
+            QVERIFY(im.mtfTangencial[k] < im.mtfSagital[k] - 0.02);
+        }
+    }
+
+    // The PSF picture is oriented as the image plane: the Dall-Kirkham's coma at the edge of
+    // the field flares the same way in the PSF as in the ray spot (the third moments along y
+    // have the same sign). Catches a picture turned by 180° against the spot diagram.
+    void orientacaoPsf() {
+        const TProjeto p = Projeto5(200, 4, 4, 200, 20);
+        const ResultadoAnalise a = Analisar(p);
+        const ResultadoDifracao r = AnalisarDifracao(p, a, false);
+        QVERIFY(r.valida());
+        const FeixeAnalise& spot = a.variantes[1].feixes[2];
+        double my = 0, m3 = 0;
+        for (const PontoImagem& q : spot.pontos)
+            my += q.y / spot.pontos.size();
+        for (const PontoImagem& q : spot.pontos)
+            m3 += std::pow(q.y - my, 3);
+        const ImagemDifracao& im = r.feixes[1][2].imagem;
+        double soma = 0, cy = 0, c3 = 0;
+        const int meio = im.lado / 2;
+        for (int l = 0; l < im.lado; ++l)
+            for (int c = 0; c < im.lado; ++c) {
+                const double v = im.psf[static_cast<std::size_t>(l) * im.lado + c];
+                soma += v;
+                cy += v * (l - meio);
+            }
+        cy /= soma;
+        for (int l = 0; l < im.lado; ++l)
+            for (int c = 0; c < im.lado; ++c)
+                c3 +=
+                    im.psf[static_cast<std::size_t>(l) * im.lado + c] * std::pow(l - meio - cy, 3);
+        QVERIFY(std::fabs(m3) > 0);
+        QVERIFY2((m3 > 0) == (c3 > 0), qPrintable(QStringLiteral("%1 %2").arg(m3).arg(c3)));
+    }
+
     // Encircled energy within 1,2197·λN and the first dark ring: catches a wrong PSF sample
     // step, a wrong kernel in the encircled-energy sum and a wrong obstruction scale.
     void energiaAnel_data() {
