@@ -5,6 +5,7 @@
 #include "Difracao.h"
 #include "Global.h"
 
+#include <QJsonArray>
 #include <QLocale>
 #include <QtTest>
 #include <cmath>
@@ -290,6 +291,16 @@ private slots:
                 }
             for (const LinhaDifracao& l : t.linhas)
                 QVERIFY(!l.rms.contains(QLatin1String("nan"), Qt::CaseInsensitive));
+            // The JSON: MTF cuts at tenths of the cutoff (1 at 0, 0 at the cutoff), the radii in
+            // µm.
+            const QJsonObject j = DifracaoJson(r);
+            const QJsonObject f = j["variantes"][2]["feixes"][1].toObject();
+            const ImagemDifracao& im = r.feixes[2][1].imagem;
+            QCOMPARE(f["mtfSagital"].toArray().size(), 11);
+            QCOMPARE(f["mtfSagital"][0].toDouble(), 1.0);
+            QCOMPARE(f["mtfSagital"][5].toDouble(), im.mtfSagital[DifracaoAmostras / 2]);
+            QVERIFY(f["mtfTangencial"][10].toDouble() < 1e-6);
+            QCOMPARE(f["ee80"].toDouble(), im.ee80 * r.lambdaN * 1000);
         }
     }
 };
