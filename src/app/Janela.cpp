@@ -20,12 +20,6 @@
 // ---- fonts ----------------------------------------------------------------------------------
 
 namespace {
-QFont FonteJanela() {
-    QFont fonte(QStringLiteral("Liberation Sans"));
-    fonte.setStyleHint(QFont::SansSerif);
-    fonte.setPixelSize(11);
-    return fonte;
-}
 
 QFont FonteRotulo() {
     QFont fonte(QStringLiteral("Liberation Serif"));
@@ -36,6 +30,13 @@ QFont FonteRotulo() {
     return fonte;
 }
 } // namespace
+
+QFont FonteJanela() {
+    QFont fonte(QStringLiteral("Liberation Sans"));
+    fonte.setStyleHint(QFont::SansSerif);
+    fonte.setPixelSize(11);
+    return fonte;
+}
 
 QFont FonteArial(int pixels, bool negrito) {
     QFont fonte(QStringLiteral("Liberation Sans"));

@@ -22,6 +22,7 @@ class QTreeWidgetItem;
 
 // The application's fonts: the window font (the 8-point sans-serif the layouts were drawn
 // for, 11 pixels) is set once for the whole application by TAplicacao.
+QFont FonteJanela();
 QFont FonteArial(int pixels, bool negrito = false); // the About box texts
 
 // Error box. TextoErro adds the final "." the box shows; MostrarErro shows it through DialogoErro.

@@ -1,23 +1,21 @@
 // The command line: its options, batch work without a window, a design named at start-up.
 #include "LinhaComando.h"
 
-#include "Defletor.h"
 #include "Global.h"
 #include "Janela.h"
 #include "Principal.h"
 #include "ProjetoJson.h"
 #include "Recursos.h"
+#include "RelatoriosObjetos.h"
 #include "rpPdf.h"
 #include "rpPrepare.h"
 #include "rpPrepared.h"
-#include "rpProgress.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <cstring>
 #include <functional>
-#include <memory>
-#include <utility>
+#include <optional>
 
 #ifndef TELUVAR_VERSAO
 #define TELUVAR_VERSAO "1.0"
@@ -70,20 +68,6 @@ PedidoLinha erro(const QString& motivo) {
     p.erro = motivo;
     return p;
 }
-
-// Restores a replaceable step when the block ends.
-template <class F> class Substituicao {
-public:
-    Substituicao(F& passo, F novo)
-        : m_passo(passo), m_antigo(std::exchange(passo, std::move(novo))) {}
-    ~Substituicao() { m_passo = std::move(m_antigo); }
-    Substituicao(const Substituicao&) = delete;
-    Substituicao& operator=(const Substituicao&) = delete;
-
-private:
-    F& m_passo;
-    F m_antigo;
-};
 
 int falhar(std::FILE* erros, int status, const QString& motivo) {
     const QString linha = TextoRecurso(Recursos::LinhaErro).arg(QStringLiteral("teluvar"), motivo);
@@ -170,35 +154,21 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
         break;
     }
 
-    // The windows do the work they do on the screen, never shown; what they would show in a
-    // box becomes the error line.
+    // The design and its reports computed as the windows compute them, with no window: what a
+    // window would show in a box becomes the error line.
     QString mensagem;
-    auto guardar = [&mensagem](const QString& texto) {
+    const AvisoRelatorio guardar = [&mensagem](const QString& texto, const QString&) {
         if (mensagem.isEmpty()) mensagem = texto;
     };
-    Substituicao<std::function<void(const QString&)>> semCaixa(DialogoErro, guardar);
-    Substituicao<std::function<void(const QString&, const QString&)>> semCaixaRelatorio(
-        rpMostrarErro, [&](const QString& texto, const QString&) { guardar(texto); });
-
-    TfrmTeluvar frmTeluvar;
     try {
-        frmTeluvar.AbrirArquivo(pedido.projeto);
+        AbrirProjetoSemJanela(Projeto, pedido.projeto);
     } catch (const std::exception& e) {
         return falhar(erros, SaidaEntrada, MensagemExcecao(e));
     }
-    if (!mensagem.isEmpty()) return falhar(erros, SaidaEntrada, mensagem);
-
-    // The baffle window loads its inputs from the record and computes at once.
-    std::unique_ptr<TfrmDefletor> frmDefletor;
-    if (pedido.modo == PedidoLinha::Json || pedido.defletor) {
-        frmDefletor = std::make_unique<TfrmDefletor>(&frmTeluvar);
-        frmDefletor->setAttribute(Qt::WA_DeleteOnClose, false);
-        if (!mensagem.isEmpty()) return falhar(erros, SaidaEntrada, mensagem);
-    }
 
     if (pedido.modo == PedidoLinha::Json) {
-        // The baffle as its report has it: "&Ok" once its inputs are in.
-        frmDefletor->btnOkClick();
+        // The baffle as its report has it.
+        CalcularDefletorSemJanela(Projeto);
         const QByteArray texto = TextoProjetoJson(Projeto);
         std::fwrite(texto.constData(), 1, std::size_t(texto.size()), saida);
         if (std::fflush(saida) != 0 || std::ferror(saida))
@@ -208,15 +178,20 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
         return SaidaSucesso;
     }
 
-    // As "&Preview" and "Imprimir" do: "&Ok" first, then the preparation.
+    std::optional<TRelatorioProjeto> relatorioProjeto;
+    std::optional<TRelatorioDefletor> relatorioDefletor;
     TrpReport* relatorio = nullptr;
-    if (frmDefletor) {
-        frmDefletor->btnOkClick();
-        relatorio = &frmDefletor->rpReport1;
+    if (pedido.defletor) {
+        relatorioDefletor.emplace(Projeto, guardar);
+        CalcularDefletorSemJanela(Projeto);
+        relatorioDefletor->PreencherGlares();
+        relatorio = &relatorioDefletor->rpReport1;
     } else {
-        frmTeluvar.btnOkClick();
-        relatorio = &frmTeluvar.rpReport1;
+        relatorioProjeto.emplace(Projeto, guardar);
+        relatorioProjeto->Atualizar();
+        relatorio = &relatorioProjeto->rpReport1;
     }
+    if (!mensagem.isEmpty()) return falhar(erros, SaidaEntrada, mensagem);
     TrpBuildResult paginas = BuildReport(*relatorio);
     if (paginas.outcome != TrpBuildResult::Built)
         return falhar(erros, SaidaEntrada,

@@ -29,7 +29,7 @@ PedidoLinha AnalisarLinha(const QStringList& argumentos);
 
 // Runs what a request other than Janela asks for and returns the exit status: help and version
 // to `saida`; --json to `saida`; --pdf to its file; one line "teluvar: <why>" on `erros` when it
-// fails. Needs the application object (a QApplication for --pdf and --json).
+// fails. Needs the application object (a QGuiApplication at least: no widget is created).
 int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* erros);
 
 // Opens a design named at start-up in the main window as "&Abrir" opens it; a file that cannot

@@ -42,7 +42,8 @@ constexpr int AlturaStatus = 19;
 TfrmTeluvar::TfrmTeluvar(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      dtDados(QStringLiteral("dtDados")) {
+      relatorioProjeto(Projeto, {}), dtDados(relatorioProjeto.dtDados),
+      rpDBDataSet1(relatorioProjeto.rpDBDataSet1), rpReport1(relatorioProjeto.rpReport1) {
     setObjectName(QStringLiteral("frmTeluvar"));
     setWindowTitle(TextoRecurso(Recursos::TituloPrincipal));
 
@@ -78,11 +79,6 @@ TfrmTeluvar::TfrmTeluvar(QWidget* parent)
     setTabOrder(edti, btnOk);
     setTabOrder(btnOk, ListView2);
     setTabOrder(ListView2, ListView1);
-
-    DefinirCamposDados(dtDados);
-    dtDados.Open();
-    PrepararRelatorio(rpReport1, rpDBDataSet1, dtDados, QStringLiteral("projeto"),
-                      [this] { rpReport1BeginDoc(); });
 
     PerguntarArquivoAbrir = [this] { return abrirDialogo(OpenDialog1); };
     PerguntarArquivoSalvar = [this] { return abrirDialogo(SaveDialog1); };
@@ -394,7 +390,7 @@ void TfrmTeluvar::CarregarDados() {
 }
 
 void TfrmTeluvar::MostrarResultados() {
-    const Resultados r = ::MostrarResultados(Projeto);
+    const Resultados r = relatorioProjeto.Atualizar();
     EsvaziarListas();
     for (const LinhaComparacao& linha : r.comparacao) {
         auto* item = new QTreeWidgetItem(
@@ -406,7 +402,6 @@ void TfrmTeluvar::MostrarResultados() {
         auto* item = new QTreeWidgetItem(ListView2, {linha.descricao, linha.valor});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
-    PreencherDados(dtDados, r.resultados);
 }
 
 // ---- input changes --------------------------------------------------------------------------
@@ -500,7 +495,7 @@ void TfrmTeluvar::actSalvarExecute() {
 }
 
 void TfrmTeluvar::rpReport1BeginDoc() {
-    PreencherRelatorio(rpReport1, LinhasRelatorioProjeto(Projeto));
+    relatorioProjeto.Preencher();
 }
 
 void TfrmTeluvar::actPreviewExecute() {

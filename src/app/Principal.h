@@ -1,8 +1,7 @@
 // The main window: the design's inputs, the annotated diagram, the result lists and every command.
 #pragma once
 
-#include "DataSet.h"
-#include "rpModel.h"
+#include "RelatoriosObjetos.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -36,11 +35,12 @@ public:
     explicit TfrmTeluvar(QWidget* parent = nullptr);
     ~TfrmTeluvar() override;
 
-    // The design report's data set: one record per row of the result list.
-    TMemDataSet dtDados;
-    // The design report, its data source over dtDados, and its fill-in.
-    TrpDBDataSet rpDBDataSet1;
-    TrpReport rpReport1;
+    // The design report over the design record; dtDados holds one record per row of the
+    // result list, rpReport1 reads it through rpDBDataSet1.
+    TRelatorioProjeto relatorioProjeto;
+    TMemDataSet& dtDados;
+    TrpDBDataSet& rpDBDataSet1;
+    TrpReport& rpReport1;
     void rpReport1BeginDoc();
 
     // Opens a design file as "&Abrir" does once the name is chosen: reads it over the record

@@ -110,7 +110,8 @@ bool ExportarRelatorioPdf(QWidget* janela, TrpReport& relatorio,
 }
 
 void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& dados,
-                       const QString& modelo, std::function<void()> aoIniciar) {
+                       const QString& modelo, std::function<void()> aoIniciar,
+                       const std::function<void(const QString&, const QString&)>& aviso) {
     UsarMetricasDaImpressora();
     fonte.name = QStringLiteral("rpDBDataSet1");
     fonte.dataSet = &dados;
@@ -123,7 +124,7 @@ void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& d
     relatorio.OnMemoLine = TextoRelatorio;
     QString erro, titulo;
     if (!rpTemplate::carregarRecurso(relatorio, CaminhoModelo(modelo), &erro, &titulo))
-        rpMostrarErro(erro, titulo);
+        (aviso ? aviso : rpMostrarErro)(erro, titulo);
     rpTemplate::ligarDataSources(relatorio);
     // The printer the template was made for, when it is installed and the template does not
     // ask for the default printer.

@@ -13,6 +13,7 @@
 #include "Preview.h"
 #include "Principal.h"
 #include "Relatorios.h"
+#include "RelatoriosObjetos.h"
 #include "rpPrepare.h"
 #include "rpPrepared.h"
 #include "rpPreview.h"
@@ -208,6 +209,69 @@ private slots:
             QCOMPARE(aberto.D1, std::round(D1 * 100) / 100);
             QCOMPARE(aberto.f1, aberto.fD1 * aberto.D1);
         }
+    }
+
+    // ---- the command line computes as the windows do -----------------------------------------
+
+    // Faults caught: the windowless flow forgetting that the main window's fields store the
+    // inputs as their two-decimal text reads back (third decimal 5 and 4, zero left alone), or
+    // that the baffle window raises a total length shorter than the baffle's front end.
+    void semJanelaComoJanelas_data() {
+        QTest::addColumn<double>("D1");
+        QTest::addColumn<double>("gamma");
+        QTest::addColumn<double>("LTotal");
+        QTest::addColumn<double>("DDi");
+        QTest::newRow("exemplo") << 200.0 << 4.0 << 400.0 << 60.0;
+        QTest::newRow("terceira casa 5") << 200.005 << 3.335 << 400.0 << 60.005;
+        QTest::newRow("terceira casa 4") << 200.004 << 4.004 << 400.004 << 60.0;
+        QTest::newRow("tubo curto elevado") << 200.0 << 4.0 << 10.0 << 60.0;
+        QTest::newRow("tubo curto com decimais") << 250.015 << 3.5 << 1.126 << 55.555;
+        QTest::newRow("tubo negativo") << 200.0 << 4.0 << -50.0 << 60.0;
+    }
+    void semJanelaComoJanelas() {
+        QFETCH(double, D1);
+        QFETCH(double, gamma);
+        QFETCH(double, LTotal);
+        QFETCH(double, DDi);
+        QTemporaryDir dir;
+        const QString nome = dir.filePath(QStringLiteral("projeto.tlv"));
+        TProjeto p = exemplo();
+        p.D1 = D1;
+        p.gamma = gamma;
+        p.LTotal = LTotal;
+        p.DDi = DDi;
+        gravar(nome, p);
+        Substituir<std::function<void(const QString&)>> caixa(
+            DialogoErro, [](const QString& t) { QFAIL(qPrintable(t)); });
+
+        QStringList glaresJanela, glaresSemJanela;
+        auto linhas = [](TMemDataSet& dados, QStringList& saida) {
+            for (int k = 0; k < dados.RecordCount(); ++k) {
+                dados.SetRecNo(k);
+                for (const char* campo : {"Glare", "Posicao", "Diametro"})
+                    saida << dados.FieldValue(QString::fromLatin1(campo)).toString();
+            }
+        };
+        QByteArray pelaJanela;
+        {
+            TfrmTeluvar frm;
+            frm.AbrirArquivo(nome);
+            TfrmDefletor def(&frm);
+            def.setAttribute(Qt::WA_DeleteOnClose, false);
+            def.btnOkClick();
+            pelaJanela = QByteArray(reinterpret_cast<const char*>(&Projeto), sizeof Projeto);
+            linhas(def.dtGlares, glaresJanela);
+        }
+        Projeto = ProjetoVazio();
+        TRelatorioDefletor relatorio(Projeto, {});
+        AbrirProjetoSemJanela(Projeto, nome);
+        CalcularDefletorSemJanela(Projeto);
+        relatorio.PreencherGlares();
+        linhas(relatorio.dtGlares, glaresSemJanela);
+        const QByteArray semJanela(reinterpret_cast<const char*>(&Projeto), sizeof Projeto);
+        QCOMPARE(semJanela.toHex(), pelaJanela.toHex());
+        QVERIFY(!glaresJanela.isEmpty());
+        QCOMPARE(glaresSemJanela, glaresJanela);
     }
 
     // ---- exit statuses ----------------------------------------------------------------------
