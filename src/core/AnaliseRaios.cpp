@@ -10,10 +10,6 @@
 
 namespace {
 constexpr double SegundosPorRadiano = 206264.80624709636;
-
-bool Finito(double v) {
-    return std::isfinite(v);
-}
 } // namespace
 
 // Pupil grid: RaiosAneis rings at the mid-area radii of equal-area annuli, each with
@@ -142,12 +138,6 @@ TerceiraOrdem AberracoesTerceiraOrdem(const TProjeto& P, double b1, double b2, d
     return t;
 }
 
-void ConicasVariante(const TProjeto& P, int variante, double& b1, double& b2) {
-    const auto v = static_cast<std::int16_t>(variante);
-    b1 = DeformacaoPrimario(v, P.r1, P.r2, P.gamma, P.d, P.p);
-    b2 = DeformacaoSecundario(v, P.r1, P.gamma, P.d);
-}
-
 FeixeAnalise TracarFeixe(const SistemaDoisEspelhos& sistema, const std::vector<PontoPupila>& pupila,
                          double h, double theta, double zInicio) {
     FeixeAnalise f;
@@ -159,8 +149,7 @@ FeixeAnalise TracarFeixe(const SistemaDoisEspelhos& sistema, const std::vector<P
     for (const PontoPupila& pp : pupila) {
         // As RaioDoFeixe, with the bundle's direction computed once.
         double flecha = 0;
-        if (!FlechaConica(primario.raio, primario.conica, std::sqrt(pp.x * pp.x + pp.y * pp.y),
-                          flecha)) {
+        if (!FlechaConica(primario.forma, std::sqrt(pp.x * pp.x + pp.y * pp.y), flecha)) {
             ++f.perdidos;
             continue;
         }
@@ -217,8 +206,8 @@ ResultadoAnalise Analisar(const TProjeto& P) {
         va.variante = v;
         ConicasVariante(P, v, va.b1, va.b2);
         double flecha = 0;
-        if (!FlechaConica(P.r1, va.b1, P.D1 / 2, flecha) ||
-            !FlechaConica(P.r2, va.b2, P.D2 / 2, flecha)) {
+        if (!FlechaConica({P.r1, va.b1}, P.D1 / 2, flecha) ||
+            !FlechaConica({P.r2, va.b2}, P.D2 / 2, flecha)) {
             r.motivo = MotivoAnalise::ConicaIndefinida;
             return r;
         }

@@ -95,9 +95,6 @@ struct ResultadoAnalise {
     int perdidos = 0;                         // rays lost over all bundles
 };
 
-// The conics of a variant from the design's current first-order values.
-void ConicasVariante(const TProjeto& projeto, int variante, double& b1, double& b2);
-
 // The whole analysis of a design (reads only the first-order fields; the conics are computed
 // from them, so the analysis follows every input change).
 ResultadoAnalise Analisar(const TProjeto& projeto);
