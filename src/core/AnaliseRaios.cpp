@@ -143,11 +143,14 @@ FeixeAnalise TracarFeixe(const SistemaDoisEspelhos& sistema, const std::vector<P
     FeixeAnalise f;
     f.h = h;
     f.theta = theta;
-    f.pontos.reserve(pupila.size());
     const Espelho& primario = sistema.primario;
     const double seno = std::sin(theta), cosseno = std::cos(theta);
+    // The rays as RaioDoFeixe makes them (the bundle's direction computed once), in the pupil's
+    // order, traced together; a pupil point where the primary has no surface is lost.
+    LoteRaios lote;
+    lote.redimensionar(pupila.size());
+    std::size_t n = 0;
     for (const PontoPupila& pp : pupila) {
-        // As RaioDoFeixe, with the bundle's direction computed once.
         double flecha = 0;
         if (!FlechaConica(primario.forma, std::sqrt(pp.x * pp.x + pp.y * pp.y), flecha)) {
             ++f.perdidos;
@@ -155,14 +158,24 @@ FeixeAnalise TracarFeixe(const SistemaDoisEspelhos& sistema, const std::vector<P
         }
         const double zAlvo = primario.zVertice + flecha;
         const double t = (zInicio - zAlvo) / cosseno;
-        const Raio raio{{pp.x, pp.y - t * seno, zAlvo + t * cosseno}, {0, seno, -cosseno}};
-        const TracadoRaio tr = TracarRaio(sistema, raio);
-        if (!tr.chegou()) {
+        lote.ox[n] = pp.x;
+        lote.oy[n] = pp.y - t * seno;
+        lote.oz[n] = zAlvo + t * cosseno;
+        lote.ux[n] = 0;
+        lote.uy[n] = seno;
+        lote.uz[n] = -cosseno;
+        ++n;
+    }
+    lote.redimensionar(n);
+    TracarLote(sistema, lote);
+    f.pontos.reserve(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        if (lote.fim[k] != CodigoFim(FimRaio::Imagem)) {
             ++f.perdidos;
             continue;
         }
-        const Vetor3& q = tr.final();
-        f.pontos.push_back({q.x, q.y, tr.direcao.x / tr.direcao.z, tr.direcao.y / tr.direcao.z});
+        f.pontos.push_back(
+            {lote.ox[k], lote.oy[k], lote.ux[k] / lote.uz[k], lote.uy[k] / lote.uz[k]});
     }
     f.usados = static_cast<int>(f.pontos.size());
     f.estatistica = EstatisticaDoSpot(f.pontos);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Global.h"
+#include "TracadoLote.h"
 #include "TracadoRaios.h"
 
 #include <QString>

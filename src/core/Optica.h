@@ -101,6 +101,20 @@ inline double AlturaMaximaConica(const Conica& s) {
     return r + (ok0 | ok1 ? 0.0 : NAN); // (a sum, not a select: GCC then vectorises the loop)
 }
 
+// The reflection of the direction (ux, uy, uz) at the point (px, py, w) of the conic (w from
+// the vertex), about the unit normal: NormalConica and Refletir in the same operations, written
+// on numbers so the batch trace vectorises them.
+[[gnu::always_inline]] inline void RefletirConica(double c, double k1, double px, double py,
+                                                  double w, double& ux, double& uy, double& uz) {
+    const double gx = c * px, gy = c * py, gz = c * k1 * w - 1;
+    const double m = std::sqrt(gx * gx + gy * gy + gz * gz);
+    const double nx = gx / m, ny = gy / m, nz = gz / m;
+    const double k = 2 * (ux * nx + uy * ny + uz * nz);
+    ux -= k * nx;
+    uy -= k * ny;
+    uz -= k * nz;
+}
+
 // The intersection of a ray (origin relative to the vertex, any direction) with the conic's
 // vertex sheet: false when it misses; otherwise the parameter t ≥ 0 along the ray.
 inline bool IntersectarConica(const Conica& s, const Vetor3& o, const Vetor3& u, double& t) {

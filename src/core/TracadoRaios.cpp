@@ -60,14 +60,17 @@ TracadoRaio TracarRaio(const SistemaDoisEspelhos& sistema, const Raio& raio,
             return tr;
         }
         const Vetor3 p = Mover(atual.origem, atual.direcao, t);
-        const double rho = std::sqrt(p.x * p.x + p.y * p.y);
-        if (rho > s.raioExterno * (1 + FolgaBorda) || rho < s.raioFuro * (1 - FolgaBorda)) {
+        const double rho2 = p.x * p.x + p.y * p.y;
+        const double externo = s.raioExterno * (1 + FolgaBorda);
+        const double furo = s.raioFuro * (1 - FolgaBorda);
+        if (rho2 > externo * externo || rho2 < furo * furo) {
             tr.fim = perdas[k];
             return tr;
         }
         tr.pontos[tr.nPontos++] = p;
         atual.origem = p;
-        atual.direcao = Refletir(atual.direcao, NormalConica(s.forma, NoVertice(s, p)));
+        RefletirConica(Curvatura(s.forma), 1 + s.forma.b, p.x, p.y, p.z - s.zVertice,
+                       atual.direcao.x, atual.direcao.y, atual.direcao.z);
         tr.direcao = atual.direcao;
     }
 
