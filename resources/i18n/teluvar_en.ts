@@ -1184,6 +1184,114 @@
         <source>não foi possível escrever: %1</source>
         <translation>could not write: %1</translation>
     </message>
+    <message>
+        <source>Difração indisponível: a secundária não forma pupila de saída.</source>
+        <translation>Diffraction unavailable: the secondary forms no exit pupil.</translation>
+    </message>
+    <message>
+        <source>Difração indisponível: um feixe perde o raio principal ou todos os raios.</source>
+        <translation>Diffraction unavailable: a bundle loses its chief ray or every ray.</translation>
+    </message>
+    <message>
+        <source>Difração indisponível: o cálculo não dá valores finitos para este projeto.</source>
+        <translation>Diffraction unavailable: the computation gives no finite values for this design.</translation>
+    </message>
+    <message>
+        <source>&gt; %n</source>
+        <translation>&gt; %n</translation>
+    </message>
+    <message>
+        <source>Traçado de raios</source>
+        <translation>Ray trace</translation>
+    </message>
+    <message>
+        <source>Difração</source>
+        <translation>Diffraction</translation>
+    </message>
+    <message>
+        <source>Esfera de referência no melhor foco</source>
+        <translation>Reference sphere at best focus</translation>
+    </message>
+    <message>
+        <source>Curvas da variante:</source>
+        <translation>Curves of the variant:</translation>
+    </message>
+    <message>
+        <source>Calculando…</source>
+        <translation>Computing…</translation>
+    </message>
+    <message>
+        <source>Frequência espacial (ciclos/mm)</source>
+        <translation>Spatial frequency (cycles/mm)</translation>
+    </message>
+    <message>
+        <source>MTF</source>
+        <translation>MTF</translation>
+    </message>
+    <message>
+        <source>Raio (µm)</source>
+        <translation>Radius (µm)</translation>
+    </message>
+    <message>
+        <source>Energia circunscrita</source>
+        <translation>Encircled energy</translation>
+    </message>
+    <message>
+        <source>Tangencial</source>
+        <translation>Tangential</translation>
+    </message>
+    <message>
+        <source>Sagital</source>
+        <translation>Sagittal</translation>
+    </message>
+    <message>
+        <source>Limite de difração (obstruído)</source>
+        <translation>Diffraction limit (obstructed)</translation>
+    </message>
+    <message>
+        <source>Limite de difração (sem obstrução)</source>
+        <translation>Diffraction limit (unobstructed)</translation>
+    </message>
+    <message>
+        <source>h = %n mm</source>
+        <translation>h = %n mm</translation>
+    </message>
+    <message>
+        <source>Strehl = %1</source>
+        <translation>Strehl = %1</translation>
+    </message>
+    <message>
+        <source>%1 µm</source>
+        <translation>%1 µm</translation>
+    </message>
+    <message>
+        <source>Escala logarítmica de 10⁻⁴ a 1 (1 = pico sem obstrução); círculo: disco de Airy</source>
+        <translation>Logarithmic scale from 10⁻⁴ to 1 (1 = unobstructed peak); circle: Airy disc</translation>
+    </message>
+    <message>
+        <source>RMS da onda (λ)</source>
+        <translation>RMS wavefront (λ)</translation>
+    </message>
+    <message>
+        <source>P-V (λ)</source>
+        <translation>P-V (λ)</translation>
+    </message>
+    <message>
+        <source>Strehl (Maréchal)</source>
+        <translation>Strehl (Maréchal)</translation>
+    </message>
+    <message>
+        <source>Strehl (PSF)</source>
+        <translation>Strehl (PSF)</translation>
+    </message>
+    <message>
+        <source>EE 50 % (µm)</source>
+        <translation>EE 50 % (µm)</translation>
+    </message>
+    <message>
+        <source>EE 80 % (µm)</source>
+        <translation>EE 80 % (µm)</translation>
+    </message>
 </context>
 <context>
     <name>Relatorio</name>

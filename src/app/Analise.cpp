@@ -1,6 +1,8 @@
 // The analysis window: spot diagrams and aberration tables of the three variants, kept live.
 #include "Analise.h"
 
+#include "AnaliseDifracao.h"
+
 #include "Global.h"
 #include "Janela.h"
 #include "NumeroTexto.h"
@@ -12,9 +14,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -186,9 +190,15 @@ TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
     setWindowTitle(TextoRecurso(Recursos::TituloAnalise));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    auto* grade = new QGridLayout(this);
+    // Two pages: the ray trace (this layout) and the diffraction page.
+    auto* externo = new QVBoxLayout(this);
+    tabAnalise = new QTabWidget(this);
+    tabAnalise->setObjectName(QStringLiteral("tabAnalise"));
+    externo->addWidget(tabAnalise);
+    auto* paginaRaios = new QWidget(tabAnalise);
+    auto* grade = new QGridLayout(paginaRaios);
     ToolBar1 = CriarBarraRelatorio(this, btnImprimir, btnPreview);
-    grade->setMenuBar(ToolBar1);
+    externo->setMenuBar(ToolBar1);
     connect(btnImprimir, &QToolButton::clicked, this,
             Protegido(this, &TfrmAnalise::btnImprimirClick));
     connect(btnPreview, &QToolButton::clicked, this,
@@ -226,6 +236,9 @@ TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
     for (QLabel* l : {lblAiry, lblConvencao, lblConcavidade, lblPerdidos})
         l->setFixedWidth(largura);
     grade->setColumnStretch(1, 1);
+    tabAnalise->addTab(paginaRaios, TextoRecurso(Recursos::TituloPaginaRaios));
+    difracao = new TAnaliseDifracao(tabAnalise);
+    tabAnalise->addTab(difracao, TextoRecurso(Recursos::TituloPaginaDifracao));
     Recalcular();
     resize(sizeHint().width() + 40, 600);
 }
@@ -253,6 +266,7 @@ void TfrmAnalise::Recalcular() {
     lblConvencao->setVisible(t.valida);
     lblPerdidos->setText(t.perdidos);
     spotAnalise->definir(m_resultado, m_textos);
+    difracao->definir(Projeto, m_resultado);
 }
 
 void TfrmAnalise::btnImprimirClick() {

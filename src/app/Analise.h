@@ -9,7 +9,9 @@
 
 class QLabel;
 class QPainter;
+class QTabWidget;
 class QTableWidget;
+class TAnaliseDifracao;
 class QToolBar;
 class QToolButton;
 
@@ -57,6 +59,8 @@ public:
     QLabel* lblConcavidade = nullptr;
     QLabel* lblPerdidos = nullptr;
     TSpotAnalise* spotAnalise = nullptr;
+    QTabWidget* tabAnalise = nullptr;
+    TAnaliseDifracao* difracao = nullptr; // the second page
 
     const ResultadoAnalise& resultado() const { return m_resultado; }
     const TextosAnalise& textos() const { return m_textos; }

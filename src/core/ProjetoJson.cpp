@@ -5,6 +5,7 @@
 #include "AnaliseRaios.h"
 #include "Calculo.h"
 #include "ConfeccaoEspelhos.h"
+#include "Difracao.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -115,6 +116,7 @@ QJsonObject analise(const TProjeto& projeto) {
         }
     }
     o[QStringLiteral("variantes")] = variantes;
+    o[QStringLiteral("Difracao")] = DifracaoJson(AnalisarDifracao(projeto, r, false));
     return o;
 }
 

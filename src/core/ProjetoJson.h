@@ -12,9 +12,9 @@ inline constexpr int ZonasJson = 5;
 
 // The record as it stands (the caller has run the recomputations an opened design goes
 // through), keys named as its fields ("Titulo" as text, the fill bytes and "Reservado" left
-// out), then "Glares" (one object per stop: Glare, Posicao, Diametro), "Analise" (Analisar) and
-// "Espelhos" (CalcularEspelhos of each variant, ZonasJson zones, the shortest Hindle distance).
-// Numbers that are not finite are written as null.
+// out), then "Glares" (one object per stop: Glare, Posicao, Diametro), "Analise" (Analisar, with
+// "Difracao": DifracaoJson) and "Espelhos" (CalcularEspelhos of each variant, ZonasJson zones, the
+// shortest Hindle distance). Numbers that are not finite are written as null.
 QJsonObject ProjetoJson(const TProjeto& projeto);
 // The same as compact UTF-8 text with a final line feed.
 QByteArray TextoProjetoJson(const TProjeto& projeto);

@@ -411,4 +411,39 @@ inline constexpr const char* LinhaProjetos = "dê no máximo um PROJETO.tlv";
 inline constexpr const char* LinhaRelatorioFalhou = "o relatório não pôde ser preparado: %1";
 inline constexpr const char* LinhaSaidaPadrao = "a saída padrão";
 inline constexpr const char* LinhaNaoGravou = "não foi possível escrever: %1";
+// Diffraction image quality (the analysis window's second page).
+inline constexpr const char* DifracaoPupilaSaida =
+    "Difração indisponível: a secundária não forma pupila de saída.";
+inline constexpr const char* DifracaoFeixePerdido =
+    "Difração indisponível: um feixe perde o raio principal ou todos os raios.";
+inline constexpr const char* DifracaoNaoFinita =
+    "Difração indisponível: o cálculo não dá valores finitos para este projeto.";
+inline constexpr const char* FmtAlemDe = "> %n";
+inline constexpr const char* TituloPaginaRaios = "Traçado de raios";
+inline constexpr const char* TituloPaginaDifracao = "Difração";
+inline constexpr const char* ChkMelhorFoco = "Esfera de referência no melhor foco";
+inline constexpr const char* RotuloVarianteCurvas = "Curvas da variante:";
+inline constexpr const char* DifracaoCalculando = "Calculando…";
+inline constexpr const char* EixoFrequencia = "Frequência espacial (ciclos/mm)";
+inline constexpr const char* EixoMtf = "MTF";
+inline constexpr const char* EixoRaioEnergia = "Raio (µm)";
+inline constexpr const char* EixoEnergia = "Energia circunscrita";
+inline constexpr const char* LegendaTangencial = "Tangencial";
+inline constexpr const char* LegendaSagital = "Sagital";
+inline constexpr const char* LegendaLimiteObstruido = "Limite de difração (obstruído)";
+inline constexpr const char* LegendaLimiteLivre = "Limite de difração (sem obstrução)";
+inline constexpr const char* FmtLegendaAltura = "h = %n mm";
+inline constexpr const char* FmtStrehlCelula = "Strehl = %1";
+inline constexpr const char* FmtEscalaPsf = "%1 µm";
+inline constexpr const char* LegendaPsf = "Escala logarítmica de 10⁻⁴ a 1 (1 = pico sem obstrução); círculo: disco de Airy";
+inline constexpr const char* ColunasDifracao[8] = {
+    "Variante",
+    "Campo (mm)",
+    "RMS da onda (λ)",
+    "P-V (λ)",
+    "Strehl (Maréchal)",
+    "Strehl (PSF)",
+    "EE 50 % (µm)",
+    "EE 80 % (µm)",
+};
 } // namespace Recursos

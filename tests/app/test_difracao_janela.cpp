@@ -1,0 +1,125 @@
+// The analysis window's diffraction page and the plotting module it draws with.
+#include "Analise.h"
+#include "AnaliseDifracao.h"
+#include "Calculo.h"
+#include "Global.h"
+#include "Graficos.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <cstring>
+
+namespace {
+void DefinirProjeto(double D1, double fD1, double gamma, double e, double i) {
+    std::memset(&Projeto, 0, sizeof Projeto);
+    LimparProjeto(Projeto);
+    Projeto.D1 = D1;
+    Projeto.fD1 = fD1;
+    Projeto.gamma = gamma;
+    Projeto.e = e;
+    Projeto.i = i;
+    CalcularProjeto(Projeto);
+    MostrarResultados(Projeto);
+}
+} // namespace
+
+class TestDifracaoJanela : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+
+    // Ticks are round, inside the range and about as many as asked; a scale bar is the largest
+    // round length that fits. Catches a step not of 1, 2, 5 × 10ⁿ, a tick past the range, and
+    // a bar longer than its room.
+    void marcas_data() {
+        QTest::addColumn<double>("minimo");
+        QTest::addColumn<double>("maximo");
+        QTest::addColumn<int>("alvo");
+        QTest::addColumn<QList<double>>("marcas");
+        QTest::newRow("0..1") << 0.0 << 1.0 << 5 << QList<double>{0, 0.2, 0.4, 0.6, 0.8, 1};
+        QTest::newRow("0..93,5") << 0.0 << 93.5 << 6 << QList<double>{0, 20, 40, 60, 80};
+        QTest::newRow("-3..7") << -3.0 << 7.0 << 4 << QList<double>{-2, 0, 2, 4, 6};
+        QTest::newRow("0..0,0042")
+            << 0.0 << 0.0042 << 4 << QList<double>{0, 0.001, 0.002, 0.003, 0.004};
+        QTest::newRow("vazio") << 1.0 << 1.0 << 4 << QList<double>{};
+    }
+    void marcas() {
+        QFETCH(double, minimo);
+        QFETCH(double, maximo);
+        QFETCH(int, alvo);
+        QFETCH(QList<double>, marcas);
+        const std::vector<double> m = Graficos::Marcas(minimo, maximo, alvo);
+        QCOMPARE(static_cast<int>(m.size()), marcas.size());
+        for (std::size_t i = 0; i < m.size(); ++i)
+            QVERIFY2(std::fabs(m[i] - marcas[static_cast<int>(i)]) < 1e-12,
+                     qPrintable(QString::number(m[i])));
+        QCOMPARE(Graficos::Redondo(93.5), 50.0);
+        QCOMPARE(Graficos::Redondo(0.0042), 0.002);
+        QCOMPARE(Graficos::Redondo(100), 100.0);
+    }
+
+    // A curve lands where its data say: y grows upwards, x to the right. Catches a flipped or
+    // shifted mapping, which would put the diffraction limits and the curves in wrong places.
+    void curvaNoLugar() {
+        Graficos::Grafico g;
+        g.xMax = 10;
+        g.yMax = 1;
+        Graficos::Curva c;
+        c.cor = Qt::red;
+        c.espessura = 3;
+        c.pontos = {{0, 0.9}, {10, 0.9}};
+        g.curvas.push_back(c);
+        QImage img(400, 300, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter pintor(&img);
+        const QRectF area(0, 0, 400, 300);
+        const QRectF d = g.AreaDados(pintor, area);
+        g.Desenhar(pintor, area);
+        pintor.end();
+        const QPointF p = g.Mapear(d, {5, 0.9});
+        QVERIFY(p.y() < d.top() + 0.15 * d.height());
+        QCOMPARE(img.pixelColor(p.toPoint()), QColor(Qt::red));
+        const QPointF baixo = g.Mapear(d, {5, 0.1});
+        QCOMPARE(img.pixelColor(baixo.toPoint()), QColor(Qt::white));
+    }
+
+    // The page: its controls, and a result that belongs to the newest design when two arrive
+    // while one is being computed (a stale result would show the first design's numbers).
+    void paginaMostraONovo() {
+        DefinirProjeto(200, 4, 4, 200, 20);
+        TfrmAnalise janela;
+        QCOMPARE(janela.tabAnalise->count(), 2);
+        QCOMPARE(janela.tabAnalise->tabText(1), QString::fromUtf8("Difração"));
+        for (const char* nome : {"tblDifracao", "grafMtf", "imgPsf", "grafEnergia"})
+            QVERIFY2(janela.findChild<QWidget*>(QString::fromLatin1(nome)), nome);
+        auto* tabela = janela.findChild<QTableWidget*>(QStringLiteral("tblDifracao"));
+        QCOMPARE(tabela->rowCount(), 9);
+        QCOMPARE(tabela->columnCount(), 8);
+        janela.show();
+        QSignalSpy pronto(janela.difracao, &TAnaliseDifracao::calculado);
+        janela.tabAnalise->setCurrentIndex(1);
+        QVERIFY(janela.difracao->calculando());
+        DefinirProjeto(200, 4, 4, 200, 10);
+        janela.Recalcular();
+        DefinirProjeto(300, 3, 3, 250, 40);
+        janela.Recalcular();
+        QVERIFY(pronto.wait(60000));
+        QTest::qWait(50);
+        QCOMPARE(pronto.count(), 1);
+        QVERIFY(!janela.difracao->calculando());
+        const TextosDifracao esperado =
+            TextosDaDifracao(AnalisarDifracao(Projeto, Analisar(Projeto), false));
+        for (int l = 0; l < 9; ++l) {
+            QCOMPARE(tabela->item(l, 1)->text(), esperado.linhas[l].campo);
+            QCOMPARE(tabela->item(l, 5)->text(), esperado.linhas[l].strehlPsf);
+            QCOMPARE(tabela->item(l, 7)->text(), esperado.linhas[l].ee80);
+        }
+    }
+};
+
+QTEST_MAIN(TestDifracaoJanela)
+#include "test_difracao_janela.moc"
