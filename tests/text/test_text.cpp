@@ -85,6 +85,28 @@ private slots:
                 QCOMPARE(DigitosArredondados(v, d), arredondarPorTexto(v, d));
     }
 
+    // A value read back from a field: the typed decimal text rounded half away from zero, not
+    // the binary double (1.005 is stored as 1.00499..., which binary rounding takes to 1.00).
+    void arredondarComoTexto_data() {
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<double>("esperado");
+        QTest::newRow("1,005") << 1.005 << 1.01;
+        QTest::newRow("0,285") << 0.285 << 0.29;
+        QTest::newRow("4,015") << 4.015 << 4.02;
+        QTest::newRow("-1,005") << -1.005 << -1.01;
+        QTest::newRow("9,995 vai a 10") << 9.995 << 10.0;
+        QTest::newRow("499 999,995") << 499999.995 << 500000.0;
+        QTest::newRow("1,0049 desce") << 1.0049 << 1.0;
+        QTest::newRow("-0,004 sem menos") << -0.004 << 0.0;
+    }
+    void arredondarComoTexto() {
+        QFETCH(double, valor);
+        QFETCH(double, esperado);
+        const double r = ArredondarComoTexto(valor, 2);
+        QCOMPARE(r, esperado);
+        QVERIFY(!std::signbit(r) || esperado < 0);
+    }
+
     void numeroFixo_data() {
         QTest::addColumn<double>("valor");
         QTest::addColumn<int>("decimais");
