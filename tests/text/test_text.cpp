@@ -1,5 +1,6 @@
 // The text and bytes toolkit checked against independent rules: the code page's definition,
 // decimal rounding done on the exact decimal expansion, and write/read round trips.
+#include "ArquivoRegular.h"
 #include "Binario.h"
 #include "Cp1252.h"
 #include "Numeros.h"
@@ -105,6 +106,26 @@ private slots:
         const double r = ArredondarComoTexto(valor, 2);
         QCOMPARE(r, esperado);
         QVERIFY(!std::signbit(r) || esperado < 0);
+    }
+
+    // Names as bytes: every byte string comes back unchanged (random bytes, and runs that cut
+    // or fake UTF-8: overlong, surrogate, past U+10FFFF), and valid UTF-8 reads as UTF-8.
+    void nomeEmBytes() {
+        QRandomGenerator gerador(77);
+        QList<QByteArray> nomes = {"/tmp/a\xe9\xff.tlv", "\xc0\xaf", "\xed\xa0\x80",
+                                   "\xf4\x90\x80\x80",   "\xe2\x82", "a\xf0\x9f\x98\x80b"};
+        for (int k = 0; k < 2000; ++k) {
+            QByteArray b(gerador.bounded(1, 12), '\0');
+            for (char& c : b)
+                c = char(gerador.bounded(1, 256));
+            nomes << b;
+        }
+        for (const QByteArray& b : nomes) {
+            QCOMPARE(BytesDoNome(NomeDeBytes(b)), b);
+            const QString utf8 = QString::fromUtf8(b);
+            if (utf8.toUtf8() == b) QCOMPARE(NomeDeBytes(b), utf8);
+        }
+        QCOMPARE(NomeLegivel(NomeDeBytes("a\xe9")), QStringLiteral("a\uFFFD"));
     }
 
     void numeroFixo_data() {
