@@ -377,12 +377,12 @@
         <translation>Projeto Teluvar - Sagittas</translation>
     </message>
     <message>
-        <source>Projeto Brisan - Diâmetro do campo</source>
-        <translation>Projeto Brisan - Field diameter</translation>
+        <source>Projeto Teluvar - Diâmetro do campo</source>
+        <translation>Projeto Teluvar - Field diameter</translation>
     </message>
     <message>
         <source>Comprimento do arco (graus):</source>
-        <translation>Arc length (degrees):</translation>
+        <translation>Field angle (degrees):</translation>
     </message>
     <message>
         <source>o</source>

@@ -67,6 +67,11 @@ public:
     CursorAmpulheta& operator=(const CursorAmpulheta&) = delete;
 };
 
+// The folder the design-file dialogs start in: the program's own folder when the user may write
+// there, otherwise the user's documents folder (the home folder when there is none).
+QString PastaInicialDialogos(const QString& pastaPrograma);
+QString PastaInicialDialogos(); // of QCoreApplication::applicationDirPath()
+
 // An SVG picture as an icon, drawn at whatever size is asked, so it stays sharp on any screen.
 QIcon IconeSvg(const QString& recurso);
 

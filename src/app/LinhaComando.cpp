@@ -76,6 +76,14 @@ int falhar(std::FILE* erros, int status, const QString& motivo) {
     return status;
 }
 
+// Success when everything written to standard output reached it, else the error line.
+int saidaGravada(std::FILE* saida, std::FILE* erros) {
+    if (std::fflush(saida) == 0 && !std::ferror(saida)) return SaidaSucesso;
+    return falhar(
+        erros, SaidaGravacao,
+        TextoRecurso(Recursos::LinhaNaoGravou).arg(TextoRecurso(Recursos::LinhaSaidaPadrao)));
+}
+
 } // namespace
 
 bool PedeTrabalhoSemJanela(int argc, char** argv) {
@@ -142,12 +150,12 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
         return falhar(erros, SaidaUso, pedido.erro);
     case PedidoLinha::Ajuda:
         std::fputs(pedido.textoAjuda.toLocal8Bit().constData(), saida);
-        return std::fflush(saida) == 0 && !std::ferror(saida) ? SaidaSucesso : SaidaGravacao;
+        return saidaGravada(saida, erros);
     case PedidoLinha::Versao: {
         const QString versao =
             TextoRecurso(Recursos::LinhaTextoVersao).arg(QLatin1String(TELUVAR_VERSAO));
         std::fprintf(saida, "%s\n", versao.toLocal8Bit().constData());
-        return std::fflush(saida) == 0 && !std::ferror(saida) ? SaidaSucesso : SaidaGravacao;
+        return saidaGravada(saida, erros);
     }
     case PedidoLinha::Pdf:
     case PedidoLinha::Json:
@@ -171,11 +179,7 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
         CalcularDefletorSemJanela(Projeto);
         const QByteArray texto = TextoProjetoJson(Projeto);
         std::fwrite(texto.constData(), 1, std::size_t(texto.size()), saida);
-        if (std::fflush(saida) != 0 || std::ferror(saida))
-            return falhar(erros, SaidaGravacao,
-                          TextoRecurso(Recursos::LinhaNaoGravou)
-                              .arg(TextoRecurso(Recursos::LinhaSaidaPadrao)));
-        return SaidaSucesso;
+        return saidaGravada(saida, erros);
     }
 
     std::optional<TRelatorioProjeto> relatorioProjeto;

@@ -343,7 +343,7 @@ void TfrmTeluvar::montarListas(QWidget* central) {
 }
 
 void TfrmTeluvar::montarDialogos() {
-    const QString pasta = QCoreApplication::applicationDirPath();
+    const QString pasta = PastaInicialDialogos();
     auto dialogo = [this, &pasta](const char* nome, QFileDialog::AcceptMode modo) {
         auto* d = new QFileDialog(this, QString(), pasta, TextoRecurso(Recursos::FiltroArquivo));
         d->setObjectName(QString::fromLatin1(nome));

@@ -1,5 +1,6 @@
 // Program start: the command line, the application, its title and fonts, its language, the main
 // window, the event loop.
+#include "ArquivoRegular.h"
 #include "Idioma.h"
 #include "Janela.h"
 #include "LinhaComando.h"
@@ -37,7 +38,11 @@ int main(int argc, char** argv) {
     TAplicacao app(argc, argv);
     // The user's language for every text after this.
     InstalarIdioma(IdiomaDoUsuario());
-    const PedidoLinha pedido = AnalisarLinha(QCoreApplication::arguments());
+    // The arguments as the system gives them: a file name that is not UTF-8 keeps its bytes.
+    QStringList argumentos;
+    for (int k = 0; k < argc; ++k)
+        argumentos << NomeDeBytes(QByteArray(argv[k]));
+    const PedidoLinha pedido = AnalisarLinha(argumentos);
     if (pedido.modo != PedidoLinha::Janela) return ExecutarSemJanela(pedido, stdout, stderr);
 
     app.setWindowIcon(IconeSvg(QStringLiteral(":/app/teluvar.svg")));

@@ -121,7 +121,7 @@ inline constexpr const char* ColunaDiametro = "Diâmetro (G)";
 inline constexpr const char* TituloFlechas = "Projeto Teluvar - Flechas";
 
 // Field-diameter dialog.
-inline constexpr const char* TituloDiametroCampo = "Projeto Brisan - Diâmetro do campo";
+inline constexpr const char* TituloDiametroCampo = "Projeto Teluvar - Diâmetro do campo";
 inline constexpr const char* RotuloArco = "Comprimento do arco (graus):";
 inline constexpr const char* RotuloGrau = "o"; // raised after the arc: the degree sign
 inline constexpr const char* RotuloDiametroCampo = "Diâmetro do campo:";

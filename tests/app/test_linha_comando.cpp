@@ -36,6 +36,11 @@
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #ifndef TELUVAR_PROGRAMA
 #error "TELUVAR_PROGRAMA: the path of the program under test"
@@ -126,6 +131,39 @@ Execucao rodar(const QStringList& argumentos) {
     e.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
     e.saida = p.readAllStandardOutput();
     e.erros = p.readAllStandardError();
+    return e;
+}
+
+// The program run with arguments given as bytes (as a shell passes a name that is not UTF-8),
+// standard output sent to `destino`; what it wrote on standard error.
+Execucao rodarBytes(const QList<QByteArray>& argumentos, const char* destino) {
+    Execucao e;
+    int tubo[2];
+    if (pipe(tubo) != 0) return e;
+    const QByteArray programa = TELUVAR_PROGRAMA;
+    std::vector<char*> argv{const_cast<char*>(programa.constData())};
+    for (const QByteArray& a : argumentos)
+        argv.push_back(const_cast<char*>(a.constData()));
+    argv.push_back(nullptr);
+    const QByteArray path = "PATH=" + qgetenv("PATH");
+    char* ambiente[] = {const_cast<char*>(path.constData()), nullptr};
+    const pid_t filho = fork();
+    if (filho == 0) {
+        const int saida = ::open(destino, O_WRONLY);
+        dup2(saida, 1);
+        dup2(tubo[1], 2);
+        close(tubo[0]);
+        execve(argv[0], argv.data(), ambiente);
+        _exit(127);
+    }
+    close(tubo[1]);
+    char buf[4096];
+    for (ssize_t n; (n = read(tubo[0], buf, sizeof buf)) > 0;)
+        e.erros.append(buf, n);
+    close(tubo[0]);
+    int status = 0;
+    waitpid(filho, &status, 0);
+    e.status = WIFEXITED(status) ? WEXITSTATUS(status) : -2;
     return e;
 }
 
@@ -342,6 +380,63 @@ private slots:
         const QStringList sobras =
             QDir(dir.path()).entryList({QStringLiteral(".*salvando*")}, QDir::Files | QDir::Hidden);
         QVERIFY2(sobras.isEmpty(), qPrintable(sobras.join(u' ')));
+    }
+
+    // File names that are not UTF-8 (bytes 0xE9 0xFF) are used as given, and output that
+    // cannot be written (a full device) is an error with its one line, whatever the option.
+    void nomesEmBytesESaidaCheia_data() {
+        QTest::addColumn<QList<QByteArray>>("argumentos"); // "@" = the folder
+        QTest::addColumn<QByteArray>("destino");           // of standard output
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("criado"); // a file the run must leave ("" none)
+        const QByteArray nulo = "/dev/null", cheio = "/dev/full";
+        QTest::newRow("json de nome nao UTF-8")
+            << QList<QByteArray>{"--json", "@/proj\xe9\xff.tlv"} << nulo << 0 << QByteArray();
+        QTest::newRow("pdf para nome nao UTF-8")
+            << QList<QByteArray>{"--pdf", "@/sa\xe9\xff.pdf", "@/proj\xe9\xff.tlv"} << nulo << 0
+            << QByteArray("@/sa\xe9\xff.pdf");
+        QTest::newRow("ajuda para saida cheia")
+            << QList<QByteArray>{"--help"} << cheio << 3 << QByteArray();
+        QTest::newRow("versao para saida cheia")
+            << QList<QByteArray>{"--version"} << cheio << 3 << QByteArray();
+        QTest::newRow("json para saida cheia")
+            << QList<QByteArray>{"--json", "@/proj\xe9\xff.tlv"} << cheio << 3 << QByteArray();
+    }
+    void nomesEmBytesESaidaCheia() {
+        QFETCH(QList<QByteArray>, argumentos);
+        QFETCH(QByteArray, destino);
+        QFETCH(int, status);
+        QFETCH(QByteArray, criado);
+        QTemporaryDir dir;
+        const QByteArray pasta = dir.path().toUtf8();
+        const TProjeto p = exemplo();
+        const int fd = ::open((pasta + "/proj\xe9\xff.tlv").constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, &p, sizeof p), ssize_t(sizeof p));
+        ::close(fd);
+        for (QByteArray& a : argumentos)
+            a.replace('@', pasta);
+        criado.replace('@', pasta);
+
+        const Execucao e = rodarBytes(argumentos, destino.constData());
+        QVERIFY2(e.status == status, e.erros.constData());
+        if (status == 0) {
+            QVERIFY2(e.erros.isEmpty(), e.erros.constData());
+        } else {
+            // English: the environment names no language.
+            QCOMPARE(e.erros, QByteArray("teluvar: could not write: standard output\n"));
+        }
+        if (!criado.isEmpty()) {
+            struct stat st {};
+            QVERIFY(::stat(criado.constData(), &st) == 0 && st.st_size > 1000);
+            // Nothing else beside the design: no name with the bytes replaced.
+            QList<QByteArray> nomes;
+            DIR* d = opendir(pasta.constData());
+            while (const dirent* entrada = readdir(d))
+                if (entrada->d_name[0] != '.') nomes << entrada->d_name;
+            closedir(d);
+            QCOMPARE(nomes.size(), 2);
+        }
     }
 
     // ---- --json -----------------------------------------------------------------------------
