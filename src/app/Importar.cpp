@@ -121,7 +121,7 @@ TfrmImportar::TfrmImportar(QWidget* owner, const ImportacaoPrescricao& im, const
     using namespace Recursos;
     setObjectName(QStringLiteral("frmImportar"));
     setWindowTitle(TextoRecurso(TituloImportar));
-    setFixedSize(520, 392);
+    setFixedSize(520, 326);
 
     lblArquivo = new QLabel(this);
     lblArquivo->setObjectName(QStringLiteral("lblArquivo"));
@@ -132,7 +132,7 @@ TfrmImportar::TfrmImportar(QWidget* owner, const ImportacaoPrescricao& im, const
 
     ListView2 = new QTreeWidget(this);
     ListView2->setObjectName(QStringLiteral("ListView2"));
-    ListView2->setGeometry(8, 30, 504, 198);
+    ListView2->setGeometry(8, 30, 504, 158);
     ConfigurarListaRelatorio(ListView2, {{TextoRecurso(ColunaDescricao), 380, Qt::AlignLeft},
                                          {TextoRecurso(ColunaValor), 100, Qt::AlignRight}});
     const std::pair<const char*, double> linhas[] = {{Resultados[0], im.D1},
@@ -152,7 +152,7 @@ TfrmImportar::TfrmImportar(QWidget* owner, const ImportacaoPrescricao& im, const
 
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setGeometry(8, 236, 504, 62);
+    ListView1->setGeometry(8, 196, 504, 54);
     ConfigurarListaRelatorio(ListView1,
                              {{TextoRecurso(ColunaDescricao), 168, Qt::AlignLeft},
                               {TextoRecurso(ImportarColunaArquivo), 80, Qt::AlignHCenter},
@@ -160,12 +160,13 @@ TfrmImportar::TfrmImportar(QWidget* owner, const ImportacaoPrescricao& im, const
                               {TextoRecurso(DallKirkham), 80, Qt::AlignHCenter},
                               {TextoRecurso(RitcheyChretien), 92, Qt::AlignHCenter}});
     const std::tuple<const char*, double, const std::array<double, 3>&> conicas[] = {
-        {DeformacaoPrimario, im.b1, im.b1Variantes}, {DeformacaoSecundario, im.b2, im.b2Variantes}};
+        {Recursos::DeformacaoPrimario, im.b1, im.b1Variantes},
+        {Recursos::DeformacaoSecundario, im.b2, im.b2Variantes}};
     for (const auto& [descricao, arquivo, variantes] : conicas) {
-        // Four decimals: the conics of a large telescope differ in the third.
+        // Three decimals: the conics of a large telescope differ in the third.
         QChar decimal, milhar;
         SeparadoresLocal(decimal, milhar);
-        auto texto = [&](double v) { return NumeroTextoCasas(v, 4, decimal, milhar); };
+        auto texto = [&](double v) { return NumeroTextoCasas(v, 3, decimal, milhar); };
         auto* item = new QTreeWidgetItem(ListView1, {TextoRecurso(descricao), texto(arquivo),
                                                      texto(variantes[0]), texto(variantes[1]),
                                                      texto(variantes[2])});
@@ -175,7 +176,7 @@ TfrmImportar::TfrmImportar(QWidget* owner, const ImportacaoPrescricao& im, const
 
     lblVariante = new QLabel(this);
     lblVariante->setObjectName(QStringLiteral("lblVariante"));
-    lblVariante->setGeometry(8, 306, 504, 18);
+    lblVariante->setGeometry(8, 258, 504, 18);
     QFont negrito = lblVariante->font();
     negrito.setBold(true);
     lblVariante->setFont(negrito);
@@ -185,10 +186,10 @@ TfrmImportar::TfrmImportar(QWidget* owner, const ImportacaoPrescricao& im, const
 
     btnAbrir = new QPushButton(TextoRecurso(ImportarAbrir), this);
     btnAbrir->setObjectName(QStringLiteral("btnAbrir"));
-    btnAbrir->setGeometry(272, 356, 150, 27);
+    btnAbrir->setGeometry(272, 290, 150, 27);
     btnFechar = new QPushButton(TextoRecurso(ImportarFechar), this);
     btnFechar->setObjectName(QStringLiteral("btnFechar"));
-    btnFechar->setGeometry(430, 356, 82, 27);
+    btnFechar->setGeometry(430, 290, 82, 27);
     connect(btnAbrir, &QPushButton::clicked, this, Protegido(this, &TfrmImportar::btnAbrirClick));
     connect(btnFechar, &QPushButton::clicked, this, Protegido(this, &TfrmImportar::btnFecharClick));
     btnFechar->setDefault(true);

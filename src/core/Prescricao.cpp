@@ -256,10 +256,12 @@ QByteArray EscreverSeq(const Prescricao& r) {
         if (s.conica != 0)
             l << "  CON"
               << "  K " + num(s.conica);
-        if (s.semiDiametro != 0 && k > 0) l << "  CIR " + num(s.semiDiametro);
-        // A second CIR on a surface would replace its clear aperture in some readers: the
-        // obscuration stands on the dummy surface only.
-        if (s.obscuracao != 0) l << "  CIR OBS " + num(s.obscuracao);
+        // One CIR a surface: a second one would replace the first in some readers, so the
+        // dummy surface carries its obscuration alone.
+        if (s.obscuracao != 0)
+            l << "  CIR OBS " + num(s.obscuracao);
+        else if (s.semiDiametro != 0 && k > 0)
+            l << "  CIR " + num(s.semiDiametro);
     }
     l << "GO";
     return l.texto();
