@@ -334,7 +334,8 @@ private slots:
         TfrmTeluvar frm;
         const QList<QAction*> arquivo =
             frm.menuBar()->findChild<QMenu*>(QStringLiteral("mnuArquivo"))->actions();
-        QCOMPARE(arquivo.indexOf(frm.actExportarPrescricao), arquivo.indexOf(frm.actExportarPdf) + 1);
+        QCOMPARE(arquivo.indexOf(frm.actExportarPrescricao),
+                 arquivo.indexOf(frm.actExportarPdf) + 1);
         QCOMPARE(arquivo.indexOf(frm.actImportarPrescricao),
                  arquivo.indexOf(frm.actExportarPrescricao) + 1);
         QTemporaryDir dir;
@@ -342,19 +343,22 @@ private slots:
         const QString zmx = dir.filePath(QStringLiteral("dk.zmx"));
         gravar(tlv, exemplo());
         frm.AbrirArquivo(tlv);
-        Substituir<decltype(PerguntarArquivoPrescricao)> escolha(PerguntarArquivoPrescricao, [&](QWidget*) {
-            return EscolhaPrescricao{zmx, FormatoPrescricao::Zemax, VarianteDallKirkham};
-        });
+        Substituir<decltype(PerguntarArquivoPrescricao)> escolha(
+            PerguntarArquivoPrescricao, [&](QWidget*) {
+                return EscolhaPrescricao{zmx, FormatoPrescricao::Zemax, VarianteDallKirkham};
+            });
         frm.actExportarPrescricao->trigger();
         frm.actNovo->trigger();
-        Substituir<decltype(PerguntarArquivoImportar)> abrir(PerguntarArquivoImportar, [&](QWidget*) { return zmx; });
+        Substituir<decltype(PerguntarArquivoImportar)> abrir(PerguntarArquivoImportar,
+                                                             [&](QWidget*) { return zmx; });
         QString variante;
-        Substituir<decltype(MostrarImportacao)> mostrar(MostrarImportacao, [&](QWidget* dono, const ImportacaoPrescricao& im,
-                                                   const QString& nome) {
-            TfrmImportar frmImportar(dono, im, nome);
-            variante = frmImportar.lblVariante->text();
-            return true;
-        });
+        Substituir<decltype(MostrarImportacao)> mostrar(
+            MostrarImportacao,
+            [&](QWidget* dono, const ImportacaoPrescricao& im, const QString& nome) {
+                TfrmImportar frmImportar(dono, im, nome);
+                variante = frmImportar.lblVariante->text();
+                return true;
+            });
         frm.actImportarPrescricao->trigger();
         QCOMPARE(variante, QStringLiteral("Variante do arquivo: Dall-Kirkham"));
         QCOMPARE(frm.edty->Value(), 4.0);

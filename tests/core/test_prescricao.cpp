@@ -164,6 +164,14 @@ private slots:
         QVERIFY(Perto(p.r1, 11040, 1e-9) && Perto(p.r2, 1358, 1e-9) && Perto(p.d, 4906.071, 1e-9));
         QVERIFY(Perto(p.i, 2 * p.F * std::tan(0.1 * Pi / 180), 1e-12)); // the 12th slot skipped
         QCOMPARE(p.SSDe, 600.0);
+        // A secondary 1,5 % off the Ritchey-Chrétien's conic is no variant.
+        const QByteArray outro =
+            Utf16(QString::fromUtf16(
+                      reinterpret_cast<const char16_t*>(TelescopioEspacial().constData() + 2),
+                      (TelescopioEspacial().size() - 2) / 2)
+                      .replace(QStringLiteral("-1.49686"), QStringLiteral("-1.5193"))
+                      .toUtf8());
+        QCOMPARE(ImportarPrescricao(LerZmx(outro, {}), {}).variante, -1);
     }
 
     // Each fault of a good file refused, naming the line at fault.
