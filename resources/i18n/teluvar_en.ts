@@ -1444,6 +1444,10 @@
         <source>formato de prescrição desconhecido: %1 (use .zmx, .seq ou .csv)</source>
         <translation>unknown prescription format: %1 (use .zmx, .seq or .csv)</translation>
     </message>
+    <message>
+        <source>os raios e a separação do arquivo são extremos demais para um projeto: o projeto derivado não os reproduz</source>
+        <translation>the file&apos;s radii and separation are too extreme for a design: the derived design does not reproduce them</translation>
+    </message>
 </context>
 <context>
     <name>Relatorio</name>

@@ -517,6 +517,7 @@ ImportacaoPrescricao ImportarPrescricao(const Prescricao& r, const QString& nome
     if (!(p > 0) || !(divisor > 0))
         Recusar(nomeArquivo, TextoRecurso(Recursos::PrescricaoNaoCassegrain));
     im.gamma = im.r2 / divisor;
+    if (!(im.gamma > 1)) Recusar(nomeArquivo, TextoRecurso(Recursos::PrescricaoNaoCassegrain));
     im.focoParaxial = p * im.gamma;
     im.e = im.focoParaxial - im.d;
     im.fD1 = f1 / im.D1;
@@ -548,11 +549,14 @@ ImportacaoPrescricao ImportarPrescricao(const Prescricao& r, const QString& nome
             im.variante = v;
         }
     }
-    // The design must be one the program opens.
+    // The design must be one the program opens, and stand for the file's mirrors.
     const TProjeto projeto = ProjetoDaImportacao(im);
     TProjeto conferido;
     LerProjeto(conferido, QByteArray(reinterpret_cast<const char*>(&projeto), sizeof projeto),
                nomeArquivo);
+    auto igual = [](double a, double b) { return std::fabs(a - b) <= 1e-6 * std::fabs(b); };
+    if (!igual(projeto.r1, im.r1) || !igual(projeto.r2, im.r2) || !igual(projeto.d, im.d))
+        Recusar(nomeArquivo, TextoRecurso(Recursos::PrescricaoImprecisa));
     return im;
 }
 

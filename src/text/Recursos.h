@@ -467,6 +467,9 @@ inline constexpr const char* PrescricaoPupila =
 inline constexpr const char* PrescricaoNaoCassegrain =
     "os espelhos não formam um Cassegrain: o secundário fica além do foco do primário ou "
     "não amplia a distância focal";
+inline constexpr const char* PrescricaoImprecisa =
+    "os raios e a separação do arquivo são extremos demais para um projeto: o projeto derivado "
+    "não os reproduz";
 inline constexpr const char* PrescricaoCampoGrande =
     "ângulo de campo de %1 graus: deve ficar abaixo de 90";
 inline constexpr const char* TituloImportar = "Projeto Teluvar - Importar prescrição";
