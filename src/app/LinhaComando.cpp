@@ -2,6 +2,7 @@
 #include "LinhaComando.h"
 
 #include "Global.h"
+#include "Importar.h"
 #include "Janela.h"
 #include "Principal.h"
 #include "ProjetoJson.h"
@@ -34,7 +35,14 @@ struct Opcoes {
                                  TextoRecurso(Recursos::LinhaRelatorio),
                                  TextoRecurso(Recursos::LinhaValorRelatorio)};
     QCommandLineOption json{QStringLiteral("json"), TextoRecurso(Recursos::LinhaJson)};
-    QList<QCommandLineOption> todas() const { return {ajuda, versao, pdf, relatorio, json}; }
+    QCommandLineOption prescricao{QStringLiteral("prescricao"),
+                                  TextoRecurso(Recursos::LinhaPrescricao),
+                                  TextoRecurso(Recursos::LinhaValorPrescricao)};
+    QCommandLineOption variante{QStringLiteral("variante"), TextoRecurso(Recursos::LinhaVariante),
+                                TextoRecurso(Recursos::LinhaValorVariante)};
+    QList<QCommandLineOption> todas() const {
+        return {ajuda, versao, pdf, relatorio, json, prescricao, variante};
+    }
 };
 
 QString nomeOpcao(const QString& nome) {
@@ -121,6 +129,32 @@ PedidoLinha AnalisarLinha(const QStringList& argumentos) {
     }
     const bool pdf = parser.isSet(opcoes.pdf), json = parser.isSet(opcoes.json);
     if (pdf && json) return erro(TextoRecurso(Recursos::LinhaPdfEJson));
+    // --prescricao SAIDA [--variante classico|dk|rc] PROJETO.tlv
+    if (parser.isSet(opcoes.variante) && !parser.isSet(opcoes.prescricao))
+        return erro(TextoRecurso(Recursos::LinhaVarianteSemPrescricao));
+    if (parser.isSet(opcoes.prescricao)) {
+        if (pdf || json) return erro(TextoRecurso(Recursos::LinhaSaidasExclusivas));
+        if (parser.isSet(opcoes.relatorio))
+            return erro(TextoRecurso(Recursos::LinhaRelatorioSemPdf));
+        p.saida = parser.value(opcoes.prescricao);
+        FormatoPrescricao formato;
+        if (!FormatoDoNome(p.saida, formato))
+            return erro(TextoRecurso(Recursos::LinhaFormatoPrescricao).arg(p.saida));
+        if (parser.isSet(opcoes.variante)) {
+            const QString qual = parser.value(opcoes.variante);
+            const char* const nomes[] = {Recursos::LinhaVarianteClassico, Recursos::LinhaVarianteDk,
+                                         Recursos::LinhaVarianteRc};
+            p.variante = -1;
+            for (std::int16_t v = 0; v < 3; ++v)
+                if (qual == TextoRecurso(nomes[v])) p.variante = v;
+            if (p.variante < 0)
+                return erro(TextoRecurso(Recursos::LinhaVarianteInvalida).arg(qual));
+        }
+        if (projetos.size() != 1) return erro(TextoRecurso(Recursos::LinhaUmProjeto));
+        p.modo = PedidoLinha::Prescricao;
+        p.projeto = projetos.first();
+        return p;
+    }
     if (parser.isSet(opcoes.relatorio)) {
         if (!pdf) return erro(TextoRecurso(Recursos::LinhaRelatorioSemPdf));
         const QString qual = parser.value(opcoes.relatorio);
@@ -159,6 +193,7 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
     }
     case PedidoLinha::Pdf:
     case PedidoLinha::Json:
+    case PedidoLinha::Prescricao:
         break;
     }
 
@@ -169,9 +204,20 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
         if (mensagem.isEmpty()) mensagem = texto;
     };
     try {
-        AbrirProjetoSemJanela(Projeto, pedido.projeto);
+        AbrirProjetoOuPrescricaoSemJanela(Projeto, pedido.projeto);
     } catch (const std::exception& e) {
         return falhar(erros, SaidaEntrada, MensagemExcecao(e));
+    }
+
+    if (pedido.modo == PedidoLinha::Prescricao) {
+        FormatoPrescricao formato = FormatoPrescricao::Zemax;
+        FormatoDoNome(pedido.saida, formato);
+        try {
+            GravarPrescricao(Projeto, pedido.variante, formato, pedido.saida);
+        } catch (const std::exception& e) {
+            return falhar(erros, SaidaGravacao, MensagemExcecao(e));
+        }
+        return SaidaSucesso;
     }
 
     if (pedido.modo == PedidoLinha::Json) {

@@ -9,6 +9,7 @@
 #include "Espelhos.h"
 #include "Flecha.h"
 #include "Global.h"
+#include "Importar.h"
 #include "Janela.h"
 #include "NumberEdit.h"
 #include "Recursos.h"
@@ -116,6 +117,10 @@ void TfrmTeluvar::montarAcoes() {
          &TfrmTeluvar::actImprimirExecute},
         {actExportarPdf, "actExportarPdf", AcaoExportarPdf, ":/app/preview-pdf.svg",
          QKeySequence(Qt::CTRL | Qt::Key_E), &TfrmTeluvar::actExportarPdfExecute},
+        {actExportarPrescricao, "actExportarPrescricao", AcaoExportarPrescricao, nullptr,
+         QKeySequence(), &TfrmTeluvar::actExportarPrescricaoExecute},
+        {actImportarPrescricao, "actImportarPrescricao", AcaoImportarPrescricao, nullptr,
+         QKeySequence(), &TfrmTeluvar::actImportarPrescricaoExecute},
         {actSair, "actSair", AcaoSair, ":/app/sair.svg", QKeySequence(Qt::CTRL | Qt::Key_Q),
          &TfrmTeluvar::actSairExecute},
         {actDefletor, "actDefletor", AcaoDefletor, ":/app/defletor.svg",
@@ -159,6 +164,8 @@ void TfrmTeluvar::montarMenus() {
     arquivo->addAction(actConfigurarImpressora);
     arquivo->addAction(actImprimir);
     arquivo->addAction(actExportarPdf);
+    arquivo->addAction(actExportarPrescricao);
+    arquivo->addAction(actImportarPrescricao);
     arquivo->addSeparator();
     arquivo->addAction(actSair);
     QMenu* componentes = MainMenu1->addMenu(TextoRecurso(Recursos::MenuComponentes));
@@ -514,6 +521,27 @@ void TfrmTeluvar::actImprimirExecute() {
 void TfrmTeluvar::actExportarPdfExecute() {
     ExportarRelatorioPdf(
         this, rpReport1, [this] { btnOkClick(); }, TituloTexto(Projeto));
+}
+
+void TfrmTeluvar::actExportarPrescricaoExecute() {
+    ExportarPrescricao(this);
+}
+
+void TfrmTeluvar::actImportarPrescricaoExecute() {
+    ImportarPrescricaoJanela(*this);
+}
+
+void TfrmTeluvar::CarregarProjeto(const TProjeto& projeto) {
+    CursorAmpulheta ampulheta;
+    Projeto = projeto;
+    CalcularProjeto();
+    CarregarDados();
+    // A field whose text changed stored its two-decimal value: the design's own comes back.
+    for (double TProjeto::*campo :
+         {&TProjeto::D1, &TProjeto::fD1, &TProjeto::gamma, &TProjeto::e, &TProjeto::i})
+        Projeto.*campo = projeto.*campo;
+    CalcularProjeto();
+    MostrarResultados();
 }
 
 void TfrmTeluvar::actSairExecute() {

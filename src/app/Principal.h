@@ -1,6 +1,7 @@
 // The main window: the design's inputs, the annotated diagram, the result lists and every command.
 #pragma once
 
+#include "Global.h"
 #include "RelatoriosObjetos.h"
 
 #include <QMainWindow>
@@ -46,6 +47,9 @@ public:
     // Opens a design file as "&Abrir" does once the name is chosen: reads it over the record
     // (a bad file throws and changes nothing), recomputes and refills fields and lists.
     void AbrirArquivo(const QString& nome);
+    // Loads a whole design as "&Abrir" does after reading it, the inputs kept as given (the
+    // fields show them with two decimals).
+    void CarregarProjeto(const TProjeto& projeto);
 
     // The dialog steps, replaceable (by tests); by default the real dialogs run.
     // A file-name step returns an empty text when the user cancels.
@@ -62,6 +66,8 @@ public:
     QAction* actConfigurarImpressora = nullptr;
     QAction* actImprimir = nullptr;
     QAction* actExportarPdf = nullptr;
+    QAction* actExportarPrescricao = nullptr;
+    QAction* actImportarPrescricao = nullptr;
     QAction* actSair = nullptr;
     QAction* actDefletor = nullptr;
     QAction* actFlecha = nullptr;
@@ -120,6 +126,8 @@ public slots:
     void actConfigurarImpressoraExecute();
     void actImprimirExecute();
     void actExportarPdfExecute();
+    void actExportarPrescricaoExecute();
+    void actImportarPrescricaoExecute();
     void actSairExecute();
     void actDefletorExecute();
     void actFlechaExecute();

@@ -7,6 +7,7 @@
 #include "Defletor.h"
 #include "Global.h"
 #include "Idioma.h"
+#include "Importar.h"
 #include "Janela.h"
 #include "LinhaComando.h"
 #include "NumberEdit.h"
@@ -346,6 +347,24 @@ private slots:
         QTest::newRow("pdf do defletor")
             << QStringList{"--pdf", "@/x.pdf", "--relatorio", "defletor", p} << 0 << QString();
         QTest::newRow("json") << QStringList{"--json", p} << 0 << QString();
+        QTest::newRow("prescricao dk")
+            << QStringList{"--prescricao", "@/x.seq", "--variante", "dk", p} << 0 << QString();
+        QTest::newRow("variante sem prescricao")
+            << QStringList{"--variante", "rc", "--json", p} << 1 << QString();
+        QTest::newRow("variante desconhecida")
+            << QStringList{"--prescricao", "@/x.zmx", "--variante", "xx", p} << 1
+            << QStringLiteral("@/x.zmx");
+        QTest::newRow("formato desconhecido")
+            << QStringList{"--prescricao", "@/x.txt", p} << 1 << QStringLiteral("@/x.txt");
+        QTest::newRow("prescricao e pdf")
+            << QStringList{"--prescricao", "@/x.zmx", "--pdf", "@/x.pdf", p} << 1
+            << QStringLiteral("@/x.zmx");
+        QTest::newRow("prescricao sem pasta")
+            << QStringList{"--prescricao", "@/nao/x.zmx", p} << 3 << QStringLiteral("@/nao/x.zmx");
+        QTest::newRow("prescricao danificado")
+            << QStringList{"--prescricao", "@/x.csv", "@/infinito.tlv"} << 2
+            << QStringLiteral("@/x.csv");
+        QTest::newRow("json de zmx ruim") << QStringList{"--json", "@/ruim.zmx"} << 2 << QString();
     }
     void statusDeSaida() {
         QFETCH(QStringList, argumentos);
@@ -358,6 +377,9 @@ private slots:
         infinito.e = INFINITY;
         gravar(dir.filePath(QStringLiteral("infinito.tlv")), infinito);
         QDir(dir.path()).mkdir(QStringLiteral("pasta"));
+        QFile ruim(dir.filePath(QStringLiteral("ruim.zmx")));
+        QVERIFY(ruim.open(QIODevice::WriteOnly) && ruim.write("MODE NSC\r\n") > 0);
+        ruim.close();
         for (QString& a : argumentos)
             a.replace(u'@', dir.path());
         arquivoSaida.replace(u'@', dir.path());
@@ -367,7 +389,8 @@ private slots:
         const QStringList linhasErro = QString::fromUtf8(e.erros).split(u'\n', Qt::SkipEmptyParts);
         if (status == 0) {
             QVERIFY2(linhasErro.isEmpty(), e.erros.constData());
-            QVERIFY(!e.saida.isEmpty() || argumentos.contains(QStringLiteral("--pdf")));
+            QVERIFY(!e.saida.isEmpty() || argumentos.contains(QStringLiteral("--pdf")) ||
+                    argumentos.contains(QStringLiteral("--prescricao")));
         } else {
             // One line saying why (in English: the empty environment names no language);
             // nothing on standard output.
@@ -437,6 +460,69 @@ private slots:
             closedir(d);
             QCOMPARE(nomes.size(), 2);
         }
+    }
+
+    // ---- prescriptions -----------------------------------------------------------------------
+
+    // The classical variant written by --prescricao, read back by --json: the worked example's
+    // inputs and its closed-form conics −1 and −((γ+1)/(γ−1))² come back.
+    void prescricaoEJsonDeZmx() {
+        QTemporaryDir dir;
+        const QString tlv = dir.filePath(QStringLiteral("projeto.tlv"));
+        const QString zmx = dir.filePath(QStringLiteral("x.ZMX"));
+        gravar(tlv, exemplo());
+        QCOMPARE(rodar({QStringLiteral("--prescricao"), zmx, QStringLiteral("--variante"),
+                        QStringLiteral("classico"), tlv})
+                     .status,
+                 0);
+        const Execucao e = rodar({QStringLiteral("--json"), zmx});
+        QCOMPARE(e.status, 0);
+        const QJsonObject o = QJsonDocument::fromJson(e.saida).object();
+        const double esperados[] = {200, 4, 4, 200, 20, -1, -25.0 / 9, 60};
+        const char* chaves[] = {"D1", "fD1", "gamma", "e", "i", "b1Cl", "b2Cl", "SSDe"};
+        for (int k = 0; k < 8; ++k)
+            QVERIFY2(std::fabs(o.value(QLatin1String(chaves[k])).toDouble() - esperados[k]) <
+                         1e-7 * std::fabs(esperados[k]),
+                     chaves[k]);
+        QCOMPARE(o.value(QLatin1String("Titulo")).toString(), QStringLiteral("Cassegrain 200 mm"));
+    }
+
+    // The actions after the PDF export; the export with the variant chosen, then the import:
+    // frmImportar names that variant and "Abrir como projeto" loads the inputs.
+    void prescricaoNaJanela() {
+        TfrmTeluvar frm;
+        const QList<QAction*> arquivo =
+            frm.menuBar()->findChild<QMenu*>(QStringLiteral("mnuArquivo"))->actions();
+        QCOMPARE(arquivo.indexOf(frm.actExportarPrescricao),
+                 arquivo.indexOf(frm.actExportarPdf) + 1);
+        QCOMPARE(arquivo.indexOf(frm.actImportarPrescricao),
+                 arquivo.indexOf(frm.actExportarPrescricao) + 1);
+        QTemporaryDir dir;
+        const QString tlv = dir.filePath(QStringLiteral("projeto.tlv"));
+        const QString zmx = dir.filePath(QStringLiteral("dk.zmx"));
+        gravar(tlv, exemplo());
+        frm.AbrirArquivo(tlv);
+        Substituir<decltype(PerguntarArquivoPrescricao)> escolha(
+            PerguntarArquivoPrescricao, [&](QWidget*) {
+                return EscolhaPrescricao{zmx, FormatoPrescricao::Zemax, VarianteDallKirkham};
+            });
+        frm.actExportarPrescricao->trigger();
+        frm.actNovo->trigger();
+        Substituir<decltype(PerguntarArquivoImportar)> abrir(PerguntarArquivoImportar,
+                                                             [&](QWidget*) { return zmx; });
+        QString variante;
+        Substituir<decltype(MostrarImportacao)> mostrar(
+            MostrarImportacao,
+            [&](QWidget* dono, const ImportacaoPrescricao& im, const QString& nome) {
+                TfrmImportar frmImportar(dono, im, nome);
+                variante = frmImportar.lblVariante->text();
+                return true;
+            });
+        frm.actImportarPrescricao->trigger();
+        QCOMPARE(variante, QStringLiteral("Variante do arquivo: Dall-Kirkham"));
+        QCOMPARE(frm.edty->Value(), 4.0);
+        QVERIFY(std::fabs(Projeto.gamma - 4) < 1e-9 && std::fabs(Projeto.e - 200) < 1e-9);
+        QCOMPARE(frm.ListView1->topLevelItemCount(), 2);
     }
 
     // ---- --json -----------------------------------------------------------------------------
