@@ -377,12 +377,12 @@
         <translation>Projeto Teluvar - Sagittas</translation>
     </message>
     <message>
-        <source>Projeto Brisan - Diâmetro do campo</source>
-        <translation>Projeto Brisan - Field diameter</translation>
+        <source>Projeto Teluvar - Diâmetro do campo</source>
+        <translation>Projeto Teluvar - Field diameter</translation>
     </message>
     <message>
         <source>Comprimento do arco (graus):</source>
-        <translation>Arc length (degrees):</translation>
+        <translation>Field angle (degrees):</translation>
     </message>
     <message>
         <source>o</source>
@@ -1291,6 +1291,268 @@
     <message>
         <source>EE 80 % (µm)</source>
         <translation>EE 80 % (µm)</translation>
+        <source>Exportar &amp;prescrição...</source>
+        <translation>Export &amp;prescription...</translation>
+    </message>
+    <message>
+        <source>Exporta a prescrição de uma variante para outros programas</source>
+        <translation>Exports a variant&apos;s prescription for other optical programs</translation>
+    </message>
+    <message>
+        <source>&amp;Importar prescrição...</source>
+        <translation>&amp;Import prescription...</translation>
+    </message>
+    <message>
+        <source>Compara uma prescrição de dois espelhos (.zmx) com as variantes</source>
+        <translation>Compares a two-mirror prescription (.zmx) with the variants</translation>
+    </message>
+    <message>
+        <source>Zemax (*.zmx);;CODE V (*.seq);;Tabela (*.csv)</source>
+        <translation>Zemax (*.zmx);;CODE V (*.seq);;Table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Zemax (*.zmx)</source>
+        <translation>Zemax (*.zmx)</translation>
+    </message>
+    <message>
+        <source>Exportar prescrição</source>
+        <translation>Export prescription</translation>
+    </message>
+    <message>
+        <source>Importar prescrição</source>
+        <translation>Import prescription</translation>
+    </message>
+    <message>
+        <source>uma prescrição Zemax (.zmx)</source>
+        <translation>a Zemax prescription (.zmx)</translation>
+    </message>
+    <message>
+        <source>Superfície</source>
+        <translation>Surface</translation>
+    </message>
+    <message>
+        <source>Raio</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>Cônica</source>
+        <translation>Conic</translation>
+    </message>
+    <message>
+        <source>Espessura</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Semidiâmetro</source>
+        <translation>Semi-diameter</translation>
+    </message>
+    <message>
+        <source>Obstrução</source>
+        <translation>Obscuration</translation>
+    </message>
+    <message>
+        <source>Objeto</source>
+        <translation>Object</translation>
+    </message>
+    <message>
+        <source>Primário</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Secundário</source>
+        <translation>Secondary</translation>
+    </message>
+    <message>
+        <source>Imagem</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Infinito</source>
+        <translation>Infinity</translation>
+    </message>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>texto UTF-16 com um número ímpar de bytes (arquivo truncado?)</source>
+        <translation>UTF-16 text with an odd number of bytes (truncated file?)</translation>
+    </message>
+    <message>
+        <source>o texto não é UTF-8 nem UTF-16 válido</source>
+        <translation>the text is neither valid UTF-8 nor valid UTF-16</translation>
+    </message>
+    <message>
+        <source>o texto contém caracteres nulos (UTF-16 sem a marca de ordem de bytes?)</source>
+        <translation>the text contains null characters (UTF-16 without a byte-order mark?)</translation>
+    </message>
+    <message>
+        <source>%1: número ausente, inválido ou não finito</source>
+        <translation>%1: number missing, invalid or not finite</translation>
+    </message>
+    <message>
+        <source>modo %1 não aceito: só arquivos sequenciais (MODE SEQ)</source>
+        <translation>mode %1 not accepted: sequential files only (MODE SEQ)</translation>
+    </message>
+    <message>
+        <source>unidade %1 não aceita (MM, CM, IN ou METER)</source>
+        <translation>unit %1 not accepted (MM, CM, IN or METER)</translation>
+    </message>
+    <message>
+        <source>tipo de campo %1 não aceito: só ângulos (FTYP 0)</source>
+        <translation>field type %1 not accepted: angles only (FTYP 0)</translation>
+    </message>
+    <message>
+        <source>superfície %1 fora de ordem (esperada a %2)</source>
+        <translation>surface %1 out of order (surface %2 expected)</translation>
+    </message>
+    <message>
+        <source>%1 antes da primeira superfície</source>
+        <translation>%1 before the first surface</translation>
+    </message>
+    <message>
+        <source>superfície do tipo %1 não aceita (só STANDARD)</source>
+        <translation>surface of type %1 not accepted (STANDARD only)</translation>
+    </message>
+    <message>
+        <source>superfície inclinada ou descentrada (%1)</source>
+        <translation>tilted or decentred surface (%1)</translation>
+    </message>
+    <message>
+        <source>material %1: o sistema tem uma lente; só espelhos são aceitos</source>
+        <translation>material %1: the system has a lens; only mirrors are accepted</translation>
+    </message>
+    <message>
+        <source>terceiro espelho: só sistemas de dois espelhos são aceitos</source>
+        <translation>third mirror: only two-mirror systems are accepted</translation>
+    </message>
+    <message>
+        <source>espessura infinita depois do objeto</source>
+        <translation>infinite thickness after the object</translation>
+    </message>
+    <message>
+        <source>o objeto não está no infinito (falta DISZ INFINITY na superfície 0)</source>
+        <translation>the object is not at infinity (DISZ INFINITY missing on surface 0)</translation>
+    </message>
+    <message>
+        <source>nenhuma superfície (SURF) no arquivo</source>
+        <translation>no surface (SURF) in the file</translation>
+    </message>
+    <message>
+        <source>o sistema tem %1 espelho(s); são precisos exatamente dois</source>
+        <translation>the system has %1 mirror(s); exactly two are needed</translation>
+    </message>
+    <message>
+        <source>o segundo espelho é a última superfície: falta o plano imagem</source>
+        <translation>the second mirror is the last surface: the image plane is missing</translation>
+    </message>
+    <message>
+        <source>o primeiro espelho não é côncavo (curvatura %1)</source>
+        <translation>the first mirror is not concave (curvature %1)</translation>
+    </message>
+    <message>
+        <source>o segundo espelho não é convexo (curvatura %1)</source>
+        <translation>the second mirror is not convex (curvature %1)</translation>
+    </message>
+    <message>
+        <source>o segundo espelho não fica à frente do primeiro (separação %1)</source>
+        <translation>the second mirror is not in front of the first (separation %1)</translation>
+    </message>
+    <message>
+        <source>sem diâmetro da pupila de entrada (ENPD) nem semidiâmetro do primário (DIAM)</source>
+        <translation>no entrance pupil diameter (ENPD) and no semi-diameter of the primary (DIAM)</translation>
+    </message>
+    <message>
+        <source>os espelhos não formam um Cassegrain: o secundário fica além do foco do primário ou não amplia a distância focal</source>
+        <translation>the mirrors are not a Cassegrain: the secondary lies beyond the primary&apos;s focus or does not lengthen the focal length</translation>
+    </message>
+    <message>
+        <source>ângulo de campo de %1 graus: deve ficar abaixo de 90</source>
+        <translation>field angle of %1 degrees: it must stay below 90</translation>
+    </message>
+    <message>
+        <source>Projeto Teluvar - Importar prescrição</source>
+        <translation>Projeto Teluvar - Import prescription</translation>
+    </message>
+    <message>
+        <source>Arquivo: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source> Dados do projeto: </source>
+        <translation> Design data: </translation>
+    </message>
+    <message>
+        <source>Plano imagem do arquivo, a partir do secundário</source>
+        <translation>The file&apos;s image plane, from the secondary</translation>
+    </message>
+    <message>
+        <source>Foco paraxial, a partir do secundário</source>
+        <translation>Paraxial focus, from the secondary</translation>
+    </message>
+    <message>
+        <source>Variante do arquivo: %1</source>
+        <translation>Variant of the file: %1</translation>
+    </message>
+    <message>
+        <source>nenhuma</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Abrir como projeto</source>
+        <translation>Open as design</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Grava a prescrição do PROJETO.tlv em SAIDA.zmx, SAIDA.seq ou SAIDA.csv, sem abrir janela.</source>
+        <translation>Writes the prescription of DESIGN.tlv to OUTPUT.zmx, OUTPUT.seq or OUTPUT.csv, without a window.</translation>
+    </message>
+    <message>
+        <source>SAIDA.zmx|.seq|.csv</source>
+        <translation>OUTPUT.zmx|.seq|.csv</translation>
+    </message>
+    <message>
+        <source>Variante de --prescricao: classico, dk ou rc (o padrão).</source>
+        <translation>Variant of --prescricao: classico, dk or rc (the default).</translation>
+    </message>
+    <message>
+        <source>classico|dk|rc</source>
+        <translation>classico|dk|rc</translation>
+    </message>
+    <message>
+        <source>classico</source>
+        <translation>classico</translation>
+    </message>
+    <message>
+        <source>dk</source>
+        <translation>dk</translation>
+    </message>
+    <message>
+        <source>rc</source>
+        <translation>rc</translation>
+    </message>
+    <message>
+        <source>variante desconhecida: %1 (use classico, dk ou rc)</source>
+        <translation>unknown variant: %1 (use classico, dk or rc)</translation>
+    </message>
+    <message>
+        <source>--variante só vale com --prescricao</source>
+        <translation>--variante only goes with --prescricao</translation>
+    </message>
+    <message>
+        <source>use só uma de --pdf, --json e --prescricao</source>
+        <translation>use only one of --pdf, --json and --prescricao</translation>
+    </message>
+    <message>
+        <source>formato de prescrição desconhecido: %1 (use .zmx, .seq ou .csv)</source>
+        <translation>unknown prescription format: %1 (use .zmx, .seq or .csv)</translation>
+    </message>
+    <message>
+        <source>os raios e a separação do arquivo são extremos demais para um projeto: o projeto derivado não os reproduz</source>
+        <translation>the file&apos;s radii and separation are too extreme for a design: the derived design does not reproduce them</translation>
     </message>
 </context>
 <context>

@@ -90,7 +90,9 @@ TRotulo* criarRotuloDiagrama(QWidget* painel, const char* nome, int x, int y, in
 
 TfrmDefletor::TfrmDefletor(QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      relatorioDefletor(Projeto, {}), dtGlares(relatorioDefletor.dtGlares),
+      rpDBDataSet1(relatorioDefletor.rpDBDataSet1), rpReport1(relatorioDefletor.rpReport1) {
     montarJanela();
     FormCreate();
 }
@@ -106,11 +108,6 @@ void TfrmDefletor::montarJanela() {
     setFixedSize(759, 463);
     // The window is destroyed when it closes.
     setAttribute(Qt::WA_DeleteOnClose);
-
-    DefinirCamposGlares(dtGlares);
-    dtGlares.Open();
-    PrepararRelatorio(rpReport1, rpDBDataSet1, dtGlares, QStringLiteral("defletor"),
-                      [this] { rpReport1BeginDoc(); });
 
     montarBarra();
     montarEntradas();
@@ -278,7 +275,7 @@ void TfrmDefletor::actExportarPdfExecute() {
 }
 
 void TfrmDefletor::rpReport1BeginDoc() {
-    PreencherRelatorio(rpReport1, LinhasRelatorioDefletor(Projeto));
+    relatorioDefletor.Preencher();
 }
 
 void TfrmDefletor::btnSairClick() {
@@ -360,7 +357,6 @@ void TfrmDefletor::Recalcular() {
     const RotulosDefletor rotulos = ::CalcularDefletor(Projeto);
     elevarLimiteComprimento();
     EscreverRotulos<RotulosDefletor, 3>({lblL, lblDG, lblZ1}, rotulos);
-    if (dtGlares.Active()) dtGlares.Close();
     if (EsvaziarLista(ListView2)) StatusBar1->clearMessage();
     for (const LinhaResultado& linha : CriteriosDefletor(Projeto)) {
         auto* item = new QTreeWidgetItem(ListView2, {linha.descricao, linha.valor});
@@ -373,7 +369,7 @@ void TfrmDefletor::Recalcular() {
         QList<QTreeWidgetItem*> itens;
         ~Linhas() { lista->addTopLevelItems(itens); }
     } linhas{ListView1, {}};
-    PreencherGlares(dtGlares, Projeto, [&](const LinhaGlareTexto& g) {
+    relatorioDefletor.PreencherGlares([&](const LinhaGlareTexto& g) {
         auto* item = new QTreeWidgetItem({g.glare, g.posicao, g.diametro});
         item->setTextAlignment(1, Qt::AlignHCenter | Qt::AlignVCenter);
         item->setTextAlignment(2, Qt::AlignHCenter | Qt::AlignVCenter);

@@ -1,8 +1,7 @@
 // The baffle window: inputs of the baffle tube, its lengths, its glare stops and their diagram.
 #pragma once
 
-#include "DataSet.h"
-#include "rpModel.h"
+#include "RelatoriosObjetos.h"
 
 #include <QDialog>
 
@@ -29,11 +28,12 @@ public:
     explicit TfrmDefletor(QWidget* owner = nullptr);
     ~TfrmDefletor() override;
 
-    // The report data set: one record per glare stop of the last computation.
-    TMemDataSet dtGlares;
-    // The baffle report, its data source over dtGlares, and its fill-in.
-    TrpDBDataSet rpDBDataSet1;
-    TrpReport rpReport1;
+    // The baffle report over the design record; dtGlares holds one record per glare stop of
+    // the last computation, rpReport1 reads it through rpDBDataSet1.
+    TRelatorioDefletor relatorioDefletor;
+    TMemDataSet& dtGlares;
+    TrpDBDataSet& rpDBDataSet1;
+    TrpReport& rpReport1;
     void rpReport1BeginDoc();
 
     // Controls, named as their objectName.

@@ -87,7 +87,8 @@ void DesenharTesteSecundario(QPainter& pintor, const QRectF& area,
     const double H = secundario.diametro / 2;
     const bool hindle = secundario.teste == TesteNulo::Hindle && secundario.hindleValido;
     const MontagemHindle& m = secundario.hindle;
-    const double espessura = std::max(secundario.diametro / 6, secundario.desvios.flechaExata * 2);
+    const double espessura =
+        EspessuraSecundario(secundario.diametro, secundario.desvios.flechaExata);
 
     // The extent in mm: the secondary and its back, the foci or centre, the sphere.
     double zMin = -espessura * 0.5, zMax = secundario.desvios.flechaExata + espessura;
@@ -131,11 +132,11 @@ void DesenharTesteSecundario(QPainter& pintor, const QRectF& area,
     for (int k = 0; k <= N; ++k) {
         const double h = -H + 2 * H * k / N;
         double z = 0;
-        SagConica(conica, std::fabs(h), z);
+        FlechaConica(conica, std::fabs(h), z);
         k == 0 ? espelho.moveTo(ponto(z, h)) : espelho.lineTo(ponto(z, h));
     }
     double zBorda = 0;
-    SagConica(conica, H, zBorda);
+    FlechaConica(conica, H, zBorda);
     espelho.lineTo(ponto(zBorda + espessura, H));
     espelho.lineTo(ponto(zBorda + espessura, -H));
     espelho.closeSubpath();
@@ -184,12 +185,12 @@ void DesenharTesteSecundario(QPainter& pintor, const QRectF& area,
             RaioHindle raio;
             if (!TracarHindle(conica, m, H * fracao, raio)) continue;
             pintor.setPen(QPen(QColor(0xD0, 0x00, 0x00), 0));
-            pintor.drawLine(ponto(raio.pontos[0].z, raio.pontos[0].h),
-                            ponto(raio.pontos[1].z, raio.pontos[1].h));
-            pintor.drawLine(ponto(raio.pontos[1].z, raio.pontos[1].h),
-                            ponto(raio.pontos[2].z, raio.pontos[2].h));
+            pintor.drawLine(ponto(raio.pontos[0].z, raio.pontos[0].x),
+                            ponto(raio.pontos[1].z, raio.pontos[1].x));
+            pintor.drawLine(ponto(raio.pontos[1].z, raio.pontos[1].x),
+                            ponto(raio.pontos[2].z, raio.pontos[2].x));
             pintor.setPen(QPen(QColor(0xD0, 0x00, 0x00), 0, Qt::DashLine));
-            pintor.drawLine(ponto(raio.pontos[1].z, raio.pontos[1].h), ponto(m.focoVirtual, 0));
+            pintor.drawLine(ponto(raio.pontos[1].z, raio.pontos[1].x), ponto(m.focoVirtual, 0));
         }
         marca(m.focoReal, TextoRecurso(Recursos::EspelhosFocoReal), QColor(0xD0, 0x00, 0x00));
         marca(m.focoVirtual, TextoRecurso(Recursos::EspelhosFocoVirtual), QColor(0x00, 0x60, 0x00));

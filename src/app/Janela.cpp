@@ -1,11 +1,13 @@
 // Helpers shared by every window: fonts, error box, guarded handlers, cursor, pictures, labels.
 #include "Janela.h"
 
+#include "ArquivoRegular.h"
 #include "Global.h"
 #include "NumberEdit.h"
 #include "Recursos.h"
 
 #include <QCursor>
+#include <QDir>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -13,19 +15,15 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QSvgRenderer>
 #include <QTreeWidget>
+#include <unistd.h>
 
 // ---- fonts ----------------------------------------------------------------------------------
 
 namespace {
-QFont FonteJanela() {
-    QFont fonte(QStringLiteral("Liberation Sans"));
-    fonte.setStyleHint(QFont::SansSerif);
-    fonte.setPixelSize(11);
-    return fonte;
-}
 
 QFont FonteRotulo() {
     QFont fonte(QStringLiteral("Liberation Serif"));
@@ -36,6 +34,13 @@ QFont FonteRotulo() {
     return fonte;
 }
 } // namespace
+
+QFont FonteJanela() {
+    QFont fonte(QStringLiteral("Liberation Sans"));
+    fonte.setStyleHint(QFont::SansSerif);
+    fonte.setPixelSize(11);
+    return fonte;
+}
 
 QFont FonteArial(int pixels, bool negrito) {
     QFont fonte(QStringLiteral("Liberation Sans"));
@@ -99,6 +104,17 @@ CursorAmpulheta::~CursorAmpulheta() {
 }
 
 // ---- SVG pictures ---------------------------------------------------------------------------
+
+QString PastaInicialDialogos(const QString& pastaPrograma) {
+    if (!pastaPrograma.isEmpty() && ::access(BytesDoNome(pastaPrograma).constData(), W_OK) == 0)
+        return pastaPrograma;
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documentos.isEmpty() && QDir(documentos).exists() ? documentos : QDir::homePath();
+}
+
+QString PastaInicialDialogos() {
+    return PastaInicialDialogos(QCoreApplication::applicationDirPath());
+}
 
 QIcon IconeSvg(const QString& recurso) {
     return QIcon(recurso);

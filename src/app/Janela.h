@@ -22,6 +22,7 @@ class QTreeWidgetItem;
 
 // The application's fonts: the window font (the 8-point sans-serif the layouts were drawn
 // for, 11 pixels) is set once for the whole application by TAplicacao.
+QFont FonteJanela();
 QFont FonteArial(int pixels, bool negrito = false); // the About box texts
 
 // Error box. TextoErro adds the final "." the box shows; MostrarErro shows it through DialogoErro.
@@ -65,6 +66,11 @@ public:
     CursorAmpulheta(const CursorAmpulheta&) = delete;
     CursorAmpulheta& operator=(const CursorAmpulheta&) = delete;
 };
+
+// The folder the design-file dialogs start in: the program's own folder when the user may write
+// there, otherwise the user's documents folder (the home folder when there is none).
+QString PastaInicialDialogos(const QString& pastaPrograma);
+QString PastaInicialDialogos(); // of QCoreApplication::applicationDirPath()
 
 // An SVG picture as an icon, drawn at whatever size is asked, so it stays sharp on any screen.
 QIcon IconeSvg(const QString& recurso);

@@ -1,23 +1,22 @@
 // The command line: its options, batch work without a window, a design named at start-up.
 #include "LinhaComando.h"
 
-#include "Defletor.h"
 #include "Global.h"
+#include "Importar.h"
 #include "Janela.h"
 #include "Principal.h"
 #include "ProjetoJson.h"
 #include "Recursos.h"
+#include "RelatoriosObjetos.h"
 #include "rpPdf.h"
 #include "rpPrepare.h"
 #include "rpPrepared.h"
-#include "rpProgress.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <cstring>
 #include <functional>
-#include <memory>
-#include <utility>
+#include <optional>
 
 #ifndef TELUVAR_VERSAO
 #define TELUVAR_VERSAO "1.0"
@@ -36,7 +35,14 @@ struct Opcoes {
                                  TextoRecurso(Recursos::LinhaRelatorio),
                                  TextoRecurso(Recursos::LinhaValorRelatorio)};
     QCommandLineOption json{QStringLiteral("json"), TextoRecurso(Recursos::LinhaJson)};
-    QList<QCommandLineOption> todas() const { return {ajuda, versao, pdf, relatorio, json}; }
+    QCommandLineOption prescricao{QStringLiteral("prescricao"),
+                                  TextoRecurso(Recursos::LinhaPrescricao),
+                                  TextoRecurso(Recursos::LinhaValorPrescricao)};
+    QCommandLineOption variante{QStringLiteral("variante"), TextoRecurso(Recursos::LinhaVariante),
+                                TextoRecurso(Recursos::LinhaValorVariante)};
+    QList<QCommandLineOption> todas() const {
+        return {ajuda, versao, pdf, relatorio, json, prescricao, variante};
+    }
 };
 
 QString nomeOpcao(const QString& nome) {
@@ -71,25 +77,19 @@ PedidoLinha erro(const QString& motivo) {
     return p;
 }
 
-// Restores a replaceable step when the block ends.
-template <class F> class Substituicao {
-public:
-    Substituicao(F& passo, F novo)
-        : m_passo(passo), m_antigo(std::exchange(passo, std::move(novo))) {}
-    ~Substituicao() { m_passo = std::move(m_antigo); }
-    Substituicao(const Substituicao&) = delete;
-    Substituicao& operator=(const Substituicao&) = delete;
-
-private:
-    F& m_passo;
-    F m_antigo;
-};
-
 int falhar(std::FILE* erros, int status, const QString& motivo) {
     const QString linha = TextoRecurso(Recursos::LinhaErro).arg(QStringLiteral("teluvar"), motivo);
     std::fprintf(erros, "%s\n", linha.toLocal8Bit().constData());
     std::fflush(erros);
     return status;
+}
+
+// Success when everything written to standard output reached it, else the error line.
+int saidaGravada(std::FILE* saida, std::FILE* erros) {
+    if (std::fflush(saida) == 0 && !std::ferror(saida)) return SaidaSucesso;
+    return falhar(
+        erros, SaidaGravacao,
+        TextoRecurso(Recursos::LinhaNaoGravou).arg(TextoRecurso(Recursos::LinhaSaidaPadrao)));
 }
 
 } // namespace
@@ -129,6 +129,32 @@ PedidoLinha AnalisarLinha(const QStringList& argumentos) {
     }
     const bool pdf = parser.isSet(opcoes.pdf), json = parser.isSet(opcoes.json);
     if (pdf && json) return erro(TextoRecurso(Recursos::LinhaPdfEJson));
+    // --prescricao SAIDA [--variante classico|dk|rc] PROJETO.tlv
+    if (parser.isSet(opcoes.variante) && !parser.isSet(opcoes.prescricao))
+        return erro(TextoRecurso(Recursos::LinhaVarianteSemPrescricao));
+    if (parser.isSet(opcoes.prescricao)) {
+        if (pdf || json) return erro(TextoRecurso(Recursos::LinhaSaidasExclusivas));
+        if (parser.isSet(opcoes.relatorio))
+            return erro(TextoRecurso(Recursos::LinhaRelatorioSemPdf));
+        p.saida = parser.value(opcoes.prescricao);
+        FormatoPrescricao formato;
+        if (!FormatoDoNome(p.saida, formato))
+            return erro(TextoRecurso(Recursos::LinhaFormatoPrescricao).arg(p.saida));
+        if (parser.isSet(opcoes.variante)) {
+            const QString qual = parser.value(opcoes.variante);
+            const char* const nomes[] = {Recursos::LinhaVarianteClassico, Recursos::LinhaVarianteDk,
+                                         Recursos::LinhaVarianteRc};
+            p.variante = -1;
+            for (std::int16_t v = 0; v < 3; ++v)
+                if (qual == TextoRecurso(nomes[v])) p.variante = v;
+            if (p.variante < 0)
+                return erro(TextoRecurso(Recursos::LinhaVarianteInvalida).arg(qual));
+        }
+        if (projetos.size() != 1) return erro(TextoRecurso(Recursos::LinhaUmProjeto));
+        p.modo = PedidoLinha::Prescricao;
+        p.projeto = projetos.first();
+        return p;
+    }
     if (parser.isSet(opcoes.relatorio)) {
         if (!pdf) return erro(TextoRecurso(Recursos::LinhaRelatorioSemPdf));
         const QString qual = parser.value(opcoes.relatorio);
@@ -158,65 +184,64 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
         return falhar(erros, SaidaUso, pedido.erro);
     case PedidoLinha::Ajuda:
         std::fputs(pedido.textoAjuda.toLocal8Bit().constData(), saida);
-        return std::fflush(saida) == 0 && !std::ferror(saida) ? SaidaSucesso : SaidaGravacao;
+        return saidaGravada(saida, erros);
     case PedidoLinha::Versao: {
         const QString versao =
             TextoRecurso(Recursos::LinhaTextoVersao).arg(QLatin1String(TELUVAR_VERSAO));
         std::fprintf(saida, "%s\n", versao.toLocal8Bit().constData());
-        return std::fflush(saida) == 0 && !std::ferror(saida) ? SaidaSucesso : SaidaGravacao;
+        return saidaGravada(saida, erros);
     }
     case PedidoLinha::Pdf:
     case PedidoLinha::Json:
+    case PedidoLinha::Prescricao:
         break;
     }
 
-    // The windows do the work they do on the screen, never shown; what they would show in a
-    // box becomes the error line.
+    // The design and its reports computed as the windows compute them, with no window: what a
+    // window would show in a box becomes the error line.
     QString mensagem;
-    auto guardar = [&mensagem](const QString& texto) {
+    const AvisoRelatorio guardar = [&mensagem](const QString& texto, const QString&) {
         if (mensagem.isEmpty()) mensagem = texto;
     };
-    Substituicao<std::function<void(const QString&)>> semCaixa(DialogoErro, guardar);
-    Substituicao<std::function<void(const QString&, const QString&)>> semCaixaRelatorio(
-        rpMostrarErro, [&](const QString& texto, const QString&) { guardar(texto); });
-
-    TfrmTeluvar frmTeluvar;
     try {
-        frmTeluvar.AbrirArquivo(pedido.projeto);
+        AbrirProjetoOuPrescricaoSemJanela(Projeto, pedido.projeto);
     } catch (const std::exception& e) {
         return falhar(erros, SaidaEntrada, MensagemExcecao(e));
     }
-    if (!mensagem.isEmpty()) return falhar(erros, SaidaEntrada, mensagem);
 
-    // The baffle window loads its inputs from the record and computes at once.
-    std::unique_ptr<TfrmDefletor> frmDefletor;
-    if (pedido.modo == PedidoLinha::Json || pedido.defletor) {
-        frmDefletor = std::make_unique<TfrmDefletor>(&frmTeluvar);
-        frmDefletor->setAttribute(Qt::WA_DeleteOnClose, false);
-        if (!mensagem.isEmpty()) return falhar(erros, SaidaEntrada, mensagem);
-    }
-
-    if (pedido.modo == PedidoLinha::Json) {
-        // The baffle as its report has it: "&Ok" once its inputs are in.
-        frmDefletor->btnOkClick();
-        const QByteArray texto = TextoProjetoJson(Projeto);
-        std::fwrite(texto.constData(), 1, std::size_t(texto.size()), saida);
-        if (std::fflush(saida) != 0 || std::ferror(saida))
-            return falhar(erros, SaidaGravacao,
-                          TextoRecurso(Recursos::LinhaNaoGravou)
-                              .arg(TextoRecurso(Recursos::LinhaSaidaPadrao)));
+    if (pedido.modo == PedidoLinha::Prescricao) {
+        FormatoPrescricao formato = FormatoPrescricao::Zemax;
+        FormatoDoNome(pedido.saida, formato);
+        try {
+            GravarPrescricao(Projeto, pedido.variante, formato, pedido.saida);
+        } catch (const std::exception& e) {
+            return falhar(erros, SaidaGravacao, MensagemExcecao(e));
+        }
         return SaidaSucesso;
     }
 
-    // As "&Preview" and "Imprimir" do: "&Ok" first, then the preparation.
-    TrpReport* relatorio = nullptr;
-    if (frmDefletor) {
-        frmDefletor->btnOkClick();
-        relatorio = &frmDefletor->rpReport1;
-    } else {
-        frmTeluvar.btnOkClick();
-        relatorio = &frmTeluvar.rpReport1;
+    if (pedido.modo == PedidoLinha::Json) {
+        // The baffle as its report has it.
+        CalcularDefletorSemJanela(Projeto);
+        const QByteArray texto = TextoProjetoJson(Projeto);
+        std::fwrite(texto.constData(), 1, std::size_t(texto.size()), saida);
+        return saidaGravada(saida, erros);
     }
+
+    std::optional<TRelatorioProjeto> relatorioProjeto;
+    std::optional<TRelatorioDefletor> relatorioDefletor;
+    TrpReport* relatorio = nullptr;
+    if (pedido.defletor) {
+        relatorioDefletor.emplace(Projeto, guardar);
+        CalcularDefletorSemJanela(Projeto);
+        relatorioDefletor->PreencherGlares();
+        relatorio = &relatorioDefletor->rpReport1;
+    } else {
+        relatorioProjeto.emplace(Projeto, guardar);
+        relatorioProjeto->Atualizar();
+        relatorio = &relatorioProjeto->rpReport1;
+    }
+    if (!mensagem.isEmpty()) return falhar(erros, SaidaEntrada, mensagem);
     TrpBuildResult paginas = BuildReport(*relatorio);
     if (paginas.outcome != TrpBuildResult::Built)
         return falhar(erros, SaidaEntrada,

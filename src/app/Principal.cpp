@@ -9,6 +9,7 @@
 #include "Espelhos.h"
 #include "Flecha.h"
 #include "Global.h"
+#include "Importar.h"
 #include "Janela.h"
 #include "NumberEdit.h"
 #include "Recursos.h"
@@ -42,7 +43,8 @@ constexpr int AlturaStatus = 19;
 TfrmTeluvar::TfrmTeluvar(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      dtDados(QStringLiteral("dtDados")) {
+      relatorioProjeto(Projeto, {}), dtDados(relatorioProjeto.dtDados),
+      rpDBDataSet1(relatorioProjeto.rpDBDataSet1), rpReport1(relatorioProjeto.rpReport1) {
     setObjectName(QStringLiteral("frmTeluvar"));
     setWindowTitle(TextoRecurso(Recursos::TituloPrincipal));
 
@@ -78,11 +80,6 @@ TfrmTeluvar::TfrmTeluvar(QWidget* parent)
     setTabOrder(edti, btnOk);
     setTabOrder(btnOk, ListView2);
     setTabOrder(ListView2, ListView1);
-
-    DefinirCamposDados(dtDados);
-    dtDados.Open();
-    PrepararRelatorio(rpReport1, rpDBDataSet1, dtDados, QStringLiteral("projeto"),
-                      [this] { rpReport1BeginDoc(); });
 
     PerguntarArquivoAbrir = [this] { return abrirDialogo(OpenDialog1); };
     PerguntarArquivoSalvar = [this] { return abrirDialogo(SaveDialog1); };
@@ -120,6 +117,10 @@ void TfrmTeluvar::montarAcoes() {
          &TfrmTeluvar::actImprimirExecute},
         {actExportarPdf, "actExportarPdf", AcaoExportarPdf, ":/app/preview-pdf.svg",
          QKeySequence(Qt::CTRL | Qt::Key_E), &TfrmTeluvar::actExportarPdfExecute},
+        {actExportarPrescricao, "actExportarPrescricao", AcaoExportarPrescricao, nullptr,
+         QKeySequence(), &TfrmTeluvar::actExportarPrescricaoExecute},
+        {actImportarPrescricao, "actImportarPrescricao", AcaoImportarPrescricao, nullptr,
+         QKeySequence(), &TfrmTeluvar::actImportarPrescricaoExecute},
         {actSair, "actSair", AcaoSair, ":/app/sair.svg", QKeySequence(Qt::CTRL | Qt::Key_Q),
          &TfrmTeluvar::actSairExecute},
         {actDefletor, "actDefletor", AcaoDefletor, ":/app/defletor.svg",
@@ -163,6 +164,8 @@ void TfrmTeluvar::montarMenus() {
     arquivo->addAction(actConfigurarImpressora);
     arquivo->addAction(actImprimir);
     arquivo->addAction(actExportarPdf);
+    arquivo->addAction(actExportarPrescricao);
+    arquivo->addAction(actImportarPrescricao);
     arquivo->addSeparator();
     arquivo->addAction(actSair);
     QMenu* componentes = MainMenu1->addMenu(TextoRecurso(Recursos::MenuComponentes));
@@ -347,7 +350,7 @@ void TfrmTeluvar::montarListas(QWidget* central) {
 }
 
 void TfrmTeluvar::montarDialogos() {
-    const QString pasta = QCoreApplication::applicationDirPath();
+    const QString pasta = PastaInicialDialogos();
     auto dialogo = [this, &pasta](const char* nome, QFileDialog::AcceptMode modo) {
         auto* d = new QFileDialog(this, QString(), pasta, TextoRecurso(Recursos::FiltroArquivo));
         d->setObjectName(QString::fromLatin1(nome));
@@ -394,7 +397,7 @@ void TfrmTeluvar::CarregarDados() {
 }
 
 void TfrmTeluvar::MostrarResultados() {
-    const Resultados r = ::MostrarResultados(Projeto);
+    const Resultados r = relatorioProjeto.Atualizar();
     EsvaziarListas();
     for (const LinhaComparacao& linha : r.comparacao) {
         auto* item = new QTreeWidgetItem(
@@ -406,7 +409,6 @@ void TfrmTeluvar::MostrarResultados() {
         auto* item = new QTreeWidgetItem(ListView2, {linha.descricao, linha.valor});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
-    PreencherDados(dtDados, r.resultados);
 }
 
 // ---- input changes --------------------------------------------------------------------------
@@ -500,7 +502,7 @@ void TfrmTeluvar::actSalvarExecute() {
 }
 
 void TfrmTeluvar::rpReport1BeginDoc() {
-    PreencherRelatorio(rpReport1, LinhasRelatorioProjeto(Projeto));
+    relatorioProjeto.Preencher();
 }
 
 void TfrmTeluvar::actPreviewExecute() {
@@ -519,6 +521,27 @@ void TfrmTeluvar::actImprimirExecute() {
 void TfrmTeluvar::actExportarPdfExecute() {
     ExportarRelatorioPdf(
         this, rpReport1, [this] { btnOkClick(); }, TituloTexto(Projeto));
+}
+
+void TfrmTeluvar::actExportarPrescricaoExecute() {
+    ExportarPrescricao(this);
+}
+
+void TfrmTeluvar::actImportarPrescricaoExecute() {
+    ImportarPrescricaoJanela(*this);
+}
+
+void TfrmTeluvar::CarregarProjeto(const TProjeto& projeto) {
+    CursorAmpulheta ampulheta;
+    Projeto = projeto;
+    CalcularProjeto();
+    CarregarDados();
+    // A field whose text changed stored its two-decimal value: the design's own comes back.
+    for (double TProjeto::*campo :
+         {&TProjeto::D1, &TProjeto::fD1, &TProjeto::gamma, &TProjeto::e, &TProjeto::i})
+        Projeto.*campo = projeto.*campo;
+    CalcularProjeto();
+    MostrarResultados();
 }
 
 void TfrmTeluvar::actSairExecute() {

@@ -1,8 +1,8 @@
 // The main window: the design's inputs, the annotated diagram, the result lists and every command.
 #pragma once
 
-#include "DataSet.h"
-#include "rpModel.h"
+#include "Global.h"
+#include "RelatoriosObjetos.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -36,16 +36,20 @@ public:
     explicit TfrmTeluvar(QWidget* parent = nullptr);
     ~TfrmTeluvar() override;
 
-    // The design report's data set: one record per row of the result list.
-    TMemDataSet dtDados;
-    // The design report, its data source over dtDados, and its fill-in.
-    TrpDBDataSet rpDBDataSet1;
-    TrpReport rpReport1;
+    // The design report over the design record; dtDados holds one record per row of the
+    // result list, rpReport1 reads it through rpDBDataSet1.
+    TRelatorioProjeto relatorioProjeto;
+    TMemDataSet& dtDados;
+    TrpDBDataSet& rpDBDataSet1;
+    TrpReport& rpReport1;
     void rpReport1BeginDoc();
 
     // Opens a design file as "&Abrir" does once the name is chosen: reads it over the record
     // (a bad file throws and changes nothing), recomputes and refills fields and lists.
     void AbrirArquivo(const QString& nome);
+    // Loads a whole design as "&Abrir" does after reading it, the inputs kept as given (the
+    // fields show them with two decimals).
+    void CarregarProjeto(const TProjeto& projeto);
 
     // The dialog steps, replaceable (by tests); by default the real dialogs run.
     // A file-name step returns an empty text when the user cancels.
@@ -62,6 +66,8 @@ public:
     QAction* actConfigurarImpressora = nullptr;
     QAction* actImprimir = nullptr;
     QAction* actExportarPdf = nullptr;
+    QAction* actExportarPrescricao = nullptr;
+    QAction* actImportarPrescricao = nullptr;
     QAction* actSair = nullptr;
     QAction* actDefletor = nullptr;
     QAction* actFlecha = nullptr;
@@ -120,6 +126,8 @@ public slots:
     void actConfigurarImpressoraExecute();
     void actImprimirExecute();
     void actExportarPdfExecute();
+    void actExportarPrescricaoExecute();
+    void actImportarPrescricaoExecute();
     void actSairExecute();
     void actDefletorExecute();
     void actFlechaExecute();

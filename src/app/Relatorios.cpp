@@ -110,7 +110,8 @@ bool ExportarRelatorioPdf(QWidget* janela, TrpReport& relatorio,
 }
 
 void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& dados,
-                       const QString& modelo, std::function<void()> aoIniciar) {
+                       const QString& modelo, std::function<void()> aoIniciar,
+                       const std::function<void(const QString&, const QString&)>& aviso) {
     UsarMetricasDaImpressora();
     fonte.name = QStringLiteral("rpDBDataSet1");
     fonte.dataSet = &dados;
@@ -123,7 +124,15 @@ void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& d
     relatorio.OnMemoLine = TextoRelatorio;
     QString erro, titulo;
     if (!rpTemplate::carregarRecurso(relatorio, CaminhoModelo(modelo), &erro, &titulo))
-        rpMostrarErro(erro, titulo);
+        (aviso ? aviso : rpMostrarErro)(erro, titulo);
+    // Every number of the program's reports follows the user's separators, as the fill-in's
+    // lines do: the templates' stored comma gives way to the user's decimal separator.
+    for (TrpPage& pagina : relatorio.pages)
+        for (const auto& objeto : pagina.objects)
+            if (TrpFormat::category(objeto->format) == TrpFormat::Number)
+                objeto->format =
+                    TrpFormat::make(TrpFormat::Number, TrpFormat::variant(objeto->format),
+                                    TrpFormat::decimals(objeto->format), '\0');
     rpTemplate::ligarDataSources(relatorio);
     // The printer the template was made for, when it is installed and the template does not
     // ask for the default printer.

@@ -18,12 +18,14 @@ class TrpReport;
 // A memo missing from the template is passed over.
 void PreencherRelatorio(TrpReport& relatorio, const std::vector<LinhaRelatorio>& linhas);
 
-// Sets up a window's report component: data source rpDBDataSet1 over `dados`, the stored
-// template `modelo` ("projeto" or "defletor") loaded (a damaged one is reported in a box
-// captioned "Error" and leaves an empty page), the begin-of-document handler, and the template's
-// texts read through the translation (TextoRelatorio).
-void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& dados,
-                       const QString& modelo, std::function<void()> aoIniciar);
+// Sets up a report component: data source rpDBDataSet1 over `dados`, the stored template
+// `modelo` ("projeto", "defletor", ...) loaded (a damaged one is given to `aviso`, by default a
+// box captioned "Error", and leaves an empty page), the begin-of-document handler, and the
+// template's texts read through the translation (TextoRelatorio).
+void PrepararRelatorio(
+    TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& dados, const QString& modelo,
+    std::function<void()> aoIniciar,
+    const std::function<void(const QString& texto, const QString& titulo)>& aviso = {});
 
 // The standard print dialog (PrintDialog1) on the current printer: printer and copies.
 // Replaceable in tests; returns false on cancel.

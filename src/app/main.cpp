@@ -1,10 +1,13 @@
 // Program start: the command line, the application, its title and fonts, its language, the main
 // window, the event loop.
+#include "ArquivoRegular.h"
 #include "Idioma.h"
 #include "Janela.h"
 #include "LinhaComando.h"
 #include "Principal.h"
+#include "Recursos.h"
 
+#include <QGuiApplication>
 #include <QTimer>
 #include <cstdio>
 
@@ -21,11 +24,25 @@ int main(int argc, char** argv) {
     if (semJanela) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(SemMensagensQt);
+        // Batch work creates no widget: a plain GUI application (fonts, pictures, PDF) is all
+        // it needs, and a widget created by mistake would stop the program at once.
+        QGuiApplication app(argc, argv);
+        QGuiApplication::setApplicationName(TextoRecurso(Recursos::TituloAplicacao));
+        // The windows' font too: the faces it matches first decide the style flags of the
+        // font subsets a PDF embeds, so the batch PDF stays the window's byte for byte.
+        QGuiApplication::setFont(FonteJanela());
+        InstalarIdioma(IdiomaDoUsuario());
+        const PedidoLinha pedido = AnalisarLinha(QCoreApplication::arguments());
+        return ExecutarSemJanela(pedido, stdout, stderr);
     }
     TAplicacao app(argc, argv);
-    // The user's language for every text after this, the batch work's (help, errors, PDF) too.
+    // The user's language for every text after this.
     InstalarIdioma(IdiomaDoUsuario());
-    const PedidoLinha pedido = AnalisarLinha(QCoreApplication::arguments());
+    // The arguments as the system gives them: a file name that is not UTF-8 keeps its bytes.
+    QStringList argumentos;
+    for (int k = 0; k < argc; ++k)
+        argumentos << NomeDeBytes(QByteArray(argv[k]));
+    const PedidoLinha pedido = AnalisarLinha(argumentos);
     if (pedido.modo != PedidoLinha::Janela) return ExecutarSemJanela(pedido, stdout, stderr);
 
     app.setWindowIcon(IconeSvg(QStringLiteral(":/app/teluvar.svg")));

@@ -12,64 +12,6 @@ namespace NumberFormat {
 
 namespace {
 
-// A non-negative value as decimal digits: value = 0.digitos × 10^ponto, so `ponto` is the
-// number of digits before the decimal point (negative for values below 0.1). No trailing zeros;
-// zero has no digits.
-struct Decimal {
-    std::string digitos;
-    int ponto = 0;
-};
-
-// Fifteen significant digits: every double prints back to the decimal text it was typed as, so
-// 12.345 rounds up to 12.35 like the text the user sees.
-Decimal decompor(double v) {
-    Decimal d;
-    if (v == 0 || !std::isfinite(v)) return d;
-    char buf[64];
-    // The largest doubles would round past the range at fifteen digits (and their text would
-    // not read back); they keep the seventeen that write them exactly.
-    const int precisao = std::fabs(v) > 1.7976931348623e308 ? 16 : 14;
-    auto r =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, precisao);
-    std::string s(buf, r.ptr);
-    const auto posE = s.find('e');
-    for (std::size_t k = 0; k < posE; ++k)
-        if (s[k] >= '0' && s[k] <= '9') d.digitos += s[k];
-    d.ponto = std::stoi(s.substr(posE + 1)) + 1;
-    while (!d.digitos.empty() && d.digitos.back() == '0')
-        d.digitos.pop_back();
-    if (d.digitos.empty()) d.ponto = 0;
-    return d;
-}
-
-// Rounds half away from zero to `casas` decimals.
-void arredondar(Decimal& d, int casas) {
-    if (d.digitos.empty()) return;
-    const long manter = long(d.ponto) + casas;
-    if (manter < 0) {
-        d = Decimal{};
-        return;
-    }
-    if (manter < long(d.digitos.size())) {
-        const bool sobe = d.digitos[std::size_t(manter)] >= '5';
-        d.digitos.resize(std::size_t(manter));
-        if (sobe) {
-            long k = manter - 1;
-            while (k >= 0 && d.digitos[std::size_t(k)] == '9')
-                d.digitos[std::size_t(k--)] = '0';
-            if (k < 0) {
-                d.digitos.insert(d.digitos.begin(), '1');
-                ++d.ponto;
-            } else {
-                ++d.digitos[std::size_t(k)];
-            }
-        }
-    }
-    while (!d.digitos.empty() && d.digitos.back() == '0')
-        d.digitos.pop_back();
-    if (d.digitos.empty()) d.ponto = 0;
-}
-
 // What one section of a pattern asks for.
 struct Secao {
     QString texto;
@@ -126,12 +68,12 @@ Secao analisarSecao(const QString& texto) {
 }
 
 // The digits of the number in a section: integer part, decimals, exponent.
-QString corpo(const Secao& s, Decimal d, QChar decimal, QChar milhar) {
+QString corpo(const Secao& s, DecimalTexto d, QChar decimal, QChar milhar) {
     int expoente = 0;
     if (s.cientifico && !d.digitos.empty()) {
         expoente = d.ponto - 1;
         d.ponto = 1;
-        arredondar(d, s.casasMaximas);
+        ArredondarDecimal(d, s.casasMaximas);
         if (d.ponto == 2) { // 9.99 rounded up to 10.0
             d.ponto = 1;
             ++expoente;
@@ -169,7 +111,7 @@ QString corpo(const Secao& s, Decimal d, QChar decimal, QChar milhar) {
 }
 
 // Writes a section: its literal text in place, the number where its first placeholder stands.
-QString montar(const Secao& s, const Decimal& d, QChar decimal, QChar milhar) {
+QString montar(const Secao& s, const DecimalTexto& d, QChar decimal, QChar milhar) {
     QString r;
     bool numeroEscrito = false;
     QChar aspa;
@@ -219,12 +161,12 @@ QString formatarPadrao(double valor, QStringView padrao, QChar decimal, QChar mi
     const bool negativo = valor < 0;
     qsizetype indice = (negativo && secoes.size() > 1 && !secoes[1].isEmpty()) ? 1 : 0;
     Secao s = analisarSecao(secoes[indice]);
-    Decimal d = decompor(valor);
-    if (!s.cientifico) arredondar(d, s.casasMaximas);
+    DecimalTexto d = DecimalDoValor(valor);
+    if (!s.cientifico) ArredondarDecimal(d, s.casasMaximas);
     if (d.digitos.empty()) {
         // Zero, or a value that rounds to zero: the zero section, else the first, no sign.
         indice = (secoes.size() > 2 && !secoes[2].isEmpty()) ? 2 : 0;
-        return montar(analisarSecao(secoes[indice]), Decimal{}, decimal, milhar);
+        return montar(analisarSecao(secoes[indice]), DecimalTexto{}, decimal, milhar);
     }
     QString r = montar(s, d, decimal, milhar);
     if (negativo && indice == 0) r.prepend(u'-');

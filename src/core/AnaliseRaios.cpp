@@ -10,10 +10,6 @@
 
 namespace {
 constexpr double SegundosPorRadiano = 206264.80624709636;
-
-bool Finito(double v) {
-    return std::isfinite(v);
-}
 } // namespace
 
 // Pupil grid: RaiosAneis rings at the mid-area radii of equal-area annuli, each with
@@ -34,10 +30,22 @@ std::vector<PontoPupila> PupilaAnular(double raioInterno, double raioExterno) {
     return pontos;
 }
 
+std::vector<PontoPupila> BordasPupila(double raioInterno, double raioExterno) {
+    std::vector<PontoPupila> pontos;
+    pontos.reserve(2 * RaiosAzimutes);
+    for (double rho : {raioInterno, raioExterno})
+        for (int m = 0; m < RaiosAzimutes; ++m) {
+            const double fi = m * 2 * Pi / RaiosAzimutes;
+            pontos.push_back({rho * std::cos(fi), rho * std::sin(fi)});
+        }
+    return pontos;
+}
+
 // Best focus in closed form: at a shift δ of the image plane each point moves to
 // (x + δ·dx, y + δ·dy), so the mean square radius about the centroid is S0 + 2·δ·S01 + δ²·S11,
 // least at δ = −S01 / S11.
-EstatisticaSpot EstatisticaDoSpot(const std::vector<PontoImagem>& pontos) {
+EstatisticaSpot EstatisticaDoSpot(const std::vector<PontoImagem>& pontos,
+                                  const std::vector<PontoImagem>& bordas) {
     EstatisticaSpot e;
     if (pontos.empty()) return e;
     const double n = static_cast<double>(pontos.size());
@@ -61,6 +69,10 @@ EstatisticaSpot EstatisticaDoSpot(const std::vector<PontoImagem>& pontos) {
         s01 += ax * bx + ay * by;
         s11 += bx * bx + by * by;
         maximo = std::max(maximo, r2);
+    }
+    for (const PontoImagem& p : bordas) {
+        const double ax = p.x - mx, ay = p.y - my;
+        maximo = std::max(maximo, ax * ax + ay * ay);
     }
     s0 /= n;
     s01 /= n;
@@ -142,41 +154,52 @@ TerceiraOrdem AberracoesTerceiraOrdem(const TProjeto& P, double b1, double b2, d
     return t;
 }
 
-void ConicasVariante(const TProjeto& P, int variante, double& b1, double& b2) {
-    const auto v = static_cast<std::int16_t>(variante);
-    b1 = DeformacaoPrimario(v, P.r1, P.r2, P.gamma, P.d, P.p);
-    b2 = DeformacaoSecundario(v, P.r1, P.gamma, P.d);
-}
-
 FeixeAnalise TracarFeixe(const SistemaDoisEspelhos& sistema, const std::vector<PontoPupila>& pupila,
-                         double h, double theta, double zInicio) {
+                         double h, double theta, double zInicio,
+                         const std::vector<PontoPupila>& bordas) {
     FeixeAnalise f;
     f.h = h;
     f.theta = theta;
-    f.pontos.reserve(pupila.size());
     const Espelho& primario = sistema.primario;
     const double seno = std::sin(theta), cosseno = std::cos(theta);
-    for (const PontoPupila& pp : pupila) {
-        // As RaioDoFeixe, with the bundle's direction computed once.
+    // The rays as RaioDoFeixe makes them (the bundle's direction computed once), the pupil's
+    // then the rims', in order, traced together; a pupil point where the primary has no surface
+    // is lost.
+    LoteRaios lote;
+    lote.redimensionar(pupila.size() + bordas.size());
+    std::size_t n = 0, nPupila = 0;
+    for (std::size_t j = 0; j < pupila.size() + bordas.size(); ++j) {
+        const PontoPupila& pp = j < pupila.size() ? pupila[j] : bordas[j - pupila.size()];
+        if (j == pupila.size()) nPupila = n;
         double flecha = 0;
-        if (!FlechaConica(primario.raio, primario.conica, std::sqrt(pp.x * pp.x + pp.y * pp.y),
-                          flecha)) {
-            ++f.perdidos;
+        if (!FlechaConica(primario.forma, std::sqrt(pp.x * pp.x + pp.y * pp.y), flecha)) {
+            if (j < pupila.size()) ++f.perdidos;
             continue;
         }
         const double zAlvo = primario.zVertice + flecha;
         const double t = (zInicio - zAlvo) / cosseno;
-        const Raio raio{{pp.x, pp.y - t * seno, zAlvo + t * cosseno}, {0, seno, -cosseno}};
-        const TracadoRaio tr = TracarRaio(sistema, raio);
-        if (!tr.chegou()) {
-            ++f.perdidos;
+        lote.ox[n] = pp.x;
+        lote.oy[n] = pp.y - t * seno;
+        lote.oz[n] = zAlvo + t * cosseno;
+        lote.ux[n] = 0;
+        lote.uy[n] = seno;
+        lote.uz[n] = -cosseno;
+        ++n;
+    }
+    if (bordas.empty()) nPupila = n;
+    lote.redimensionar(n);
+    TracarLote(sistema, lote);
+    f.pontos.reserve(nPupila);
+    for (std::size_t k = 0; k < n; ++k) {
+        if (lote.fim[k] != CodigoFim(FimRaio::Imagem)) {
+            if (k < nPupila) ++f.perdidos;
             continue;
         }
-        const Vetor3& q = tr.final();
-        f.pontos.push_back({q.x, q.y, tr.direcao.x / tr.direcao.z, tr.direcao.y / tr.direcao.z});
+        (k < nPupila ? f.pontos : f.bordas)
+            .push_back({lote.ox[k], lote.oy[k], lote.ux[k] / lote.uz[k], lote.uy[k] / lote.uz[k]});
     }
     f.usados = static_cast<int>(f.pontos.size());
-    f.estatistica = EstatisticaDoSpot(f.pontos);
+    f.estatistica = EstatisticaDoSpot(f.pontos, f.bordas);
     return f;
 }
 
@@ -211,21 +234,22 @@ ResultadoAnalise Analisar(const TProjeto& P) {
     }
     r.raioAiry = 1.22 * ComprimentoOnda * P.F / P.D1 * 1000;
     const std::vector<PontoPupila> pupila = PupilaAnular(std::min(P.D2, P.D1) / 2, P.D1 / 2);
+    const std::vector<PontoPupila> bordas = BordasPupila(std::min(P.D2, P.D1) / 2, P.D1 / 2);
     const double alturas[3] = {0, 0.7 * P.i / 2, P.i / 2};
     for (int v = 0; v < 3; ++v) {
         VarianteAnalise& va = r.variantes[v];
         va.variante = v;
         ConicasVariante(P, v, va.b1, va.b2);
         double flecha = 0;
-        if (!FlechaConica(P.r1, va.b1, P.D1 / 2, flecha) ||
-            !FlechaConica(P.r2, va.b2, P.D2 / 2, flecha)) {
+        if (!FlechaConica({P.r1, va.b1}, P.D1 / 2, flecha) ||
+            !FlechaConica({P.r2, va.b2}, P.D2 / 2, flecha)) {
             r.motivo = MotivoAnalise::ConicaIndefinida;
             return r;
         }
         const SistemaDoisEspelhos sistema = SistemaDoProjeto(P, va.b1, va.b2);
         for (int k = 0; k < 3; ++k) {
             FeixeAnalise& f = va.feixes[k];
-            f = TracarFeixe(sistema, pupila, alturas[k], std::atan(alturas[k] / P.F), P.d);
+            f = TracarFeixe(sistema, pupila, alturas[k], std::atan(alturas[k] / P.F), P.d, bordas);
             r.perdidos += f.perdidos;
             if (f.usados == 0) {
                 r.motivo = MotivoAnalise::EspelhoSemRaios;

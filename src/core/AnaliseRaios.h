@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Global.h"
+#include "TracadoLote.h"
 #include "TracadoRaios.h"
 
 #include <QString>
@@ -20,6 +21,10 @@ struct PontoPupila {
     double x, y;
 };
 std::vector<PontoPupila> PupilaAnular(double raioInterno, double raioExterno);
+// The rays exactly on the annulus's two rims, RaiosAzimutes on each at azimuths m·2π/M (the
+// meridional plane included): they carry the largest aberrations, so they give the geometric
+// radius; they stand for no area and do not count in the RMS.
+std::vector<PontoPupila> BordasPupila(double raioInterno, double raioExterno);
 
 // One ray's landing point in the image plane and its slopes dx/dz, dy/dz there (mm).
 struct PontoImagem {
@@ -34,7 +39,9 @@ struct EstatisticaSpot {
     double rms = 0, raioGeometrico = 0;
     double focoOtimo = 0, rmsFocoOtimo = 0;
 };
-EstatisticaSpot EstatisticaDoSpot(const std::vector<PontoImagem>& pontos);
+// The geometric radius is the largest distance from the centroid over pontos and bordas.
+EstatisticaSpot EstatisticaDoSpot(const std::vector<PontoImagem>& pontos,
+                                  const std::vector<PontoImagem>& bordas = {});
 // RMS radius (µm) about the centroid after moving the image plane by deslocamento (mm).
 double RmsDeslocado(const std::vector<PontoImagem>& pontos, double deslocamento);
 
@@ -43,14 +50,16 @@ double RmsDeslocado(const std::vector<PontoImagem>& pontos, double deslocamento)
 struct FeixeAnalise {
     double h = 0, theta = 0;
     std::vector<PontoImagem> pontos; // x, y in mm in the image plane
+    std::vector<PontoImagem> bordas; // the rim rays that reached it
     EstatisticaSpot estatistica;
-    int usados = 0, perdidos = 0;
+    int usados = 0, perdidos = 0; // of the pupil's rays (a lost rim ray only drops out)
 };
 
-// Traces a parallel bundle at field angle theta through the pupil points (rays start on the
-// plane z = zInicio); a ray that misses a mirror is counted as lost.
+// Traces a parallel bundle at field angle theta through the pupil points and the rim points
+// (rays start on the plane z = zInicio); a pupil ray that misses a mirror is counted as lost.
 FeixeAnalise TracarFeixe(const SistemaDoisEspelhos& sistema, const std::vector<PontoPupila>& pupila,
-                         double h, double theta, double zInicio);
+                         double h, double theta, double zInicio,
+                         const std::vector<PontoPupila>& bordas = {});
 
 // Third-order (Seidel) aberrations of the design for a marginal height y (mm) on the primary
 // and a chief-ray angle theta (rad), stop at the primary. Curvatures in 1/mm, positive when the
@@ -94,9 +103,6 @@ struct ResultadoAnalise {
     std::array<VarianteAnalise, 3> variantes; // Clássico, Dall-Kirkham, Ritchey-Chrétien
     int perdidos = 0;                         // rays lost over all bundles
 };
-
-// The conics of a variant from the design's current first-order values.
-void ConicasVariante(const TProjeto& projeto, int variante, double& b1, double& b2);
 
 // The whole analysis of a design (reads only the first-order fields; the conics are computed
 // from them, so the analysis follows every input change).

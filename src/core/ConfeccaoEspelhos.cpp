@@ -13,23 +13,6 @@
 
 namespace {
 
-double Norma(Vetor2 v) {
-    return std::hypot(v.h, v.z);
-}
-
-Vetor2 Unitario(Vetor2 v) {
-    const double n = Norma(v);
-    return {v.h / n, v.z / n};
-}
-
-double Escalar(Vetor2 a, Vetor2 b) {
-    return a.h * b.h + a.z * b.z;
-}
-
-bool Finito(double v) {
-    return std::isfinite(v);
-}
-
 // The smallest root t > tMin of a·t² + b·t + c = 0 accepted by `aceita`.
 template <class Aceita>
 bool MenorRaiz(double a, double b, double c, double tMin, Aceita aceita, double& t) {
@@ -81,38 +64,8 @@ template <class F> double MinimoDourado(F f, double a, double b, int iteracoes) 
 
 } // namespace
 
-bool SagConica(const Conica& conica, double h, double& z) {
-    const double R = conica.R;
-    if (!(R > 0) || !Finito(conica.b) || !Finito(h)) return false;
-    const double radicando = 1 - (1 + conica.b) * h * h / (R * R);
-    if (radicando < 0) return false;
-    z = h * h / (R * (1 + std::sqrt(radicando)));
-    return true;
-}
-
-Vetor2 NormalConica(const Conica& conica, Vetor2 ponto) {
-    // Gradient of h² − 2Rz + (1 + b)z², pointing away from the centre of curvature.
-    return Unitario({ponto.h, (1 + conica.b) * ponto.z - conica.R});
-}
-
-Vetor2 Refletir(Vetor2 direcao, Vetor2 normal) {
-    const double p = 2 * Escalar(direcao, normal);
-    return {direcao.h - p * normal.h, direcao.z - p * normal.z};
-}
-
-bool IntersecaoConica(const Conica& conica, Vetor2 o, Vetor2 d, double& t) {
-    const double R = conica.R, k = 1 + conica.b;
-    const double a = d.h * d.h + k * d.z * d.z;
-    const double b = 2 * (o.h * d.h - R * d.z + k * o.z * d.z);
-    const double c = o.h * o.h - 2 * R * o.z + k * o.z * o.z;
-    const double tMin = 1e-9 / std::max(Norma(d), 1e-300);
-    // The sheet through the vertex is the one where R − (1 + b)·z ≥ 0.
-    auto naFolhaDoVertice = [&](double raiz) { return R - k * (o.z + raiz * d.z) >= -1e-12 * R; };
-    return MenorRaiz(a, b, c, tMin, naFolhaDoVertice, t);
-}
-
-bool IntersecaoEsfera(double zCentro, double raio, Vetor2 o, Vetor2 d, double& t) {
-    const Vetor2 w{o.h, o.z - zCentro};
+bool IntersecaoEsfera(double zCentro, double raio, Vetor3 o, Vetor3 d, double& t) {
+    const Vetor3 w{o.x, o.y, o.z - zCentro};
     const double tMin = 1e-9 / std::max(Norma(d), 1e-300);
     return MenorRaiz(
         Escalar(d, d), 2 * Escalar(d, w), Escalar(w, w) - raio * raio, tMin,
@@ -122,24 +75,23 @@ bool IntersecaoEsfera(double zCentro, double raio, Vetor2 o, Vetor2 d, double& t
 bool LeituraFonteMovel(const Conica& conica, double h, double& leitura) {
     // The normal at height h meets the axis at R − b·z(h) from the vertex.
     double z = 0;
-    if (!SagConica(conica, h, z)) return false;
+    if (!FlechaConica(conica, h, z)) return false;
     leitura = -conica.b * z + 0.0;
     return true;
 }
 
 bool LeituraFonteFixa(const Conica& conica, double h, double& leitura) {
     double z = 0;
-    if (!SagConica(conica, h, z)) return false;
-    const Vetor2 ponto{h, z};
-    const Vetor2 fonte{0, conica.R};
-    const Vetor2 refletido =
-        Refletir(Unitario({ponto.h - fonte.h, ponto.z - fonte.z}), NormalConica(conica, ponto));
+    if (!FlechaConica(conica, h, z)) return false;
+    const Vetor3 ponto{h, 0, z};
+    const Vetor3 fonte{0, 0, conica.R};
+    const Vetor3 refletido = Refletir(Unitario(ponto - fonte), NormalConica(conica, ponto));
     if (h == 0) {
         leitura = 0;
         return true;
     }
-    if (refletido.h == 0) return false;
-    const double t = -ponto.h / refletido.h;
+    if (refletido.x == 0) return false;
+    const double t = -ponto.x / refletido.x;
     if (!(t > 0)) return false;
     leitura = ponto.z + t * refletido.z - conica.R;
     return Finito(leitura);
@@ -163,8 +115,8 @@ Extremos ExtremosDiferenca(const Conica& conica, double H, double raio) {
     auto diferenca = [&](double u) {
         const double h = std::sqrt(std::max(u, 0.0));
         double zc = 0, ze = 0;
-        SagConica(conica, h, zc);
-        SagConica(esfera, h, ze);
+        FlechaConica(conica, h, zc);
+        FlechaConica(esfera, h, ze);
         return zc - ze;
     };
     constexpr int N = 256;
@@ -196,7 +148,7 @@ double PicoValeEsfera(const Conica& conica, double semiAbertura, double raio) {
 
 EsferaAjuste MelhorEsfera(const Conica& conica, double H) {
     double zBorda = 0;
-    SagConica(conica, H, zBorda);
+    FlechaConica(conica, H, zBorda);
     const double kVertice = 1 / conica.R;
     const double kBorda = 2 * zBorda / (H * H + zBorda * zBorda); // sphere through vertex, edge
     double folga = std::fabs(kVertice - kBorda);
@@ -259,7 +211,7 @@ QString CalcularDesvios(const Conica& conica, double diametro, Desvios& desvios)
         return TextoRecurso(Recursos::EspelhosSemDados);
     const double H = diametro / 2;
     double zEsfera = 0;
-    if (!SagConica(conica, H, desvios.flechaExata) || !SagConica({conica.R, 0}, H, zEsfera))
+    if (!FlechaConica(conica, H, desvios.flechaExata) || !FlechaConica({conica.R, 0}, H, zEsfera))
         return TextoRecurso(Recursos::EspelhosConicaIndefinida);
     desvios.flechaParaxial = FlechaEspelho(diametro, conica.R);
     desvios.desvioVertice = desvios.flechaExata - zEsfera;
@@ -273,7 +225,7 @@ QString CalcularHindle(const Conica& conica, double H, double distancia, Montage
     montagem.focoVirtual = conica.R / (1 + e);
     montagem.focoReal = conica.R / (1 - e);
     double zBorda = 0;
-    SagConica(conica, H, zBorda);
+    FlechaConica(conica, H, zBorda);
     // The sphere is centred on the virtual focus; the farthest point of the secondary from that
     // centre is its edge, so the sphere clears the secondary when its radius exceeds that.
     const double raioMinimo = std::hypot(H, montagem.focoVirtual - zBorda);
@@ -290,26 +242,25 @@ QString CalcularHindle(const Conica& conica, double H, double distancia, Montage
     RaioHindle borda;
     if (!TracarHindle(conica, montagem, H, borda))
         return TextoRecurso(Recursos::EspelhosConicaIndefinida);
-    montagem.diametroEsfera = 2 * std::fabs(borda.pontos[2].h);
+    montagem.diametroEsfera = 2 * std::fabs(borda.pontos[2].x);
 
     // The source's beam crosses the sphere on its way to the secondary's edge when the real
     // focus lies outside the sphere: that crossing is the central hole.
-    const Vetor2 fonte{0, montagem.focoReal};
-    const Vetor2 alvo{H, zBorda};
+    const Vetor3 fonte{0, 0, montagem.focoReal};
+    const Vetor3 alvo{H, 0, zBorda};
     montagem.furo = 0;
     montagem.zonaPerdida = 0;
     double t = 0;
     if (std::fabs(montagem.focoVirtual - montagem.focoReal) > montagem.raioEsfera &&
-        IntersecaoEsfera(montagem.focoVirtual, montagem.raioEsfera, fonte,
-                         {alvo.h - fonte.h, alvo.z - fonte.z}, t)) {
-        const double raioFuro = std::fabs(t * (alvo.h - fonte.h));
+        IntersecaoEsfera(montagem.focoVirtual, montagem.raioEsfera, fonte, alvo - fonte, t)) {
+        const double raioFuro = std::fabs(t * (alvo.x - fonte.x));
         montagem.furo = 2 * raioFuro;
         // Rays reflected inside the hole are lost: bisection on the height of the secondary.
         double a = 0, b = H;
         for (int k = 0; k < 200 && b - a > 1e-12 * H; ++k) {
             const double m = (a + b) / 2;
             RaioHindle raio;
-            if (TracarHindle(conica, montagem, m, raio) && std::fabs(raio.pontos[2].h) < raioFuro)
+            if (TracarHindle(conica, montagem, m, raio) && std::fabs(raio.pontos[2].x) < raioFuro)
                 a = m;
             else
                 b = m;
@@ -324,25 +275,22 @@ QString CalcularHindle(const Conica& conica, double H, double distancia, Montage
 bool TracarHindle(const Conica& conica, const MontagemHindle& montagem, double h,
                   RaioHindle& raio) {
     double z = 0;
-    if (!SagConica(conica, h, z)) return false;
-    const Vetor2 fonte{0, montagem.focoReal};
-    auto ponto = [](Vetor2 o, Vetor2 d, double t) { return Vetor2{o.h + t * d.h, o.z + t * d.z}; };
-    Vetor2 d = Unitario({h - fonte.h, z - fonte.z});
+    if (!FlechaConica(conica, h, z)) return false;
+    const Vetor3 fonte{0, 0, montagem.focoReal};
+    Vetor3 d = Unitario(Vetor3{h, 0, z} - fonte);
     double t = 0;
-    if (!IntersecaoConica(conica, fonte, d, t)) return false;
-    const Vetor2 p1 = ponto(fonte, d, t);
+    if (!IntersectarConica(conica, fonte, d, t)) return false;
+    const Vetor3 p1 = Mover(fonte, d, t);
     d = Refletir(d, NormalConica(conica, p1));
     if (!IntersecaoEsfera(montagem.focoVirtual, montagem.raioEsfera, p1, d, t)) return false;
-    const Vetor2 q = ponto(p1, d, t);
-    d = Refletir(d, Unitario({q.h, q.z - montagem.focoVirtual}));
-    if (!IntersecaoConica(conica, q, d, t)) return false;
-    const Vetor2 p2 = ponto(q, d, t);
+    const Vetor3 q = Mover(p1, d, t);
+    d = Refletir(d, Unitario({q.x, 0, q.z - montagem.focoVirtual}));
+    if (!IntersectarConica(conica, q, d, t)) return false;
+    const Vetor3 p2 = Mover(q, d, t);
     d = Unitario(Refletir(d, NormalConica(conica, p2)));
-    const Vetor2 w{fonte.h - p2.h, fonte.z - p2.z};
-    const double ao = Escalar(w, d);
-    const Vetor2 perto = ponto(p2, d, ao);
+    const Vetor3 perto = Mover(p2, d, Escalar(fonte - p2, d));
     raio.pontos = {fonte, p1, q, p2, perto};
-    raio.erro = Norma({fonte.h - perto.h, fonte.z - perto.z});
+    raio.erro = Norma(fonte - perto);
     return Finito(raio.erro);
 }
 
@@ -350,12 +298,7 @@ DadosEspelhos CalcularEspelhos(const TProjeto& projeto, int variante, int zonas,
                                double distanciaHindle) {
     DadosEspelhos dados;
     dados.variante = std::clamp(variante, 0, 2);
-    const auto codigo = static_cast<std::int16_t>(dados.variante);
-    // The conics follow the record's current radii and distances (the comparison list holds
-    // them only as of its last refresh).
-    const double b1 =
-        DeformacaoPrimario(codigo, projeto.r1, projeto.r2, projeto.gamma, projeto.d, projeto.p);
-    const double b2 = DeformacaoSecundario(codigo, projeto.r1, projeto.gamma, projeto.d);
+    const auto [b1, b2] = ConicasVariante(projeto, dados.variante);
 
     EspelhoPrimario& primario = dados.primario;
     primario.conica = {projeto.r1, b1};

@@ -3,36 +3,19 @@
 
 #include "Calculo.h"
 #include "Global.h"
+#include "Optica.h"
 
 #include <QChar>
 #include <QString>
 #include <array>
 #include <vector>
 
-// A point or a direction in a meridional plane: height h from the axis, z along the axis.
-struct Vetor2 {
-    double h = 0;
-    double z = 0;
-};
+// Mirrors are conics of the optics kernel (R > 0, vertex at the origin, z growing toward the
+// centre of curvature); figures lie in a meridional plane: x the height, z along the axis.
 
-// A conic mirror of revolution, vertex at the origin, z growing toward its centre of
-// curvature: h² − 2·R·z + (1 + b)·z² = 0, vertex radius R > 0, conic constant b.
-struct Conica {
-    double R = 0;
-    double b = 0;
-};
-
-// The sag z(h) = h² / (R·(1 + √(1 − (1 + b)·h²/R²))); false where the root is negative.
-bool SagConica(const Conica& conica, double h, double& z);
-// The unit normal of the conic at one of its points.
-Vetor2 NormalConica(const Conica& conica, Vetor2 ponto);
-// A direction reflected on a surface of unit normal n.
-Vetor2 Refletir(Vetor2 direcao, Vetor2 normal);
-// The first crossing (t beyond 1e-9 mm along d) of the ray o + t·d with the sheet of the
-// conic through its vertex; false when the ray misses it.
-bool IntersecaoConica(const Conica& conica, Vetor2 origem, Vetor2 direcao, double& t);
-// The first crossing of the ray o + t·d with the circle of centre (0, zCentro) and radius raio.
-bool IntersecaoEsfera(double zCentro, double raio, Vetor2 origem, Vetor2 direcao, double& t);
+// The first crossing (t beyond 1e-9 mm along d) of the ray o + t·d with the circle of centre
+// (0, zCentro) and radius raio in the meridional plane.
+bool IntersecaoEsfera(double zCentro, double raio, Vetor3 origem, Vetor3 direcao, double& t);
 
 // Knife-edge readings of a concave conic at height h, from the vertex centre of curvature
 // (positive away from the mirror). Moving source: −b·z(h). Fixed source: exact trace from
@@ -122,7 +105,7 @@ DadosEspelhos CalcularEspelhos(const TProjeto& projeto, int variante, int zonas,
 // One traced ray of the Hindle set-up: source, secondary, sphere, secondary, and the point of
 // the returning ray nearest the source, with its distance from the source (mm).
 struct RaioHindle {
-    std::array<Vetor2, 5> pontos;
+    std::array<Vetor3, 5> pontos; // x the height, z along the axis
     double erro = 0;
 };
 // Traces the ray from the real focus aimed at height h of the secondary; false if it misses.

@@ -90,10 +90,6 @@ Restricao Piso(const QPointF& p) {
     return {-1, -p.x(), 1, -p.y()}; // altura + inclinacao·x − t ≥ f
 }
 
-bool Finito(double v) {
-    return std::isfinite(v);
-}
-
 QPointF Plano(const Vetor3& v) {
     return {-v.z, v.y};
 }
@@ -271,8 +267,8 @@ DadosDesenho CalcularDesenho(const TProjeto& projeto, int variante, double espes
     ConicasVariante(P, variante, D.b1, D.b2);
     double sagBorda1 = 0, sagBorda2 = 0;
     if (!Finito(D.b1) || !Finito(D.b2)) return falhar(MotivoDesenho::NaoFinito);
-    if (!FlechaConica(P.r1, D.b1, P.D1 / 2, sagBorda1) ||
-        !FlechaConica(P.r2, D.b2, P.D2 / 2, sagBorda2))
+    if (!FlechaConica({P.r1, D.b1}, P.D1 / 2, sagBorda1) ||
+        !FlechaConica({P.r2, D.b2}, P.D2 / 2, sagBorda2))
         return falhar(MotivoDesenho::ConicaIndefinida);
     const SistemaDoisEspelhos sistema = SistemaDoProjeto(P, D.b1, D.b2);
     auto N = [&](const char* formato, double valor) {
@@ -305,7 +301,7 @@ DadosDesenho CalcularDesenho(const TProjeto& projeto, int variante, double espes
         for (int k = 0; k <= PontosPerfil; ++k) {
             const double rho = rFuro + (R1 - rFuro) * k / PontosPerfil;
             double s = 0;
-            FlechaConica(P.r1, D.b1, rho, s);
+            FlechaConica({P.r1, D.b1}, rho, s);
             cima.push_back({-s, rho});
         }
         cima.push_back({t, R1});
@@ -318,11 +314,11 @@ DadosDesenho CalcularDesenho(const TProjeto& projeto, int variante, double espes
 
     // The secondary: its conic over D2, flat back; then its holder behind it.
     const double R2 = P.D2 / 2;
-    const double t2 = std::max(P.D2 / 6, 1.5 * sagBorda2);
+    const double t2 = EspessuraSecundario(P.D2, sagBorda2);
     for (int k = -PontosPerfil; k <= PontosPerfil; ++k) {
         const double rho = R2 * k / PontosPerfil;
         double s = 0;
-        FlechaConica(P.r2, D.b2, std::fabs(rho), s);
+        FlechaConica({P.r2, D.b2}, std::fabs(rho), s);
         D.secundario.push_back({-(P.d + s), rho});
     }
     D.secundario.push_back({-(P.d + t2), R2});

@@ -22,18 +22,8 @@
 // Mahajan, Optical Imaging and Aberrations, part II, ch. 2.
 
 namespace {
-double Ponto(const Vetor3& a, const Vetor3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-Vetor3 Menos(const Vetor3& a, const Vetor3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
 double Distancia(const Vetor3& a, const Vetor3& b) {
-    const Vetor3 d = Menos(a, b);
-    return std::sqrt(Ponto(d, d));
-}
-bool Finito(double v) {
-    return std::isfinite(v);
+    return Norma(a - b);
 }
 
 // FFTW plans for one transform size, made once under a lock (the planner is not thread-safe;
@@ -206,9 +196,12 @@ bool PupilaSaida(const SistemaDoisEspelhos& sistema, double& zPupila) {
     const double alfa = 1e-6;
     const Raio r{{0, 0, sistema.primario.zVertice}, {0, std::sin(alfa), std::cos(alfa)}};
     double t = 0;
-    if (!IntersectarConica(sistema.secundario, r, t)) return false;
+    const Espelho& s = sistema.secundario;
+    if (!IntersectarConica(s.forma, {r.origem.x, r.origem.y, r.origem.z - s.zVertice}, r.direcao,
+                           t))
+        return false;
     const Vetor3 p{0, t * r.direcao.y, r.origem.z + t * r.direcao.z};
-    const Vetor3 u = Refletir(r.direcao, NormalConica(sistema.secundario, p));
+    const Vetor3 u = Refletir(r.direcao, NormalConica(s.forma, {p.x, p.y, p.z - s.zVertice}));
     if (u.y == 0) return false;
     zPupila = p.z - p.y / u.y * u.z;
     return Finito(zPupila);
@@ -230,12 +223,12 @@ bool FrenteDoFeixe(const SistemaDoisEspelhos& sistema, double theta, double zIni
     // Optical path from the plane through the origin perpendicular to the bundle, along the
     // traced segments, then back along the last segment to the reference sphere.
     auto caminho = [&](const TracadoRaio& tr, double& opl) {
-        opl = Ponto(u0, tr.pontos[0]);
+        opl = Escalar(u0, tr.pontos[0]);
         for (int k = 1; k < tr.nPontos; ++k)
             opl += Distancia(tr.pontos[k], tr.pontos[k - 1]);
-        const Vetor3 v = Menos(tr.final(), q);
-        const double b = Ponto(tr.direcao, v);
-        const double disc = b * b - (Ponto(v, v) - raioEsfera * raioEsfera);
+        const Vetor3 v = tr.final() - q;
+        const double b = Escalar(tr.direcao, v);
+        const double disc = b * b - (Escalar(v, v) - raioEsfera * raioEsfera);
         if (!(disc >= 0)) return false;
         opl += -b - std::sqrt(disc);
         return Finito(opl);

@@ -3,6 +3,7 @@
 
 #include "Calculo.h"
 #include "Cp1252.h"
+#include "Numeros.h"
 #include "Recursos.h"
 
 #include <cmath>
@@ -232,8 +233,9 @@ void ConferirCalculo(TProjeto copia, const QString& nomeArquivo) {
     }
 }
 
+// As the fields show and read back the inputs.
 double DuasCasas(double v) {
-    return std::round(v * 100) / 100;
+    return ArredondarComoTexto(v, 2);
 }
 
 } // namespace

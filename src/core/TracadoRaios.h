@@ -2,15 +2,13 @@
 #pragma once
 
 #include "Global.h"
+#include "Optica.h"
 
 #include <array>
 #include <span>
 
 // Coordinates in mm: z along the axis, from the primary's vertex (z = 0) towards the sky and
 // the secondary (z = d); the image plane lies at z = -e. y is the meridional direction.
-struct Vetor3 {
-    double x = 0, y = 0, z = 0;
-};
 
 // A ray: a point and a unit direction.
 struct Raio {
@@ -18,17 +16,17 @@ struct Raio {
     Vetor3 direcao;
 };
 
-// A conic mirror of revolution. Its surface is c·ρ² − 2w + c·(1+k)·w² = 0 with w = z − zVertice
-// and c = 1 / raio; raio > 0 puts the centre of curvature on the side of larger z (so both the
-// concave primary and the convex secondary of a Cassegrain have raio > 0). A ray counts as
+// A conic mirror of revolution with its vertex at z = zVertice, w = z − zVertice (so both the
+// concave primary and the convex secondary of a Cassegrain have R > 0). A ray counts as
 // reaching the mirror when it meets the surface at raioFuro ≤ ρ ≤ raioExterno.
 struct Espelho {
     double zVertice = 0;
-    double raio = 0;        // vertex radius of curvature (0 = plane)
-    double conica = 0;      // conic constant k (0 sphere, −1 paraboloid)
+    Conica forma;           // vertex radius R (0 = plane) and conic constant b
     double raioExterno = 0; // half the diameter
     double raioFuro = 0;    // radius of a central hole (0 = none)
 };
+// Rims and holes accept a ray this close to the edge (relative), against rounding.
+inline constexpr double FolgaBorda = 1e-9;
 
 // The telescope: primary, secondary and the image plane (perpendicular to the axis).
 struct SistemaDoisEspelhos {
@@ -65,21 +63,6 @@ struct TracadoRaio {
     bool chegou() const { return fim == FimRaio::Imagem; }
     const Vetor3& final() const { return pontos[nPontos - 1]; }
 };
-
-// Sag of a conic at height ρ: c·ρ² / (1 + √(1 − (1+k)·c²·ρ²)); false when the square root's
-// argument is negative (the conic has no surface at that height).
-bool FlechaConica(double raio, double conica, double rho, double& flecha);
-
-// Closed-form intersection of a ray with the conic's vertex sheet (the root that tends to the
-// vertex plane as the curvature goes to 0). Returns false when the ray misses the conic or meets
-// it past an ellipsoid's equator; otherwise the parameter t ≥ 0 along the ray (origin + t·dir).
-bool IntersectarConica(const Espelho& espelho, const Raio& raio, double& t);
-
-// Unit normal of the conic at a point on it.
-Vetor3 NormalConica(const Espelho& espelho, const Vetor3& ponto);
-
-// Mirror reflection of a unit direction about a unit normal.
-Vetor3 Refletir(const Vetor3& direcao, const Vetor3& normal);
 
 // Traces one ray: primary, secondary, image plane; each segment is checked against the
 // obstructions (the first one crossed stops the ray).

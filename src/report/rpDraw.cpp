@@ -292,9 +292,24 @@ struct GraficoDecodificado {
     bool valido = false;
 };
 
+// What a decoded graphic holds in memory: its bytes, its pixels, and for a metafile its parsed
+// records (a few times its bytes at most).
+qsizetype bytesGuardados(const GraficoDecodificado& g) {
+    return g.dados.size() * (g.imagem.isNull() ? 4 : 1) + g.imagem.sizeInBytes();
+}
+
+struct CacheGraficos {
+    std::vector<std::unique_ptr<GraficoDecodificado>> entradas; // oldest first
+    qsizetype bytes = 0;
+};
+CacheGraficos& cacheGraficos() {
+    static CacheGraficos cache;
+    return cache;
+}
+
 const GraficoDecodificado& decodificar(const TrpPictureView& f) {
-    static std::vector<std::unique_ptr<GraficoDecodificado>> cache;
-    for (const auto& g : cache)
+    CacheGraficos& cache = cacheGraficos();
+    for (const auto& g : cache.entradas)
         if (g->dados.size() == f.graphic.size() && g->dados == f.graphic) return *g;
     auto g = std::make_unique<GraficoDecodificado>();
     g->dados = f.graphic;
@@ -310,9 +325,16 @@ const GraficoDecodificado& decodificar(const TrpPictureView& f) {
             g->valido = true;
         }
     }
-    if (cache.size() >= 16) cache.erase(cache.begin());
-    cache.push_back(std::move(g));
-    return *cache.back();
+    // The oldest graphics make room; the one just decoded is always kept, being drawn now.
+    const qsizetype novo = bytesGuardados(*g);
+    while (!cache.entradas.empty() && (cache.entradas.size() >= rpMaximoGraficosGuardados ||
+                                       cache.bytes + novo > rpLimiteBytesGraficos)) {
+        cache.bytes -= bytesGuardados(*cache.entradas.front());
+        cache.entradas.erase(cache.entradas.begin());
+    }
+    cache.bytes += novo;
+    cache.entradas.push_back(std::move(g));
+    return *cache.entradas.back();
 }
 
 void desenharFigura(QPainter& p, const TrpPictureView& f, const QRectF& c,
@@ -361,6 +383,10 @@ void desenharLinha(QPainter& p, const TrpView& v, const QRectF& c, const TrpEsca
 }
 
 } // namespace
+
+qsizetype rpBytesGraficosGuardados() {
+    return cacheGraficos().bytes;
+}
 
 void RegistrarSubstituicoesDeFonte() {
     static std::once_flag feito;

@@ -16,6 +16,13 @@ class QPainter;
 // substitutions are registered once, here, for the whole program.
 void RegistrarSubstituicoesDeFonte();
 
+// Decoded pictures are kept for redrawing, the oldest given up first: at most this many, and at
+// most this many bytes besides the one drawn last (a damaged prepared report may hold many large
+// pictures). What they hold now, for tests.
+inline constexpr std::size_t rpMaximoGraficosGuardados = 16;
+inline constexpr qsizetype rpLimiteBytesGraficos = qsizetype(64) << 20;
+qsizetype rpBytesGraficosGuardados();
+
 // A font at a pixel size with its metrics; character advances of the Latin-1 range are cached,
 // so measuring a line costs one table look-up per character.
 class TrpFonteMedida {

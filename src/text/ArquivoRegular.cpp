@@ -205,12 +205,85 @@ void SubstituirArquivo(const QString& nome, const QByteArray& alvo, mode_t modo,
 
 } // namespace
 
+// The length of the valid UTF-8 sequence at `p` (RFC 3629: no overlong forms, no surrogates,
+// nothing past U+10FFFF), 0 when there is none.
+int SequenciaUtf8(const unsigned char* p, qsizetype resta) {
+    const unsigned c = p[0];
+    if (c < 0x80) return 1;
+    int n = 0;
+    unsigned minimo = 0x80, maximo = 0xBF; // range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        if (c == 0xE0) minimo = 0xA0;
+        if (c == 0xED) maximo = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        if (c == 0xF0) minimo = 0x90;
+        if (c == 0xF4) maximo = 0x8F;
+    } else {
+        return 0;
+    }
+    if (resta < n || p[1] < minimo || p[1] > maximo) return 0;
+    for (int k = 2; k < n; ++k)
+        if (p[k] < 0x80 || p[k] > 0xBF) return 0;
+    return n;
+}
+
+QString NomeDeBytes(const QByteArray& bytes) {
+    QString nome;
+    nome.reserve(bytes.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype k = 0; k < n;) {
+        const int tamanho = SequenciaUtf8(p + k, n - k);
+        if (tamanho == 0) {
+            nome += QChar(char16_t(0xDC00 + p[k]));
+            ++k;
+        } else {
+            nome += QString::fromUtf8(bytes.constData() + k, tamanho);
+            k += tamanho;
+        }
+    }
+    return nome;
+}
+
+namespace {
+bool EhEscape(const QString& nome, qsizetype k) {
+    const char16_t c = nome[k].unicode();
+    return c >= 0xDC80 && c <= 0xDCFF && (k == 0 || !nome[k - 1].isHighSurrogate());
+}
+} // namespace
+
+QByteArray BytesDoNome(const QString& nome) {
+    QByteArray bytes;
+    bytes.reserve(nome.size());
+    qsizetype inicio = 0; // of the run of ordinary characters not yet written
+    for (qsizetype k = 0; k < nome.size(); ++k) {
+        if (!EhEscape(nome, k)) continue;
+        bytes += QStringView(nome).mid(inicio, k - inicio).toUtf8();
+        bytes += char(nome[k].unicode() - 0xDC00);
+        inicio = k + 1;
+    }
+    bytes += QStringView(nome).mid(inicio).toUtf8();
+    return bytes;
+}
+
+QString NomeLegivel(const QString& nome) {
+    QString legivel = nome;
+    for (qsizetype k = 0; k < legivel.size(); ++k)
+        if (EhEscape(nome, k)) legivel[k] = QChar::ReplacementCharacter;
+    return legivel;
+}
+
 QString MensagemArquivo(const QString& nome, const QString& causa) {
-    return TextoRecurso(Recursos::ArquivoCausa).arg(QDir::toNativeSeparators(nome), causa);
+    return TextoRecurso(Recursos::ArquivoCausa)
+        .arg(QDir::toNativeSeparators(NomeLegivel(nome)), causa);
 }
 
 QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const char* formato) {
-    const QByteArray caminho = QFile::encodeName(nome);
+    const QByteArray caminho = BytesDoNome(nome);
     struct stat st {};
     Descritor fd(AbrirSemBloquear(nome, caminho, O_RDONLY, limite, formato, Operacao::Ler, st));
     return LerAteOFim(nome, fd.fd(), 0, st.st_size, limite, formato, Operacao::Ler);
@@ -218,7 +291,7 @@ QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const char* for
 
 void GravarInicioArquivo(const QString& nome, const QByteArray& inicio, qint64 limite,
                          const char* formato) {
-    QByteArray alvo = QFile::encodeName(nome);
+    QByteArray alvo = BytesDoNome(nome);
     QByteArray resto;
     const mode_t mascara = ::umask(0);
     ::umask(mascara);
@@ -243,7 +316,7 @@ void GravarInicioArquivo(const QString& nome, const QByteArray& inicio, qint64 l
 }
 
 void GravarArquivoInteiro(const QString& nome, const QByteArray& dados) {
-    QByteArray alvo = QFile::encodeName(nome);
+    QByteArray alvo = BytesDoNome(nome);
     const mode_t mascara = ::umask(0);
     ::umask(mascara);
     mode_t modo = 0666 & ~mascara;

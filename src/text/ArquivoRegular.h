@@ -25,6 +25,15 @@ inline constexpr qint64 LimiteProjeto = qint64(1) << 20;
 // with the most glare stops a design can hold, 32767) takes under 8 MiB; four times that.
 inline constexpr qint64 LimiteRelatorio = qint64(32) << 20;
 
+// A file name as the system gives it (bytes, UTF-8 where valid) and back, losslessly: each byte
+// that is not part of valid UTF-8 becomes the lone surrogate U+DC80 + (byte - 0x80), which valid
+// UTF-8 never yields, and turns back into that byte; BytesDoNome(NomeDeBytes(b)) == b for every
+// b. Every file the program opens or writes goes through BytesDoNome.
+QString NomeDeBytes(const QByteArray& bytes);
+QByteArray BytesDoNome(const QString& nome);
+// The name for people to read: each escaped byte shown as U+FFFD.
+QString NomeLegivel(const QString& nome);
+
 // "<file>: <cause>", the file in native separators.
 [[nodiscard]] QString MensagemArquivo(const QString& nome, const QString& causa);
 

@@ -2,6 +2,7 @@
 #include "Numeros.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -57,6 +58,65 @@ std::string DigitosArredondados(double valor, int decimais) {
     }
     std::reverse(digitos.begin(), digitos.end());
     return digitos;
+}
+
+DecimalTexto DecimalDoValor(double v) {
+    DecimalTexto d;
+    if (v == 0 || !std::isfinite(v)) return d;
+    char buf[64];
+    // The largest doubles would round past the range at fifteen digits (and their text would
+    // not read back); they keep the seventeen that write them exactly.
+    const int precisao = std::fabs(v) > 1.7976931348623e308 ? 16 : 14;
+    auto r =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, precisao);
+    std::string s(buf, r.ptr);
+    const auto posE = s.find('e');
+    for (std::size_t k = 0; k < posE; ++k)
+        if (s[k] >= '0' && s[k] <= '9') d.digitos += s[k];
+    d.ponto = std::stoi(s.substr(posE + 1)) + 1;
+    while (!d.digitos.empty() && d.digitos.back() == '0')
+        d.digitos.pop_back();
+    if (d.digitos.empty()) d.ponto = 0;
+    return d;
+}
+
+void ArredondarDecimal(DecimalTexto& d, int casas) {
+    if (d.digitos.empty()) return;
+    const long manter = long(d.ponto) + casas;
+    if (manter < 0) {
+        d = DecimalTexto{};
+        return;
+    }
+    if (manter < long(d.digitos.size())) {
+        const bool sobe = d.digitos[std::size_t(manter)] >= '5';
+        d.digitos.resize(std::size_t(manter));
+        if (sobe) {
+            long k = manter - 1;
+            while (k >= 0 && d.digitos[std::size_t(k)] == '9')
+                d.digitos[std::size_t(k--)] = '0';
+            if (k < 0) {
+                d.digitos.insert(d.digitos.begin(), '1');
+                ++d.ponto;
+            } else {
+                ++d.digitos[std::size_t(k)];
+            }
+        }
+    }
+    while (!d.digitos.empty() && d.digitos.back() == '0')
+        d.digitos.pop_back();
+    if (d.digitos.empty()) d.ponto = 0;
+}
+
+double ArredondarComoTexto(double valor, int casas) {
+    if (!std::isfinite(valor)) return valor;
+    DecimalTexto d = DecimalDoValor(valor);
+    ArredondarDecimal(d, casas);
+    if (d.digitos.empty()) return 0.0; // shown as "0", never with a minus
+    const std::string texto =
+        (valor < 0 ? "-0." : "0.") + d.digitos + 'e' + std::to_string(d.ponto);
+    double r = 0;
+    std::from_chars(texto.data(), texto.data() + texto.size(), r);
+    return r;
 }
 
 QString AgruparMilhares(const QString& digitos, QChar milhar) {

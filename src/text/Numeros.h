@@ -26,6 +26,28 @@ QString TextoNaoFinito(double valor);
 // "100"). Never empty.
 std::string DigitosArredondados(double valor, int decimais);
 
+// A non-negative value as decimal digits: value = 0.digitos x 10^ponto, so `ponto` is the
+// number of digits before the decimal point (negative for values below 0.1). No trailing zeros;
+// zero has no digits.
+struct DecimalTexto {
+    std::string digitos;
+    int ponto = 0;
+};
+
+// |valor| as the decimal text a number field shows: fifteen significant digits, so every double
+// prints back to the decimal text it was typed as (the largest doubles keep seventeen). Zero and
+// non-finite values have no digits.
+DecimalTexto DecimalDoValor(double valor);
+
+// Rounds the decimal text half away from zero to `casas` decimals.
+void ArredondarDecimal(DecimalTexto& d, int casas);
+
+// The value a number field holds after showing `valor` with at most `casas` decimals and reading
+// its text back: the decimal text of DecimalDoValor rounded half away from zero (1.005 and 2.675
+// give 1.01 and 2.68, as typed; a value that rounds to zero gives +0; non-finite values are
+// returned as they are).
+double ArredondarComoTexto(double valor, int casas);
+
 // Integer digits with the thousands separator every three digits from the right (none when the
 // separator is null).
 QString AgruparMilhares(const QString& digitos, QChar milhar);

@@ -121,7 +121,7 @@ inline constexpr const char* ColunaDiametro = "Diâmetro (G)";
 inline constexpr const char* TituloFlechas = "Projeto Teluvar - Flechas";
 
 // Field-diameter dialog.
-inline constexpr const char* TituloDiametroCampo = "Projeto Brisan - Diâmetro do campo";
+inline constexpr const char* TituloDiametroCampo = "Projeto Teluvar - Diâmetro do campo";
 inline constexpr const char* RotuloArco = "Comprimento do arco (graus):";
 inline constexpr const char* RotuloGrau = "o"; // raised after the arc: the degree sign
 inline constexpr const char* RotuloDiametroCampo = "Diâmetro do campo:";
@@ -446,4 +446,91 @@ inline constexpr const char* ColunasDifracao[8] = {
     "EE 50 % (µm)",
     "EE 80 % (µm)",
 };
+// Prescriptions: export (.zmx, .seq, .csv), import of two-mirror .zmx, window and command line.
+inline constexpr TextoAcao AcaoExportarPrescricao = {
+    "Arquivo", "Exportar &prescrição...", "Exporta a prescrição de uma variante para outros programas"};
+inline constexpr TextoAcao AcaoImportarPrescricao = {
+    "Arquivo", "&Importar prescrição...", "Compara uma prescrição de dois espelhos (.zmx) com as variantes"};
+inline constexpr const char* FiltroPrescricao = "Zemax (*.zmx);;CODE V (*.seq);;Tabela (*.csv)";
+inline constexpr const char* FiltroImportarPrescricao = "Zemax (*.zmx)";
+inline constexpr const char* TituloExportarPrescricao = "Exportar prescrição";
+inline constexpr const char* TituloImportarPrescricao = "Importar prescrição";
+inline constexpr const char* PrescricaoVariante = "Variante:";
+inline constexpr const char* FormatoPrescricaoZmx = "uma prescrição Zemax (.zmx)";
+inline constexpr const char* PrescricaoColunas[6] = {"Superfície", "Raio",         "Cônica",
+                                                     "Espessura",  "Semidiâmetro", "Obstrução"};
+inline constexpr const char* PrescricaoSuperficies[5] = {"Objeto", "Obstrução", "Primário",
+                                                         "Secundário", "Imagem"};
+inline constexpr const char* PrescricaoInfinito = "Infinito";
+inline constexpr const char* PrescricaoLinha = "linha %1: %2";
+inline constexpr const char* PrescricaoUtf16Truncado =
+    "texto UTF-16 com um número ímpar de bytes (arquivo truncado?)";
+inline constexpr const char* PrescricaoTextoInvalido = "o texto não é UTF-8 nem UTF-16 válido";
+inline constexpr const char* PrescricaoNulo =
+    "o texto contém caracteres nulos (UTF-16 sem a marca de ordem de bytes?)";
+inline constexpr const char* PrescricaoNumero = "%1: número ausente, inválido ou não finito";
+inline constexpr const char* PrescricaoModo =
+    "modo %1 não aceito: só arquivos sequenciais (MODE SEQ)";
+inline constexpr const char* PrescricaoUnidade = "unidade %1 não aceita (MM, CM, IN ou METER)";
+inline constexpr const char* PrescricaoTipoCampo =
+    "tipo de campo %1 não aceito: só ângulos (FTYP 0)";
+inline constexpr const char* PrescricaoOrdem = "superfície %1 fora de ordem (esperada a %2)";
+inline constexpr const char* PrescricaoForaDeSuperficie = "%1 antes da primeira superfície";
+inline constexpr const char* PrescricaoTipo =
+    "superfície do tipo %1 não aceita (só STANDARD)";
+inline constexpr const char* PrescricaoInclinada = "superfície inclinada ou descentrada (%1)";
+inline constexpr const char* PrescricaoLente =
+    "material %1: o sistema tem uma lente; só espelhos são aceitos";
+inline constexpr const char* PrescricaoTerceiroEspelho =
+    "terceiro espelho: só sistemas de dois espelhos são aceitos";
+inline constexpr const char* PrescricaoEspessuraInfinita = "espessura infinita depois do objeto";
+inline constexpr const char* PrescricaoObjeto =
+    "o objeto não está no infinito (falta DISZ INFINITY na superfície 0)";
+inline constexpr const char* PrescricaoSemSuperficies = "nenhuma superfície (SURF) no arquivo";
+inline constexpr const char* PrescricaoEspelhos =
+    "o sistema tem %1 espelho(s); são precisos exatamente dois";
+inline constexpr const char* PrescricaoSemImagem =
+    "o segundo espelho é a última superfície: falta o plano imagem";
+inline constexpr const char* PrescricaoPrimario =
+    "o primeiro espelho não é côncavo (curvatura %1)";
+inline constexpr const char* PrescricaoSecundario =
+    "o segundo espelho não é convexo (curvatura %1)";
+inline constexpr const char* PrescricaoSeparacao =
+    "o segundo espelho não fica à frente do primeiro (separação %1)";
+inline constexpr const char* PrescricaoPupila =
+    "sem diâmetro da pupila de entrada (ENPD) nem semidiâmetro do primário (DIAM)";
+inline constexpr const char* PrescricaoNaoCassegrain =
+    "os espelhos não formam um Cassegrain: o secundário fica além do foco do primário ou "
+    "não amplia a distância focal";
+inline constexpr const char* PrescricaoImprecisa =
+    "os raios e a separação do arquivo são extremos demais para um projeto: o projeto derivado "
+    "não os reproduz";
+inline constexpr const char* PrescricaoCampoGrande =
+    "ângulo de campo de %1 graus: deve ficar abaixo de 90";
+inline constexpr const char* TituloImportar = "Projeto Teluvar - Importar prescrição";
+inline constexpr const char* ImportarArquivo = "Arquivo: %1";
+inline constexpr const char* ImportarGrupoEntradas = " Dados do projeto: ";
+inline constexpr const char* ImportarImagemArquivo =
+    "Plano imagem do arquivo, a partir do secundário";
+inline constexpr const char* ImportarFocoParaxial = "Foco paraxial, a partir do secundário";
+inline constexpr const char* ImportarColunaArquivo = "Arquivo";
+inline constexpr const char* ImportarVariante = "Variante do arquivo: %1";
+inline constexpr const char* ImportarNenhuma = "nenhuma";
+inline constexpr const char* ImportarAbrir = "Abrir como projeto";
+inline constexpr const char* ImportarFechar = "Fechar";
+inline constexpr const char* LinhaPrescricao =
+    "Grava a prescrição do PROJETO.tlv em SAIDA.zmx, SAIDA.seq ou SAIDA.csv, sem abrir janela.";
+inline constexpr const char* LinhaValorPrescricao = "SAIDA.zmx|.seq|.csv";
+inline constexpr const char* LinhaVariante =
+    "Variante de --prescricao: classico, dk ou rc (o padrão).";
+inline constexpr const char* LinhaValorVariante = "classico|dk|rc";
+inline constexpr const char* LinhaVarianteClassico = "classico";
+inline constexpr const char* LinhaVarianteDk = "dk";
+inline constexpr const char* LinhaVarianteRc = "rc";
+inline constexpr const char* LinhaVarianteInvalida =
+    "variante desconhecida: %1 (use classico, dk ou rc)";
+inline constexpr const char* LinhaVarianteSemPrescricao = "--variante só vale com --prescricao";
+inline constexpr const char* LinhaSaidasExclusivas = "use só uma de --pdf, --json e --prescricao";
+inline constexpr const char* LinhaFormatoPrescricao =
+    "formato de prescrição desconhecido: %1 (use .zmx, .seq ou .csv)";
 } // namespace Recursos

@@ -11,16 +11,23 @@
 #include "Sobre.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 void definirProjeto(double D1, double fD1, double gamma, double e, double i) {
@@ -126,10 +133,29 @@ private slots:
         QCOMPARE(exibido, QStringLiteral("outro nome"));
     }
 
+    // The design-file dialogs start where the user can save: the program's folder when it is
+    // writable, another folder (one where a file can be created) when it is read-only, as the
+    // installed program's /usr/bin is for a user.
+    void pastaInicialDosDialogos() {
+        QTemporaryDir gravavel, protegida;
+        QCOMPARE(PastaInicialDialogos(gravavel.path()), gravavel.path());
+        // Read-only for root too: a read-only mount; for a user, no write permission.
+        const QByteArray caminho = QFile::encodeName(protegida.path());
+        const bool montada =
+            ::mount("tmpfs", caminho.constData(), "tmpfs", MS_RDONLY, "size=64k") == 0;
+        if (!montada) QVERIFY(::chmod(caminho.constData(), 0555) == 0);
+        const QString inicial = PastaInicialDialogos(protegida.path());
+        if (montada) ::umount2(caminho.constData(), MNT_DETACH);
+        ::chmod(caminho.constData(), 0755);
+        QVERIFY2(inicial != protegida.path(), qPrintable(inicial));
+        QTemporaryFile teste(QDir(inicial).filePath(QStringLiteral("XXXXXX.tlv")));
+        QVERIFY2(teste.open(), qPrintable(inicial));
+    }
+
     void diametroCampo() {
         definirProjeto(200, 2.5, 4, 200, 20); // F = 2000
         TfrmDiametroCampo frm;
-        QCOMPARE(frm.windowTitle(), QStringLiteral("Projeto Brisan - Diâmetro do campo"));
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Projeto Teluvar - Diâmetro do campo"));
         QCOMPARE(frm.size(), QSize(252, 105));
         QCOMPARE(frm.edti->shownText(), QStringLiteral("0,00"));
         frm.show();

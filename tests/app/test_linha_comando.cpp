@@ -7,12 +7,14 @@
 #include "Defletor.h"
 #include "Global.h"
 #include "Idioma.h"
+#include "Importar.h"
 #include "Janela.h"
 #include "LinhaComando.h"
 #include "NumberEdit.h"
 #include "Preview.h"
 #include "Principal.h"
 #include "Relatorios.h"
+#include "RelatoriosObjetos.h"
 #include "rpPrepare.h"
 #include "rpPrepared.h"
 #include "rpPreview.h"
@@ -35,6 +37,11 @@
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #ifndef TELUVAR_PROGRAMA
 #error "TELUVAR_PROGRAMA: the path of the program under test"
@@ -128,6 +135,39 @@ Execucao rodar(const QStringList& argumentos) {
     return e;
 }
 
+// The program run with arguments given as bytes (as a shell passes a name that is not UTF-8),
+// standard output sent to `destino`; what it wrote on standard error.
+Execucao rodarBytes(const QList<QByteArray>& argumentos, const char* destino) {
+    Execucao e;
+    int tubo[2];
+    if (pipe(tubo) != 0) return e;
+    const QByteArray programa = TELUVAR_PROGRAMA;
+    std::vector<char*> argv{const_cast<char*>(programa.constData())};
+    for (const QByteArray& a : argumentos)
+        argv.push_back(const_cast<char*>(a.constData()));
+    argv.push_back(nullptr);
+    const QByteArray path = "PATH=" + qgetenv("PATH");
+    char* ambiente[] = {const_cast<char*>(path.constData()), nullptr};
+    const pid_t filho = fork();
+    if (filho == 0) {
+        const int saida = ::open(destino, O_WRONLY);
+        dup2(saida, 1);
+        dup2(tubo[1], 2);
+        close(tubo[0]);
+        execve(argv[0], argv.data(), ambiente);
+        _exit(127);
+    }
+    close(tubo[1]);
+    char buf[4096];
+    for (ssize_t n; (n = read(tubo[0], buf, sizeof buf)) > 0;)
+        e.erros.append(buf, n);
+    close(tubo[0]);
+    int status = 0;
+    waitpid(filho, &status, 0);
+    e.status = WIFEXITED(status) ? WEXITSTATUS(status) : -2;
+    return e;
+}
+
 // What a main window shows and holds after opening.
 struct Estado {
     QByteArray registro;
@@ -210,6 +250,69 @@ private slots:
         }
     }
 
+    // ---- the command line computes as the windows do -----------------------------------------
+
+    // Faults caught: the windowless flow forgetting that the main window's fields store the
+    // inputs as their two-decimal text reads back (third decimal 5 and 4, zero left alone), or
+    // that the baffle window raises a total length shorter than the baffle's front end.
+    void semJanelaComoJanelas_data() {
+        QTest::addColumn<double>("D1");
+        QTest::addColumn<double>("gamma");
+        QTest::addColumn<double>("LTotal");
+        QTest::addColumn<double>("DDi");
+        QTest::newRow("exemplo") << 200.0 << 4.0 << 400.0 << 60.0;
+        QTest::newRow("terceira casa 5") << 200.005 << 3.335 << 400.0 << 60.005;
+        QTest::newRow("terceira casa 4") << 200.004 << 4.004 << 400.004 << 60.0;
+        QTest::newRow("tubo curto elevado") << 200.0 << 4.0 << 10.0 << 60.0;
+        QTest::newRow("tubo curto com decimais") << 250.015 << 3.5 << 1.126 << 55.555;
+        QTest::newRow("tubo negativo") << 200.0 << 4.0 << -50.0 << 60.0;
+    }
+    void semJanelaComoJanelas() {
+        QFETCH(double, D1);
+        QFETCH(double, gamma);
+        QFETCH(double, LTotal);
+        QFETCH(double, DDi);
+        QTemporaryDir dir;
+        const QString nome = dir.filePath(QStringLiteral("projeto.tlv"));
+        TProjeto p = exemplo();
+        p.D1 = D1;
+        p.gamma = gamma;
+        p.LTotal = LTotal;
+        p.DDi = DDi;
+        gravar(nome, p);
+        Substituir<std::function<void(const QString&)>> caixa(
+            DialogoErro, [](const QString& t) { QFAIL(qPrintable(t)); });
+
+        QStringList glaresJanela, glaresSemJanela;
+        auto linhas = [](TMemDataSet& dados, QStringList& saida) {
+            for (int k = 0; k < dados.RecordCount(); ++k) {
+                dados.SetRecNo(k);
+                for (const char* campo : {"Glare", "Posicao", "Diametro"})
+                    saida << dados.FieldValue(QString::fromLatin1(campo)).toString();
+            }
+        };
+        QByteArray pelaJanela;
+        {
+            TfrmTeluvar frm;
+            frm.AbrirArquivo(nome);
+            TfrmDefletor def(&frm);
+            def.setAttribute(Qt::WA_DeleteOnClose, false);
+            def.btnOkClick();
+            pelaJanela = QByteArray(reinterpret_cast<const char*>(&Projeto), sizeof Projeto);
+            linhas(def.dtGlares, glaresJanela);
+        }
+        Projeto = ProjetoVazio();
+        TRelatorioDefletor relatorio(Projeto, {});
+        AbrirProjetoSemJanela(Projeto, nome);
+        CalcularDefletorSemJanela(Projeto);
+        relatorio.PreencherGlares();
+        linhas(relatorio.dtGlares, glaresSemJanela);
+        const QByteArray semJanela(reinterpret_cast<const char*>(&Projeto), sizeof Projeto);
+        QCOMPARE(semJanela.toHex(), pelaJanela.toHex());
+        QVERIFY(!glaresJanela.isEmpty());
+        QCOMPARE(glaresSemJanela, glaresJanela);
+    }
+
     // ---- exit statuses ----------------------------------------------------------------------
 
     void statusDeSaida_data() {
@@ -244,6 +347,24 @@ private slots:
         QTest::newRow("pdf do defletor")
             << QStringList{"--pdf", "@/x.pdf", "--relatorio", "defletor", p} << 0 << QString();
         QTest::newRow("json") << QStringList{"--json", p} << 0 << QString();
+        QTest::newRow("prescricao dk")
+            << QStringList{"--prescricao", "@/x.seq", "--variante", "dk", p} << 0 << QString();
+        QTest::newRow("variante sem prescricao")
+            << QStringList{"--variante", "rc", "--json", p} << 1 << QString();
+        QTest::newRow("variante desconhecida")
+            << QStringList{"--prescricao", "@/x.zmx", "--variante", "xx", p} << 1
+            << QStringLiteral("@/x.zmx");
+        QTest::newRow("formato desconhecido")
+            << QStringList{"--prescricao", "@/x.txt", p} << 1 << QStringLiteral("@/x.txt");
+        QTest::newRow("prescricao e pdf")
+            << QStringList{"--prescricao", "@/x.zmx", "--pdf", "@/x.pdf", p} << 1
+            << QStringLiteral("@/x.zmx");
+        QTest::newRow("prescricao sem pasta")
+            << QStringList{"--prescricao", "@/nao/x.zmx", p} << 3 << QStringLiteral("@/nao/x.zmx");
+        QTest::newRow("prescricao danificado")
+            << QStringList{"--prescricao", "@/x.csv", "@/infinito.tlv"} << 2
+            << QStringLiteral("@/x.csv");
+        QTest::newRow("json de zmx ruim") << QStringList{"--json", "@/ruim.zmx"} << 2 << QString();
     }
     void statusDeSaida() {
         QFETCH(QStringList, argumentos);
@@ -256,6 +377,9 @@ private slots:
         infinito.e = INFINITY;
         gravar(dir.filePath(QStringLiteral("infinito.tlv")), infinito);
         QDir(dir.path()).mkdir(QStringLiteral("pasta"));
+        QFile ruim(dir.filePath(QStringLiteral("ruim.zmx")));
+        QVERIFY(ruim.open(QIODevice::WriteOnly) && ruim.write("MODE NSC\r\n") > 0);
+        ruim.close();
         for (QString& a : argumentos)
             a.replace(u'@', dir.path());
         arquivoSaida.replace(u'@', dir.path());
@@ -265,7 +389,8 @@ private slots:
         const QStringList linhasErro = QString::fromUtf8(e.erros).split(u'\n', Qt::SkipEmptyParts);
         if (status == 0) {
             QVERIFY2(linhasErro.isEmpty(), e.erros.constData());
-            QVERIFY(!e.saida.isEmpty() || argumentos.contains(QStringLiteral("--pdf")));
+            QVERIFY(!e.saida.isEmpty() || argumentos.contains(QStringLiteral("--pdf")) ||
+                    argumentos.contains(QStringLiteral("--prescricao")));
         } else {
             // One line saying why (in English: the empty environment names no language);
             // nothing on standard output.
@@ -278,6 +403,126 @@ private slots:
         const QStringList sobras =
             QDir(dir.path()).entryList({QStringLiteral(".*salvando*")}, QDir::Files | QDir::Hidden);
         QVERIFY2(sobras.isEmpty(), qPrintable(sobras.join(u' ')));
+    }
+
+    // File names that are not UTF-8 (bytes 0xE9 0xFF) are used as given, and output that
+    // cannot be written (a full device) is an error with its one line, whatever the option.
+    void nomesEmBytesESaidaCheia_data() {
+        QTest::addColumn<QList<QByteArray>>("argumentos"); // "@" = the folder
+        QTest::addColumn<QByteArray>("destino");           // of standard output
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("criado"); // a file the run must leave ("" none)
+        const QByteArray nulo = "/dev/null", cheio = "/dev/full";
+        QTest::newRow("json de nome nao UTF-8")
+            << QList<QByteArray>{"--json", "@/proj\xe9\xff.tlv"} << nulo << 0 << QByteArray();
+        QTest::newRow("pdf para nome nao UTF-8")
+            << QList<QByteArray>{"--pdf", "@/sa\xe9\xff.pdf", "@/proj\xe9\xff.tlv"} << nulo << 0
+            << QByteArray("@/sa\xe9\xff.pdf");
+        QTest::newRow("ajuda para saida cheia")
+            << QList<QByteArray>{"--help"} << cheio << 3 << QByteArray();
+        QTest::newRow("versao para saida cheia")
+            << QList<QByteArray>{"--version"} << cheio << 3 << QByteArray();
+        QTest::newRow("json para saida cheia")
+            << QList<QByteArray>{"--json", "@/proj\xe9\xff.tlv"} << cheio << 3 << QByteArray();
+    }
+    void nomesEmBytesESaidaCheia() {
+        QFETCH(QList<QByteArray>, argumentos);
+        QFETCH(QByteArray, destino);
+        QFETCH(int, status);
+        QFETCH(QByteArray, criado);
+        QTemporaryDir dir;
+        const QByteArray pasta = dir.path().toUtf8();
+        const TProjeto p = exemplo();
+        const int fd = ::open((pasta + "/proj\xe9\xff.tlv").constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, &p, sizeof p), ssize_t(sizeof p));
+        ::close(fd);
+        for (QByteArray& a : argumentos)
+            a.replace('@', pasta);
+        criado.replace('@', pasta);
+
+        const Execucao e = rodarBytes(argumentos, destino.constData());
+        QVERIFY2(e.status == status, e.erros.constData());
+        if (status == 0) {
+            QVERIFY2(e.erros.isEmpty(), e.erros.constData());
+        } else {
+            // English: the environment names no language.
+            QCOMPARE(e.erros, QByteArray("teluvar: could not write: standard output\n"));
+        }
+        if (!criado.isEmpty()) {
+            struct stat st {};
+            QVERIFY(::stat(criado.constData(), &st) == 0 && st.st_size > 1000);
+            // Nothing else beside the design: no name with the bytes replaced.
+            QList<QByteArray> nomes;
+            DIR* d = opendir(pasta.constData());
+            while (const dirent* entrada = readdir(d))
+                if (entrada->d_name[0] != '.') nomes << entrada->d_name;
+            closedir(d);
+            QCOMPARE(nomes.size(), 2);
+        }
+    }
+
+    // ---- prescriptions -----------------------------------------------------------------------
+
+    // The classical variant written by --prescricao, read back by --json: the worked example's
+    // inputs and its closed-form conics −1 and −((γ+1)/(γ−1))² come back.
+    void prescricaoEJsonDeZmx() {
+        QTemporaryDir dir;
+        const QString tlv = dir.filePath(QStringLiteral("projeto.tlv"));
+        const QString zmx = dir.filePath(QStringLiteral("x.ZMX"));
+        gravar(tlv, exemplo());
+        QCOMPARE(rodar({QStringLiteral("--prescricao"), zmx, QStringLiteral("--variante"),
+                        QStringLiteral("classico"), tlv})
+                     .status,
+                 0);
+        const Execucao e = rodar({QStringLiteral("--json"), zmx});
+        QCOMPARE(e.status, 0);
+        const QJsonObject o = QJsonDocument::fromJson(e.saida).object();
+        const double esperados[] = {200, 4, 4, 200, 20, -1, -25.0 / 9, 60};
+        const char* chaves[] = {"D1", "fD1", "gamma", "e", "i", "b1Cl", "b2Cl", "SSDe"};
+        for (int k = 0; k < 8; ++k)
+            QVERIFY2(std::fabs(o.value(QLatin1String(chaves[k])).toDouble() - esperados[k]) <
+                         1e-7 * std::fabs(esperados[k]),
+                     chaves[k]);
+        QCOMPARE(o.value(QLatin1String("Titulo")).toString(), QStringLiteral("Cassegrain 200 mm"));
+    }
+
+    // The actions after the PDF export; the export with the variant chosen, then the import:
+    // frmImportar names that variant and "Abrir como projeto" loads the inputs.
+    void prescricaoNaJanela() {
+        TfrmTeluvar frm;
+        const QList<QAction*> arquivo =
+            frm.menuBar()->findChild<QMenu*>(QStringLiteral("mnuArquivo"))->actions();
+        QCOMPARE(arquivo.indexOf(frm.actExportarPrescricao),
+                 arquivo.indexOf(frm.actExportarPdf) + 1);
+        QCOMPARE(arquivo.indexOf(frm.actImportarPrescricao),
+                 arquivo.indexOf(frm.actExportarPrescricao) + 1);
+        QTemporaryDir dir;
+        const QString tlv = dir.filePath(QStringLiteral("projeto.tlv"));
+        const QString zmx = dir.filePath(QStringLiteral("dk.zmx"));
+        gravar(tlv, exemplo());
+        frm.AbrirArquivo(tlv);
+        Substituir<decltype(PerguntarArquivoPrescricao)> escolha(
+            PerguntarArquivoPrescricao, [&](QWidget*) {
+                return EscolhaPrescricao{zmx, FormatoPrescricao::Zemax, VarianteDallKirkham};
+            });
+        frm.actExportarPrescricao->trigger();
+        frm.actNovo->trigger();
+        Substituir<decltype(PerguntarArquivoImportar)> abrir(PerguntarArquivoImportar,
+                                                             [&](QWidget*) { return zmx; });
+        QString variante;
+        Substituir<decltype(MostrarImportacao)> mostrar(
+            MostrarImportacao,
+            [&](QWidget* dono, const ImportacaoPrescricao& im, const QString& nome) {
+                TfrmImportar frmImportar(dono, im, nome);
+                variante = frmImportar.lblVariante->text();
+                return true;
+            });
+        frm.actImportarPrescricao->trigger();
+        QCOMPARE(variante, QStringLiteral("Variante do arquivo: Dall-Kirkham"));
+        QCOMPARE(frm.edty->Value(), 4.0);
+        QVERIFY(std::fabs(Projeto.gamma - 4) < 1e-9 && std::fabs(Projeto.e - 200) < 1e-9);
+        QCOMPARE(frm.ListView1->topLevelItemCount(), 2);
     }
 
     // ---- --json -----------------------------------------------------------------------------

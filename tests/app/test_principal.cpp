@@ -923,7 +923,8 @@ private slots:
         QCOMPARE(menus, QStringList({"&Arquivo", "&Componentes", "&Ajuda"}));
         QCOMPARE(itens[0],
                  QStringLiteral("&Novo | &Abrir &Salvar | &Preview &Configurar impressora "
-                                "Imprimir E&xportar PDF... | Sair"));
+                                "Imprimir E&xportar PDF... Exportar &prescrição... "
+                                "&Importar prescrição... | Sair"));
         // Defletor and Flecha first; the live windows of the later commands follow.
         QCOMPARE(itens[1], QStringLiteral("&Defletor &Flecha &Análise Desenho em &escala "
                                           "Confecção dos &espelhos"));

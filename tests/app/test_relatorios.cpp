@@ -365,6 +365,35 @@ private slots:
         frm->close();
     }
 
+    // The glare-stop table writes its numbers with the user's separators, as the lines above it
+    // do: under English separators 1,194.44, never 1.194,44 beside them.
+    void glaresComSeparadoresDoUsuario() {
+        const QLocale anterior;
+        const QLocale ingles(QLocale::English, QLocale::UnitedStates);
+        QLocale::setDefault(ingles);
+        TfrmTeluvar principal;
+        digitar(principal.edtD1, "200");
+        auto* frm = new TfrmDefletor(&principal);
+        frm->show();
+        digitar(frm->edtLTotal, "4000");
+        digitar(frm->edtnG, "3");
+        QTest::mouseClick(frm->btnPreview, Qt::LeftButton);
+        QLocale::setDefault(anterior);
+        QVERIFY(m_preview);
+        const TrpPreparedPages* paginas = m_preview->rpPreview1->pages();
+        QVERIFY(paginas);
+        QStringList obtidos, esperados;
+        for (const Texto& t : textosDaPagina(*paginas, 0))
+            if ((t.x == 136 || t.x == 232) && t.y >= 36 + 583 && t.y < 1018)
+                obtidos << t.texto;
+        for (int k = 1; k <= 3; ++k) {
+            const LinhaGlare g = GlareNumero(Projeto, k);
+            esperados << ingles.toString(g.Posicao, 'f', 2) << ingles.toString(g.Diametro, 'f', 2);
+        }
+        QCOMPARE(obtidos, esperados);
+        frm->close();
+    }
+
     // A preparation that fails prints nothing: its error is shown in a box captioned "Error".
     void imprimirComErro() {
         QTemporaryDir dir;

@@ -239,6 +239,9 @@ private slots:
         QTest::newRow("DDe = -1e13") << "neg520" << faixa << "DDe";
         QTest::newRow("gamma = 1 + 2^-40") << "gamma1" << calculo << "";
         QTest::newRow("D1 = 4e6, f/D = 1e6") << "f1grande" << calculo << "";
+        // F = f1 x gamma is 9,992e11 at gamma 2,135 but 1,0015e12 at 2,14, the gamma its field
+        // shows and reads back (the binary 2,135 is 2,13499..., 213,4999... when x 100).
+        QTest::newRow("gamma = 2,135 lido como 2,14") << "gamma2135" << calculo << "F";
         QTest::newRow("sem permissão") << "semleitura" << r(Recursos::ArquivoSemLeitura) << "";
         QTest::newRow("removido") << "removido" << r(Recursos::ArquivoNaoExiste) << "";
     }
@@ -273,6 +276,13 @@ private slots:
             QVERIFY(QFile::remove(n)); // gone between the dialog and the read
         } else if (tipo == u"gamma1") {
             QVERIFY(Escrever(n, ComCampo(72, 1 + std::ldexp(1.0, -40))));
+        } else if (tipo == u"gamma2135") {
+            TProjeto p = ProjetoValido();
+            p.D1 = 1e6;
+            p.fD1 = 468000;
+            p.gamma = 2.135;
+            p.DDi = p.DDe = p.SSDe; // the baffle lengths stay below f1
+            QVERIFY(Escrever(n, Bytes(p)));
         } else if (tipo == u"f1grande") {
             TProjeto p = ProjetoValido();
             p.D1 = 4e6;

@@ -139,7 +139,7 @@ void TesteEspelhos::sagSatisfazEquacao() {
     for (int k = 1; k <= 10; ++k) {
         const double h = H * k / 10;
         double z = -1;
-        QVERIFY(SagConica({R, b}, h, z));
+        QVERIFY(FlechaConica({R, b}, h, z));
         QVERIFY2(std::fabs(Residuo(R, b, h, z)) < 1e-14, qPrintable(QString::number(h)));
         // The sheet through the vertex: between the vertex and the centre of curvature side.
         QVERIFY(z > 0);
@@ -172,7 +172,7 @@ void TesteEspelhos::paraboloideFonteMovel() {
     for (const ZonaCouder& zona : z) {
         const double hm = zona.medio;
         double sag = 0;
-        QVERIFY(SagConica({r1, -1}, hm, sag));
+        QVERIFY(FlechaConica({r1, -1}, hm, sag));
         QCOMPARE(zona.fonteMovel, sag);
         QVERIFY(std::fabs(zona.fonteMovel / (hm * hm / (2 * r1)) - 1) < 1e-3);
         QVERIFY(std::fabs(zona.fonteFixa / (hm * hm / r1) - 1) < 5e-3);
@@ -196,8 +196,8 @@ void TesteEspelhos::fonteMovelENormal() {
     for (double h : {10.0, 35.0, 60.0, 95.0}) {
         double z = 0, za = 0, zb = 0, leitura = 0;
         const double passo = 1e-4;
-        QVERIFY(SagConica({R, b}, h, z) && SagConica({R, b}, h - passo, za) &&
-                SagConica({R, b}, h + passo, zb));
+        QVERIFY(FlechaConica({R, b}, h, z) && FlechaConica({R, b}, h - passo, za) &&
+                FlechaConica({R, b}, h + passo, zb));
         const double inclinacao = (zb - za) / (2 * passo);
         QVERIFY(LeituraFonteMovel({R, b}, h, leitura));
         QVERIFY2(std::fabs(leitura - (z + h / inclinacao - R)) < 1e-6,
@@ -216,7 +216,7 @@ void TesteEspelhos::fonteFixaLeiDaReflexao() {
     QFETCH(double, b);
     for (double h : {10.0, 35.0, 60.0, 95.0}) {
         double z = 0, leitura = 0;
-        QVERIFY(SagConica({R, b}, h, z));
+        QVERIFY(FlechaConica({R, b}, h, z));
         QVERIFY(LeituraFonteFixa({R, b}, h, leitura));
         const double sh = -h, sz = R - z, xh = -h, xz = R + leitura - z;
         const double ns = std::hypot(sh, sz), nx = std::hypot(xh, xz);
@@ -298,7 +298,7 @@ void TesteEspelhos::melhorEsferaForcaBruta() {
     constexpr int NH = 301;
     double zc[NH];
     for (int k = 0; k < NH; ++k)
-        SagConica({R, b}, H * k / (NH - 1), zc[k]);
+        FlechaConica({R, b}, H * k / (NH - 1), zc[k]);
     // The vertex sphere differs by about |b|·H⁴/8R³; radii within ±(that bound) of the
     // curvature change it implies, positions within ± that departure.
     const double escala = std::fabs(b) * std::pow(H, 4) / (8 * std::pow(R, 3)) + 1e-9;
@@ -313,7 +313,7 @@ void TesteEspelhos::melhorEsferaForcaBruta() {
             const double k = k0 + pk * i;
             double ze[NH];
             for (int m = 0; m < NH; ++m)
-                SagConica({1 / k, 0}, H * m / (NH - 1), ze[m]);
+                FlechaConica({1 / k, 0}, H * m / (NH - 1), ze[m]);
             for (int j = 0; j < NC; ++j) {
                 const double c = c0 + pc * j;
                 double maximo = 0;
@@ -394,7 +394,7 @@ void TesteEspelhos::focosHiperboloide() {
     const double k = 1 + b, a = R / std::fabs(k);
     for (double h : {5.0, 15.0, 26.875}) {
         double z = 0;
-        QVERIFY(SagConica({R, b}, h, z));
+        QVERIFY(FlechaConica({R, b}, h, z));
         const double d1 = std::hypot(h, z - s.foco1), d2 = std::hypot(h, z - s.foco2);
         QVERIFY(std::fabs(std::fabs(d1 - d2) - 2 * a) < 1e-9);
     }
@@ -443,7 +443,7 @@ void TesteEspelhos::hindleRetornaAoFoco() {
     for (int k = 0; k <= 100; ++k) {
         const double h = H * k / 100;
         double z = 0;
-        QVERIFY(SagConica({R, b}, h, z));
+        QVERIFY(FlechaConica({R, b}, h, z));
         const double dh = h, dz = z - m.focoReal, n = std::hypot(dh, dz);
         Raio r{0, m.focoReal, dh / n, dz / n};
         QVERIFY(CruzarConica(R, b, r));
@@ -469,7 +469,7 @@ void TesteEspelhos::hindleRetornaAoFoco() {
     QCOMPARE(m.zonaPerdida > 0, fonteFora);
     if (fonteFora) {
         double zb = 0, zp = 0;
-        SagConica({R, b}, H, zb);
+        FlechaConica({R, b}, H, zb);
         // The ray from the real focus to the edge, at the sphere: |P − V| = Rs.
         const double dh = H, dz = zb - m.focoReal;
         double a = 0, c = 1;
@@ -479,7 +479,7 @@ void TesteEspelhos::hindleRetornaAoFoco() {
         }
         QVERIFY(std::fabs(m.furo - 2 * a * dh) < 1e-6);
         const double h = m.zonaPerdida / 2;
-        SagConica({R, b}, h, zp);
+        FlechaConica({R, b}, h, zp);
         const double n = std::hypot(h, zp - m.focoReal);
         Raio r{0, m.focoReal, h / n, (zp - m.focoReal) / n};
         QVERIFY(CruzarConica(R, b, r) && CruzarEsfera(m.focoVirtual, m.raioEsfera, r));

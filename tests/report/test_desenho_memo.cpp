@@ -5,6 +5,7 @@
 
 #include "rpDraw.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -371,6 +372,43 @@ private slots:
                                     .arg(esquerda)
                                     .arg(direita)));
         conferirRecorte(t, QRectF(m->x + 1, m->y, m->dx - 3, m->dy - 1));
+    }
+
+    // Fault caught: decoded pictures kept by count only, so that a prepared report with many
+    // large pictures holds gigabytes; the bytes kept stay under the bound (besides the picture
+    // drawn last, which is kept even when it alone is larger), and a picture kept is still
+    // drawn as decoded.
+    void figurasGuardadasLimitadas() {
+        auto bmp = [](int lado, QRgb cor) {
+            QImage imagem(lado, lado, QImage::Format_RGB32);
+            imagem.fill(cor);
+            QByteArray bytes;
+            QBuffer saida(&bytes);
+            saida.open(QIODevice::WriteOnly);
+            imagem.save(&saida, "BMP");
+            return bytes;
+        };
+        TrpPictureView figura;
+        figura.graphicKind = TrpPictureView::Bitmap;
+        figura.flags = rpFlags::PictStretched;
+        const qsizetype grande = qsizetype(4200) * 4200 * 4; // one picture over the bound
+        for (int k = 0; k < 12; ++k) {
+            const int lado = k == 6 ? 4200 : 1500; // 9 MB decoded each, one of 70 MB
+            figura.graphic = bmp(lado, qRgb(10 * k, 0, 0));
+            QImage destino(8, 8, QImage::Format_RGB32);
+            destino.fill(Qt::white);
+            {
+                QPainter p(&destino);
+                DesenharObjeto(p, figura, QRectF(0, 0, 8, 8), TrpEscala{});
+            }
+            QCOMPARE(qRed(destino.pixel(4, 4)), 10 * k);
+            const qsizetype guardados = rpBytesGraficosGuardados();
+            if (k == 6)
+                QVERIFY(guardados >= grande && guardados < grande + figura.graphic.size() + 1024);
+            else
+                QVERIFY2(guardados <= rpLimiteBytesGraficos,
+                         qPrintable(QString::number(guardados)));
+        }
     }
 };
 

@@ -1,5 +1,6 @@
 // The text and bytes toolkit checked against independent rules: the code page's definition,
 // decimal rounding done on the exact decimal expansion, and write/read round trips.
+#include "ArquivoRegular.h"
 #include "Binario.h"
 #include "Cp1252.h"
 #include "Numeros.h"
@@ -83,6 +84,48 @@ private slots:
         for (double v : valores)
             for (int d : {0, 1, 2, 3, 6})
                 QCOMPARE(DigitosArredondados(v, d), arredondarPorTexto(v, d));
+    }
+
+    // A value read back from a field: the typed decimal text rounded half away from zero, not
+    // the binary double (1.005 is stored as 1.00499..., which binary rounding takes to 1.00).
+    void arredondarComoTexto_data() {
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<double>("esperado");
+        QTest::newRow("1,005") << 1.005 << 1.01;
+        QTest::newRow("0,285") << 0.285 << 0.29;
+        QTest::newRow("4,015") << 4.015 << 4.02;
+        QTest::newRow("-1,005") << -1.005 << -1.01;
+        QTest::newRow("9,995 vai a 10") << 9.995 << 10.0;
+        QTest::newRow("499 999,995") << 499999.995 << 500000.0;
+        QTest::newRow("1,0049 desce") << 1.0049 << 1.0;
+        QTest::newRow("-0,004 sem menos") << -0.004 << 0.0;
+    }
+    void arredondarComoTexto() {
+        QFETCH(double, valor);
+        QFETCH(double, esperado);
+        const double r = ArredondarComoTexto(valor, 2);
+        QCOMPARE(r, esperado);
+        QVERIFY(!std::signbit(r) || esperado < 0);
+    }
+
+    // Names as bytes: every byte string comes back unchanged (random bytes, and runs that cut
+    // or fake UTF-8: overlong, surrogate, past U+10FFFF), and valid UTF-8 reads as UTF-8.
+    void nomeEmBytes() {
+        QRandomGenerator gerador(77);
+        QList<QByteArray> nomes = {"/tmp/a\xe9\xff.tlv", "\xc0\xaf", "\xed\xa0\x80",
+                                   "\xf4\x90\x80\x80",   "\xe2\x82", "a\xf0\x9f\x98\x80b"};
+        for (int k = 0; k < 2000; ++k) {
+            QByteArray b(gerador.bounded(1, 12), '\0');
+            for (char& c : b)
+                c = char(gerador.bounded(1, 256));
+            nomes << b;
+        }
+        for (const QByteArray& b : nomes) {
+            QCOMPARE(BytesDoNome(NomeDeBytes(b)), b);
+            const QString utf8 = QString::fromUtf8(b);
+            if (utf8.toUtf8() == b) QCOMPARE(NomeDeBytes(b), utf8);
+        }
+        QCOMPARE(NomeLegivel(NomeDeBytes("a\xe9")), QStringLiteral("a\uFFFD"));
     }
 
     void numeroFixo_data() {
