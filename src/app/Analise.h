@@ -7,6 +7,9 @@
 
 #include <QWidget>
 
+#include <QImage>
+#include <array>
+
 class QLabel;
 class QPainter;
 class QTabWidget;
@@ -21,10 +24,19 @@ class TSpotAnalise : public QWidget {
 public:
     explicit TSpotAnalise(QWidget* parent);
     void definir(const ResultadoAnalise& resultado, const TextosAnalise& textos);
+    // The dots of each cell as an image, for one cell size and scale, made again only when the
+    // analysis or the size changes (the screen's paint events only copy them).
+    struct CacheCelulas {
+        bool valido = false;
+        double lado = 0, escala = 0, proporcao = 1;
+        std::array<QImage, 9> imagens;
+    };
     // Paints the grid (or the reason there are no numbers) into any painter's rectangle, in
-    // the painter's font; used by the widget and by anything that prints the grid.
+    // the painter's font; used by the widget and by anything that prints the grid. With a
+    // cache (the screen), each cell's dots come from its image, drawn pixel-aligned in one
+    // call when made; without (paper), as vector squares.
     static void Desenhar(QPainter& pintor, const QRectF& area, const ResultadoAnalise& resultado,
-                         const TextosAnalise& textos);
+                         const TextosAnalise& textos, CacheCelulas* cache = nullptr);
     QSize sizeHint() const override { return {480, 500}; }
 
 protected:
@@ -33,6 +45,7 @@ protected:
 private:
     ResultadoAnalise m_resultado;
     TextosAnalise m_textos;
+    CacheCelulas m_cache;
 };
 
 class TfrmAnalise : public QWidget {

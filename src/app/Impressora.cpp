@@ -7,6 +7,7 @@
 
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <utility>
 
 namespace {
 // The printer set-up: the preview control's dialog in its set-up form (printer and its
@@ -23,17 +24,36 @@ bool dialogoConfigurarReal(QWidget* parent, QPrinter& printer) {
 
 std::function<bool(QWidget*, QPrinter&)> DialogoConfigurarImpressora = dialogoConfigurarReal;
 
+namespace {
+QPrinter* Impressora = nullptr;
+QString& Preferida() {
+    static QString nome;
+    return nome;
+}
+} // namespace
+
 QPrinter& ImpressoraAtual() {
-    static QPrinter* impressora = [] {
-        auto* p = new QPrinter(QPrinter::HighResolution);
+    if (!Impressora) {
+        Impressora = new QPrinter(QPrinter::HighResolution);
         // With no default destination, the first installed printer.
-        if (p->printerName().isEmpty()) {
+        const bool semPadrao = Impressora->printerName().isEmpty();
+        const QString preferida = std::exchange(Preferida(), QString());
+        if (semPadrao || !preferida.isEmpty()) {
             const QStringList nomes = QPrinterInfo::availablePrinterNames();
-            if (!nomes.isEmpty()) p->setPrinterName(nomes.first());
+            if (semPadrao && !nomes.isEmpty()) Impressora->setPrinterName(nomes.first());
+            if (!preferida.isEmpty() && nomes.contains(preferida))
+                Impressora->setPrinterName(preferida);
         }
-        return p;
-    }();
-    return *impressora;
+    }
+    return *Impressora;
+}
+
+void PreferirImpressora(const QString& nome) {
+    if (!Impressora) {
+        Preferida() = nome;
+        return;
+    }
+    if (QPrinterInfo::availablePrinterNames().contains(nome)) Impressora->setPrinterName(nome);
 }
 
 void UsarMetricasDaImpressora() {

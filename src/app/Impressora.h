@@ -4,11 +4,17 @@
 #include <functional>
 
 class QPrinter;
+class QString;
 class QWidget;
 
 // The printer of the run: chosen by the printer set-up (of the main window or of a preview),
 // used by every later print and preview of both reports.
 QPrinter& ImpressoraAtual();
+
+// Asks for the printer named by a report template, when it is installed: applied when the
+// printer of the run is first needed (so building a window enumerates no printers), or at once
+// if it already exists.
+void PreferirImpressora(const QString& nome);
 
 // The printer set-up dialog (PrinterSetupDialog1); replaceable in tests; false on cancel.
 extern std::function<bool(QWidget* parent, QPrinter& printer)> DialogoConfigurarImpressora;

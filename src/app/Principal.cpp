@@ -350,8 +350,8 @@ void TfrmTeluvar::montarListas(QWidget* central) {
 }
 
 void TfrmTeluvar::montarDialogos() {
-    const QString pasta = PastaInicialDialogos();
-    auto dialogo = [this, &pasta](const char* nome, QFileDialog::AcceptMode modo) {
+    auto dialogo = [this](const char* nome, QFileDialog::AcceptMode modo) {
+        const QString pasta = PastaInicialDialogos();
         auto* d = new QFileDialog(this, QString(), pasta, TextoRecurso(Recursos::FiltroArquivo));
         d->setObjectName(QString::fromLatin1(nome));
         d->setAcceptMode(modo);
@@ -360,8 +360,8 @@ void TfrmTeluvar::montarDialogos() {
         d->setOption(QFileDialog::DontConfirmOverwrite);
         return d;
     };
-    OpenDialog1 = dialogo("OpenDialog1", QFileDialog::AcceptOpen);
-    SaveDialog1 = dialogo("SaveDialog1", QFileDialog::AcceptSave);
+    OpenDialog1.criar = [dialogo] { return dialogo("OpenDialog1", QFileDialog::AcceptOpen); };
+    SaveDialog1.criar = [dialogo] { return dialogo("SaveDialog1", QFileDialog::AcceptSave); };
 }
 
 // ---- creation -------------------------------------------------------------------------------

@@ -106,8 +106,20 @@ public:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusBar1Texto = nullptr; // the status bar's one text panel
     QMenu* PopupMenu1 = nullptr;
-    QFileDialog* OpenDialog1 = nullptr;
-    QFileDialog* SaveDialog1 = nullptr;
+    // The file dialogs, made on first use (making one decodes icons and scans its folder).
+    class DialogoSobDemanda {
+    public:
+        std::function<QFileDialog*()> criar;
+        QFileDialog* get() { return m_dialogo ? m_dialogo : (m_dialogo = criar()); }
+        QFileDialog* operator->() { return get(); }
+        operator QFileDialog*() { return get(); }
+        bool criado() const { return m_dialogo != nullptr; }
+
+    private:
+        QFileDialog* m_dialogo = nullptr;
+    };
+    DialogoSobDemanda OpenDialog1;
+    DialogoSobDemanda SaveDialog1;
 
 public slots:
     void edtTituloChange();

@@ -19,7 +19,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QToolBar>
 #include <QToolButton>
 #include <cmath>
@@ -136,9 +135,8 @@ void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& d
     rpTemplate::ligarDataSources(relatorio);
     // The printer the template was made for, when it is installed and the template does not
     // ask for the default printer.
-    if (!relatorio.printToDefault && !relatorio.printerName.isEmpty() &&
-        QPrinterInfo::availablePrinterNames().contains(relatorio.printerName))
-        ImpressoraAtual().setPrinterName(relatorio.printerName);
+    if (!relatorio.printToDefault && !relatorio.printerName.isEmpty())
+        PreferirImpressora(relatorio.printerName);
 }
 
 void PreencherFigura(TrpReport& relatorio, const char* nome,
