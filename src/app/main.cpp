@@ -20,6 +20,13 @@ void SemMensagensQt(QtMsgType tipo, const QMessageLogContext&, const QString& me
 } // namespace
 
 int main(int argc, char** argv) {
+    // The arguments as the system gives them: a file name that is not UTF-8 keeps its bytes.
+    auto argumentos = [argc, argv] {
+        QStringList lista;
+        for (int k = 0; k < argc; ++k)
+            lista << NomeDeBytes(QByteArray(argv[k]));
+        return lista;
+    };
     const bool semJanela = PedeTrabalhoSemJanela(argc, argv);
     if (semJanela) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -32,17 +39,12 @@ int main(int argc, char** argv) {
         // font subsets a PDF embeds, so the batch PDF stays the window's byte for byte.
         QGuiApplication::setFont(FonteJanela());
         InstalarIdioma(IdiomaDoUsuario());
-        const PedidoLinha pedido = AnalisarLinha(QCoreApplication::arguments());
-        return ExecutarSemJanela(pedido, stdout, stderr);
+        return ExecutarSemJanela(AnalisarLinha(argumentos()), stdout, stderr);
     }
     TAplicacao app(argc, argv);
     // The user's language for every text after this.
     InstalarIdioma(IdiomaDoUsuario());
-    // The arguments as the system gives them: a file name that is not UTF-8 keeps its bytes.
-    QStringList argumentos;
-    for (int k = 0; k < argc; ++k)
-        argumentos << NomeDeBytes(QByteArray(argv[k]));
-    const PedidoLinha pedido = AnalisarLinha(argumentos);
+    const PedidoLinha pedido = AnalisarLinha(argumentos());
     if (pedido.modo != PedidoLinha::Janela) return ExecutarSemJanela(pedido, stdout, stderr);
 
     app.setWindowIcon(IconeSvg(QStringLiteral(":/app/teluvar.svg")));
