@@ -2,6 +2,7 @@
 #include "Defletor.h"
 
 #include "Calculo.h"
+#include "Documento.h"
 #include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
@@ -245,6 +246,7 @@ void TfrmDefletor::montarListas() {
 void TfrmDefletor::FormCreate() {
     Proteger([this] {
         CursorAmpulheta ampulheta;
+        TDocumento::Mudanca mudanca;
         CarregarEntradas();
         Recalcular();
     });
@@ -283,24 +285,19 @@ void TfrmDefletor::btnSairClick() {
 }
 
 void TfrmDefletor::edtDDiChange() {
-    Projeto.DDi = edtDDi->Value();
-    emit projetoAlterado();
+    TDocumento::Atual().DefinirEntrada(&TProjeto::DDi, edtDDi->Value());
 }
 void TfrmDefletor::edtDDeChange() {
-    Projeto.DDe = edtDDe->Value();
-    emit projetoAlterado();
+    TDocumento::Atual().DefinirEntrada(&TProjeto::DDe, edtDDe->Value());
 }
 void TfrmDefletor::edtLTotalChange() {
-    Projeto.LTotal = edtLTotal->Value();
-    emit projetoAlterado();
+    TDocumento::Atual().DefinirEntrada(&TProjeto::LTotal, edtLTotal->Value());
 }
 void TfrmDefletor::edtnGChange() {
-    Projeto.nG = ContagemGlares(edtnG->Value());
-    emit projetoAlterado();
+    TDocumento::Atual().DefinirContagemGlares(ContagemGlares(edtnG->Value()));
 }
 void TfrmDefletor::edtSSDeChange() {
-    Projeto.SSDe = edtSSDe->Value();
-    emit projetoAlterado();
+    TDocumento::Atual().DefinirEntrada(&TProjeto::SSDe, edtSSDe->Value());
 }
 
 void TfrmDefletor::ListView2Enter() {
@@ -354,6 +351,8 @@ void TfrmDefletor::CarregarEntradas() {
 }
 
 void TfrmDefletor::Recalcular() {
+    // The total length raised on the way and the new baffle make one change of the design.
+    TDocumento::Mudanca mudanca;
     const RotulosDefletor rotulos = ::CalcularDefletor(Projeto);
     elevarLimiteComprimento();
     EscreverRotulos<RotulosDefletor, 3>({lblL, lblDG, lblZ1}, rotulos);
@@ -375,7 +374,7 @@ void TfrmDefletor::Recalcular() {
         item->setTextAlignment(2, Qt::AlignHCenter | Qt::AlignVCenter);
         linhas.itens.append(item);
     });
-    emit projetoAlterado();
+    TDocumento::Atual().Alterado();
 }
 
 // The total length never reads below the front end of the baffle: its lower bound follows the

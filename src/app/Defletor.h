@@ -82,10 +82,6 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
-signals:
-    // A baffle input changed or the baffle was recomputed: the live windows redraw.
-    void projetoAlterado();
-
 private:
     void FormCreate();
 

@@ -6,6 +6,7 @@
 #include "Defletor.h"
 #include "Desenho.h"
 #include "DiametroCampo.h"
+#include "Documento.h"
 #include "Espelhos.h"
 #include "Flecha.h"
 #include "Global.h"
@@ -47,6 +48,8 @@ TfrmTeluvar::TfrmTeluvar(QWidget* parent)
       rpDBDataSet1(relatorioProjeto.rpDBDataSet1), rpReport1(relatorioProjeto.rpReport1) {
     setObjectName(QStringLiteral("frmTeluvar"));
     setWindowTitle(TextoRecurso(Recursos::TituloPrincipal));
+    // Every change of the design, from this window or another, reaches the live windows.
+    connect(&TDocumento::Atual(), &TDocumento::alterado, this, &TfrmTeluvar::projetoAlterado);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Cliente"));
@@ -384,7 +387,7 @@ void TfrmTeluvar::CalcularProjeto() {
     EscreverRotulos<RotulosProjeto, 12>({lbld, lble, lblp1, lblp2, lblD2, lblr2, lblf, lblr1, lblD1,
                                          lblFSistema, lblTxObstrucao, lblFD1},
                                         ::CalcularProjeto(Projeto));
-    emit projetoAlterado();
+    TDocumento::Atual().Alterado();
 }
 
 void TfrmTeluvar::CarregarDados() {
@@ -413,33 +416,35 @@ void TfrmTeluvar::MostrarResultados() {
 
 // ---- input changes --------------------------------------------------------------------------
 
+// An input into the record, then the layout: the design's one change signal comes after both.
+void TfrmTeluvar::definirEntrada(double TProjeto::*campo, double valor) {
+    TDocumento::Mudanca mudanca;
+    TDocumento::Atual().DefinirEntrada(campo, valor);
+    CalcularProjeto();
+}
+
 void TfrmTeluvar::edtTituloChange() {
     DefinirTitulo(Projeto, edtTitulo->text());
 }
 
 void TfrmTeluvar::edtD1Change() {
-    Projeto.D1 = edtD1->Value();
-    CalcularProjeto();
+    definirEntrada(&TProjeto::D1, edtD1->Value());
 }
 
 void TfrmTeluvar::edtfDChange() {
-    Projeto.fD1 = edtfD->Value();
-    CalcularProjeto();
+    definirEntrada(&TProjeto::fD1, edtfD->Value());
 }
 
 void TfrmTeluvar::edtyChange() {
-    Projeto.gamma = edty->Value();
-    CalcularProjeto();
+    definirEntrada(&TProjeto::gamma, edty->Value());
 }
 
 void TfrmTeluvar::edteChange() {
-    Projeto.e = edte->Value();
-    CalcularProjeto();
+    definirEntrada(&TProjeto::e, edte->Value());
 }
 
 void TfrmTeluvar::edtiChange() {
-    Projeto.i = edti->Value();
-    CalcularProjeto();
+    definirEntrada(&TProjeto::i, edti->Value());
 }
 
 // ---- buttons --------------------------------------------------------------------------------
@@ -474,11 +479,12 @@ QString TfrmTeluvar::abrirDialogo(QFileDialog* dialogo) {
 // ---- actions --------------------------------------------------------------------------------
 
 void TfrmTeluvar::actNovoExecute() {
+    TDocumento::Mudanca mudanca;
     LimparProjeto(Projeto);
     if (dtDados.Active() && dtDados.RecordCount() > 0) dtDados.EmptyTable();
     EsvaziarListas();
     CarregarDados();
-    emit projetoAlterado();
+    TDocumento::Atual().Alterado();
 }
 
 void TfrmTeluvar::actAbrirExecute() {
@@ -489,6 +495,7 @@ void TfrmTeluvar::actAbrirExecute() {
 
 void TfrmTeluvar::AbrirArquivo(const QString& nome) {
     CursorAmpulheta ampulheta;
+    TDocumento::Mudanca mudanca;
     LerArquivo(Projeto, nome);
     CalcularProjeto();
     CarregarDados();
@@ -533,6 +540,7 @@ void TfrmTeluvar::actImportarPrescricaoExecute() {
 
 void TfrmTeluvar::CarregarProjeto(const TProjeto& projeto) {
     CursorAmpulheta ampulheta;
+    TDocumento::Mudanca mudanca;
     Projeto = projeto;
     CalcularProjeto();
     CarregarDados();
@@ -551,7 +559,6 @@ void TfrmTeluvar::actSairExecute() {
 void TfrmTeluvar::actDefletorExecute() {
     // A new baffle window each time; it deletes itself when it closes.
     auto* frmDefletor = new TfrmDefletor(this);
-    connect(frmDefletor, &TfrmDefletor::projetoAlterado, this, &TfrmTeluvar::projetoAlterado);
     frmDefletor->exec();
 }
 

@@ -157,7 +157,8 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 signals:
-    // The design record changed (an input, "&Abrir", "&Novo"): the live windows recompute.
+    // The design document changed (an input here or in the baffle window, "&Abrir", "&Novo"),
+    // once per change: the live windows recompute.
     void projetoAlterado();
 
 private:
@@ -174,6 +175,7 @@ private:
     void montarListas(QWidget* central);
     void montarDialogos();
 
+    void definirEntrada(double TProjeto::*campo, double valor);
     // The computations of the design (the core does the arithmetic).
     void CalcularProjeto();
     void CarregarDados();

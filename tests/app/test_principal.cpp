@@ -2,6 +2,7 @@
 // opening and saving design files, the field-diameter button and the error box.
 #include "Calculo.h"
 #include "ColunaTeste.h"
+#include "Defletor.h"
 #include "Desenho.h"
 #include "DigitarTeste.h"
 #include "GanchoTeste.h"
@@ -1010,6 +1011,59 @@ private slots:
             QCOMPARE(gamma->y(), 107);
             QVERIFY(gamma->x() > 7);
         }
+    }
+
+    // The design's change signal comes once per change, after the change is whole: a keystroke,
+    // an opened design (whose five fields each store their value on the way), "&Novo", the
+    // baffle window opening (its inputs stored, its total length raised) and a baffle input.
+    // Faults caught: a live window recomputing once per step of a change (or on a half-done
+    // record), and a change that reaches no live window.
+    void umSinalPorMudanca_data() {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<int>("sinais");
+        QTest::newRow("tecla") << "tecla" << 1;
+        QTest::newRow("Abrir") << "abrir" << 1;
+        QTest::newRow("Abrir arquivo ruim") << "ruim" << 0;
+        QTest::newRow("Novo") << "novo" << 1;
+        QTest::newRow("Defletor aberto") << "defletor" << 1;
+        QTest::newRow("entrada do defletor") << "entrada defletor" << 1;
+    }
+    void umSinalPorMudanca() {
+        QFETCH(QString, comando);
+        QFETCH(int, sinais);
+        ErrosCapturados erros;
+        TProjeto p = projetoExemplo();
+        p.DDi = 60;
+        p.SSDe = 60;
+        p.LTotal = 10; // below the baffle's front end: the baffle window raises it
+        const QString caminho = gravarArquivo(pasta, "sinal.tlv", bytesDe(p));
+        const QString ruim = gravarArquivo(pasta, "ruim.tlv", QByteArray(100, '\x11'));
+        if (comando != "abrir" && comando != "ruim") frm->AbrirArquivo(caminho);
+        std::vector<double> D1Vistos;
+        connect(frm.get(), &TfrmTeluvar::projetoAlterado, this,
+                [&] { D1Vistos.push_back(Projeto.f1 / Projeto.fD1); });
+        if (comando == "tecla") {
+            frm->edtD1->setFocus();
+            QTest::keyClick(frm->edtD1, Qt::Key_End);
+            QTest::keyClick(frm->edtD1, Qt::Key_5);
+        } else if (comando == "abrir" || comando == "ruim") {
+            frm->PerguntarArquivoAbrir = [&] { return comando == "abrir" ? caminho : ruim; };
+            frm->actAbrir->trigger();
+        } else if (comando == "novo") {
+            frm->actNovo->trigger();
+        } else {
+            auto* def = new TfrmDefletor(frm.get());
+            if (comando == "entrada defletor") {
+                D1Vistos.clear();
+                def->edtDDi->setValue(77);
+            }
+            delete def;
+        }
+        QCOMPARE(int(D1Vistos.size()), sinais);
+        // The layout was whole when the signal came: f1 = f/D · D1 of the D1 it holds.
+        if (sinais > 0 && comando != "novo") QCOMPARE(D1Vistos.back(), Projeto.D1);
+        if (comando == "defletor") QVERIFY(Projeto.LTotal > 10);
+        QCOMPARE(erros.textos.size(), comando == "ruim" ? 1 : 0);
     }
 
     // The hourglass is the cursor while "&Ok" and "&Abrir" work and while the baffle window
