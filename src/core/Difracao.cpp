@@ -32,9 +32,6 @@ double Distancia(const Vetor3& a, const Vetor3& b) {
     const Vetor3 d = Menos(a, b);
     return std::sqrt(Ponto(d, d));
 }
-bool Finito(double v) {
-    return std::isfinite(v);
-}
 
 // FFTW plans for one transform size, made once under a lock (the planner is not thread-safe;
 // executing a plan on new arrays is).
@@ -206,9 +203,11 @@ bool PupilaSaida(const SistemaDoisEspelhos& sistema, double& zPupila) {
     const double alfa = 1e-6;
     const Raio r{{0, 0, sistema.primario.zVertice}, {0, std::sin(alfa), std::cos(alfa)}};
     double t = 0;
-    if (!IntersectarConica(sistema.secundario, r, t)) return false;
+    const Espelho& s = sistema.secundario;
+    const Vetor3 o{r.origem.x, r.origem.y, r.origem.z - s.zVertice};
+    if (!IntersectarConica(s.forma, o, r.direcao, t)) return false;
     const Vetor3 p{0, t * r.direcao.y, r.origem.z + t * r.direcao.z};
-    const Vetor3 u = Refletir(r.direcao, NormalConica(sistema.secundario, p));
+    const Vetor3 u = Refletir(r.direcao, NormalConica(s.forma, {p.x, p.y, p.z - s.zVertice}));
     if (u.y == 0) return false;
     zPupila = p.z - p.y / u.y * u.z;
     return Finito(zPupila);
@@ -216,11 +215,21 @@ bool PupilaSaida(const SistemaDoisEspelhos& sistema, double& zPupila) {
 
 bool FrenteDoFeixe(const SistemaDoisEspelhos& sistema, double theta, double zInicio,
                    const ReferenciaFrente& ref, FrenteOnda& f) {
+    return FrenteDoFeixe(sistema, theta, zInicio, ref, f,
+                         [&sistema](const Raio& r) { return TracarRaio(sistema, r); });
+}
+
+double StrehlMarechal(double rms) {
+    return std::exp(-(2 * Pi * rms) * (2 * Pi * rms));
+}
+
+bool FrenteDoFeixe(const SistemaDoisEspelhos& sistema, double theta, double zInicio,
+                   const ReferenciaFrente& ref, FrenteOnda& f, const TracadorRaio& tracar) {
     // The chief ray fixes the reference point Q in the plane z = ref.zImagem; the reference
     // sphere is centred on Q and passes through the exit pupil's centre E.
     Raio principal;
     if (!RaioDoFeixe(sistema, theta, 0, 0, zInicio, principal)) return false;
-    const TracadoRaio tp = TracarRaio(sistema, principal);
+    const TracadoRaio tp = tracar(principal);
     if (!tp.chegou() || tp.direcao.z == 0) return false;
     const double tq = (ref.zImagem - tp.final().z) / tp.direcao.z;
     const Vetor3 q{tp.final().x + tq * tp.direcao.x, tp.final().y + tq * tp.direcao.y, ref.zImagem};
@@ -255,7 +264,7 @@ bool FrenteDoFeixe(const SistemaDoisEspelhos& sistema, double theta, double zIni
                 f.dentro[i] = 0;
                 continue;
             }
-            const TracadoRaio tr = TracarRaio(sistema, raio);
+            const TracadoRaio tr = tracar(raio);
             if (!tr.chegou() || !caminho(tr, opl)) {
                 f.dentro[i] = 0;
                 continue;
@@ -310,7 +319,7 @@ bool ImagemDaFrente(const FrenteOnda& f, int preenchimento, ImagemDifracao& im) 
         pico = std::max(pico, psf[i]);
     }
     const double celulas = f.celulas;
-    im.strehlMarechal = std::exp(-(2 * Pi * f.rms) * (2 * Pi * f.rms));
+    im.strehlMarechal = StrehlMarechal(f.rms);
     im.strehlPsf = pico / (celulas * celulas);
 
     // The picture, normalised to the peak of the whole disc of cells (no obstruction).
