@@ -7,37 +7,6 @@
 // Aberrations of Optical Systems, ch. 4 (tilted and decentred surfaces).
 
 namespace {
-// A rotation as its matrix (rows), and the rigid motion p → M·(p − pivo) + pivo + desloc.
-struct Movimento {
-    double m[3][3];
-    Vetor3 pivo, desloc;
-};
-
-Movimento MovimentoDa(const PoseEspelho& pose) {
-    const double minuto = Pi / (180 * 60);
-    const double a = pose.inclinacaoX * minuto, b = pose.inclinacaoY * minuto,
-                 g = pose.giroZ * minuto;
-    const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b),
-                 cg = std::cos(g), sg = std::sin(g);
-    // Ry(b)·Rx(a)·Rz(g): the turn about the axis first, then the tilts.
-    const double rx[3][3] = {{1, 0, 0}, {0, ca, -sa}, {0, sa, ca}};
-    const double ry[3][3] = {{cb, 0, sb}, {0, 1, 0}, {-sb, 0, cb}};
-    const double rz[3][3] = {{cg, -sg, 0}, {sg, cg, 0}, {0, 0, 1}};
-    double t[3][3] = {};
-    Movimento mv{};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            for (int k = 0; k < 3; ++k)
-                t[i][j] += ry[i][k] * rx[k][j];
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            for (int k = 0; k < 3; ++k)
-                mv.m[i][j] += t[i][k] * rz[k][j];
-    mv.pivo = {0, 0, pose.zPivo};
-    mv.desloc = {pose.dx, pose.dy, 0};
-    return mv;
-}
-
 Vetor3 Girar(const double m[3][3], const Vetor3& v) {
     return {m[0][0] * v.x + m[0][1] * v.y + m[0][2] * v.z,
             m[1][0] * v.x + m[1][1] * v.y + m[1][2] * v.z,
@@ -50,7 +19,45 @@ Vetor3 GirarInverso(const double m[3][3], const Vetor3& v) {
 }
 } // namespace
 
+MovimentoEspelho MovimentoDaPose(const PoseEspelho& pose) {
+    MovimentoEspelho mv;
+    if (pose.nula()) return mv;
+    mv.nulo = false;
+    const double minuto = Pi / (180 * 60);
+    const double a = pose.inclinacaoX * minuto, b = pose.inclinacaoY * minuto,
+                 g = pose.giroZ * minuto;
+    const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b),
+                 cg = std::cos(g), sg = std::sin(g);
+    // Ry(b)·Rx(a)·Rz(g): the turn about the axis first, then the tilts.
+    const double rx[3][3] = {{1, 0, 0}, {0, ca, -sa}, {0, sa, ca}};
+    const double ry[3][3] = {{cb, 0, sb}, {0, 1, 0}, {-sb, 0, cb}};
+    const double rz[3][3] = {{cg, -sg, 0}, {sg, cg, 0}, {0, 0, 1}};
+    double t[3][3] = {};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            for (int k = 0; k < 3; ++k)
+                t[i][j] += ry[i][k] * rx[k][j];
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) {
+            mv.m[i][j] = 0;
+            for (int k = 0; k < 3; ++k)
+                mv.m[i][j] += t[i][k] * rz[k][j];
+        }
+    mv.pivo = {0, 0, pose.zPivo};
+    mv.desloc = {pose.dx, pose.dy, 0};
+    return mv;
+}
+
+MovimentosEspelhos MovimentosDasPoses(const PosesEspelhos& poses) {
+    return {MovimentoDaPose(poses.primario), MovimentoDaPose(poses.secundario)};
+}
+
 TracadoRaio TracarRaioPosado(const SistemaDoisEspelhos& sistema, const PosesEspelhos& poses,
+                             const Raio& raio) {
+    return TracarRaioPosado(sistema, MovimentosDasPoses(poses), raio);
+}
+
+TracadoRaio TracarRaioPosado(const SistemaDoisEspelhos& sistema, const MovimentosEspelhos& poses,
                              const Raio& raio) {
     TracadoRaio tr;
     tr.pontos[0] = raio.origem;
@@ -59,16 +66,15 @@ TracadoRaio TracarRaioPosado(const SistemaDoisEspelhos& sistema, const PosesEspe
     Raio atual = raio;
 
     const Espelho* espelhos[2] = {&sistema.primario, &sistema.secundario};
-    const PoseEspelho* pos[2] = {&poses.primario, &poses.secundario};
+    const MovimentoEspelho* movimentos[2] = {&poses.primario, &poses.secundario};
     const FimRaio perdas[2] = {FimRaio::PerdeuPrimario, FimRaio::PerdeuSecundario};
     for (int k = 0; k < 2; ++k) {
         const Espelho& s = *espelhos[k];
-        const bool posado = !pos[k]->nula();
+        const MovimentoEspelho& mv = *movimentos[k];
+        const bool posado = !mv.nulo;
         // The ray in the mirror's frame: the inverse motion M⁻¹·(p − pivo − desloc) + pivo.
         Raio local = atual;
-        Movimento mv{};
         if (posado) {
-            mv = MovimentoDa(*pos[k]);
             local.origem = GirarInverso(mv.m, atual.origem - mv.pivo - mv.desloc) + mv.pivo;
             local.direcao = GirarInverso(mv.m, atual.direcao);
         }

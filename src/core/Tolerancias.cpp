@@ -35,24 +35,47 @@ template <class Fn> double Illinois(Fn f, double a, double fa, double b, double 
     return (a * fb - b * fa) / (fb - fa);
 }
 
-// The smallest x > 0 with strehl(x) = 0,8: doubling from `passo` until below, then Illinois;
-// NaN when the Strehl is below 0,8 at x = 0 or stays above it up to `maximo` (shown as "—").
+// The smallest x > 0 with strehl(x) = 0,8. The aberration a small error x brings grows as x, so
+// q = −ln S = (2πσ)² grows as q0 + k·x²: a secant on (x², q) from x = 0 and x = passo lands
+// near the answer at once; every step keeps a bracket [a, b] (q(a) < q*, q(b) ≥ q*) once one
+// is known and bisects whenever the secant leaves it. NaN when the Strehl is below 0,8 at x = 0
+// or stays above it up to `maximo`.
 template <class Fn> double LimiteStrehl(Fn strehl, double passo, double maximo) {
-    auto g = [&](double x) {
+    const double alvo = -std::log(StrehlLimite);
+    auto q = [&](double x) {
         const double s = strehl(x);
-        return std::isfinite(s) ? s - StrehlLimite : -1.0;
+        return std::isfinite(s) && s > 0 ? -std::log(s) : INFINITY;
     };
-    double a = 0, fa = g(0);
-    if (!(fa > 0)) return NAN;
-    double b = passo, fb = g(b);
-    while (fb > 0) {
-        a = b;
-        fa = fb;
-        b *= 2;
-        if (b > maximo) return NAN;
-        fb = g(b);
+    double a = 0, qa = q(0);
+    if (!(qa < alvo)) return NAN;
+    double b = INFINITY, qb = INFINITY;
+    double x0 = 0, q0 = qa, x1 = passo, q1 = q(passo);
+    for (int it = 0; it < 40; ++it) {
+        if (q1 < alvo) {
+            a = x1, qa = q1;
+        } else {
+            b = x1, qb = q1;
+        }
+        if (std::isfinite(b) && b - a < 1e-4 * b) break; // x to 0,01 %
+        double x2 = NAN;
+        if (std::isfinite(q1) && std::isfinite(q0) && q1 != q0) {
+            const double u0 = x0 * x0, u1 = x1 * x1;
+            const double u2 = u1 + (alvo - q1) * (u1 - u0) / (q1 - q0);
+            if (u2 > 0) x2 = std::sqrt(u2);
+        }
+        const bool fora = !(x2 > a) || (std::isfinite(b) ? !(x2 < b) : !(x2 < 4 * x1 + passo));
+        if (fora) x2 = std::isfinite(b) ? (a + b) / 2 : 2 * std::max(x1, a);
+        if (!std::isfinite(b) && x2 > maximo) {
+            x2 = maximo;
+            if (a >= maximo) return NAN;
+        }
+        x0 = x1, q0 = q1, x1 = x2, q1 = q(x2);
+        if (std::fabs(q1 - alvo) < 1e-4 * alvo) return x1;
     }
-    return Illinois(g, a, fa, b, fb, 1e-5 * b);
+    if (!std::isfinite(b)) return NAN;
+    // the last bracket, interpolated in (x², q)
+    const double u = a * a + (alvo - qa) * (b * b - a * a) / (qb - qa);
+    return std::isfinite(qb) && u > 0 ? std::sqrt(u) : (a + b) / 2;
 }
 
 // Least squares W ≈ Σ aₖ·fₖ(x, y) over the cells that pass light (x, y in units of the grid's
@@ -309,7 +332,9 @@ FrenteRefocada FrenteNoEixo(const TProjeto& P, const SistemaDoisEspelhos& sistem
     if (!PupilaSaida(sistema, ref.zPupila)) return r;
     FrenteOnda f = GradeAnular(amostras, P.D1 / 2, std::min(P.D2, P.D1) / 2);
     if (!FrenteDoFeixe(sistema, 0, ZInicio(P, sistema), ref, f,
-                       [&](const Raio& raio) { return TracarRaioPosado(sistema, poses, raio); }))
+                       [&sistema, mv = MovimentosDasPoses(poses)](const Raio& raio) {
+                           return TracarRaioPosado(sistema, mv, raio);
+                       }))
         return r;
     double coef[6] = {};
     if (!Ajustar(f, 4, coef, r.rms)) return r;
