@@ -32,9 +32,6 @@ double Distancia(const Vetor3& a, const Vetor3& b) {
     const Vetor3 d = Menos(a, b);
     return std::sqrt(Ponto(d, d));
 }
-bool Finito(double v) {
-    return std::isfinite(v);
-}
 
 // FFTW plans for one transform size, made once under a lock (the planner is not thread-safe;
 // executing a plan on new arrays is).
@@ -206,9 +203,11 @@ bool PupilaSaida(const SistemaDoisEspelhos& sistema, double& zPupila) {
     const double alfa = 1e-6;
     const Raio r{{0, 0, sistema.primario.zVertice}, {0, std::sin(alfa), std::cos(alfa)}};
     double t = 0;
-    if (!IntersectarConica(sistema.secundario, r, t)) return false;
+    const Espelho& s2 = sistema.secundario;
+    const Vetor3 o{r.origem.x, r.origem.y, r.origem.z - s2.zVertice};
+    if (!IntersectarConica(s2.forma, o, r.direcao, t)) return false;
     const Vetor3 p{0, t * r.direcao.y, r.origem.z + t * r.direcao.z};
-    const Vetor3 u = Refletir(r.direcao, NormalConica(sistema.secundario, p));
+    const Vetor3 u = Refletir(r.direcao, NormalConica(s2.forma, {p.x, p.y, p.z - s2.zVertice}));
     if (u.y == 0) return false;
     zPupila = p.z - p.y / u.y * u.z;
     return Finito(zPupila);
