@@ -150,16 +150,12 @@ TfrmImportar::TfrmImportar(QWidget* owner, const ImportacaoPrescricao& im, const
     ListView2->setGeometry(8, 30, 504, 158);
     ConfigurarListaRelatorio(ListView2, {{TextoRecurso(ColunaDescricao), 380, Qt::AlignLeft},
                                          {TextoRecurso(ColunaValor), 100, Qt::AlignRight}});
-    const std::pair<const char*, double> linhas[] = {{Resultados[0], im.D1},
-                                                     {Resultados[7], im.fD1},
-                                                     {Resultados[8], im.gamma},
-                                                     {Resultados[13], im.e},
-                                                     {Resultados[9], im.i},
-                                                     {Resultados[4], im.r1},
-                                                     {Resultados[5], im.r2},
-                                                     {Resultados[12], im.d},
-                                                     {ImportarFocoParaxial, im.focoParaxial},
-                                                     {ImportarImagemArquivo, im.imagemArquivo}};
+    const std::pair<const char*, double> linhas[] = {
+        {Recursos::Resultados[0], im.D1},        {Recursos::Resultados[7], im.fD1},
+        {Recursos::Resultados[8], im.gamma},     {Recursos::Resultados[13], im.e},
+        {Recursos::Resultados[9], im.i},         {Recursos::Resultados[4], im.r1},
+        {Recursos::Resultados[5], im.r2},        {Recursos::Resultados[12], im.d},
+        {ImportarFocoParaxial, im.focoParaxial}, {ImportarImagemArquivo, im.imagemArquivo}};
     for (const auto& [descricao, valor] : linhas) {
         auto* item = new QTreeWidgetItem(ListView2, {TextoRecurso(descricao), NumeroTexto(valor)});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);

@@ -203,11 +203,11 @@ bool PupilaSaida(const SistemaDoisEspelhos& sistema, double& zPupila) {
     const double alfa = 1e-6;
     const Raio r{{0, 0, sistema.primario.zVertice}, {0, std::sin(alfa), std::cos(alfa)}};
     double t = 0;
-    const Espelho& s = sistema.secundario;
-    const Vetor3 o{r.origem.x, r.origem.y, r.origem.z - s.zVertice};
-    if (!IntersectarConica(s.forma, o, r.direcao, t)) return false;
+    const Espelho& s2 = sistema.secundario;
+    const Vetor3 o{r.origem.x, r.origem.y, r.origem.z - s2.zVertice};
+    if (!IntersectarConica(s2.forma, o, r.direcao, t)) return false;
     const Vetor3 p{0, t * r.direcao.y, r.origem.z + t * r.direcao.z};
-    const Vetor3 u = Refletir(r.direcao, NormalConica(s.forma, {p.x, p.y, p.z - s.zVertice}));
+    const Vetor3 u = Refletir(r.direcao, NormalConica(s2.forma, {p.x, p.y, p.z - s2.zVertice}));
     if (u.y == 0) return false;
     zPupila = p.z - p.y / u.y * u.z;
     return Finito(zPupila);

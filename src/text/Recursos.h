@@ -533,4 +533,7 @@ inline constexpr const char* LinhaVarianteSemPrescricao = "--variante só vale c
 inline constexpr const char* LinhaSaidasExclusivas = "use só uma de --pdf, --json e --prescricao";
 inline constexpr const char* LinhaFormatoPrescricao =
     "formato de prescrição desconhecido: %1 (use .zmx, .seq ou .csv)";
+
+// ---- Field illumination and the live-window base ------------------------------------------
+inline constexpr const char* JanelaVivaVariante = "Variante:";
 } // namespace Recursos
