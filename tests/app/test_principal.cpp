@@ -166,7 +166,8 @@ private slots:
         QCOMPARE(botoes.join(u' '),
                  QStringLiteral(
                      "btnNovo | btnAbrirArquivo btnSalvarArquivo | btnImprimir | "
-                     "btnPreview | ToolButton1 ToolButton4 btnAnalise btnDesenho btnEspelhos | "
+                     "btnPreview | ToolButton1 ToolButton4 btnAnalise btnTolerancias btnDesenho "
+                     "btnEspelhos | "
                      "btnSair"));
         for (QAction* a : frm->ToolBar1->actions())
             if (!a->isSeparator())
@@ -879,6 +880,11 @@ private slots:
                                    << "&Flecha"
                                    << "Abre o formulário das flechas"
                                    << "Ctrl+F" << true;
+        QTest::newRow("actTolerancias") << "actTolerancias"
+                                        << "Componentes"
+                                        << "&Tolerâncias"
+                                        << "Focagem e colimação do secundário"
+                                        << "Ctrl+T" << true;
         QTest::newRow("actSobre") << "actSobre"
                                   << "Ajuda"
                                   << "Sobre..."
