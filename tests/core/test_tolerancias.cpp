@@ -4,8 +4,10 @@
 #include "Calculo.h"
 #include "Global.h"
 #include "PoseEspelho.h"
+#include "ProjetoJson.h"
 #include "Tolerancias.h"
 
+#include <QJsonArray>
 #include <QtTest>
 #include <cmath>
 #include <cstring>
@@ -194,6 +196,14 @@ private slots:
         QVERIFY(std::fabs(r.variantes[1].colimacao.pontoNeutro / P.r2 - 1) < 0.02);
         const double rc = r.variantes[2].colimacao.pontoNeutro;
         QVERIFY(rc > 0 && rc < p);
+        // The JSON carries the same numbers under the design's "Tolerancias" key.
+        const QJsonObject j = ProjetoJson(P)[QStringLiteral("Tolerancias")].toObject();
+        const QJsonArray vj = j[QStringLiteral("variantes")].toArray();
+        QCOMPARE(vj.size(), 3);
+        QVERIFY(
+            std::fabs(vj[1][QStringLiteral("colimacao")][QStringLiteral("pontoNeutro")].toDouble() -
+                      P.r2) < 0.02 * P.r2);
+        QCOMPARE(vj[2][QStringLiteral("focagem")].toArray().size(), 15);
         for (const VarianteTolerancias& vt : r.variantes) {
             const ColimacaoVariante& c = vt.colimacao;
             QVERIFY(c.valida && c.descentramento > 0 && c.inclinacao > 0);
