@@ -1554,6 +1554,99 @@
         <source>os raios e a separação do arquivo são extremos demais para um projeto: o projeto derivado não os reproduz</source>
         <translation>the file&apos;s radii and separation are too extreme for a design: the derived design does not reproduce them</translation>
     </message>
+    <!-- Focusing and collimation tolerances -->
+    <message>
+        <source>&amp;Tolerâncias</source>
+        <translation>&amp;Tolerances</translation>
+    </message>
+    <message>
+        <source>Focagem e colimação do secundário</source>
+        <translation>Focusing and collimation of the secondary</translation>
+    </message>
+    <message>
+        <source>Projeto Teluvar - Focagem e colimação</source>
+        <translation>Projeto Teluvar - Focusing and collimation</translation>
+    </message>
+    <message>
+        <source>Focagem e colimação</source>
+        <translation>Focusing and collimation</translation>
+    </message>
+    <message>
+        <source>Faixa de Δe (mm, mín.;máx.):</source>
+        <translation>Δe range (mm, min;max):</translation>
+    </message>
+    <message>
+        <source>Δe (mm)</source>
+        <translation>Δe (mm)</translation>
+    </message>
+    <message>
+        <source>Secundário (mm)</source>
+        <translation>Secondary (mm)</translation>
+    </message>
+    <message>
+        <source>F (mm)</source>
+        <translation>F (mm)</translation>
+    </message>
+    <message>
+        <source>f/N</source>
+        <translation>f/N</translation>
+    </message>
+    <message>
+        <source>RMS eixo (µm)</source>
+        <translation>RMS axis (µm)</translation>
+    </message>
+    <message>
+        <source>Strehl</source>
+        <translation>Strehl</translation>
+    </message>
+    <message>
+        <source>RMS borda (µm)</source>
+        <translation>RMS edge (µm)</translation>
+    </message>
+    <message>
+        <source>Descentr. (mm)</source>
+        <translation>Decentre (mm)</translation>
+    </message>
+    <message>
+        <source>Inclinação (′)</source>
+        <translation>Tilt (′)</translation>
+    </message>
+    <message>
+        <source>Coma (λ/′)</source>
+        <translation>Coma (λ/′)</translation>
+    </message>
+    <message>
+        <source>Coma (λ/mm)</source>
+        <translation>Coma (λ/mm)</translation>
+    </message>
+    <message>
+        <source>Ponto neutro (mm)</source>
+        <translation>Neutral point (mm)</translation>
+    </message>
+    <message>
+        <source>Espaçamento (mm)</source>
+        <translation>Spacing (mm)</translation>
+    </message>
+    <message>
+        <source>Faixa de Δe inválida: escreva mín.;máx. em mm, por exemplo -50;100</source>
+        <translation>Invalid Δe range: write min;max in mm, for example -50;100</translation>
+    </message>
+    <message>
+        <source>Strehl no eixo ≥ 0,8 (após refocar) para Δe de %1 a %2 mm na variante escolhida; profundidade de foco da câmera ± %3 mm (λ/4).</source>
+        <translation>On-axis Strehl ≥ 0.8 (after refocusing) for Δe from %1 to %2 mm in the chosen variant; camera depth of focus ± %3 mm (λ/4).</translation>
+    </message>
+    <message>
+        <source>Limites para Strehl 0,8 no eixo após refocar (λ = 550 nm). Coma em ondas (termo ρ³). Ponto neutro: pivô sem coma, medido do vértice do secundário, positivo para longe do primário.</source>
+        <translation>Limits for an on-axis Strehl of 0.8 after refocusing (λ = 550 nm). Coma in waves (ρ³ term). Neutral point: the coma-free pivot, measured from the secondary's vertex, positive away from the primary.</translation>
+    </message>
+    <message>
+        <source>Strehl no eixo</source>
+        <translation>On-axis Strehl</translation>
+    </message>
+    <message>
+        <source>tolerancias</source>
+        <translation>tolerancias</translation>
+    </message>
 </context>
 <context>
     <name>Relatorio</name>

@@ -12,6 +12,7 @@
 #include "Global.h"
 #include "Importar.h"
 #include "Janela.h"
+#include "JanelaTolerancias.h"
 #include "NumberEdit.h"
 #include "Recursos.h"
 #include "Relatorios.h"
@@ -132,6 +133,8 @@ void TfrmTeluvar::montarAcoes() {
          &TfrmTeluvar::actFlechaExecute},
         {actAnalise, "actAnalise", AcaoAnalise, ":/app/analise.svg",
          QKeySequence(Qt::CTRL | Qt::Key_R), &TfrmTeluvar::actAnaliseExecute},
+        {actTolerancias, "actTolerancias", AcaoTolerancias, ":/app/tolerancias.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_T), &TfrmTeluvar::actToleranciasExecute},
         {actDesenho, "actDesenho", AcaoDesenho, ":/app/desenho.svg",
          QKeySequence(Qt::CTRL | Qt::Key_L), &TfrmTeluvar::actDesenhoExecute},
         {actEspelhos, "actEspelhos", AcaoEspelhos, ":/app/espelhos.svg",
@@ -176,6 +179,7 @@ void TfrmTeluvar::montarMenus() {
     componentes->addAction(actDefletor);
     componentes->addAction(actFlecha);
     componentes->addAction(actAnalise);
+    componentes->addAction(actTolerancias);
     componentes->addAction(actDesenho);
     componentes->addAction(actEspelhos);
     QMenu* ajuda = MainMenu1->addMenu(TextoRecurso(Recursos::MenuAjuda));
@@ -217,6 +221,7 @@ void TfrmTeluvar::montarBarra() {
     botao(actDefletor, "ToolButton1");
     botao(actFlecha, "ToolButton4");
     botao(actAnalise, "btnAnalise");
+    botao(actTolerancias, "btnTolerancias");
     botao(actDesenho, "btnDesenho");
     botao(actEspelhos, "btnEspelhos");
     ToolBar1->addSeparator();
@@ -584,6 +589,10 @@ static void MostrarJanelaViva(QPointer<Janela>& janela, TfrmTeluvar* dono) {
 
 void TfrmTeluvar::actAnaliseExecute() {
     MostrarJanelaViva(frmAnalise, this);
+}
+
+void TfrmTeluvar::actToleranciasExecute() {
+    MostrarJanelaViva(frmTolerancias, this);
 }
 
 void TfrmTeluvar::actDesenhoExecute() {

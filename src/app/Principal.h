@@ -27,6 +27,7 @@ class TPainelChanfrado;
 class TRotulo;
 
 class TfrmAnalise;
+class TfrmTolerancias;
 class TfrmDesenho;
 class TfrmEspelhos;
 
@@ -72,6 +73,7 @@ public:
     QAction* actDefletor = nullptr;
     QAction* actFlecha = nullptr;
     QAction* actAnalise = nullptr;
+    QAction* actTolerancias = nullptr;
     QAction* actDesenho = nullptr;
     QAction* actEspelhos = nullptr;
     QAction* actSobre = nullptr;
@@ -144,6 +146,7 @@ public slots:
     void actDefletorExecute();
     void actFlechaExecute();
     void actAnaliseExecute();
+    void actToleranciasExecute();
     void actDesenhoExecute();
     void actEspelhosExecute();
     void actSobreExecute();
@@ -163,6 +166,7 @@ signals:
 
 private:
     QPointer<TfrmAnalise> frmAnalise;
+    QPointer<TfrmTolerancias> frmTolerancias;
     QPointer<TfrmDesenho> frmDesenho;
     QPointer<TfrmEspelhos> frmEspelhos;
     void FormCreate();

@@ -209,11 +209,21 @@ bool PupilaSaida(const SistemaDoisEspelhos& sistema, double& zPupila) {
 
 bool FrenteDoFeixe(const SistemaDoisEspelhos& sistema, double theta, double zInicio,
                    const ReferenciaFrente& ref, FrenteOnda& f) {
+    return FrenteDoFeixe(sistema, theta, zInicio, ref, f,
+                         [&sistema](const Raio& r) { return TracarRaio(sistema, r); });
+}
+
+double StrehlMarechal(double rms) {
+    return std::exp(-(2 * Pi * rms) * (2 * Pi * rms));
+}
+
+bool FrenteDoFeixe(const SistemaDoisEspelhos& sistema, double theta, double zInicio,
+                   const ReferenciaFrente& ref, FrenteOnda& f, const TracadorRaio& tracar) {
     // The chief ray fixes the reference point Q in the plane z = ref.zImagem; the reference
     // sphere is centred on Q and passes through the exit pupil's centre E.
     Raio principal;
     if (!RaioDoFeixe(sistema, theta, 0, 0, zInicio, principal)) return false;
-    const TracadoRaio tp = TracarRaio(sistema, principal);
+    const TracadoRaio tp = tracar(principal);
     if (!tp.chegou() || tp.direcao.z == 0) return false;
     const double tq = (ref.zImagem - tp.final().z) / tp.direcao.z;
     const Vetor3 q{tp.final().x + tq * tp.direcao.x, tp.final().y + tq * tp.direcao.y, ref.zImagem};
@@ -248,7 +258,7 @@ bool FrenteDoFeixe(const SistemaDoisEspelhos& sistema, double theta, double zIni
                 f.dentro[i] = 0;
                 continue;
             }
-            const TracadoRaio tr = TracarRaio(sistema, raio);
+            const TracadoRaio tr = tracar(raio);
             if (!tr.chegou() || !caminho(tr, opl)) {
                 f.dentro[i] = 0;
                 continue;
@@ -303,7 +313,7 @@ bool ImagemDaFrente(const FrenteOnda& f, int preenchimento, ImagemDifracao& im) 
         pico = std::max(pico, psf[i]);
     }
     const double celulas = f.celulas;
-    im.strehlMarechal = std::exp(-(2 * Pi * f.rms) * (2 * Pi * f.rms));
+    im.strehlMarechal = StrehlMarechal(f.rms);
     im.strehlPsf = pico / (celulas * celulas);
 
     // The picture, normalised to the peak of the whole disc of cells (no obstruction).

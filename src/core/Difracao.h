@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 // Grid: DifracaoAmostras pupil samples across D1 and a transform DifracaoPreenchimento times as
@@ -54,6 +55,13 @@ bool PupilaSaida(const SistemaDoisEspelhos& sistema, double& zPupila);
 // removed. False when the chief ray is lost or no cell passes light.
 bool FrenteDoFeixe(const SistemaDoisEspelhos& sistema, double theta, double zInicio,
                    const ReferenciaFrente& ref, FrenteOnda& frente);
+// The same with each ray traced by `tracar` (mirrors out of their place, for the tolerances).
+using TracadorRaio = std::function<TracadoRaio(const Raio&)>;
+bool FrenteDoFeixe(const SistemaDoisEspelhos& sistema, double theta, double zInicio,
+                   const ReferenciaFrente& ref, FrenteOnda& frente, const TracadorRaio& tracar);
+
+// The Strehl ratio of a wavefront of RMS rms (waves) by the extended Maréchal form exp(−(2πσ)²).
+double StrehlMarechal(double rms);
 
 // The image of one wavefront.
 struct ImagemDifracao {

@@ -6,6 +6,7 @@
 #include "Calculo.h"
 #include "ConfeccaoEspelhos.h"
 #include "Difracao.h"
+#include "Tolerancias.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -223,6 +224,7 @@ QJsonObject ProjetoJson(const TProjeto& projeto) {
     for (int v : {VarianteClassico, VarianteDallKirkham, VarianteRitcheyChretien})
         dadosEspelhos.append(espelhos(P, v));
     o[QStringLiteral("Espelhos")] = dadosEspelhos;
+    o[QStringLiteral("Tolerancias")] = ToleranciasJson(CalcularTolerancias(P));
     return o;
 }
 

@@ -533,4 +533,41 @@ inline constexpr const char* LinhaVarianteSemPrescricao = "--variante só vale c
 inline constexpr const char* LinhaSaidasExclusivas = "use só uma de --pdf, --json e --prescricao";
 inline constexpr const char* LinhaFormatoPrescricao =
     "formato de prescrição desconhecido: %1 (use .zmx, .seq ou .csv)";
+
+// ---- Field illumination and the live-window base ------------------------------------------
+inline constexpr const char* JanelaVivaVariante = "Variante:";
+
+// ---- Focusing and collimation tolerances (window, report, command line) ----
+inline constexpr TextoAcao AcaoTolerancias = {"Componentes", "&Tolerâncias",
+                                              "Focagem e colimação do secundário"};
+inline constexpr const char* TituloTolerancias = "Projeto Teluvar - Focagem e colimação";
+inline constexpr const char* RelatorioTolerancias = "Focagem e colimação";
+inline constexpr const char* RotuloFaixaFoco = "Faixa de Δe (mm, mín.;máx.):";
+inline constexpr const char* ColDeltaE = "Δe (mm)";
+inline constexpr const char* ColDeslocSecundario = "Secundário (mm)";
+inline constexpr const char* ColFocal = "F (mm)";
+inline constexpr const char* ColRelacaoFocal = "f/N";
+inline constexpr const char* ColRmsEixo = "RMS eixo (µm)";
+inline constexpr const char* ColStrehl = "Strehl";
+inline constexpr const char* ColRmsBorda = "RMS borda (µm)";
+inline constexpr const char* ColVariante = "Variante";
+inline constexpr const char* ColDescentramento = "Descentr. (mm)";
+inline constexpr const char* ColInclinacao = "Inclinação (′)";
+inline constexpr const char* ColComaMinuto = "Coma (λ/′)";
+inline constexpr const char* ColComaMm = "Coma (λ/mm)";
+inline constexpr const char* ColPontoNeutro = "Ponto neutro (mm)";
+inline constexpr const char* ColEspacamento = "Espaçamento (mm)";
+inline constexpr const char* ToleranciasCalculando = "Calculando…";
+inline constexpr const char* ToleranciasFaixaInvalida =
+    "Faixa de Δe inválida: escreva mín.;máx. em mm, por exemplo -50;100";
+inline constexpr const char* ToleranciasResumo =
+    "Strehl no eixo ≥ 0,8 (após refocar) para Δe de %1 a %2 mm na variante escolhida; "
+    "profundidade de foco da câmera ± %3 mm (λ/4).";
+inline constexpr const char* ToleranciasNota =
+    "Limites para Strehl 0,8 no eixo após refocar (λ = 550 nm). Coma em ondas (termo ρ³). "
+    "Ponto neutro: pivô sem coma, medido do vértice do secundário, positivo para longe do "
+    "primário.";
+inline constexpr const char* EixoDeltaE = "Δe (mm)";
+inline constexpr const char* EixoStrehlEixo = "Strehl no eixo";
+inline constexpr const char* LinhaRelatorioTolerancias = "tolerancias";
 } // namespace Recursos

@@ -167,7 +167,8 @@ private slots:
         QCOMPARE(botoes.join(u' '),
                  QStringLiteral(
                      "btnNovo | btnAbrirArquivo btnSalvarArquivo | btnImprimir | "
-                     "btnPreview | ToolButton1 ToolButton4 btnAnalise btnDesenho btnEspelhos | "
+                     "btnPreview | ToolButton1 ToolButton4 btnAnalise btnTolerancias btnDesenho "
+                     "btnEspelhos | "
                      "btnSair"));
         for (QAction* a : frm->ToolBar1->actions())
             if (!a->isSeparator())
@@ -880,6 +881,11 @@ private slots:
                                    << "&Flecha"
                                    << "Abre o formulário das flechas"
                                    << "Ctrl+F" << true;
+        QTest::newRow("actTolerancias") << "actTolerancias"
+                                        << "Componentes"
+                                        << "&Tolerâncias"
+                                        << "Focagem e colimação do secundário"
+                                        << "Ctrl+T" << true;
         QTest::newRow("actSobre") << "actSobre"
                                   << "Ajuda"
                                   << "Sobre..."
@@ -927,8 +933,8 @@ private slots:
                                 "Imprimir E&xportar PDF... Exportar &prescrição... "
                                 "&Importar prescrição... | Sair"));
         // Defletor and Flecha first; the live windows of the later commands follow.
-        QCOMPARE(itens[1], QStringLiteral("&Defletor &Flecha &Análise Desenho em &escala "
-                                          "Confecção dos &espelhos"));
+        QCOMPARE(itens[1], QStringLiteral("&Defletor &Flecha &Análise &Tolerâncias "
+                                          "Desenho em &escala Confecção dos &espelhos"));
         QCOMPARE(itens[2], QStringLiteral("Sobre..."));
     }
 
