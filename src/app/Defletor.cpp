@@ -225,6 +225,7 @@ void TfrmDefletor::montarDiagrama() {
     criarRotuloDiagrama(Panel1, "Label3", 51, 174, 321, DiagramaMenosZ3, Qt::AlignHCenter);
     lblL = criarRotuloDiagrama(Panel1, "lblL", 48, 195, 324, DiagramaL, Qt::AlignHCenter);
     lblZ1 = criarRotuloDiagrama(Panel1, "lblZ1", 375, 195, 96, DiagramaZ1, Qt::AlignHCenter);
+    lblAviso = CriarAviso(Panel1, 6, 274, 523);
 }
 
 void TfrmDefletor::montarListas() {
@@ -360,6 +361,7 @@ void TfrmDefletor::Recalcular() {
     const RotulosDefletor rotulos = ::CalcularDefletor(Projeto);
     elevarLimiteComprimento();
     EscreverRotulos<RotulosDefletor, 3>({lblL, lblDG, lblZ1}, rotulos);
+    MostrarAvisos(lblAviso, AvisosProjeto(Projeto));
     if (dtGlares.Active()) dtGlares.Close();
     if (EsvaziarLista(ListView2)) StatusBar1->clearMessage();
     for (const LinhaResultado& linha : CriteriosDefletor(Projeto)) {

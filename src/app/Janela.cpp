@@ -104,6 +104,34 @@ CursorAmpulheta::~CursorAmpulheta() {
 
 // ---- SVG pictures ---------------------------------------------------------------------------
 
+QLabel* CriarAviso(QWidget* pai, int x, int base, int largura) {
+    auto* aviso = new QLabel(pai);
+    aviso->setObjectName(QStringLiteral("lblAviso"));
+    aviso->setWordWrap(true);
+    aviso->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    aviso->setMargin(2);
+    aviso->setStyleSheet(QStringLiteral(
+        "QLabel { color: #b00000; background: #fff8d0; border: 1px solid #d0a000; }"));
+    aviso->setProperty("base", base);
+    aviso->setGeometry(x, base, largura, 0);
+    aviso->hide();
+    return aviso;
+}
+
+void MostrarAvisos(QLabel* aviso, const QStringList& avisos) {
+    aviso->setText(avisos.join(u'\n'));
+    aviso->setAccessibleName(aviso->text());
+    if (avisos.isEmpty()) {
+        aviso->hide();
+        return;
+    }
+    const int base = aviso->property("base").toInt();
+    const int altura = aviso->heightForWidth(aviso->width());
+    aviso->setGeometry(aviso->x(), base - altura, aviso->width(), altura);
+    aviso->show();
+    aviso->raise();
+}
+
 QString PastaInicialDialogos(const QString& pastaPrograma) {
     if (!pastaPrograma.isEmpty() && ::access(BytesDoNome(pastaPrograma).constData(), W_OK) == 0)
         return pastaPrograma;

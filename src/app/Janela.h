@@ -66,6 +66,12 @@ public:
     CursorAmpulheta& operator=(const CursorAmpulheta&) = delete;
 };
 
+// The warning line of a window, `lblAviso`: what makes the design impossible to build
+// (AvisosProjeto), one cause a line, red on pale yellow, its lower edge at `base` in `pai`, as
+// tall as its lines; hidden when there is nothing to say. MostrarAvisos sets its lines.
+QLabel* CriarAviso(QWidget* pai, int x, int base, int largura);
+void MostrarAvisos(QLabel* aviso, const QStringList& avisos);
+
 // The folder the design-file dialogs start in: the program's own folder when the user may write
 // there, otherwise the user's documents folder (the home folder when there is none).
 QString PastaInicialDialogos(const QString& pastaPrograma);

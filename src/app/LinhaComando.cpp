@@ -1,6 +1,7 @@
 // The command line: its options, batch work without a window, a design named at start-up.
 #include "LinhaComando.h"
 
+#include "Calculo.h"
 #include "Defletor.h"
 #include "Global.h"
 #include "Janela.h"
@@ -85,10 +86,15 @@ private:
     F m_antigo;
 };
 
-int falhar(std::FILE* erros, int status, const QString& motivo) {
-    const QString linha = TextoRecurso(Recursos::LinhaErro).arg(QStringLiteral("teluvar"), motivo);
+// One line "teluvar: <texto>" on standard error.
+void avisar(std::FILE* erros, const QString& texto) {
+    const QString linha = TextoRecurso(Recursos::LinhaErro).arg(QStringLiteral("teluvar"), texto);
     std::fprintf(erros, "%s\n", linha.toLocal8Bit().constData());
     std::fflush(erros);
+}
+
+int falhar(std::FILE* erros, int status, const QString& motivo) {
+    avisar(erros, motivo);
     return status;
 }
 
@@ -211,6 +217,10 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
         std::fwrite(texto.constData(), 1, std::size_t(texto.size()), saida);
         return saidaGravada(saida, erros);
     }
+
+    // A design that cannot be built still prints, with one warning line per cause.
+    for (const QString& aviso : AvisosProjeto(Projeto))
+        avisar(erros, TextoRecurso(Recursos::LinhaAviso).arg(aviso));
 
     // As "&Preview" and "Imprimir" do: "&Ok" first, then the preparation.
     TrpReport* relatorio = nullptr;

@@ -322,6 +322,8 @@ void TfrmTeluvar::montarDiagrama(QWidget* central) {
     lblTxObstrucao = rotulo("lblTxObstrucao", L::AutoEsquerda, 9, 16);
     lblFSistema = rotulo("lblFSistema", L::AutoEsquerda, 9, 29);
     lblFD1 = rotulo("lblFD1", L::AutoEsquerda, 9, 42);
+    lblAviso = CriarAviso(Panel1, 6, 304, 523);
+    lblAviso->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void TfrmTeluvar::montarListas(QWidget* central) {
@@ -381,6 +383,7 @@ void TfrmTeluvar::CalcularProjeto() {
     EscreverRotulos<RotulosProjeto, 12>({lbld, lble, lblp1, lblp2, lblD2, lblr2, lblf, lblr1, lblD1,
                                          lblFSistema, lblTxObstrucao, lblFD1},
                                         ::CalcularProjeto(Projeto));
+    MostrarAvisos(lblAviso, AvisosProjeto(Projeto));
     emit projetoAlterado();
 }
 

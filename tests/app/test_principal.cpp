@@ -175,6 +175,28 @@ private slots:
     }
 
     // Every keystroke recomputes the labels; auto-width labels keep their anchored edge.
+    // The warning line says what makes a design impossible to build as it is typed and goes
+    // away when the design can be built: g = 0,5 (the secondary shrinks), then i = 800
+    // (D2 = 50 + 600 x 800 / 3200 = 200, as large as the primary), then the example.
+    void avisoDoProjeto() {
+        digitarExemplo();
+        auto* aviso = frm->findChild<QLabel*>(QStringLiteral("lblAviso"));
+        QVERIFY(aviso);
+        QVERIFY(!aviso->isVisible());
+        digitar(frm->edty, "0,5");
+        QVERIFY(aviso->isVisible());
+        QCOMPARE(aviso->text(), TextoRecurso(Recursos::AvisoGamma));
+        QCOMPARE(aviso->accessibleName(), aviso->text());
+        digitar(frm->edty, "4");
+        digitar(frm->edti, "800");
+        QCOMPARE(aviso->text(), TextoRecurso(Recursos::AvisoSecundario));
+        // The whole text stands inside the diagram, above its lower edge.
+        QVERIFY(frm->Panel1->rect().contains(aviso->geometry()));
+        QVERIFY(aviso->height() >= aviso->heightForWidth(aviso->width()));
+        digitar(frm->edti, "20");
+        QVERIFY(!aviso->isVisible());
+    }
+
     void digitarAtualizaRotulos() {
         digitar(frm->edtTitulo, "Meu projeto");
         QCOMPARE(TituloTexto(Projeto), QStringLiteral("Meu projeto"));
