@@ -31,6 +31,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <utility>
 
 namespace {
 constexpr int LarguraCliente = 789;
@@ -255,6 +256,25 @@ void TfrmTeluvar::montarEntradas(QWidget* central) {
     edte = numero("edte", 134, 91, &TfrmTeluvar::edteChange);
     rotulo("Label6", RotuloI, 163);
     edti = numero("edti", 159, 68, &TfrmTeluvar::edtiChange);
+
+    // A screen reader names each input by its caption (the gamma in place of the blanks drawn
+    // over), not by the group's title.
+    const auto nomeAcessivel = [](const QLabel* legenda) {
+        QString nome = legenda->text();
+        nome.remove(u'&');
+        const qsizetype abre = nome.indexOf(u'('), fecha = nome.indexOf(u')');
+        if (abre >= 0 && fecha > abre && nome.mid(abre + 1, fecha - abre - 1).trimmed().isEmpty())
+            nome.replace(abre + 1, fecha - abre - 1, TextoRecurso(Gamma));
+        nome = nome.trimmed();
+        if (nome.endsWith(u':')) nome.chop(1);
+        return nome;
+    };
+    const std::pair<QWidget*, const char*> legendas[] = {{edtTitulo, "Label1"}, {edtD1, "Label2"},
+                                                         {edtfD, "Label3"},     {edty, "Label4"},
+                                                         {edte, "Label5"},      {edti, "Label6"}};
+    for (const auto& [campo, legenda] : legendas)
+        if (const auto* rotuloCampo = GroupBox1->findChild<QLabel*>(QString::fromLatin1(legenda)))
+            campo->setAccessibleName(nomeAcessivel(rotuloCampo));
 
     // The gamma between the parentheses of the magnification's caption.
     auto* gamma = new QLabel(TextoRecurso(Gamma), GroupBox1);

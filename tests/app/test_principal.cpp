@@ -14,6 +14,7 @@
 #include "Relatorios.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -195,6 +196,23 @@ private slots:
         QVERIFY(aviso->height() >= aviso->heightForWidth(aviso->width()));
         digitar(frm->edti, "20");
         QVERIFY(!aviso->isVisible());
+    }
+
+    // What a screen reader hears for each input: its caption without the colon (the gamma
+    // between the magnification's parentheses), six different names.
+    void nomesAcessiveis() {
+        const std::pair<QWidget*, QString> esperados[] = {
+            {frm->edtTitulo, QStringLiteral("Descrição")},
+            {frm->edtD1, QStringLiteral("Diâmetro primário (D1)")},
+            {frm->edtfD, QStringLiteral("f/D do primário")},
+            {frm->edty, QStringLiteral("Coeficiente ampliação (γ)")},
+            {frm->edte, QStringLiteral("Afastamento plano focal (e)")},
+            {frm->edti, QStringLiteral("Diâmetro do campo (i)")}};
+        for (const auto& [campo, nome] : esperados) {
+            QAccessibleInterface* acessivel = QAccessible::queryAccessibleInterface(campo);
+            QVERIFY(acessivel);
+            QCOMPARE(acessivel->text(QAccessible::Name), nome);
+        }
     }
 
     void digitarAtualizaRotulos() {
