@@ -27,6 +27,11 @@ tipo="$prefixo/share/mime/application/x-teluvar-design.xml"
 test -f "$tipo" || falha "the MIME type is not in the database built from the package"
 grep -q '^\(50:\)\?application/x-teluvar-design:\*\.tlv$' "$prefixo/share/mime/globs2" ||
   grep -q 'application/x-teluvar-design:\*\.tlv' "$prefixo/share/mime/globs2" || falha "no *.tlv glob"
+# Its default comment is English, the Portuguese a translation.
+grep -q '<comment>Telescope design (Projeto Teluvar)</comment>' "$tipo" ||
+  falha "the type's default comment is not English"
+grep -q '<comment xml:lang="pt_BR">Projeto de telescópio (Projeto Teluvar)</comment>' "$tipo" ||
+  falha "the type's Portuguese comment is missing"
 grep -q 'application/x-teluvar-design:application-x-teluvar-design' "$prefixo/share/mime/icons" ||
   falha "no icon for the type"
 test -s "$prefixo/share/icons/hicolor/scalable/mimetypes/application-x-teluvar-design.svg" ||
