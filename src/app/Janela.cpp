@@ -106,7 +106,7 @@ CursorAmpulheta::~CursorAmpulheta() {
 
 // ---- SVG pictures ---------------------------------------------------------------------------
 
-QLabel* CriarAviso(QWidget* pai, int x, int base, int largura) {
+QLabel* CriarAviso(QWidget* pai, int x, int base, int largura, int topo) {
     auto* aviso = new QLabel(pai);
     aviso->setObjectName(QStringLiteral("lblAviso"));
     aviso->setWordWrap(true);
@@ -115,6 +115,7 @@ QLabel* CriarAviso(QWidget* pai, int x, int base, int largura) {
     aviso->setStyleSheet(QStringLiteral(
         "QLabel { color: #b00000; background: #fff8d0; border: 1px solid #d0a000; }"));
     aviso->setProperty("base", base);
+    aviso->setProperty("topo", topo);
     aviso->setGeometry(x, base, largura, 0);
     aviso->hide();
     return aviso;
@@ -127,9 +128,9 @@ void MostrarAvisos(QLabel* aviso, const QStringList& avisos) {
         aviso->hide();
         return;
     }
-    const int base = aviso->property("base").toInt();
+    const int base = aviso->property("base").toInt(), topo = aviso->property("topo").toInt();
     const int altura = aviso->heightForWidth(aviso->width());
-    aviso->setGeometry(aviso->x(), base - altura, aviso->width(), altura);
+    aviso->setGeometry(aviso->x(), topo >= 0 ? topo : base - altura, aviso->width(), altura);
     aviso->show();
     aviso->raise();
 }

@@ -67,9 +67,10 @@ public:
 };
 
 // The warning line of a window, `lblAviso`: what makes the design impossible to build
-// (AvisosProjeto), one cause a line, red on pale yellow, its lower edge at `base` in `pai`, as
-// tall as its lines; hidden when there is nothing to say. MostrarAvisos sets its lines.
-QLabel* CriarAviso(QWidget* pai, int x, int base, int largura);
+// (AvisosProjeto), one cause a line, red on pale yellow, its lower edge at `base` in `pai` (or,
+// with `topo` >= 0, its upper edge at `topo`), as tall as its lines; hidden when there is nothing
+// to say. MostrarAvisos sets its lines.
+QLabel* CriarAviso(QWidget* pai, int x, int base, int largura, int topo = -1);
 void MostrarAvisos(QLabel* aviso, const QStringList& avisos);
 
 // Gives a resizable window the size it was drawn for, or less where the screen's free area

@@ -31,6 +31,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -429,6 +430,13 @@ void TfrmTeluvar::MostrarResultados() {
         auto* item = new QTreeWidgetItem(ListView2, {linha.descricao, linha.valor});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
+    // A number is never cut: the value column widens to its longest text (from its designed
+    // 57 pixels) and the description gives way.
+    int valor = 57;
+    for (const LinhaResultado& linha : r.resultados)
+        valor = std::max(valor, ListView2->fontMetrics().horizontalAdvance(linha.valor) + 8);
+    ListView2->setColumnWidth(1, valor);
+    ListView2->setColumnWidth(0, 160 + 57 - valor);
     PreencherDados(dtDados, r.resultados);
 }
 

@@ -215,6 +215,24 @@ private slots:
         }
     }
 
+    // A 400 mm primary: the area 125.663,71 mm² is shown whole in the result list.
+    void numerosInteirosNaLista() {
+        digitar(frm->edtD1, "400");
+        digitar(frm->edtfD, "4");
+        digitar(frm->edty, "4");
+        digitar(frm->edte, "400");
+        digitar(frm->edti, "30");
+        QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        QTreeWidgetItem* area = frm->ListView2->topLevelItem(2);
+        QVERIFY(area);
+        QCOMPARE(area->text(1), QStringLiteral("125.663,71"));
+        const QRect celula = frm->ListView2->visualItemRect(area);
+        const int largura = frm->ListView2->columnWidth(1);
+        QVERIFY2(largura >= frm->ListView2->fontMetrics().horizontalAdvance(area->text(1)) + 6,
+                 qPrintable(QString::number(largura)));
+        QVERIFY(celula.isValid());
+    }
+
     void digitarAtualizaRotulos() {
         digitar(frm->edtTitulo, "Meu projeto");
         QCOMPARE(TituloTexto(Projeto), QStringLiteral("Meu projeto"));
