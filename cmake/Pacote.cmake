@@ -14,6 +14,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Equipe do Projeto Teluvar <contato@teluvar.
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialogs and buttons in Portuguese.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The extended description (CPack puts the summary above it and a blank before each line);
 # lines of at most 79 characters.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

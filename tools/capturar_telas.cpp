@@ -1,7 +1,9 @@
 // Takes the screenshots of the main window and its small windows into a folder (docs/ by default),
 // in Portuguese, and the main and baffle windows of an English-speaking user.
 #include "Defletor.h"
+#include "Calculo.h"
 #include "DiametroCampo.h"
+#include "Espelhos.h"
 #include "Flecha.h"
 #include "Global.h"
 #include "Idioma.h"
@@ -11,6 +13,7 @@
 #include "Sobre.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
@@ -80,5 +83,55 @@ int main(int argc, char** argv) {
     TfrmDefletor defletorEn(&principalEn);
     QTest::mouseClick(defletorEn.btnOk, Qt::LeftButton);
     gravar(defletorEn, pasta, "defletor-en.png");
+
+    // Back in Portuguese: designs that cannot be built, named in the warning lines.
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    if (!InstalarIdioma(Idioma::Portugues)) qFatal("Portuguese could not be installed");
+    TfrmTeluvar principalAviso;
+    const char* valoresAviso[] = {"200", "4", "0,9", "200", "20"};
+    TNumberEdit* camposAviso[] = {principalAviso.edtD1, principalAviso.edtfD, principalAviso.edty,
+                                  principalAviso.edte, principalAviso.edti};
+    for (int k = 0; k < 5; ++k)
+        QTest::keyClicks(camposAviso[k], valoresAviso[k]);
+    QTest::mouseClick(principalAviso.btnOk, Qt::LeftButton);
+    gravar(principalAviso, pasta, "principal-aviso.png");
+    LimparProjeto(Projeto);
+    Projeto.D1 = 200;
+    Projeto.fD1 = 4;
+    Projeto.gamma = 4;
+    Projeto.e = 4000;
+    Projeto.i = 20;
+    Projeto.DDi = 230;
+    Projeto.DDe = 240;
+    Projeto.LTotal = 900;
+    Projeto.nG = 4;
+    Projeto.SSDe = 60;
+    CalcularProjeto(Projeto);
+    TfrmDefletor defletorAviso(&principalAviso);
+    QTest::mouseClick(defletorAviso.btnOk, Qt::LeftButton);
+    gravar(defletorAviso, pasta, "defletor-aviso.png");
+
+    // A 400 mm primary: the longest numbers of the lists and labels.
+    TfrmTeluvar principal400;
+    const char* valores400[] = {"400", "4", "4", "400", "30"};
+    TNumberEdit* campos400[] = {principal400.edtD1, principal400.edtfD, principal400.edty,
+                                principal400.edte, principal400.edti};
+    for (int k = 0; k < 5; ++k)
+        QTest::keyClicks(campos400[k], valores400[k]);
+    QTest::mouseClick(principal400.btnOk, Qt::LeftButton);
+    gravar(principal400, pasta, "principal-400.png");
+
+    // Qt's own file dialog, in Portuguese.
+    QFileDialog dialogo(&principal400, QString(), PastaInicialDialogos(),
+                        TextoRecurso(Recursos::FiltroArquivo));
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    gravar(dialogo, pasta, "dialogo-arquivo.png");
+
+    // The mirror-making window at the size it opens at on a 1366 x 768 screen with a 40-pixel
+    // task bar (AjustarATela: the free area less a title bar and frame).
+    TfrmEspelhos espelhos(&principal400);
+    espelhos.resize(QSize(1000, 760).boundedTo(QSize(1366 - 16, 768 - 40 - 40)));
+    gravar(espelhos, pasta, "espelhos-1366x768.png");
     return 0;
 }

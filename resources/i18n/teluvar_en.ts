@@ -1647,6 +1647,34 @@
         <source>tolerancias</source>
         <translation>tolerancias</translation>
     </message>
+    <message>
+        <source>γ ≤ 1: o secundário não amplia; o projeto não é realizável</source>
+        <translation>γ ≤ 1: the secondary does not magnify; the design cannot be built</translation>
+    </message>
+    <message>
+        <source>%1 ≤ 0: o dado de entrada precisa ser positivo; o projeto não é realizável</source>
+        <translation>%1 ≤ 0: the input must be positive; the design cannot be built</translation>
+    </message>
+    <message>
+        <source>i &lt; 0: o diâmetro do campo não pode ser negativo; o projeto não é realizável</source>
+        <translation>i &lt; 0: the field diameter cannot be negative; the design cannot be built</translation>
+    </message>
+    <message>
+        <source>D2 ≥ D1: o secundário é tão grande quanto o primário; o projeto não é realizável</source>
+        <translation>D2 ≥ D1: the secondary is as large as the primary; the design cannot be built</translation>
+    </message>
+    <message>
+        <source>d ≤ 0: o secundário não fica à frente do primário; o projeto não é realizável</source>
+        <translation>d ≤ 0: the secondary is not in front of the primary; the design cannot be built</translation>
+    </message>
+    <message>
+        <source>p ≤ 0: o secundário não fica antes do foco do primário; o projeto não é realizável</source>
+        <translation>p ≤ 0: the secondary is not inside the primary&apos;s focus; the design cannot be built</translation>
+    </message>
+    <message>
+        <source>aviso: %1</source>
+        <translation>warning: %1</translation>
+    </message>
 </context>
 <context>
     <name>Relatorio</name>

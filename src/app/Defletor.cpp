@@ -223,6 +223,8 @@ void TfrmDefletor::montarDiagrama() {
     criarRotuloDiagrama(Panel1, "Label3", 51, 174, 321, DiagramaMenosZ3, Qt::AlignHCenter);
     lblL = criarRotuloDiagrama(Panel1, "lblL", 48, 195, 324, DiagramaL, Qt::AlignHCenter);
     lblZ1 = criarRotuloDiagrama(Panel1, "lblZ1", 375, 195, 96, DiagramaZ1, Qt::AlignHCenter);
+    // Over the diagram's empty top, clear of its formulas at the foot.
+    lblAviso = CriarAviso(Panel1, 6, 274, 523, 4);
 }
 
 void TfrmDefletor::montarListas() {
@@ -356,6 +358,7 @@ void TfrmDefletor::Recalcular() {
     const RotulosDefletor rotulos = ::CalcularDefletor(Projeto);
     elevarLimiteComprimento();
     EscreverRotulos<RotulosDefletor, 3>({lblL, lblDG, lblZ1}, rotulos);
+    MostrarAvisos(lblAviso, AvisosProjeto(Projeto));
     if (EsvaziarLista(ListView2)) StatusBar1->clearMessage();
     for (const LinhaResultado& linha : CriteriosDefletor(Projeto)) {
         auto* item = new QTreeWidgetItem(ListView2, {linha.descricao, linha.valor});

@@ -54,6 +54,7 @@ public:
     TRotulo* lblDG = nullptr;
     TRotulo* lblL = nullptr;
     TRotulo* lblZ1 = nullptr;
+    QLabel* lblAviso = nullptr; // what makes the design impossible to build
     QLabel* Label4 = nullptr;
     QLabel* Label10 = nullptr;
     QTreeWidget* ListView2 = nullptr;

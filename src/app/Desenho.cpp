@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 #include <QWheelEvent>
 #include <algorithm>
@@ -399,11 +400,19 @@ void TfrmDesenho::btnAjustarClick() {
     vistaDesenho->ajustar();
 }
 
+QString NomeExportacao(const QString& arquivo, const QString& filtro) {
+    if (arquivo.isEmpty() || !QFileInfo(arquivo).suffix().isEmpty()) return arquivo;
+    static const QRegularExpression extensao(QStringLiteral("\\*\\.(\\w+)"));
+    const QRegularExpressionMatch m = extensao.match(filtro);
+    return m.hasMatch() ? arquivo + u'.' + m.captured(1) : arquivo;
+}
+
 void TfrmDesenho::btnExportarClick() {
+    QString filtro;
     const QString arquivo =
         QFileDialog::getSaveFileName(this, TextoRecurso(Recursos::DesenhoTituloExportar), QString(),
-                                     TextoRecurso(Recursos::DesenhoFiltroExportar));
-    if (!arquivo.isEmpty()) Exportar(arquivo);
+                                     TextoRecurso(Recursos::DesenhoFiltroExportar), &filtro);
+    if (!arquivo.isEmpty()) Exportar(NomeExportacao(arquivo, filtro));
 }
 
 void TfrmDesenho::Exportar(const QString& arquivo) {

@@ -32,6 +32,11 @@ void DesenharEscala(QPainter& pintor, const QRectF& area, const DadosDesenho& da
 // cannot be written.
 bool ExportarDesenho(const DadosDesenho& dados, const QString& arquivo, double escala);
 
+// The name an export writes: a name without extension gets the extension of the chosen filter
+// ("Imagem SVG (*.svg)" gives ".svg"), so the data and the name agree; a name with an
+// extension is kept.
+QString NomeExportacao(const QString& arquivo, const QString& filtro);
+
 // The drawing as a control: vector painting at any device pixel ratio; the wheel zooms about
 // the pointer, dragging pans; until the user does either, the drawing keeps fitted.
 class TVistaDesenho : public QWidget {

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QToolBar>
 #include <QToolButton>
@@ -231,8 +232,6 @@ void TfrmEspelhos::montarJanela() {
     setObjectName(QStringLiteral("frmEspelhos"));
     setWindowTitle(TextoRecurso(Recursos::EspelhosTitulo));
     setModal(false);
-    resize(1000, 760);
-
     auto* principal = new QVBoxLayout(this);
     ToolBar1 = CriarBarraRelatorio(this, btnImprimir, btnPreview);
     principal->setMenuBar(ToolBar1);
@@ -244,6 +243,16 @@ void TfrmEspelhos::montarJanela() {
     dtZonas.Open();
     PrepararRelatorio(rpReport1, rpDBDataSet1, dtZonas, QStringLiteral("espelhos"),
                       [this] { rpReport1BeginDoc(); });
+
+    // Everything below the tool bar scrolls, so the window fits a 1366 x 768 screen.
+    auto* rolagem = new QScrollArea(this);
+    rolagem->setObjectName(QStringLiteral("rolagem"));
+    rolagem->setWidgetResizable(true);
+    rolagem->setFrameShape(QFrame::NoFrame);
+    auto* conteudo = new QWidget(rolagem);
+    auto* corpo = new QVBoxLayout(conteudo);
+    corpo->setContentsMargins(0, 0, 0, 0);
+    principal->addWidget(rolagem);
 
     // Variant and number of zones.
     auto* topo = new QHBoxLayout;
@@ -262,7 +271,7 @@ void TfrmEspelhos::montarJanela() {
     edtZonas->setValue(5);
     topo->addWidget(edtZonas);
     topo->addStretch(1);
-    principal->addLayout(topo);
+    corpo->addLayout(topo);
 
     const QList<ColunaLista> colunasValores = {
         {TextoRecurso(Recursos::EspelhosDescricao), 300, Qt::AlignLeft},
@@ -290,7 +299,7 @@ void TfrmEspelhos::montarJanela() {
     caixaPrimario->addWidget(lblMensagemPrimario);
     AjustarAltura(tblZonas, 12);
     AjustarAltura(lstPrimario, 12);
-    principal->addWidget(grpPrimario);
+    corpo->addWidget(grpPrimario);
 
     // The secondary: departures, its null test and the drawing of the set-up.
     grpSecundario = new QGroupBox(TextoRecurso(Recursos::EspelhosSecundario), this);
@@ -328,7 +337,9 @@ void TfrmEspelhos::montarJanela() {
     imgHindle = new TDesenhoHindle(grpSecundario);
     imgHindle->setObjectName(QStringLiteral("imgHindle"));
     caixaSecundario->addWidget(imgHindle, 1);
-    principal->addWidget(grpSecundario, 1);
+    corpo->addWidget(grpSecundario, 1);
+    rolagem->setWidget(conteudo);
+    AjustarATela(this, QSize(1000, 760));
 
     connect(cmbVariante, &QComboBox::currentIndexChanged, this,
             Protegido(this, &TfrmEspelhos::cmbVarianteChange));

@@ -2,6 +2,7 @@
 #include "Idioma.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -15,6 +16,13 @@ QString Codigo(const QString& idioma) {
 }
 
 std::unique_ptr<QTranslator>& TradutorInstalado() {
+    static std::unique_ptr<QTranslator> tradutor;
+    return tradutor;
+}
+
+// Qt's own texts (file and print dialogs, standard buttons) in Portuguese, from the translations
+// installed with Qt; without them those texts stay in English.
+std::unique_ptr<QTranslator>& TradutorQt() {
     static std::unique_ptr<QTranslator> tradutor;
     return tradutor;
 }
@@ -39,7 +47,20 @@ bool InstalarIdioma(Idioma idioma) {
         QCoreApplication::removeTranslator(instalado.get());
         instalado.reset();
     }
-    if (idioma == Idioma::Portugues) return true;
+    std::unique_ptr<QTranslator>& qt = TradutorQt();
+    if (qt) {
+        QCoreApplication::removeTranslator(qt.get());
+        qt.reset();
+    }
+    if (idioma == Idioma::Portugues) {
+        auto tradutor = std::make_unique<QTranslator>();
+        if (tradutor->load(QStringLiteral("qtbase_pt_BR"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(tradutor.get());
+            qt = std::move(tradutor);
+        }
+        return true;
+    }
     auto tradutor = std::make_unique<QTranslator>();
     if (!tradutor->load(QStringLiteral(":/i18n/teluvar_en.qm"))) return false;
     QCoreApplication::installTranslator(tradutor.get());

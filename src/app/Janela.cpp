@@ -14,11 +14,13 @@
 #include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QSvgRenderer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <unistd.h>
 
 // ---- fonts ----------------------------------------------------------------------------------
@@ -105,6 +107,46 @@ CursorAmpulheta::~CursorAmpulheta() {
 
 // ---- SVG pictures ---------------------------------------------------------------------------
 
+QLabel* CriarAviso(QWidget* pai, int x, int base, int largura, int topo) {
+    auto* aviso = new QLabel(pai);
+    aviso->setObjectName(QStringLiteral("lblAviso"));
+    aviso->setWordWrap(true);
+    aviso->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    aviso->setMargin(2);
+    aviso->setStyleSheet(QStringLiteral(
+        "QLabel { color: #b00000; background: #fff8d0; border: 1px solid #d0a000; }"));
+    aviso->setProperty("base", base);
+    aviso->setProperty("topo", topo);
+    aviso->setGeometry(x, base, largura, 0);
+    aviso->hide();
+    return aviso;
+}
+
+void MostrarAvisos(QLabel* aviso, const QStringList& avisos) {
+    aviso->setText(avisos.join(u'\n'));
+    aviso->setAccessibleName(aviso->text());
+    if (avisos.isEmpty()) {
+        aviso->hide();
+        return;
+    }
+    const int base = aviso->property("base").toInt(), topo = aviso->property("topo").toInt();
+    const int altura = aviso->heightForWidth(aviso->width());
+    aviso->setGeometry(aviso->x(), topo >= 0 ? topo : base - altura, aviso->width(), altura);
+    aviso->show();
+    aviso->raise();
+}
+
+void AjustarATela(QWidget* janela, QSize desejado) {
+    const QScreen* tela = janela->screen() ? janela->screen() : QGuiApplication::primaryScreen();
+    if (tela) {
+        // Room for a title bar and the frame, which the window manager adds around it.
+        constexpr int Titulo = 40, Borda = 16;
+        const QRect livre = tela->availableGeometry();
+        desejado = desejado.boundedTo(QSize(livre.width() - Borda, livre.height() - Titulo));
+    }
+    janela->resize(desejado.expandedTo(janela->minimumSizeHint()));
+}
+
 QString PastaInicialDialogos(const QString& pastaPrograma) {
     if (!pastaPrograma.isEmpty() && ::access(BytesDoNome(pastaPrograma).constData(), W_OK) == 0)
         return pastaPrograma;
@@ -165,7 +207,7 @@ void TPainelChanfrado::paintEvent(QPaintEvent*) {
 
 TRotulo::TRotulo(QWidget* parent, const char* nome, Largura modo, int x, int y, int largura,
                  Qt::Alignment alinhamento)
-    : QLabel(parent), m_modo(modo), m_x(x) {
+    : QLabel(parent), m_modo(modo), m_x(x), m_largura(largura) {
     setObjectName(QString::fromLatin1(nome));
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
@@ -180,8 +222,16 @@ TRotulo::TRotulo(QWidget* parent, const char* nome, Largura modo, int x, int y, 
 
 void TRotulo::definirTexto(const QString& texto) {
     setText(texto);
-    if (m_modo == Largura::Fixa) return;
     const int largura = QFontMetrics(font()).horizontalAdvance(texto) + 1;
+    if (m_modo == Largura::Fixa) {
+        // A text wider than its place grows from it (about its centre when centred), never cut.
+        const int crescer = std::max(0, largura - m_largura);
+        const int esquerda = alignment() & Qt::AlignHCenter ? m_x - crescer / 2
+                             : alignment() & Qt::AlignRight ? m_x - crescer
+                                                            : m_x;
+        setGeometry(esquerda, y(), m_largura + crescer, height());
+        return;
+    }
     const int esquerda = m_modo == Largura::AutoDireita ? m_x - largura : m_x;
     setGeometry(esquerda, y(), largura, height());
 }

@@ -67,6 +67,17 @@ public:
     CursorAmpulheta& operator=(const CursorAmpulheta&) = delete;
 };
 
+// The warning line of a window, `lblAviso`: what makes the design impossible to build
+// (AvisosProjeto), one cause a line, red on pale yellow, its lower edge at `base` in `pai` (or,
+// with `topo` >= 0, its upper edge at `topo`), as tall as its lines; hidden when there is nothing
+// to say. MostrarAvisos sets its lines.
+QLabel* CriarAviso(QWidget* pai, int x, int base, int largura, int topo = -1);
+void MostrarAvisos(QLabel* aviso, const QStringList& avisos);
+
+// Gives a resizable window the size it was drawn for, or less where the screen's free area
+// (without task bars) is smaller, its title bar and frame included.
+void AjustarATela(QWidget* janela, QSize desejado);
+
 // The folder the design-file dialogs start in: the program's own folder when the user may write
 // there, otherwise the user's documents folder (the home folder when there is none).
 QString PastaInicialDialogos(const QString& pastaPrograma);
@@ -103,8 +114,9 @@ protected:
 class TRotulo : public QLabel {
 public:
     enum class Largura { Fixa, AutoEsquerda, AutoDireita };
-    // For Fixa, x is the left edge and largura the width; for AutoEsquerda x is the left
-    // edge; for AutoDireita x is the right edge (one past the last pixel).
+    // For Fixa, x is the left edge and largura the width (a longer text widens it, about its
+    // centre when centred); for AutoEsquerda x is the left edge; for AutoDireita x is the right
+    // edge (one past the last pixel).
     TRotulo(QWidget* parent, const char* nome, Largura modo, int x, int y, int largura = 0,
             Qt::Alignment alinhamento = Qt::AlignLeft);
     void definirTexto(const QString& texto);
@@ -112,6 +124,7 @@ public:
 private:
     Largura m_modo;
     int m_x;
+    int m_largura; // Fixa: the width it was given
 };
 
 // Writes label texts computed by the core into the labels, given in the order of its enum.

@@ -1,6 +1,7 @@
 // The command line: its options, batch work without a window, a design named at start-up.
 #include "LinhaComando.h"
 
+#include "Calculo.h"
 #include "Global.h"
 #include "Importar.h"
 #include "Janela.h"
@@ -77,10 +78,15 @@ PedidoLinha erro(const QString& motivo) {
     return p;
 }
 
-int falhar(std::FILE* erros, int status, const QString& motivo) {
-    const QString linha = TextoRecurso(Recursos::LinhaErro).arg(QStringLiteral("teluvar"), motivo);
+// One line "teluvar: <texto>" on standard error.
+void avisar(std::FILE* erros, const QString& texto) {
+    const QString linha = TextoRecurso(Recursos::LinhaErro).arg(QStringLiteral("teluvar"), texto);
     std::fprintf(erros, "%s\n", linha.toLocal8Bit().constData());
     std::fflush(erros);
+}
+
+int falhar(std::FILE* erros, int status, const QString& motivo) {
+    avisar(erros, motivo);
     return status;
 }
 
@@ -228,6 +234,11 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
         return saidaGravada(saida, erros);
     }
 
+    // A design that cannot be built still prints, with one warning line per cause.
+    for (const QString& aviso : AvisosProjeto(Projeto))
+        avisar(erros, TextoRecurso(Recursos::LinhaAviso).arg(aviso));
+
+    // As "&Preview" and "Imprimir" do: "&Ok" first, then the preparation.
     std::optional<TRelatorioProjeto> relatorioProjeto;
     std::optional<TRelatorioDefletor> relatorioDefletor;
     TrpReport* relatorio = nullptr;

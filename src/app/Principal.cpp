@@ -34,6 +34,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int LarguraCliente = 789;
@@ -267,6 +269,25 @@ void TfrmTeluvar::montarEntradas(QWidget* central) {
     rotulo("Label6", RotuloI, 163);
     edti = numero("edti", 159, 68, &TfrmTeluvar::edtiChange);
 
+    // A screen reader names each input by its caption (the gamma in place of the blanks drawn
+    // over), not by the group's title.
+    const auto nomeAcessivel = [](const QLabel* legenda) {
+        QString nome = legenda->text();
+        nome.remove(u'&');
+        const qsizetype abre = nome.indexOf(u'('), fecha = nome.indexOf(u')');
+        if (abre >= 0 && fecha > abre && nome.mid(abre + 1, fecha - abre - 1).trimmed().isEmpty())
+            nome.replace(abre + 1, fecha - abre - 1, TextoRecurso(Gamma));
+        nome = nome.trimmed();
+        if (nome.endsWith(u':')) nome.chop(1);
+        return nome;
+    };
+    const std::pair<QWidget*, const char*> legendas[] = {{edtTitulo, "Label1"}, {edtD1, "Label2"},
+                                                         {edtfD, "Label3"},     {edty, "Label4"},
+                                                         {edte, "Label5"},      {edti, "Label6"}};
+    for (const auto& [campo, legenda] : legendas)
+        if (const auto* rotuloCampo = GroupBox1->findChild<QLabel*>(QString::fromLatin1(legenda)))
+            campo->setAccessibleName(nomeAcessivel(rotuloCampo));
+
     // The gamma between the parentheses of the magnification's caption.
     auto* gamma = new QLabel(TextoRecurso(Gamma), GroupBox1);
     gamma->setObjectName(QStringLiteral("Label7"));
@@ -333,6 +354,8 @@ void TfrmTeluvar::montarDiagrama(QWidget* central) {
     lblTxObstrucao = rotulo("lblTxObstrucao", L::AutoEsquerda, 9, 16);
     lblFSistema = rotulo("lblFSistema", L::AutoEsquerda, 9, 29);
     lblFD1 = rotulo("lblFD1", L::AutoEsquerda, 9, 42);
+    lblAviso = CriarAviso(Panel1, 6, 304, 523);
+    lblAviso->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void TfrmTeluvar::montarListas(QWidget* central) {
@@ -392,6 +415,7 @@ void TfrmTeluvar::CalcularProjeto() {
     EscreverRotulos<RotulosProjeto, 12>({lbld, lble, lblp1, lblp2, lblD2, lblr2, lblf, lblr1, lblD1,
                                          lblFSistema, lblTxObstrucao, lblFD1},
                                         ::CalcularProjeto(Projeto));
+    MostrarAvisos(lblAviso, AvisosProjeto(Projeto));
     TDocumento::Atual().Alterado();
 }
 
@@ -417,6 +441,13 @@ void TfrmTeluvar::MostrarResultados() {
         auto* item = new QTreeWidgetItem(ListView2, {linha.descricao, linha.valor});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
+    // A number is never cut: the value column widens to its longest text (from its designed
+    // 57 pixels) and the description gives way.
+    int valor = 57;
+    for (const LinhaResultado& linha : r.resultados)
+        valor = std::max(valor, ListView2->fontMetrics().horizontalAdvance(linha.valor) + 8);
+    ListView2->setColumnWidth(1, valor);
+    ListView2->setColumnWidth(0, 160 + 57 - valor);
 }
 
 // ---- input changes --------------------------------------------------------------------------

@@ -103,6 +103,7 @@ public:
     TRotulo* lblTxObstrucao = nullptr;
     TRotulo* lblFSistema = nullptr;
     TRotulo* lblFD1 = nullptr;
+    QLabel* lblAviso = nullptr; // what makes the design impossible to build
     QTreeWidget* ListView2 = nullptr;
     QTreeWidget* ListView1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;

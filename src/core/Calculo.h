@@ -3,6 +3,7 @@
 
 #include "Global.h"
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -85,6 +86,13 @@ std::int16_t ContagemGlares(double valor);
 
 // The four rows of the baffle window's criteria list.
 std::array<LinhaResultado, 4> CriteriosDefletor(const TProjeto& projeto);
+
+// What makes a design impossible to build, one text of the table per cause, in this order:
+// gamma <= 1, an input that is not positive (D1, f/D1, e), a negative field diameter, a secondary
+// as large as the primary, d <= 0, p <= 0. Computed from the inputs alone (the record is not
+// changed); empty for a design that can be built and for the blank design (every input zero).
+// Every window, the JSON and the batch PDF warn with these texts.
+QStringList AvisosProjeto(const TProjeto& projeto);
 
 // The sagitta window's four label texts.
 RotulosFlecha TextosFlechas(const TProjeto& projeto);

@@ -219,6 +219,7 @@ QJsonObject ProjetoJson(const TProjeto& projeto) {
                                   {QStringLiteral("Diametro"), numero(g.Diametro)}});
     });
     o[QStringLiteral("Glares")] = glares;
+    o[QStringLiteral("Avisos")] = QJsonArray::fromStringList(AvisosProjeto(P));
     o[QStringLiteral("Analise")] = analise(P);
     QJsonArray dadosEspelhos;
     for (int v : {VarianteClassico, VarianteDallKirkham, VarianteRitcheyChretien})

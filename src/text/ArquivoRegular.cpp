@@ -242,7 +242,7 @@ QString NomeDeBytes(const QByteArray& bytes) {
             nome += QChar(char16_t(0xDC00 + p[k]));
             ++k;
         } else {
-            nome += QString::fromUtf8(bytes.constData() + k, tamanho);
+            nome += QUtf8StringView(bytes.constData() + k, tamanho).toString();
             k += tamanho;
         }
     }

@@ -570,4 +570,21 @@ inline constexpr const char* ToleranciasNota =
 inline constexpr const char* EixoDeltaE = "Δe (mm)";
 inline constexpr const char* EixoStrehlEixo = "Strehl no eixo";
 inline constexpr const char* LinhaRelatorioTolerancias = "tolerancias";
+
+// ---- Designs that cannot be built: one warning per cause --------------------------------------
+inline constexpr const char* AvisoGamma =
+    "γ ≤ 1: o secundário não amplia; o projeto não é realizável";
+// %1: the input (D1, f/D1 or e)
+inline constexpr const char* AvisoEntrada =
+    "%1 ≤ 0: o dado de entrada precisa ser positivo; o projeto não é realizável";
+inline constexpr const char* AvisoCampo =
+    "i < 0: o diâmetro do campo não pode ser negativo; o projeto não é realizável";
+inline constexpr const char* AvisoSecundario =
+    "D2 ≥ D1: o secundário é tão grande quanto o primário; o projeto não é realizável";
+inline constexpr const char* AvisoDistanciaD =
+    "d ≤ 0: o secundário não fica à frente do primário; o projeto não é realizável";
+inline constexpr const char* AvisoDistanciaP =
+    "p ≤ 0: o secundário não fica antes do foco do primário; o projeto não é realizável";
+// The line of a warning on standard error: "teluvar: aviso: <warning>"
+inline constexpr const char* LinhaAviso = "aviso: %1";
 } // namespace Recursos

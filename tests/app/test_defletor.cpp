@@ -110,6 +110,29 @@ private slots:
         QVERIFY(!janela);
     }
 
+    // A design that cannot be built (the secondary behind the primary: d = -40) is named in
+    // the baffle window's warning line; a sound one leaves it hidden.
+    void avisoDoProjeto() {
+        LimparProjeto(Projeto);
+        Projeto.D1 = 200;
+        Projeto.fD1 = 4;
+        Projeto.gamma = 4;
+        Projeto.e = 4000;
+        Projeto.i = 20;
+        CalcularProjeto(Projeto);
+        abrir();
+        auto* aviso = controle<QLabel>("lblAviso");
+        QVERIFY(aviso->isVisible());
+        QCOMPARE(aviso->text().split(u'\n'),
+                 (QStringList{TextoRecurso(Recursos::AvisoSecundario),
+                              TextoRecurso(Recursos::AvisoDistanciaD)}));
+        fechar();
+        Projeto.e = 200;
+        CalcularProjeto(Projeto);
+        abrir();
+        QVERIFY(!controle<QLabel>("lblAviso")->isVisible());
+    }
+
     // The window as it opens: name, caption, size, modality, controls and the idle cursor.
     void aberturaDaJanela() {
         LimparProjeto(Projeto);

@@ -3,13 +3,17 @@
 #include "Desenho.h"
 #include "Global.h"
 #include "Janela.h"
+#include "ModalTeste.h"
 #include "NumberEdit.h"
 #include "Recursos.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -353,6 +357,39 @@ private slots:
     }
 
     // The PNG export: the size the scale asks for, on white.
+    // "Exportar" through its dialog: a name typed without extension under each filter is
+    // written with that filter's extension and in its format (SVG text, PNG signature).
+    void exportarPeloDialogo_data() {
+        QTest::addColumn<int>("filtro");
+        QTest::addColumn<QString>("extensao");
+        QTest::addColumn<QByteArray>("inicio");
+        QTest::newRow("svg") << 0 << "svg" << QByteArray("<?xml");
+        QTest::newRow("png") << 1 << "png" << QByteArray("\x89PNG");
+    }
+    void exportarPeloDialogo() {
+        QFETCH(int, filtro);
+        QFETCH(QString, extensao);
+        QFETCH(QByteArray, inicio);
+        DefinirProjeto(200, 4, 4, 200, 20);
+        TfrmDesenho janela;
+        QTemporaryDir pasta;
+        quandoModalAbrir([&](QWidget* modal) {
+            auto* dialogo = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialogo);
+            dialogo->setDirectory(pasta.path());
+            dialogo->selectNameFilter(dialogo->nameFilters().value(filtro));
+            auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(nome);
+            nome->setText(QStringLiteral("desenho"));
+            QTest::keyClick(nome, Qt::Key_Return);
+        });
+        QTest::mouseClick(janela.findChild<QPushButton*>("btnExportar"), Qt::LeftButton);
+        QFile f(pasta.filePath(QStringLiteral("desenho.") + extensao));
+        QVERIFY2(f.open(QIODevice::ReadOnly),
+                 qPrintable(QDir(pasta.path()).entryList().join(u' ')));
+        QVERIFY(f.read(inicio.size()) == inicio);
+    }
+
     void exportarPng() {
         DefinirProjeto(200, 4, 4, 200, 20);
         TfrmDesenho janela;

@@ -1,11 +1,15 @@
 // The mirror-making window, driven offscreen with the 200/4/4/200/20 design.
+#include "Analise.h"
 #include "Calculo.h"
 #include "ConfeccaoEspelhos.h"
+#include "Defletor.h"
+#include "Desenho.h"
 #include "Espelhos.h"
 #include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
 #include "NumeroTexto.h"
+#include "Principal.h"
 #include "Recursos.h"
 
 #include <QComboBox>
@@ -71,6 +75,23 @@ class TestEspelhosJanela : public QObject {
     Q_OBJECT
 private slots:
     void init() { DefinirProjeto200(); }
+
+    // Every window fits a 1366 x 768 screen with a 40-pixel task bar and a 30-pixel title bar:
+    // its smallest size does.
+    void cabemEm1366x768() {
+        const QSize livre(1366, 768 - 40 - 30);
+        TfrmTeluvar principal;
+        QList<QWidget*> janelas{&principal, new TfrmDefletor(&principal),
+                                new TfrmAnalise(&principal), new TfrmDesenho(&principal),
+                                new TfrmEspelhos(&principal)};
+        for (QWidget* janela : janelas) {
+            const QSize minimo = janela->minimumSizeHint().expandedTo(janela->minimumSize());
+            QVERIFY2(
+                minimo.width() <= livre.width() && minimo.height() <= livre.height(),
+                qPrintable(janela->objectName() +
+                           QStringLiteral(": %1 x %2").arg(minimo.width()).arg(minimo.height())));
+        }
+    }
 
     void criacao() {
         TfrmEspelhos frm;

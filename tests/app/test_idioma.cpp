@@ -17,6 +17,7 @@
 #include "rpPrepared.h"
 #include "rpTemplateStream.h"
 
+#include <QDialogButtonBox>
 #include <QDirIterator>
 #include <QFile>
 #include <QGroupBox>
@@ -25,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -314,6 +316,21 @@ private slots:
         QVERIFY(m_ingles.load(QStringLiteral(":/i18n/teluvar_en.qm")));
     }
     void cleanup() { QVERIFY(InstalarIdioma(Idioma::Portugues)); }
+
+    // Qt's own buttons and dialogs speak the interface language: Portuguese with Qt's
+    // translations, English without; the Portuguese goes away again with English.
+    void textosDoQt() {
+        const auto cancelar = [] {
+            QDialogButtonBox caixa(QDialogButtonBox::Cancel);
+            return caixa.button(QDialogButtonBox::Cancel)->text().remove(u'&');
+        };
+        QVERIFY(InstalarIdioma(Idioma::Portugues));
+        QCOMPARE(cancelar(), QStringLiteral("Cancelar"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"),
+                 QStringLiteral("Procurar em:"));
+        QVERIFY(InstalarIdioma(Idioma::Ingles));
+        QCOMPARE(cancelar(), QStringLiteral("Cancel"));
+    }
 
     // ---- the texts to translate -----------------------------------------------------------
 

@@ -27,6 +27,11 @@ tipo="$prefixo/share/mime/application/x-teluvar-design.xml"
 test -f "$tipo" || falha "the MIME type is not in the database built from the package"
 grep -q '^\(50:\)\?application/x-teluvar-design:\*\.tlv$' "$prefixo/share/mime/globs2" ||
   grep -q 'application/x-teluvar-design:\*\.tlv' "$prefixo/share/mime/globs2" || falha "no *.tlv glob"
+# Its default comment is English, the Portuguese a translation.
+grep -q '<comment>Telescope design (Projeto Teluvar)</comment>' "$tipo" ||
+  falha "the type's default comment is not English"
+grep -q '<comment xml:lang="pt_BR">Projeto de telescópio (Projeto Teluvar)</comment>' "$tipo" ||
+  falha "the type's Portuguese comment is missing"
 grep -q 'application/x-teluvar-design:application-x-teluvar-design' "$prefixo/share/mime/icons" ||
   falha "no icon for the type"
 test -s "$prefixo/share/icons/hicolor/scalable/mimetypes/application-x-teluvar-design.svg" ||
@@ -35,15 +40,19 @@ test -s "$prefixo/share/icons/hicolor/scalable/apps/teluvar.svg" || falha "progr
 
 # The manual page is installed compressed, is the page of the sources, and formats without
 # warnings.
-pagina="$prefixo/share/man/man1/teluvar.1.gz"
-test -s "$pagina" || falha "teluvar.1.gz not installed"
-test ! -e "$prefixo/share/man/man1/teluvar.1" || falha "an uncompressed teluvar.1 is installed too"
-gzip -dc "$pagina" | cmp -s - "$fonte/resources/app/teluvar.1" ||
-  falha "teluvar.1.gz is not resources/app/teluvar.1"
-if command -v groff >/dev/null 2>&1; then
-  avisos=$(gzip -dc "$pagina" | groff -k -man -Tutf8 -ww 2>&1 >/dev/null || true)
-  test -z "$avisos" || falha "groff: $avisos"
-fi
+# English by default, Portuguese for pt_BR.
+for par in "man1:teluvar.en.1" "pt_BR/man1:teluvar.1"; do
+  pasta=${par%%:*}
+  pagina="$prefixo/share/man/$pasta/teluvar.1.gz"
+  test -s "$pagina" || falha "$pasta/teluvar.1.gz not installed"
+  test ! -e "$prefixo/share/man/$pasta/teluvar.1" || falha "an uncompressed $pasta/teluvar.1 is installed too"
+  gzip -dc "$pagina" | cmp -s - "$fonte/resources/app/${par#*:}" ||
+    falha "$pasta/teluvar.1.gz is not resources/app/${par#*:}"
+  if command -v groff >/dev/null 2>&1; then
+    avisos=$(gzip -dc "$pagina" | groff -k -man -Tutf8 -ww 2>&1 >/dev/null || true)
+    test -z "$avisos" || falha "groff: $avisos"
+  fi
+done
 
 # The AppStream metainfo names the desktop entry that is installed, and validates.
 metainfo="$prefixo/share/metainfo/org.teluvar.Teluvar.metainfo.xml"

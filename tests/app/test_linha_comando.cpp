@@ -525,6 +525,30 @@ private slots:
         QCOMPARE(frm.ListView1->topLevelItemCount(), 2);
     }
 
+    // A design that cannot be built (g = 0,5: the secondary shrinks) is still written, with
+    // its warning as "Avisos" in the JSON and as a line on standard error for --pdf; status 0.
+    void avisos() {
+        QTemporaryDir dir;
+        const QString nome = dir.filePath(QStringLiteral("projeto.tlv"));
+        TProjeto p = exemplo();
+        p.gamma = 0.5;
+        gravar(nome, p);
+        const QString texto =
+            QStringLiteral("γ ≤ 1: the secondary does not magnify; the design cannot be built");
+        const Execucao json = rodar({QStringLiteral("--json"), nome});
+        QCOMPARE(json.status, 0);
+        QCOMPARE(QJsonDocument::fromJson(json.saida).object().value(u"Avisos").toArray(),
+                 QJsonArray{texto});
+        const Execucao pdf = rodar({QStringLiteral("--pdf"), dir.filePath("x.pdf"), nome});
+        QCOMPARE(pdf.status, 0);
+        QCOMPARE(QString::fromUtf8(pdf.erros), "teluvar: warning: " + texto + u'\n');
+        QVERIFY(QFileInfo(dir.filePath("x.pdf")).size() > 1000);
+        gravar(nome, exemplo());
+        const Execucao bom = rodar({QStringLiteral("--json"), nome});
+        QCOMPARE(QJsonDocument::fromJson(bom.saida).object().value(u"Avisos").toArray(),
+                 QJsonArray{});
+    }
+
     // ---- --json -----------------------------------------------------------------------------
 
     void json() {

@@ -15,6 +15,7 @@
 #include "Relatorios.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -177,6 +178,63 @@ private slots:
     }
 
     // Every keystroke recomputes the labels; auto-width labels keep their anchored edge.
+    // The warning line says what makes a design impossible to build as it is typed and goes
+    // away when the design can be built: g = 0,5 (the secondary shrinks), then i = 800
+    // (D2 = 50 + 600 x 800 / 3200 = 200, as large as the primary), then the example.
+    void avisoDoProjeto() {
+        digitarExemplo();
+        auto* aviso = frm->findChild<QLabel*>(QStringLiteral("lblAviso"));
+        QVERIFY(aviso);
+        QVERIFY(!aviso->isVisible());
+        digitar(frm->edty, "0,5");
+        QVERIFY(aviso->isVisible());
+        QCOMPARE(aviso->text(), TextoRecurso(Recursos::AvisoGamma));
+        QCOMPARE(aviso->accessibleName(), aviso->text());
+        digitar(frm->edty, "4");
+        digitar(frm->edti, "800");
+        QCOMPARE(aviso->text(), TextoRecurso(Recursos::AvisoSecundario));
+        // The whole text stands inside the diagram, above its lower edge.
+        QVERIFY(frm->Panel1->rect().contains(aviso->geometry()));
+        QVERIFY(aviso->height() >= aviso->heightForWidth(aviso->width()));
+        digitar(frm->edti, "20");
+        QVERIFY(!aviso->isVisible());
+    }
+
+    // What a screen reader hears for each input: its caption without the colon (the gamma
+    // between the magnification's parentheses), six different names.
+    void nomesAcessiveis() {
+        const std::pair<QWidget*, QString> esperados[] = {
+            {frm->edtTitulo, QStringLiteral("Descrição")},
+            {frm->edtD1, QStringLiteral("Diâmetro primário (D1)")},
+            {frm->edtfD, QStringLiteral("f/D do primário")},
+            {frm->edty, QStringLiteral("Coeficiente ampliação (γ)")},
+            {frm->edte, QStringLiteral("Afastamento plano focal (e)")},
+            {frm->edti, QStringLiteral("Diâmetro do campo (i)")}};
+        for (const auto& [campo, nome] : esperados) {
+            QAccessibleInterface* acessivel = QAccessible::queryAccessibleInterface(campo);
+            QVERIFY(acessivel);
+            QCOMPARE(acessivel->text(QAccessible::Name), nome);
+        }
+    }
+
+    // A 400 mm primary: the area 125.663,71 mm² is shown whole in the result list.
+    void numerosInteirosNaLista() {
+        digitar(frm->edtD1, "400");
+        digitar(frm->edtfD, "4");
+        digitar(frm->edty, "4");
+        digitar(frm->edte, "400");
+        digitar(frm->edti, "30");
+        QTest::mouseClick(frm->btnOk, Qt::LeftButton);
+        QTreeWidgetItem* area = frm->ListView2->topLevelItem(2);
+        QVERIFY(area);
+        QCOMPARE(area->text(1), QStringLiteral("125.663,71"));
+        const QRect celula = frm->ListView2->visualItemRect(area);
+        const int largura = frm->ListView2->columnWidth(1);
+        QVERIFY2(largura >= frm->ListView2->fontMetrics().horizontalAdvance(area->text(1)) + 6,
+                 qPrintable(QString::number(largura)));
+        QVERIFY(celula.isValid());
+    }
+
     void digitarAtualizaRotulos() {
         digitar(frm->edtTitulo, "Meu projeto");
         QCOMPARE(TituloTexto(Projeto), QStringLiteral("Meu projeto"));

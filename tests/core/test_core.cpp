@@ -265,6 +265,50 @@ private slots:
         QCOMPARE(p.b2RC, 0.0);
     }
 
+    // What cannot be built, worked out by hand on the example (f1 = 800, p = (f1 + e)/(g + 1),
+    // d = g.p - e, D2 = D1.p/f1 + d.i/(f1.g)): each row names the causes that hold.
+    void avisos_data() {
+        QTest::addColumn<QString>("campo"); // "" none, or the input changed
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QStringList>("causas");
+        using namespace Recursos;
+        const QString gamma = TextoRecurso(AvisoGamma), sec = TextoRecurso(AvisoSecundario),
+                      d = TextoRecurso(AvisoDistanciaD), p = TextoRecurso(AvisoDistanciaP);
+        const auto entrada = [](const char* n) { return TextoRecurso(AvisoEntrada).arg(n); };
+        QTest::newRow("exemplo: d = 600, D2 = 53,75") << "" << 0.0 << QStringList{};
+        QTest::newRow("g = 1") << "gamma" << 1.0 << QStringList{gamma};
+        QTest::newRow("g = 0,5: d = 133 > 0") << "gamma" << 0.5 << QStringList{gamma};
+        QTest::newRow("g = 1,01") << "gamma" << 1.01 << QStringList{};
+        // e = 4000 > g.f1: p = 960, d = -160, D2 = 240 - 1.
+        QTest::newRow("e = 4000") << "e" << 4000.0 << QStringList{sec, d};
+        QTest::newRow("e = 3199: d = 0,2") << "e" << 3199.0 << QStringList{};
+        QTest::newRow("e = 0: d = 640") << "e" << 0.0 << QStringList{entrada("e")};
+        // i = 2000: D2 = 50 + 375; i = 800: D2 = 50 + 150 = 200, as large as D1.
+        QTest::newRow("i = 2000") << "i" << 2000.0 << QStringList{sec};
+        QTest::newRow("i = 800: D2 = D1") << "i" << 800.0 << QStringList{sec};
+        QTest::newRow("i = 799") << "i" << 799.0 << QStringList{};
+        QTest::newRow("i = -1") << "i" << -1.0 << QStringList{TextoRecurso(AvisoCampo)};
+        // D1 = -200: f1 = -800, p = -120, d = -680, D2 = -30 + 4,25 > D1.
+        QTest::newRow("D1 = -200") << "D1" << -200.0 << QStringList{entrada("D1"), sec, d, p};
+        QTest::newRow("f/D = 0: p = 40, d = -40")
+            << "fD1" << 0.0 << QStringList{entrada("f/D1"), d};
+        QTest::newRow("projeto em branco") << "branco" << 0.0 << QStringList{};
+    }
+    void avisos() {
+        QFETCH(QString, campo);
+        QFETCH(double, valor);
+        QFETCH(QStringList, causas);
+        TProjeto projeto = campo == u"branco" ? ProjetoVazio() : ProjetoExemplo();
+        if (campo == u"gamma") projeto.gamma = valor;
+        if (campo == u"e") projeto.e = valor;
+        if (campo == u"i") projeto.i = valor;
+        if (campo == u"D1") projeto.D1 = valor;
+        if (campo == u"fD1") projeto.fD1 = valor;
+        const TProjeto antes = projeto;
+        QCOMPARE(AvisosProjeto(projeto), causas);
+        QVERIFY(std::memcmp(&antes, &projeto, sizeof projeto) == 0);
+    }
+
     void limparProjeto() {
         TProjeto p;
         std::memset(&p, 0x55, sizeof p);

@@ -115,6 +115,7 @@ private slots:
     void entradasDegeneradas_data();
     void entradasDegeneradas();
     void textosDoProjeto200();
+    void ondasEZonasNosLimites();
     void numeroTresCasas_data();
     void numeroTresCasas();
 };
@@ -618,6 +619,26 @@ void TesteEspelhos::textosDoProjeto200() {
     QCOMPARE(t.primario[2].valor, QStringLiteral("3,125"));
     QCOMPARE(t.secundario[1].valor, QStringLiteral("-3,173"));
     QCOMPARE(int(t.montagem.size()), 7);
+}
+
+// The P-V rows in waves are the P-V in µm over the wavelength in µm (He-Ne 0,6328, green
+// 0,55), for both mirrors; the Couder zone count is held to 3...12 (0 asked gives 3, 20 gives 12).
+void TesteEspelhos::ondasEZonasNosLimites() {
+    const TProjeto p = Projeto200();
+    const DadosEspelhos d = CalcularEspelhos(p, VarianteRitcheyChretien, 5, 0);
+    const TextosEspelhos t = TextosDosEspelhos(d, Virgula, Ponto);
+    const std::pair<const std::vector<LinhaResultado>*, double> espelhos[] = {
+        {&t.primario, d.primario.desvios.melhorEsfera.picoVale},
+        {&t.secundario, d.secundario.desvios.melhorEsfera.picoVale}};
+    for (const auto& [linhas, pvMm] : espelhos) {
+        QVERIFY(pvMm > 1e-6); // a departure worth a fraction of a wave at least
+        QCOMPARE(linhas->at(7).valor, NumeroTexto(pvMm * 1000, Virgula, Ponto));
+        QCOMPARE(linhas->at(8).valor, NumeroTexto(pvMm * 1000 / 0.6328, Virgula, Ponto));
+        QCOMPARE(linhas->at(9).valor, NumeroTexto(pvMm * 1000 / 0.55, Virgula, Ponto));
+    }
+    QCOMPARE(int(CalcularEspelhos(p, VarianteRitcheyChretien, 0, 0).primario.zonas.size()), 3);
+    QCOMPARE(int(CalcularEspelhos(p, VarianteRitcheyChretien, 20, 0).primario.zonas.size()), 12);
+    QCOMPARE(int(CalcularEspelhos(p, VarianteRitcheyChretien, 12, 0).primario.zonas.size()), 12);
 }
 
 void TesteEspelhos::numeroTresCasas_data() {

@@ -317,6 +317,27 @@ private slots:
         QCOMPARE(img.pixel(250, 50), qRgb(0, 0, 255));
     }
 
+    // RestoreDC with a positive level counts from the first saved state: after two saves,
+    // level 1 brings back the pen of the first and empties the stack.
+    void restoreDCAbsoluto() {
+        TrpMetafileWriter w(QRect(0, 0, 300, 100));
+        const int vermelha = w.createPen(PenSolid, 20, Qt::red);
+        const int verde = w.createPen(PenSolid, 20, Qt::green);
+        const int azul = w.createPen(PenSolid, 20, Qt::blue);
+        w.selectObject(vermelha);
+        w.saveDC();
+        w.selectObject(verde);
+        w.saveDC();
+        w.selectObject(azul);
+        w.restoreDC(1);
+        w.line(QPoint(0, 25), QPoint(300, 25));
+        w.restoreDC(-1); // nothing left to restore: the pen stays
+        w.line(QPoint(0, 75), QPoint(300, 75));
+        const QImage img = tocar(carregar(w.finish()), QSize(300, 100), QRectF(0, 0, 300, 100));
+        QCOMPARE(img.pixel(150, 25), qRgb(255, 0, 0));
+        QCOMPARE(img.pixel(150, 75), qRgb(255, 0, 0));
+    }
+
     // A tiny window magnifies 16-bit coordinates a million times: dashed strokes, hatching and
     // curves far outside the target must still finish (the test's time limit guards this).
     void extremeCoordinatesAreDrawnWithoutRunningAway() {

@@ -206,6 +206,21 @@ private slots:
         QCOMPARE(texto(140), QStringLiteral("Total: x 0  ."));
     }
 
+    // CURRENT# is the number of the data set's record being printed: 1, 2, 3 down the rows.
+    void registroAtual() {
+        modelo::Relatorio r(100, 200, 14);
+        for (const auto& objeto : r.report.pages[0].objects)
+            if (objeto->name == u"Memo14")
+                static_cast<TrpMemoView&>(*objeto).memo = QStringList{QStringLiteral("[CURRENT#]")};
+        r.linhas(3);
+        const TrpBuildResult res = BuildReport(r.report);
+        QVERIFY2(res.outcome == TrpBuildResult::Built, qPrintable(res.error));
+        QStringList numeros;
+        for (const Saida& s : memosDaPagina(*res.pages, 0))
+            if (s.caixa.x() == 592) numeros << s.texto;
+        QCOMPARE(numeros, (QStringList{"1", "2", "3"}));
+    }
+
     // A separator of the user's locale without a Windows-1252 byte reaches the page as its
     // nearest one, both in the engine's own formats and in texts built outside (a fill-in).
     void separadoresSemByte_data() {
@@ -491,6 +506,12 @@ private slots:
             (QStringList{QStringLiteral("um"), QStringLiteral("dois"), QStringLiteral("tres")}));
         QCOMPARE(QuebrarLinhas({QStringLiteral("aaa bbb ccc")}, f, 5, false),
                  QStringList{QStringLiteral("aaa bbb ccc")});
+        // A line that fills the width exactly fits: no cut, and the next word on a new line.
+        const double exata = f.largura(QStringLiteral("aaaa"));
+        QCOMPARE(QuebrarLinhas({QStringLiteral("aaaa bbbb")}, f, exata, true),
+                 (QStringList{QStringLiteral("aaaa"), QStringLiteral("bbbb")}));
+        QCOMPARE(QuebrarLinhas({QStringLiteral("aaaa")}, f, exata, true),
+                 QStringList{QStringLiteral("aaaa")});
         // Even a width below one character makes progress.
         QCOMPARE(QuebrarLinhas({QStringLiteral("ab")}, f, 0, true).size(), 2);
     }

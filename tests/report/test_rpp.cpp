@@ -260,14 +260,28 @@ private slots:
     }
 
     // A one-page file built byte by byte from the file layout: read whatever its first byte
-    // (0, 1 or 255 are the same layout), and written back byte for byte.
+    // (0, 1 or 255 are the same layout), and written back byte for byte. An orientation byte
+    // other than 0 or 1 is refused. The memo's frame, drawn in its colour: the system colours
+    // of window backgrounds (5) and faces (15) draw white, any other system colour black.
     void arquivoFeitoAMao_data() {
         QTest::addColumn<int>("primeiro");
-        QTest::newRow("0") << 0;
-        QTest::newRow("255") << 255;
+        QTest::addColumn<int>("orientacao");
+        QTest::addColumn<uint>("moldura");
+        QTest::addColumn<bool>("molduraEscura");
+        QTest::newRow("0") << 0 << 1 << 0x000000FFu << false; // landscape: frame not looked at
+        QTest::newRow("255") << 255 << 1 << 0x000000FFu << false;
+        QTest::newRow("retrato, moldura preta") << 0 << 0 << 0x00000000u << true;
+        QTest::newRow("retrato, moldura branca") << 0 << 0 << 0x00FFFFFFu << false;
+        QTest::newRow("cor do sistema 5") << 0 << 0 << 0xFF000005u << false;
+        QTest::newRow("cor do sistema 15") << 0 << 0 << 0xFF00000Fu << false;
+        QTest::newRow("cor do sistema 8") << 0 << 0 << 0xFF000008u << true;
+        QTest::newRow("orientacao 2 recusada") << 0 << 2 << 0x000000FFu << false;
     }
     void arquivoFeitoAMao() {
         QFETCH(int, primeiro);
+        QFETCH(int, orientacao);
+        QFETCH(uint, moldura);
+        QFETCH(bool, molduraEscura);
         QByteArray b;
         auto u8 = [&](unsigned v) { b.append(char(v & 0xFF)); };
         auto u16 = [&](unsigned v) {
@@ -287,14 +301,14 @@ private slots:
         texto("PDF"); // printer name
         u32(1);       // page count
         const qsizetype fim = b.size();
-        u32(0);    // end offset, filled in below
-        u16(9);    // paper code: A4
-        u32(2100); // width, tenths of a millimetre
-        u32(2970); // height
-        u8(1);     // orientation: landscape
-        u8(0);     // margins not in use
-        u8(23);    // page stream version
-        u8(0);     // a memo
+        u32(0);                   // end offset, filled in below
+        u16(9);                   // paper code: A4
+        u32(2100);                // width, tenths of a millimetre
+        u32(2970);                // height
+        u8(unsigned(orientacao)); // 0 portrait, 1 landscape
+        u8(0);                    // margins not in use
+        u8(23);                   // page stream version
+        u8(0);                    // a memo
         u32(40);
         u32(50);
         u32(200);
@@ -302,7 +316,7 @@ private slots:
         u16(0x0002);     // flags: word wrap
         u16(15);         // frame: all four sides
         u32(2);          // frame width 2
-        u32(0x000000FF); // frame colour: red
+        u32(moldura);    // frame colour
         u16(5);          // frame style: double
         u32(0x00FFFFFF); // fill colour: white
         u16(1);
@@ -319,13 +333,22 @@ private slots:
 
         TrpPreparedPages p;
         QString erro;
+        if (orientacao > 1) {
+            QVERIFY(!carregar(p, b, &erro));
+            QVERIFY2(erro.contains(u"orientation"), qPrintable(erro));
+            return;
+        }
         QVERIFY2(carregar(p, b, &erro), qPrintable(erro));
         QCOMPARE(p.count(), 1);
         const TrpPreparedPage& pg = p.page(0);
         QCOMPARE(pg.paperCode, 9);
         QCOMPARE(pg.width, 2100);
         QCOMPARE(pg.height, 2970);
-        QCOMPARE(pg.orientation, 1);
+        QCOMPARE(pg.orientation, orientacao);
+        // The frame's top edge, left of the centred text (portrait pages).
+        if (orientacao == 0)
+            QCOMPARE(pixelsEscuros(desenhar(p, 0, QSize(752, 1071)), QRect(45, 48, 50, 5)) > 20,
+                     molduraEscura);
         QVERIFY(!pg.useMargins);
         const auto objetos = rpOutput::lerObjetos(pg.stream);
         QCOMPARE(objetos.size(), std::size_t(1));
@@ -335,7 +358,7 @@ private slots:
         QCOMPARE(m.flags, std::uint16_t(2));
         QCOMPARE(m.frame, std::uint16_t(15));
         QCOMPARE(m.frameWidth, 2.0);
-        QCOMPARE(m.frameColor, 0x000000FFu);
+        QCOMPARE(m.frameColor, moldura);
         QCOMPARE(m.frameStyle, std::uint16_t(5));
         QCOMPARE(m.fillColor, 0x00FFFFFFu);
         QCOMPARE(m.memo, QStringList{QStringLiteral("Texto")});

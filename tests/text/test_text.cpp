@@ -224,6 +224,25 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(ErroLeitura, ler(dados.left(n)));
     }
 
+    // Texts at and past the 16-bit length: 65 535 bytes are kept whole, a longer text is cut
+    // to them; each is 2 + 65 535 + 1 bytes, a list line 2 + 65 535 + 1, and reads back.
+    void textosNoLimite() {
+        const QString limite(65535, u'x'), longo = QString(65535, u'y') + QStringLiteral("zz");
+        QByteArray dados;
+        EscritorBinario e(dados);
+        e.texto(limite);
+        QCOMPARE(dados.size(), 2 + 65535 + 1);
+        e.texto(longo);
+        QCOMPARE(dados.size(), 2 * (2 + 65535 + 1));
+        e.lista({longo});
+        QCOMPARE(dados.size(), 2 * (2 + 65535 + 1) + 2 + 2 + 65535 + 1);
+        LeitorBinario l(dados, "teste");
+        QCOMPARE(l.texto(), limite);
+        QCOMPARE(l.texto(), longo.left(65535));
+        QCOMPARE(l.lista(), QStringList{longo.left(65535)});
+        QVERIFY(l.fim());
+    }
+
     // Strict streams refuse a bad terminator or line separator; lenient ones pass over it.
     void estritoETolerante_data() {
         QTest::addColumn<QByteArray>("bytes");
