@@ -113,7 +113,7 @@ private slots:
     void nomeEmBytes() {
         QRandomGenerator gerador(77);
         QList<QByteArray> nomes = {"/tmp/a\xe9\xff.tlv", "\xc0\xaf", "\xed\xa0\x80",
-                                   "\xf4\x90\x80\x80",   "\xe2\x82", "a\xf0\x9f\x98\x80b"};
+                                   "\xf4\x90\x80\x80",   "\xe2\x82", "a\xf0\x9f\x98\x80" "b"};
         for (int k = 0; k < 2000; ++k) {
             QByteArray b(gerador.bounded(1, 12), '\0');
             for (char& c : b)
