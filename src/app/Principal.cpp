@@ -9,6 +9,7 @@
 #include "Espelhos.h"
 #include "Flecha.h"
 #include "Global.h"
+#include "IluminacaoJanela.h"
 #include "Importar.h"
 #include "Janela.h"
 #include "NumberEdit.h"
@@ -131,6 +132,8 @@ void TfrmTeluvar::montarAcoes() {
          QKeySequence(Qt::CTRL | Qt::Key_R), &TfrmTeluvar::actAnaliseExecute},
         {actDesenho, "actDesenho", AcaoDesenho, ":/app/desenho.svg",
          QKeySequence(Qt::CTRL | Qt::Key_L), &TfrmTeluvar::actDesenhoExecute},
+        {actIluminacao, "actIluminacao", AcaoIluminacao, ":/app/iluminacao.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_I), &TfrmTeluvar::actIluminacaoExecute},
         {actEspelhos, "actEspelhos", AcaoEspelhos, ":/app/espelhos.svg",
          QKeySequence(Qt::CTRL | Qt::Key_M), &TfrmTeluvar::actEspelhosExecute},
         {actSobre, "actSobre", AcaoSobre, nullptr, QKeySequence(), &TfrmTeluvar::actSobreExecute},
@@ -174,6 +177,7 @@ void TfrmTeluvar::montarMenus() {
     componentes->addAction(actFlecha);
     componentes->addAction(actAnalise);
     componentes->addAction(actDesenho);
+    componentes->addAction(actIluminacao);
     componentes->addAction(actEspelhos);
     QMenu* ajuda = MainMenu1->addMenu(TextoRecurso(Recursos::MenuAjuda));
     ajuda->setObjectName(QStringLiteral("mnuAjuda"));
@@ -215,6 +219,7 @@ void TfrmTeluvar::montarBarra() {
     botao(actFlecha, "ToolButton4");
     botao(actAnalise, "btnAnalise");
     botao(actDesenho, "btnDesenho");
+    botao(actIluminacao, "btnIluminacao");
     botao(actEspelhos, "btnEspelhos");
     ToolBar1->addSeparator();
     botao(actSair, "btnSair");
@@ -581,6 +586,14 @@ void TfrmTeluvar::actAnaliseExecute() {
 
 void TfrmTeluvar::actDesenhoExecute() {
     MostrarJanelaViva(frmDesenho, this);
+}
+
+void TfrmTeluvar::actIluminacaoExecute() {
+    const bool nova = !frmIluminacao;
+    MostrarJanelaViva(frmIluminacao, this);
+    if (nova) // its apply button changes the design
+        connect(frmIluminacao, &TfrmIluminacao::projetoAlterado, this,
+                &TfrmTeluvar::projetoAlterado);
 }
 
 void TfrmTeluvar::actEspelhosExecute() {

@@ -27,6 +27,7 @@ class TPainelChanfrado;
 class TRotulo;
 
 class TfrmAnalise;
+class TfrmIluminacao;
 class TfrmDesenho;
 class TfrmEspelhos;
 
@@ -73,6 +74,7 @@ public:
     QAction* actFlecha = nullptr;
     QAction* actAnalise = nullptr;
     QAction* actDesenho = nullptr;
+    QAction* actIluminacao = nullptr;
     QAction* actEspelhos = nullptr;
     QAction* actSobre = nullptr;
 
@@ -133,6 +135,7 @@ public slots:
     void actFlechaExecute();
     void actAnaliseExecute();
     void actDesenhoExecute();
+    void actIluminacaoExecute();
     void actEspelhosExecute();
     void actSobreExecute();
 
@@ -150,6 +153,7 @@ signals:
 
 private:
     QPointer<TfrmAnalise> frmAnalise;
+    QPointer<TfrmIluminacao> frmIluminacao;
     QPointer<TfrmDesenho> frmDesenho;
     QPointer<TfrmEspelhos> frmEspelhos;
     void FormCreate();

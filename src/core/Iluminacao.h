@@ -88,7 +88,7 @@ struct DefletorOtimizado {
 };
 // campo: the diameter that must stay lit at 100 %.
 DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double campo,
-                                   int amostras = AmostrasIluminacao / 2);
+                                   int amostras = AmostrasIluminacao);
 
 // A design with a baffle of the family above (DDi, wall, SSDe), recomputed.
 TProjeto ProjetoComDefletor(const TProjeto& projeto, double DDi, double SSDe);
@@ -100,7 +100,7 @@ struct AvaliacaoDefletor {
     double obstrucao = 0; // by area
 };
 AvaliacaoDefletor AvaliarDefletor(const TProjeto& projeto, int variante, double campo,
-                                  int amostras = AmostrasIluminacao / 2);
+                                  int amostras = AmostrasIluminacao);
 // The direct-light clearance of a design's baffle (the drawing's check).
 double FolgaLuzDireta(const TProjeto& projeto);
 // The wall thickness of the record, 1 mm when not positive.

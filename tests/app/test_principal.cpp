@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(botoes.join(u' '),
                  QStringLiteral(
                      "btnNovo | btnAbrirArquivo btnSalvarArquivo | btnImprimir | "
-                     "btnPreview | ToolButton1 ToolButton4 btnAnalise btnDesenho btnEspelhos | "
+                     "btnPreview | ToolButton1 ToolButton4 btnAnalise btnDesenho btnIluminacao btnEspelhos | "
                      "btnSair"));
         for (QAction* a : frm->ToolBar1->actions())
             if (!a->isSeparator())
@@ -926,7 +926,7 @@ private slots:
                                 "Imprimir E&xportar PDF... Exportar &prescrição... "
                                 "&Importar prescrição... | Sair"));
         // Defletor and Flecha first; the live windows of the later commands follow.
-        QCOMPARE(itens[1], QStringLiteral("&Defletor &Flecha &Análise Desenho em &escala "
+        QCOMPARE(itens[1], QStringLiteral("&Defletor &Flecha &Análise Desenho em &escala &Iluminação "
                                           "Confecção dos &espelhos"));
         QCOMPARE(itens[2], QStringLiteral("Sobre..."));
     }
