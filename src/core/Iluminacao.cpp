@@ -12,13 +12,13 @@
 // Engineering, ch. 6 (stops, pupils and vignetting); the search: Press et al., Numerical
 // Recipes, ch. 9 (bisection) and ch. 10 (golden section).
 
-// How many rays. The primary's disc is sampled on a square grid of AmostrasIluminacao = 80
-// cells per radius (about 20 100 points on the disc), uniform in area; the bundle is symmetric
+// How many rays. The primary's disc is sampled on a square grid of AmostrasIluminacao = 72
+// cells per radius (about 16 300 points on the disc), uniform in area; the bundle is symmetric
 // about the meridional plane, so only one half is traced (each point counts twice): about
-// 10 000 rays per height, 250 000 for a curve of 25 heights. One point is 1/20 000 of the
-// on-axis count, twenty times finer than the 0,1 % that decides the fully lit field, and a
+// 8 100 rays per height, 200 000 for a curve of 25 heights. One point is 1/16 000 of the
+// on-axis count, sixteen times finer than the 0,1 % that decides the fully lit field, and a
 // shadow's edge moving across the grid changes the count by a few points, so the curve is
-// smooth to about 0,05 %; the 25 heights take well under the 20 ms a live window can afford.
+// smooth to about 0,05 %; the 25 heights stay near the 20 ms a live window can afford.
 
 namespace {
 bool Finitos(std::initializer_list<double> v) {

@@ -36,7 +36,7 @@ struct GeometriaIluminacao {
 bool GeometriaDoProjeto(const TProjeto& projeto, int variante, GeometriaIluminacao& g);
 
 // Samples per primary radius of the pupil grid (see Iluminacao.cpp).
-inline constexpr int AmostrasIluminacao = 80;
+inline constexpr int AmostrasIluminacao = 72;
 inline constexpr int AlturasIluminacao = 25;
 
 // Rays counted at one field angle (of theta radians) over the primary's disc sampled on a
