@@ -1675,6 +1675,99 @@
         <source>aviso: %1</source>
         <translation>warning: %1</translation>
     </message>
+    <!-- Field illumination and the live-window base -->
+    <message>
+        <source>&amp;Iluminação</source>
+        <translation>&amp;Illumination</translation>
+    </message>
+    <message>
+        <source>Iluminação do campo e defletores de menor obstrução</source>
+        <translation>Field illumination and baffles of least obstruction</translation>
+    </message>
+    <message>
+        <source>Projeto Teluvar - Iluminação</source>
+        <translation>Projeto Teluvar - Illumination</translation>
+    </message>
+    <message>
+        <source>Defletor atual</source>
+        <translation>Current baffle</translation>
+    </message>
+    <message>
+        <source>Defletor otimizado</source>
+        <translation>Optimised baffle</translation>
+    </message>
+    <message>
+        <source>Campo iluminado a 100 %</source>
+        <translation>Field lit at 100 %</translation>
+    </message>
+    <message>
+        <source>Campo iluminado a 75 %</source>
+        <translation>Field lit at 75 %</translation>
+    </message>
+    <message>
+        <source>Campo iluminado a 50 %</source>
+        <translation>Field lit at 50 %</translation>
+    </message>
+    <message>
+        <source>Obstrução pelo diâmetro</source>
+        <translation>Obstruction by diameter</translation>
+    </message>
+    <message>
+        <source>Obstrução pela área</source>
+        <translation>Obstruction by area</translation>
+    </message>
+    <message>
+        <source>Luz direta no campo</source>
+        <translation>Direct light on the field</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Campo a manter iluminado (mm):</source>
+        <translation>Field to keep lit (mm):</translation>
+    </message>
+    <message>
+        <source>&amp;Aplicar defletor otimizado</source>
+        <translation>&amp;Apply optimised baffle</translation>
+    </message>
+    <message>
+        <source>Altura na imagem (mm)</source>
+        <translation>Image height (mm)</translation>
+    </message>
+    <message>
+        <source>Iluminação relativa</source>
+        <translation>Relative illumination</translation>
+    </message>
+    <message>
+        <source>Borda do campo (i/2)</source>
+        <translation>Edge of the field (i/2)</translation>
+    </message>
+    <message>
+        <source>Projeto incompleto: sem iluminação a mostrar</source>
+        <translation>Incomplete design: no illumination to show</translation>
+    </message>
+    <message>
+        <source>≥ %1</source>
+        <translation>≥ %1</translation>
+    </message>
+    <message>
+        <source>%n %</source>
+        <translation>%n %</translation>
+    </message>
+    <message>
+        <source>Defletor otimizado: tubo de %1 mm (externo %2 mm) começando a %3 mm do primário; suporte do secundário de %4 mm.</source>
+        <translation>Optimised baffle: tube of %1 mm (outer %2 mm) starting %3 mm from the primary; secondary holder of %4 mm.</translation>
+    </message>
+    <message>
+        <source>Nenhum defletor da família do registro bloqueia a luz direta mantendo o campo iluminado.</source>
+        <translation>No baffle of the record's family blocks the direct light while keeping the field lit.</translation>
+    </message>
 </context>
 <context>
     <name>Relatorio</name>

@@ -10,6 +10,7 @@
 #include "Espelhos.h"
 #include "Flecha.h"
 #include "Global.h"
+#include "IluminacaoJanela.h"
 #include "Importar.h"
 #include "Janela.h"
 #include "JanelaTolerancias.h"
@@ -139,6 +140,8 @@ void TfrmTeluvar::montarAcoes() {
          QKeySequence(Qt::CTRL | Qt::Key_T), &TfrmTeluvar::actToleranciasExecute},
         {actDesenho, "actDesenho", AcaoDesenho, ":/app/desenho.svg",
          QKeySequence(Qt::CTRL | Qt::Key_L), &TfrmTeluvar::actDesenhoExecute},
+        {actIluminacao, "actIluminacao", AcaoIluminacao, ":/app/iluminacao.svg",
+         QKeySequence(Qt::CTRL | Qt::Key_I), &TfrmTeluvar::actIluminacaoExecute},
         {actEspelhos, "actEspelhos", AcaoEspelhos, ":/app/espelhos.svg",
          QKeySequence(Qt::CTRL | Qt::Key_M), &TfrmTeluvar::actEspelhosExecute},
         {actSobre, "actSobre", AcaoSobre, nullptr, QKeySequence(), &TfrmTeluvar::actSobreExecute},
@@ -183,6 +186,7 @@ void TfrmTeluvar::montarMenus() {
     componentes->addAction(actAnalise);
     componentes->addAction(actTolerancias);
     componentes->addAction(actDesenho);
+    componentes->addAction(actIluminacao);
     componentes->addAction(actEspelhos);
     QMenu* ajuda = MainMenu1->addMenu(TextoRecurso(Recursos::MenuAjuda));
     ajuda->setObjectName(QStringLiteral("mnuAjuda"));
@@ -225,6 +229,7 @@ void TfrmTeluvar::montarBarra() {
     botao(actAnalise, "btnAnalise");
     botao(actTolerancias, "btnTolerancias");
     botao(actDesenho, "btnDesenho");
+    botao(actIluminacao, "btnIluminacao");
     botao(actEspelhos, "btnEspelhos");
     ToolBar1->addSeparator();
     botao(actSair, "btnSair");
@@ -628,6 +633,14 @@ void TfrmTeluvar::actToleranciasExecute() {
 
 void TfrmTeluvar::actDesenhoExecute() {
     MostrarJanelaViva(frmDesenho, this);
+}
+
+void TfrmTeluvar::actIluminacaoExecute() {
+    const bool nova = !frmIluminacao;
+    MostrarJanelaViva(frmIluminacao, this);
+    if (nova) // its apply button changes the design
+        connect(frmIluminacao, &TfrmIluminacao::projetoAlterado, this,
+                &TfrmTeluvar::projetoAlterado);
 }
 
 void TfrmTeluvar::actEspelhosExecute() {

@@ -28,6 +28,7 @@ class TRotulo;
 
 class TfrmAnalise;
 class TfrmTolerancias;
+class TfrmIluminacao;
 class TfrmDesenho;
 class TfrmEspelhos;
 
@@ -75,6 +76,7 @@ public:
     QAction* actAnalise = nullptr;
     QAction* actTolerancias = nullptr;
     QAction* actDesenho = nullptr;
+    QAction* actIluminacao = nullptr;
     QAction* actEspelhos = nullptr;
     QAction* actSobre = nullptr;
 
@@ -149,6 +151,7 @@ public slots:
     void actAnaliseExecute();
     void actToleranciasExecute();
     void actDesenhoExecute();
+    void actIluminacaoExecute();
     void actEspelhosExecute();
     void actSobreExecute();
 
@@ -168,6 +171,7 @@ signals:
 private:
     QPointer<TfrmAnalise> frmAnalise;
     QPointer<TfrmTolerancias> frmTolerancias;
+    QPointer<TfrmIluminacao> frmIluminacao;
     QPointer<TfrmDesenho> frmDesenho;
     QPointer<TfrmEspelhos> frmEspelhos;
     void FormCreate();

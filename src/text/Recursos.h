@@ -587,4 +587,31 @@ inline constexpr const char* AvisoDistanciaP =
     "p ≤ 0: o secundário não fica antes do foco do primário; o projeto não é realizável";
 // The line of a warning on standard error: "teluvar: aviso: <warning>"
 inline constexpr const char* LinhaAviso = "aviso: %1";
+inline constexpr TextoAcao AcaoIluminacao = {"Componentes", "&Iluminação",
+                                             "Iluminação do campo e defletores de menor obstrução"};
+inline constexpr const char* TituloIluminacao = "Projeto Teluvar - Iluminação";
+inline constexpr const char* IluminacaoDefletorAtual = "Defletor atual";
+inline constexpr const char* IluminacaoDefletorOtimizado = "Defletor otimizado";
+inline constexpr const char* IluminacaoLinha100 = "Campo iluminado a 100 %";
+inline constexpr const char* IluminacaoLinha75 = "Campo iluminado a 75 %";
+inline constexpr const char* IluminacaoLinha50 = "Campo iluminado a 50 %";
+inline constexpr const char* IluminacaoObstrucaoDiametro = "Obstrução pelo diâmetro";
+inline constexpr const char* IluminacaoObstrucaoArea = "Obstrução pela área";
+inline constexpr const char* IluminacaoLuzDireta = "Luz direta no campo";
+inline constexpr const char* IluminacaoSim = "sim";
+inline constexpr const char* IluminacaoNao = "não";
+inline constexpr const char* IluminacaoCampo = "Campo a manter iluminado (mm):";
+inline constexpr const char* IluminacaoAplicar = "&Aplicar defletor otimizado";
+inline constexpr const char* IluminacaoEixoAltura = "Altura na imagem (mm)";
+inline constexpr const char* IluminacaoEixoRelativa = "Iluminação relativa";
+inline constexpr const char* IluminacaoBordaCampo = "Borda do campo (i/2)";
+inline constexpr const char* IluminacaoInvalida = "Projeto incompleto: sem iluminação a mostrar";
+inline constexpr const char* FmtIluminacaoMm = "%n mm";
+inline constexpr const char* FmtIluminacaoAlem = "≥ %1";
+inline constexpr const char* FmtIluminacaoPorcento = "%n %";
+inline constexpr const char* IluminacaoResumo =
+    "Defletor otimizado: tubo de %1 mm (externo %2 mm) começando a %3 mm do primário; "
+    "suporte do secundário de %4 mm.";
+inline constexpr const char* IluminacaoSemOtimo =
+    "Nenhum defletor da família do registro bloqueia a luz direta mantendo o campo iluminado.";
 } // namespace Recursos

@@ -169,7 +169,7 @@ private slots:
                  QStringLiteral(
                      "btnNovo | btnAbrirArquivo btnSalvarArquivo | btnImprimir | "
                      "btnPreview | ToolButton1 ToolButton4 btnAnalise btnTolerancias btnDesenho "
-                     "btnEspelhos | "
+                     "btnIluminacao btnEspelhos | "
                      "btnSair"));
         for (QAction* a : frm->ToolBar1->actions())
             if (!a->isSeparator())
@@ -992,7 +992,7 @@ private slots:
                                 "&Importar prescrição... | Sair"));
         // Defletor and Flecha first; the live windows of the later commands follow.
         QCOMPARE(itens[1], QStringLiteral("&Defletor &Flecha &Análise &Tolerâncias "
-                                          "Desenho em &escala Confecção dos &espelhos"));
+                                          "Desenho em &escala &Iluminação Confecção dos &espelhos"));
         QCOMPARE(itens[2], QStringLiteral("Sobre..."));
     }
 

@@ -1,0 +1,107 @@
+// Field illumination of a two-mirror telescope with its baffles, and the baffle of least
+// obstruction that keeps sky light off the field.
+#pragma once
+
+#include "Calculo.h"
+#include "DesenhoEscala.h"
+#include "Global.h"
+#include "TracadoRaios.h"
+
+#include <vector>
+
+// An aperture of the returning beam: the ray crosses the plane z inside raio.
+struct DiafragmaIluminacao {
+    double z = 0;
+    double raio = 0;
+};
+
+// What a sky ray must get past, in the ray trace's coordinates (z from the primary's vertex
+// towards the sky; the image plane at sistema.zImagem). The mirrors' own limits are in sistema
+// (the primary's hole as primario.raioFuro, the secondary's rim as secundario.raioExterno).
+struct GeometriaIluminacao {
+    SistemaDoisEspelhos sistema;
+    double F = 0;               // system focal length: heights to field angles
+    double zSuporte = 0;        // the holder's plane (the secondary's vertex)
+    double raioSuporte = 0;     // a disc the incoming rays must pass outside
+    bool tubo = false;          // a baffle tube is there
+    double zTubo = 0;           // its front
+    double raioExternoTubo = 0; // incoming rays and rays to the secondary pass outside it
+    double raioInternoTubo = 0; // rays to the image pass inside it
+    std::vector<DiafragmaIluminacao> diafragmas; // the glare stops' apertures
+};
+
+// The geometry of a design for one variant, with the record's baffle (as the baffle computation
+// gives it from DDi, DDe, SSDe, LTotal, nG) when DDi and LTotal are positive. False when the
+// design has no valid system.
+bool GeometriaDoProjeto(const TProjeto& projeto, int variante, GeometriaIluminacao& g);
+
+// Samples per primary radius of the pupil grid (see Iluminacao.cpp).
+inline constexpr int AmostrasIluminacao = 72;
+inline constexpr int AlturasIluminacao = 25;
+
+// Rays counted at one field angle (of theta radians) over the primary's disc sampled on a
+// square grid of `amostras` cells per radius; `total` the grid points on the bare primary.
+// rhoMinimo: the smallest radius on the primary of a counted ray.
+struct ContagemIluminacao {
+    long contados = 0;
+    long total = 0;
+    double rhoMinimo = 0;
+};
+ContagemIluminacao ContarRaios(const GeometriaIluminacao& g, double theta,
+                               int amostras = AmostrasIluminacao);
+
+// The illumination curve and its figures.
+struct ResultadoIluminacao {
+    bool valida = false;
+    std::vector<double> alturas;  // image heights (mm), 0 .. 1,5·i/2, i/2 among them
+    std::vector<double> relativa; // relative illumination (1 on the axis)
+    double transmissao = 0;       // on-axis rays counted / rays on a bare primary
+    double obstrucaoArea = 0;     // 1 − transmissao
+    double obstrucaoDiametro = 0; // the on-axis beam's central shadow / D1
+    // Diameters (mm) of the field lit at 100 % (within 0,1 %), 75 % and 50 %; alem[k] true when
+    // the level is not reached within the heights traced (then the largest diameter traced).
+    double diametros[3] = {0, 0, 0};
+    bool alem[3] = {false, false, false};
+};
+inline constexpr double NiveisIluminacao[3] = {0.999, 0.75, 0.5};
+
+// The curve at `n` heights from 0 to alturaMaxima (the k-th at alturaMaxima·k/(n−1)).
+ResultadoIluminacao CalcularIluminacao(const GeometriaIluminacao& g, double alturaMaxima,
+                                       int n = AlturasIluminacao,
+                                       int amostras = AmostrasIluminacao);
+// For a design: the curve of one variant up to 1,5·i/2 (i/2 is the 17th of 25 heights).
+ResultadoIluminacao CalcularIluminacao(const TProjeto& projeto, int variante);
+
+// Where the heights cross a level, interpolated linearly; false when it is never crossed.
+bool AlturaDoNivel(const std::vector<double>& alturas, const std::vector<double>& relativa,
+                   double nivel, double& altura);
+
+// The baffle of least obstruction for a design: the record's baffle family (the tube's front at
+// the length the baffle rule gives for its inner diameter, its wall (DDe − DDi)/2 or 1 mm, the
+// glare stops as the baffle computation places them, the record's LTotal and nG), choosing the
+// tube's inner diameter DDi and the holder's diameter SSDe.
+struct DefletorOtimizado {
+    bool encontrado = false;
+    double DDi = 0, DDe = 0, SSDe = 0, L = 0;
+    double obstrucaoArea = 0;
+    double folga = 0; // the direct-light check's clearance (≤ 0: no sky light reaches the field)
+};
+// campo: the diameter that must stay lit at 100 %.
+DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double campo,
+                                   int amostras = AmostrasIluminacao);
+
+// A design with a baffle of the family above (DDi, wall, SSDe), recomputed.
+TProjeto ProjetoComDefletor(const TProjeto& projeto, double DDi, double SSDe);
+// Its two constraints and objective, as the optimiser evaluates them.
+struct AvaliacaoDefletor {
+    bool valida = false;
+    double folga = 0;     // the direct-light check
+    double relativa = 0;  // illumination at campo/2
+    double obstrucao = 0; // by area
+};
+AvaliacaoDefletor AvaliarDefletor(const TProjeto& projeto, int variante, double campo,
+                                  int amostras = AmostrasIluminacao);
+// The direct-light clearance of a design's baffle (the drawing's check).
+double FolgaLuzDireta(const TProjeto& projeto);
+// The wall thickness of the record, 1 mm when not positive.
+double EspessuraParede(const TProjeto& projeto);
