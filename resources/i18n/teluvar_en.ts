@@ -1291,6 +1291,8 @@
     <message>
         <source>EE 80 % (µm)</source>
         <translation>EE 80 % (µm)</translation>
+    </message>
+    <message>
         <source>Exportar &amp;prescrição...</source>
         <translation>Export &amp;prescription...</translation>
     </message>

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
@@ -283,11 +284,20 @@ TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
     for (QLabel* l : {lblAiry, lblConvencao, lblConcavidade, lblPerdidos})
         l->setFixedWidth(largura);
     grade->setColumnStretch(1, 1);
-    tabAnalise->addTab(paginaRaios, TextoRecurso(Recursos::TituloPaginaRaios));
+    // Each page scrolls, so the window fits a 1366 x 768 screen with a task bar.
+    auto rolavel = [this](QWidget* pagina) {
+        auto* rolagem = new QScrollArea(tabAnalise);
+        rolagem->setWidgetResizable(true);
+        rolagem->setFrameShape(QFrame::NoFrame);
+        rolagem->setWidget(pagina);
+        return rolagem;
+    };
+    tabAnalise->addTab(rolavel(paginaRaios), TextoRecurso(Recursos::TituloPaginaRaios));
     difracao = new TAnaliseDifracao(tabAnalise);
-    tabAnalise->addTab(difracao, TextoRecurso(Recursos::TituloPaginaDifracao));
+    tabAnalise->addTab(rolavel(difracao), TextoRecurso(Recursos::TituloPaginaDifracao));
     Recalcular();
-    resize(sizeHint().width() + 40, 600);
+    // As wide as the ray-trace page wants and 600 high, within the screen's free area.
+    AjustarATela(this, QSize(paginaRaios->sizeHint().width() + 60, 600));
 }
 
 void TfrmAnalise::Recalcular() {
