@@ -1022,6 +1022,14 @@
         <translation>Drawing unavailable: d, p, D2 and r2 must be greater than zero.</translation>
     </message>
     <message>
+        <source>Análise indisponível: %1</source>
+        <translation>Analysis unavailable: %1</translation>
+    </message>
+    <message>
+        <source>Desenho indisponível: %1</source>
+        <translation>Drawing unavailable: %1</translation>
+    </message>
+    <message>
         <source>Desenho indisponível: a cônica de um espelho não define uma superfície sobre toda a abertura.</source>
         <translation>Drawing unavailable: the conic of a mirror does not define a surface over the whole aperture.</translation>
     </message>

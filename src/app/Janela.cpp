@@ -6,6 +6,7 @@
 #include "NumberEdit.h"
 #include "Recursos.h"
 
+#include <QComboBox>
 #include <QCursor>
 #include <QDir>
 #include <QFocusEvent>
@@ -103,6 +104,15 @@ CursorAmpulheta::CursorAmpulheta() {
 }
 CursorAmpulheta::~CursorAmpulheta() {
     QApplication::restoreOverrideCursor();
+}
+
+QComboBox* CriarComboVariante(QWidget* pai, const char* nome) {
+    auto* combo = new QComboBox(pai);
+    combo->setObjectName(QLatin1String(nome));
+    for (const char* v : {Recursos::Classico, Recursos::DallKirkham, Recursos::RitcheyChretien})
+        combo->addItem(TextoRecurso(v));
+    combo->setCurrentIndex(VarianteRitcheyChretien);
+    return combo;
 }
 
 // ---- SVG pictures ---------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include <functional>
 #include <utility>
 
+class QComboBox;
 class QSvgRenderer;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -85,6 +86,10 @@ QString PastaInicialDialogos(); // of QCoreApplication::applicationDirPath()
 
 // An SVG picture as an icon, drawn at whatever size is asked, so it stays sharp on any screen.
 QIcon IconeSvg(const QString& recurso);
+
+// The choice of variant every window offers: classical, Dall-Kirkham, Ritchey-Chrétien (the one
+// chosen at first), named `cmbVariante` unless another name is given.
+QComboBox* CriarComboVariante(QWidget* pai, const char* nome = "cmbVariante");
 
 // A picture that paints an SVG resource scaled to its rectangle.
 class TImagemSvg : public QWidget {

@@ -356,6 +356,9 @@ inline constexpr const char* DesenhoAmpliacao =
     "Desenho indisponível: o coeficiente de ampliação deve ser maior que 1.";
 inline constexpr const char* DesenhoGeometria =
     "Desenho indisponível: d, p, D2 e r2 devem ser maiores que zero.";
+// %1: the design's warnings (AvisosProjeto), one a line
+inline constexpr const char* AnaliseIrrealizavel = "Análise indisponível: %1";
+inline constexpr const char* DesenhoIrrealizavel = "Desenho indisponível: %1";
 inline constexpr const char* DesenhoConicaIndefinida =
     "Desenho indisponível: a cônica de um espelho não define uma superfície sobre toda a "
     "abertura.";
