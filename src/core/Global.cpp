@@ -266,13 +266,15 @@ void LerProjeto(TProjeto& projeto, const QByteArray& bytes, const QString& nomeA
 }
 
 void LerArquivo(TProjeto& projeto, const QString& nomeArquivo) {
-    LerProjeto(projeto, LerArquivoRegular(nomeArquivo, LimiteProjeto, Recursos::FormatoProjeto),
-               nomeArquivo);
+    LerProjeto(
+        projeto,
+        LerArquivoRegular(nomeArquivo, LimiteProjeto, TextoRecurso(Recursos::FormatoProjeto)),
+        nomeArquivo);
 }
 
 void GravarArquivo(TProjeto projeto, const QString& nomeArquivo) {
     // The bytes past the record in an existing file are carried over: a file is never shortened.
     GravarInicioArquivo(nomeArquivo,
                         QByteArray(reinterpret_cast<const char*>(&projeto), sizeof projeto),
-                        LimiteProjeto, Recursos::FormatoProjeto);
+                        LimiteProjeto, TextoRecurso(Recursos::FormatoProjeto));
 }
