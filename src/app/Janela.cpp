@@ -8,6 +8,7 @@
 
 #include <QCursor>
 #include <QDir>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -104,6 +105,19 @@ CursorAmpulheta::CursorAmpulheta() {
 CursorAmpulheta::~CursorAmpulheta() {
     QApplication::restoreOverrideCursor();
 }
+
+namespace {
+QString perguntarArquivoPdfReal(QWidget* parent) {
+    QFileDialog dlg(parent, QString(), QString(), TextoRecurso(Recursos::FiltroPdf));
+    dlg.setObjectName(QStringLiteral("SaveDialogPdf"));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return dlg.selectedFiles().value(0);
+}
+} // namespace
+
+std::function<QString(QWidget*)> PerguntarArquivoPdf = perguntarArquivoPdfReal;
 
 // ---- SVG pictures ---------------------------------------------------------------------------
 

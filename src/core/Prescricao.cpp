@@ -2,6 +2,7 @@
 // (Zemax .zmx, CODE V .seq, a .csv table), and two-mirror .zmx files read back as the inputs.
 #include "Prescricao.h"
 
+#include "ArquivoProjeto.h"
 #include "ArquivoRegular.h"
 #include "Calculo.h"
 #include "Cp1252.h"

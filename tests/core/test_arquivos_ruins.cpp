@@ -1,5 +1,6 @@
 // Files that are not what they claim: pipes, sockets, devices, folders, huge, damaged or vanished
 // files, and a full disk. Each case runs in a child process so that a blocking read is caught.
+#include "ArquivoProjeto.h"
 #include "Calculo.h"
 #include "Global.h"
 #include "Recursos.h"
