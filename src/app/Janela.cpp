@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -114,6 +115,19 @@ QComboBox* CriarComboVariante(QWidget* pai, const char* nome) {
     combo->setCurrentIndex(VarianteRitcheyChretien);
     return combo;
 }
+
+namespace {
+QString perguntarArquivoPdfReal(QWidget* parent) {
+    QFileDialog dlg(parent, QString(), QString(), TextoRecurso(Recursos::FiltroPdf));
+    dlg.setObjectName(QStringLiteral("SaveDialogPdf"));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return dlg.selectedFiles().value(0);
+}
+} // namespace
+
+std::function<QString(QWidget*)> PerguntarArquivoPdf = perguntarArquivoPdfReal;
 
 // ---- SVG pictures ---------------------------------------------------------------------------
 

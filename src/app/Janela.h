@@ -84,6 +84,10 @@ void AjustarATela(QWidget* janela, QSize desejado);
 QString PastaInicialDialogos(const QString& pastaPrograma);
 QString PastaInicialDialogos(); // of QCoreApplication::applicationDirPath()
 
+// The file name of a PDF export: a save dialog with the filter "Arquivo PDF (*.pdf)" that adds
+// ".pdf" to a name typed without it; empty when cancelled. Replaceable in tests.
+extern std::function<QString(QWidget* parent)> PerguntarArquivoPdf;
+
 // An SVG picture as an icon, drawn at whatever size is asked, so it stays sharp on any screen.
 QIcon IconeSvg(const QString& recurso);
 
