@@ -1205,10 +1205,6 @@
         <translation>Diffraction limit (unobstructed)</translation>
     </message>
     <message>
-        <source>h = %n mm</source>
-        <translation>h = %n mm</translation>
-    </message>
-    <message>
         <source>Strehl = %1</source>
         <translation>Strehl = %1</translation>
     </message>

@@ -200,7 +200,6 @@ inline constexpr const char* TituloAplicacao = "Projeto Teluvar";
 
 // Mirror-making window.
 inline constexpr const char* EspelhosTitulo = "Projeto Teluvar - Confecção dos espelhos";
-inline constexpr const char* EspelhosVariante = "Variante:";
 inline constexpr const char* EspelhosZonas = "Zonas:";
 inline constexpr const char* EspelhosPrimario = "Espelho primário";
 inline constexpr const char* EspelhosSecundario = "Espelho secundário";
