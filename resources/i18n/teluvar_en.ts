@@ -1114,8 +1114,8 @@
         <translation>Writes the report of DESIGN.tlv to OUTPUT.pdf, without opening a window.</translation>
     </message>
     <message>
-        <source>Relatório de --pdf: projeto (o padrão) ou defletor.</source>
-        <translation>Report of --pdf: projeto (the design, the default) or defletor (the baffle).</translation>
+        <source>Relatório de --pdf: projeto (o padrão), defletor ou iluminacao.</source>
+        <translation>Report of --pdf: projeto (the design, the default), defletor (the baffle) or iluminacao (the field illumination).</translation>
     </message>
     <message>
         <source>Escreve na saída padrão os dados do PROJETO.tlv e os valores calculados, em JSON.</source>
@@ -1153,8 +1153,8 @@
         <translation>the option %1 needs a value</translation>
     </message>
     <message>
-        <source>relatório desconhecido: %1 (use projeto ou defletor)</source>
-        <translation>unknown report: %1 (use projeto or defletor)</translation>
+        <source>relatório desconhecido: %1 (use projeto, defletor ou iluminacao)</source>
+        <translation>unknown report: %1 (use projeto, defletor or iluminacao)</translation>
     </message>
     <message>
         <source>--relatorio só vale com --pdf</source>
