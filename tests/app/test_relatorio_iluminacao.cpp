@@ -4,6 +4,7 @@
 #include "Calculo.h"
 #include "Global.h"
 #include "IluminacaoJanela.h"
+#include "Janela.h"
 #include "LinhaComando.h"
 #include "ProjetoJson.h"
 #include "RelatorioIluminacao.h"
