@@ -1066,8 +1066,8 @@
         <translation>Writes the report of DESIGN.tlv to OUTPUT.pdf, without opening a window.</translation>
     </message>
     <message>
-        <source>Relatório de --pdf: projeto (o padrão) ou defletor.</source>
-        <translation>Report of --pdf: projeto (the design, the default) or defletor (the baffle).</translation>
+        <source>Relatório de --pdf: projeto (o padrão), defletor ou iluminacao.</source>
+        <translation>Report of --pdf: projeto (the design, the default), defletor (the baffle) or iluminacao (the field illumination).</translation>
     </message>
     <message>
         <source>Escreve na saída padrão os dados do PROJETO.tlv e os valores calculados, em JSON.</source>
@@ -1078,9 +1078,9 @@
         <translation>OUTPUT.pdf</translation>
     </message>
     <message>
-        <source>projeto|defletor</source>
+        <source>projeto|defletor|iluminacao</source>
         <translatorcomment>the values of the --relatorio option: the same in every language</translatorcomment>
-        <translation>projeto|defletor</translation>
+        <translation>projeto|defletor|iluminacao</translation>
     </message>
     <message>
         <source>Projeto Teluvar %1</source>
@@ -1105,8 +1105,8 @@
         <translation>the option %1 needs a value</translation>
     </message>
     <message>
-        <source>relatório desconhecido: %1 (use projeto ou defletor)</source>
-        <translation>unknown report: %1 (use projeto or defletor)</translation>
+        <source>relatório desconhecido: %1 (use projeto, defletor ou iluminacao)</source>
+        <translation>unknown report: %1 (use projeto, defletor or iluminacao)</translation>
     </message>
     <message>
         <source>--relatorio só vale com --pdf</source>
@@ -1717,6 +1717,63 @@
     <message>
         <source>Nenhum defletor da família do registro bloqueia a luz direta mantendo o campo iluminado.</source>
         <translation>No baffle of the record's family blocks the direct light while keeping the field lit.</translation>
+    </message>
+    <message>
+        <source>Iluminação</source>
+        <translation>Illumination</translation>
+    </message>
+    <message>
+        <source>Preview - Iluminação</source>
+        <translation>Preview - Illumination</translation>
+    </message>
+    <message>
+        <source>Variante: %1. Campo a manter iluminado a 100 %: %2 mm.</source>
+        <translation>Variant: %1. Field to keep lit at 100 %: %2 mm.</translation>
+    </message>
+    <message>
+        <source>Iluminação relativa e altura na imagem</source>
+        <translation>Relative illumination against image height</translation>
+    </message>
+    <message>
+        <source>Defletores</source>
+        <translation>Baffles</translation>
+    </message>
+    <message>
+        <source>Campo iluminado e obstrução</source>
+        <translation>Lit field and obstruction</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Diâmetro interno do tubo (DDi)</source>
+        <translation>Tube inner diameter (DDi)</translation>
+    </message>
+    <message>
+        <source>Diâmetro externo do tubo (DDe)</source>
+        <translation>Tube outer diameter (DDe)</translation>
+    </message>
+    <message>
+        <source>Comprimento do tubo à frente do primário (L)</source>
+        <translation>Tube length in front of the primary (L)</translation>
+    </message>
+    <message>
+        <source>Diâmetro do suporte do secundário (SSDe)</source>
+        <translation>Secondary holder diameter (SSDe)</translation>
+    </message>
+    <message>
+        <source>sem defletor</source>
+        <translation>no baffle</translation>
+    </message>
+    <message>
+        <source>iluminacao</source>
+        <translatorcomment>a value of the --relatorio option: the same in every language</translatorcomment>
+        <translation>iluminacao</translation>
+    </message>
+    <message>
+        <source>%1 ou mais</source>
+        <translation>%1 or more</translation>
     </message>
 </context>
 <context>

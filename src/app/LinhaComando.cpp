@@ -8,6 +8,7 @@
 #include "Principal.h"
 #include "ProjetoJson.h"
 #include "Recursos.h"
+#include "RelatorioIluminacao.h"
 #include "RelatoriosObjetos.h"
 #include "rpPdf.h"
 #include "rpPrepare.h"
@@ -166,6 +167,8 @@ PedidoLinha AnalisarLinha(const QStringList& argumentos) {
         const QString qual = parser.value(opcoes.relatorio);
         if (qual == TextoRecurso(Recursos::LinhaRelatorioDefletor))
             p.defletor = true;
+        else if (qual == TextoRecurso(Recursos::LinhaRelatorioIluminacao))
+            p.iluminacao = true;
         else if (qual != TextoRecurso(Recursos::LinhaRelatorioProjeto))
             return erro(TextoRecurso(Recursos::LinhaRelatorioInvalido).arg(qual));
     }
@@ -241,8 +244,14 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
     // As "&Preview" and "Imprimir" do: "&Ok" first, then the preparation.
     std::optional<TRelatorioProjeto> relatorioProjeto;
     std::optional<TRelatorioDefletor> relatorioDefletor;
+    std::optional<TRelatorioIluminacao> relatorioIluminacao;
     TrpReport* relatorio = nullptr;
-    if (pedido.defletor) {
+    if (pedido.iluminacao) {
+        // As the illumination window opens: the Ritchey-Chrétien variant, the field i kept lit.
+        relatorioIluminacao.emplace(Projeto, guardar);
+        relatorioIluminacao->Calcular(VarianteRitcheyChretien, Projeto.i);
+        relatorio = &relatorioIluminacao->rpReport1;
+    } else if (pedido.defletor) {
         relatorioDefletor.emplace(Projeto, guardar);
         CalcularDefletorSemJanela(Projeto);
         relatorioDefletor->PreencherGlares();

@@ -377,11 +377,11 @@ inline constexpr const char* LinhaAjuda = "Mostra esta ajuda e sai.";
 inline constexpr const char* LinhaVersao = "Mostra a versão e sai.";
 inline constexpr const char* LinhaPdf =
     "Grava o relatório do PROJETO.tlv em SAIDA.pdf, sem abrir janela.";
-inline constexpr const char* LinhaRelatorio = "Relatório de --pdf: projeto (o padrão) ou defletor.";
+inline constexpr const char* LinhaRelatorio = "Relatório de --pdf: projeto (o padrão), defletor ou iluminacao.";
 inline constexpr const char* LinhaJson =
     "Escreve na saída padrão os dados do PROJETO.tlv e os valores calculados, em JSON.";
 inline constexpr const char* LinhaValorSaida = "SAIDA.pdf";
-inline constexpr const char* LinhaValorRelatorio = "projeto|defletor";
+inline constexpr const char* LinhaValorRelatorio = "projeto|defletor|iluminacao";
 inline constexpr const char* LinhaTextoVersao = "Projeto Teluvar %1";
 inline constexpr const char* LinhaRelatorioProjeto = "projeto";
 inline constexpr const char* LinhaRelatorioDefletor = "defletor";
@@ -389,7 +389,7 @@ inline constexpr const char* LinhaErro = "%1: %2";
 inline constexpr const char* LinhaOpcaoDesconhecida = "opção desconhecida: %1";
 inline constexpr const char* LinhaFaltaValor = "a opção %1 precisa de um valor";
 inline constexpr const char* LinhaRelatorioInvalido =
-    "relatório desconhecido: %1 (use projeto ou defletor)";
+    "relatório desconhecido: %1 (use projeto, defletor ou iluminacao)";
 inline constexpr const char* LinhaRelatorioSemPdf = "--relatorio só vale com --pdf";
 inline constexpr const char* LinhaPdfEJson = "use --pdf ou --json, não os dois";
 inline constexpr const char* LinhaUmProjeto = "dê exatamente um PROJETO.tlv";
@@ -600,4 +600,24 @@ inline constexpr const char* IluminacaoResumo =
     "suporte do secundário de %4 mm.";
 inline constexpr const char* IluminacaoSemOtimo =
     "Nenhum defletor da família do registro bloqueia a luz direta mantendo o campo iluminado.";
+
+// ---- Field-illumination report (print, preview, PDF, command line) ---------------------------
+inline constexpr const char* RelatorioIluminacao = "Iluminação";
+inline constexpr const char* PreviewIluminacao = "Preview - Iluminação";
+// %1: the variant, %2: the field kept fully lit (mm)
+inline constexpr const char* IluminacaoRelVariante =
+    "Variante: %1. Campo a manter iluminado a 100 %: %2 mm.";
+inline constexpr const char* IluminacaoRelCurva = "Iluminação relativa e altura na imagem";
+inline constexpr const char* IluminacaoRelDefletores = "Defletores";
+inline constexpr const char* IluminacaoRelFiguras = "Campo iluminado e obstrução";
+inline constexpr const char* IluminacaoRelGrandeza = "Grandeza";
+inline constexpr const char* IluminacaoRelTuboInterno = "Diâmetro interno do tubo (DDi)";
+inline constexpr const char* IluminacaoRelTuboExterno = "Diâmetro externo do tubo (DDe)";
+inline constexpr const char* IluminacaoRelComprimento =
+    "Comprimento do tubo à frente do primário (L)";
+inline constexpr const char* IluminacaoRelSuporte = "Diâmetro do suporte do secundário (SSDe)";
+inline constexpr const char* IluminacaoRelSemDefletor = "sem defletor";
+inline constexpr const char* LinhaRelatorioIluminacao = "iluminacao";
+// %1: the largest diameter traced, when the level is not reached within it
+inline constexpr const char* FmtIluminacaoAlemRelatorio = "%1 ou mais";
 } // namespace Recursos

@@ -346,6 +346,13 @@ private slots:
         QTest::newRow("pdf do projeto") << QStringList{"--pdf", "@/x.pdf", p} << 0 << QString();
         QTest::newRow("pdf do defletor")
             << QStringList{"--pdf", "@/x.pdf", "--relatorio", "defletor", p} << 0 << QString();
+        QTest::newRow("pdf da iluminacao")
+            << QStringList{"--pdf", "@/x.pdf", "--relatorio", "iluminacao", p} << 0 << QString();
+        QTest::newRow("iluminacao mal escrito")
+            << QStringList{"--pdf", "@/x.pdf", "--relatorio", "iluminação", p} << 1
+            << QStringLiteral("@/x.pdf");
+        QTest::newRow("iluminacao sem pdf")
+            << QStringList{"--relatorio", "iluminacao", "--json", p} << 1 << QString();
         QTest::newRow("json") << QStringList{"--json", p} << 0 << QString();
         QTest::newRow("prescricao dk")
             << QStringList{"--prescricao", "@/x.seq", "--variante", "dk", p} << 0 << QString();
