@@ -614,4 +614,17 @@ inline constexpr const char* IluminacaoResumo =
     "suporte do secundário de %4 mm.";
 inline constexpr const char* IluminacaoSemOtimo =
     "Nenhum defletor da família do registro bloqueia a luz direta mantendo o campo iluminado.";
+
+// ---- Focusing and collimation: the report, the camera's depth of focus --------------------------
+inline constexpr const char* PreviewTolerancias = "Preview - Focagem e colimação";
+inline constexpr const char* RelToleranciasFocagem = "Focagem pelo secundário: %1";
+inline constexpr const char* RelToleranciasGraficoStrehl =
+    "Strehl no eixo após refocar, nas três variantes";
+inline constexpr const char* RelToleranciasGraficoCamera = "Focagem pela câmera: %1";
+inline constexpr const char* RelToleranciasColimacao = "Colimação do secundário";
+inline constexpr const char* EixoDeslocCamera = "Deslocamento do plano da imagem (mm)";
+inline constexpr const char* EixoRmsCamera = "RMS do spot (µm)";
+inline constexpr const char* CameraEixo = "No eixo";
+inline constexpr const char* CameraBorda = "Borda do campo";
+inline constexpr const char* CameraProfundidade = "± 2·λ·N²";
 } // namespace Recursos
