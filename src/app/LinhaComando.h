@@ -17,6 +17,7 @@ struct PedidoLinha {
     QString projeto;       // PROJETO.tlv (Janela: empty when none was given)
     QString saida;         // --pdf SAIDA.pdf
     bool defletor = false; // --relatorio defletor
+    bool tolerancias = false; // --relatorio tolerancias
     QString erro;          // Erro: why the usage is bad (Portuguese, one line)
     QString textoAjuda;    // Ajuda: the help text
     // Prescricao: the variant code (Ritchey-Chrétien unless --variante names another)

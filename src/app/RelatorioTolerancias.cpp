@@ -63,14 +63,14 @@ std::array<QString, 7> CelulasColimacao(const ResultadoTolerancias& r, int varia
                 Numero(c.espacamentoMais, 3)};
 }
 
-QString ResumoTolerancias(const ResultadoTolerancias& r, int variante) {
+QString ResumoTolerancias(const ResultadoTolerancias& r, int variante, const char* texto) {
     if (!r.valida()) {
         ResultadoAnalise a;
         a.motivo = r.motivo;
         return TextosDaAnalise(a).airy;
     }
     const VarianteTolerancias& vt = r.variantes[Variante(variante)];
-    return TextoRecurso(Recursos::ToleranciasResumo)
+    return TextoRecurso(texto)
         .arg((vt.abertoMin ? QStringLiteral("< ") : QString()) + Numero(vt.faixaMin, 1),
              (vt.abertoMax ? QStringLiteral("> ") : QString()) + Numero(vt.faixaMax, 1),
              Numero(r.profundidadeFoco, 3));
@@ -162,20 +162,20 @@ std::vector<LinhaRelatorio> LinhasRelatorioTolerancias(const TProjeto& projeto,
     std::vector<LinhaRelatorio> linhas = {
         {"MemoTitulo", TextoRecurso(Recursos::RelatorioTolerancias)},
         {"MemoProjeto", TituloTexto(projeto)},
-        {"MemoResumo", ResumoTolerancias(r, v)},
+        {"MemoResumo", ResumoTolerancias(r, v, Recursos::RelToleranciasResumo)},
         {"MemoFocagem", TextoRecurso(Recursos::RelToleranciasFocagem).arg(nome)},
         {"MemoGraficoStrehl", TextoRecurso(Recursos::RelToleranciasGraficoStrehl)},
         {"MemoGraficoCamera", TextoRecurso(Recursos::RelToleranciasGraficoCamera).arg(nome)},
         {"MemoColimacao", TextoRecurso(Recursos::RelToleranciasColimacao)},
-        {"MemoNota", TextoRecurso(Recursos::ToleranciasNota)},
+        {"MemoNota", TextoRecurso(Recursos::RelToleranciasNota)},
     };
-    const char* const focagem[7] = {Recursos::ColDeltaE,  Recursos::ColDeslocSecundario,
+    const char* const focagem[7] = {Recursos::RelColDeltaE, Recursos::ColDeslocSecundario,
                                     Recursos::ColFocal,   Recursos::ColRelacaoFocal,
                                     Recursos::ColRmsEixo, Recursos::ColStrehl,
                                     Recursos::ColRmsBorda};
-    const char* const colimacao[7] = {Recursos::ColVariante,    Recursos::ColDescentramento,
-                                      Recursos::ColInclinacao,  Recursos::ColComaMinuto,
-                                      Recursos::ColComaMm,      Recursos::ColPontoNeutro,
+    const char* const colimacao[7] = {Recursos::ColVariante,      Recursos::ColDescentramento,
+                                      Recursos::RelColInclinacao, Recursos::RelColComaMinuto,
+                                      Recursos::RelColComaMm,     Recursos::ColPontoNeutro,
                                       Recursos::ColEspacamento};
     for (int c = 0; c < 7; ++c) {
         linhas.push_back({MemosCabecalhoFocagem[c], TextoRecurso(focagem[c])});

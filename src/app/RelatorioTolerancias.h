@@ -6,6 +6,7 @@
 #include "DataSet.h"
 #include "Graficos.h"
 #include "Preenchimentos.h"
+#include "Recursos.h"
 #include "RelatoriosObjetos.h"
 #include "Tolerancias.h"
 #include "rpModel.h"
@@ -21,8 +22,10 @@ std::array<QString, 7> CelulasFocagem(const LinhaFocagem& linha);
 // per mm, neutral point, spacing errors "−a / +b" (numbers empty when the result is not valid).
 std::array<QString, 7> CelulasColimacao(const ResultadoTolerancias& r, int variante);
 // The summary line of a variant: the Δe range that keeps Strehl ≥ 0,8 (a bound the range never
-// left marked "<" or ">"), the camera's depth of focus; the reason when there is no result.
-QString ResumoTolerancias(const ResultadoTolerancias& r, int variante);
+// left marked "<" or ">"), the camera's depth of focus, in the text `texto` (the window's or the
+// report's); the reason when there is no result.
+QString ResumoTolerancias(const ResultadoTolerancias& r, int variante,
+                          const char* texto = Recursos::ToleranciasResumo);
 
 // The plots, drawn alike in the window and in the report: the on-axis Strehl against Δe for the
 // three variants; the camera's focusing for one variant (edge and axis RMS against the image

@@ -391,11 +391,12 @@ inline constexpr const char* LinhaAjuda = "Mostra esta ajuda e sai.";
 inline constexpr const char* LinhaVersao = "Mostra a versão e sai.";
 inline constexpr const char* LinhaPdf =
     "Grava o relatório do PROJETO.tlv em SAIDA.pdf, sem abrir janela.";
-inline constexpr const char* LinhaRelatorio = "Relatório de --pdf: projeto (o padrão) ou defletor.";
+inline constexpr const char* LinhaRelatorio =
+    "Relatório de --pdf: projeto (o padrão), defletor ou tolerancias.";
 inline constexpr const char* LinhaJson =
     "Escreve na saída padrão os dados do PROJETO.tlv e os valores calculados, em JSON.";
 inline constexpr const char* LinhaValorSaida = "SAIDA.pdf";
-inline constexpr const char* LinhaValorRelatorio = "projeto|defletor";
+inline constexpr const char* LinhaValorRelatorio = "projeto|defletor|tolerancias";
 inline constexpr const char* LinhaTextoVersao = "Projeto Teluvar %1";
 inline constexpr const char* LinhaRelatorioProjeto = "projeto";
 inline constexpr const char* LinhaRelatorioDefletor = "defletor";
@@ -403,7 +404,7 @@ inline constexpr const char* LinhaErro = "%1: %2";
 inline constexpr const char* LinhaOpcaoDesconhecida = "opção desconhecida: %1";
 inline constexpr const char* LinhaFaltaValor = "a opção %1 precisa de um valor";
 inline constexpr const char* LinhaRelatorioInvalido =
-    "relatório desconhecido: %1 (use projeto ou defletor)";
+    "relatório desconhecido: %1 (use projeto, defletor ou tolerancias)";
 inline constexpr const char* LinhaRelatorioSemPdf = "--relatorio só vale com --pdf";
 inline constexpr const char* LinhaPdfEJson = "use --pdf ou --json, não os dois";
 inline constexpr const char* LinhaUmProjeto = "dê exatamente um PROJETO.tlv";
@@ -627,4 +628,17 @@ inline constexpr const char* EixoRmsCamera = "RMS do spot (µm)";
 inline constexpr const char* CameraEixo = "No eixo";
 inline constexpr const char* CameraBorda = "Borda do campo";
 inline constexpr const char* CameraProfundidade = "± 2·λ·N²";
+// The report's own forms of the window's texts: its pages keep Windows-1252 text, which has no
+// Δ, ≥, λ, ′ or ρ.
+inline constexpr const char* RelToleranciasResumo =
+    "Strehl no eixo de 0,8 ou mais (após refocar) para variações de e de %1 a %2 mm; "
+    "profundidade de foco da câmera ± %3 mm (1/4 de onda).";
+inline constexpr const char* RelToleranciasNota =
+    "Limites para Strehl 0,8 no eixo após refocar (comprimento de onda 550 nm). Coma em ondas "
+    "(termo em r³). Ponto neutro: pivô sem coma, medido do vértice do secundário, positivo para "
+    "longe do primário.";
+inline constexpr const char* RelColDeltaE = "Variação de e (mm)";
+inline constexpr const char* RelColInclinacao = "Inclinação (')";
+inline constexpr const char* RelColComaMinuto = "Coma (ondas/')";
+inline constexpr const char* RelColComaMm = "Coma (ondas/mm)";
 } // namespace Recursos
