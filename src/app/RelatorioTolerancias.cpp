@@ -5,6 +5,7 @@
 #include "AnaliseRaios.h"
 #include "Global.h"
 #include "NumeroTexto.h"
+#include "Numeros.h"
 #include "Recursos.h"
 #include "Relatorios.h"
 
@@ -16,10 +17,12 @@ namespace {
 const QColor Cores[3] = {QColor(0, 90, 200), QColor(200, 60, 0), QColor(0, 140, 60)};
 const char* const Nomes[3] = {Recursos::Classico, Recursos::DallKirkham, Recursos::RitcheyChretien};
 
+// Fixed decimals in the user's separators (NumeroTextoCasas stops at three; the coma per
+// arcminute needs four).
 QString Numero(double x, int casas) {
     QChar decimal, milhar;
     SeparadoresLocal(decimal, milhar);
-    return std::isfinite(x) ? NumeroTextoCasas(x, casas, decimal, milhar) : QStringLiteral("—");
+    return std::isfinite(x) ? NumeroFixo(x, casas, true, decimal, milhar) : QStringLiteral("—");
 }
 
 int Variante(int v) {

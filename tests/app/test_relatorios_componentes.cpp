@@ -376,17 +376,19 @@ private slots:
             }
             QCOMPARE(coluna(objetos, 40 + 96 * c, 160).mid(0, 15), celulas);
         }
-        // The collimation rows below their header, in the variants' order.
-        const QStringList variantes = coluna(objetos, 40, 804);
+        // The collimation rows below their header (y 774), in the variants' order.
+        const QStringList variantes = coluna(objetos, 40, 790);
         QCOMPARE(variantes, (QStringList{r("Clássico"), r("Dall-Kirkham"), r("Ritchey-Chrétien")}));
-        QStringList descentramentos, espacamentos;
+        QStringList descentramentos, comas, espacamentos;
         for (const VarianteTolerancias& vt : esperado.variantes) {
             descentramentos << br(vt.colimacao.descentramento, 3);
+            comas << br(vt.colimacao.comaPorMinuto, 4);
             espacamentos << br(vt.colimacao.espacamentoMenos, 3) + QStringLiteral(" / +") +
                                 br(vt.colimacao.espacamentoMais, 3);
         }
-        QCOMPARE(coluna(objetos, 40 + 102, 804), descentramentos);
-        QCOMPARE(coluna(objetos, 712 - 120, 804), espacamentos);
+        QCOMPARE(coluna(objetos, 40 + 102, 790), descentramentos);
+        QCOMPARE(coluna(objetos, 40 + 102 + 2 * 90, 790), comas);
+        QCOMPARE(coluna(objetos, 712 - 120, 790), espacamentos);
         // The two plots: the three variants' Strehl curves, the Dall-Kirkham's camera curves.
         const auto fig = figuras(*paginas, 0);
         QCOMPARE(fig.size(), std::size_t(2));
