@@ -34,8 +34,8 @@ const char* const MemosCabecalhoFocagem[7] = {"FocCab1", "FocCab2", "FocCab3", "
                                               "FocCab5", "FocCab6", "FocCab7"};
 const char* const MemosCabecalhoColimacao[7] = {"ColCab1", "ColCab2", "ColCab3", "ColCab4",
                                                 "ColCab5", "ColCab6", "ColCab7"};
-const char* const CamposColimacao[7] = {"Variante",   "Descentramento", "Inclinacao", "ComaMinuto",
-                                        "ComaMm",     "PontoNeutro",    "Espacamento"};
+const char* const CamposColimacao[7] = {"Variante", "Descentramento", "Inclinacao", "ComaMinuto",
+                                        "ComaMm",   "PontoNeutro",    "Espacamento"};
 
 QString MemoFocagem(int linha, int coluna) {
     return QStringLiteral("Foc%1_%2").arg(linha + 1).arg(coluna + 1);
@@ -62,8 +62,7 @@ std::array<QString, 7> CelulasColimacao(const ResultadoTolerancias& r, int varia
             Numero(c.comaPorMinuto, 4),
             Numero(c.comaPorMm, 3),
             Numero(c.pontoNeutro, 1),
-            Numero(c.espacamentoMenos, 3) + QStringLiteral(" / +") +
-                Numero(c.espacamentoMais, 3)};
+            Numero(c.espacamentoMenos, 3) + QStringLiteral(" / +") + Numero(c.espacamentoMais, 3)};
 }
 
 QString ResumoTolerancias(const ResultadoTolerancias& r, int variante, const char* texto) {
@@ -73,10 +72,10 @@ QString ResumoTolerancias(const ResultadoTolerancias& r, int variante, const cha
         return TextosDaAnalise(a).airy;
     }
     const VarianteTolerancias& vt = r.variantes[Variante(variante)];
-    return TextoRecurso(texto)
-        .arg((vt.abertoMin ? QStringLiteral("< ") : QString()) + Numero(vt.faixaMin, 1),
-             (vt.abertoMax ? QStringLiteral("> ") : QString()) + Numero(vt.faixaMax, 1),
-             Numero(r.profundidadeFoco, 3));
+    return TextoRecurso(texto).arg(
+        (vt.abertoMin ? QStringLiteral("< ") : QString()) + Numero(vt.faixaMin, 1),
+        (vt.abertoMax ? QStringLiteral("> ") : QString()) + Numero(vt.faixaMax, 1),
+        Numero(r.profundidadeFoco, 3));
 }
 
 Graficos::Grafico GraficoFocagem(const ResultadoTolerancias& r) {
@@ -157,9 +156,8 @@ Graficos::Grafico GraficoCamera(const ResultadoTolerancias& r, int variante) {
     return g;
 }
 
-std::vector<LinhaRelatorio> LinhasRelatorioTolerancias(const TProjeto& projeto,
-                                                       const ResultadoTolerancias& r,
-                                                       int variante) {
+std::vector<LinhaRelatorio>
+LinhasRelatorioTolerancias(const TProjeto& projeto, const ResultadoTolerancias& r, int variante) {
     const int v = Variante(variante);
     const QString nome = TextoRecurso(Nomes[v]);
     std::vector<LinhaRelatorio> linhas = {
@@ -173,8 +171,8 @@ std::vector<LinhaRelatorio> LinhasRelatorioTolerancias(const TProjeto& projeto,
         {"MemoNota", TextoRecurso(Recursos::RelToleranciasNota)},
     };
     const char* const focagem[7] = {Recursos::RelColDeltaE, Recursos::ColDeslocSecundario,
-                                    Recursos::ColFocal,   Recursos::ColRelacaoFocal,
-                                    Recursos::ColRmsEixo, Recursos::ColStrehl,
+                                    Recursos::ColFocal,     Recursos::ColRelacaoFocal,
+                                    Recursos::ColRmsEixo,   Recursos::ColStrehl,
                                     Recursos::ColRmsBorda};
     const char* const colimacao[7] = {Recursos::ColVariante,      Recursos::ColDescentramento,
                                       Recursos::RelColInclinacao, Recursos::RelColComaMinuto,
@@ -195,7 +193,8 @@ std::vector<LinhaRelatorio> LinhasRelatorioTolerancias(const TProjeto& projeto,
     const std::vector<LinhaFocagem>& rows = r.variantes[v].focagem;
     for (int l = 0; l < LinhasFocagemRelatorio; ++l) {
         const bool tem = r.valida() && l < static_cast<int>(rows.size());
-        const std::array<QString, 7> celulas = tem ? CelulasFocagem(rows[l]) : std::array<QString, 7>{};
+        const std::array<QString, 7> celulas =
+            tem ? CelulasFocagem(rows[l]) : std::array<QString, 7>{};
         for (int c = 0; c < 7; ++c)
             linhas.push_back({nomes[static_cast<std::size_t>(l * 7 + c)].constData(), celulas[c]});
     }

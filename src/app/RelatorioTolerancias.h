@@ -43,8 +43,7 @@ QString MemoFocagem(int linha, int coluna); // "Foc<linha+1>_<coluna+1>"
 
 // The report's memo lines for a design, a result and the variant of the focusing table.
 std::vector<LinhaRelatorio> LinhasRelatorioTolerancias(const TProjeto& projeto,
-                                                       const ResultadoTolerancias& r,
-                                                       int variante);
+                                                       const ResultadoTolerancias& r, int variante);
 
 // The report "Focagem e colimação": the fill-in reads the design, result and variant given last
 // to Definir when the report begins; dtColimacao holds the collimation table.

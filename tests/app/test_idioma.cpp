@@ -151,9 +151,9 @@ QStringList TextosDosModelos() {
     static const QRegularExpression expressao(QStringLiteral(R"(\[[^\]]*\])"));
     static const QRegularExpression letra(QStringLiteral(R"(\p{L})"));
     QStringList textos;
-    for (const QString& modelo : {QStringLiteral("projeto"), QStringLiteral("defletor"),
-                                  QStringLiteral("analise"), QStringLiteral("espelhos"),
-                                  QStringLiteral("tolerancias")}) {
+    for (const QString& modelo :
+         {QStringLiteral("projeto"), QStringLiteral("defletor"), QStringLiteral("analise"),
+          QStringLiteral("espelhos"), QStringLiteral("tolerancias")}) {
         TrpReport r;
         QString erro;
         if (!rpTemplate::carregarRecurso(r, CaminhoModelo(modelo), &erro)) {

@@ -727,8 +727,8 @@ private slots:
                                   QStringLiteral("tolerancias"), nome});
         QCOMPARE(e.status, 0);
         QCOMPARE(infoPdf(pdf).value(QStringLiteral("Pages")), QStringLiteral("1"));
-        const QString texto =
-            executar(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        const QString texto = executar(QStringLiteral("pdftotext"),
+                                       {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY2(texto.contains(QStringLiteral("Focusing and collimation")), qPrintable(texto));
         TProjeto p{};
         AbrirProjetoSemJanela(p, nome);

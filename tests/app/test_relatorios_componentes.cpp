@@ -4,8 +4,8 @@
 #include "ConfeccaoEspelhos.h"
 #include "Espelhos.h"
 #include "Global.h"
-#include "JanelaTolerancias.h"
 #include "Janela.h"
+#include "JanelaTolerancias.h"
 #include "Modelos.h"
 #include "Preenchimentos.h"
 #include "Preview.h"
@@ -19,9 +19,9 @@
 #include <QComboBox>
 #include <QDate>
 #include <QImage>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -370,8 +370,8 @@ private slots:
         for (int c = 0; c < 7; ++c) {
             QStringList celulas;
             for (const LinhaFocagem& l : esperado.variantes[1].focagem) {
-                const double v[7] = {l.deltaE, l.deslocamento, l.F,       l.FN,
-                                     l.rmsEixo, l.strehl,      l.rmsBorda};
+                const double v[7] = {l.deltaE,  l.deslocamento, l.F,       l.FN,
+                                     l.rmsEixo, l.strehl,       l.rmsBorda};
                 celulas << br(v[c], casas[c]);
             }
             QCOMPARE(coluna(objetos, 40 + 96 * c, 160).mid(0, 15), celulas);
