@@ -5,5 +5,5 @@
 
 // Resource path of a stored template: "projeto" (design report), "defletor" (baffle report),
 // "analise" (ray-trace analysis report), "espelhos" (mirror-making report), "iluminacao" (field
-// illumination report).
+// illumination report), "tolerancias" (focusing and collimation report).
 QString CaminhoModelo(const QString& nome);

@@ -377,11 +377,12 @@ inline constexpr const char* LinhaAjuda = "Mostra esta ajuda e sai.";
 inline constexpr const char* LinhaVersao = "Mostra a versão e sai.";
 inline constexpr const char* LinhaPdf =
     "Grava o relatório do PROJETO.tlv em SAIDA.pdf, sem abrir janela.";
-inline constexpr const char* LinhaRelatorio = "Relatório de --pdf: projeto (o padrão), defletor ou iluminacao.";
+inline constexpr const char* LinhaRelatorio =
+    "Relatório de --pdf: projeto (o padrão), defletor, iluminacao ou tolerancias.";
 inline constexpr const char* LinhaJson =
     "Escreve na saída padrão os dados do PROJETO.tlv e os valores calculados, em JSON.";
 inline constexpr const char* LinhaValorSaida = "SAIDA.pdf";
-inline constexpr const char* LinhaValorRelatorio = "projeto|defletor|iluminacao";
+inline constexpr const char* LinhaValorRelatorio = "projeto|defletor|iluminacao|tolerancias";
 inline constexpr const char* LinhaTextoVersao = "Projeto Teluvar %1";
 inline constexpr const char* LinhaRelatorioProjeto = "projeto";
 inline constexpr const char* LinhaRelatorioDefletor = "defletor";
@@ -389,7 +390,7 @@ inline constexpr const char* LinhaErro = "%1: %2";
 inline constexpr const char* LinhaOpcaoDesconhecida = "opção desconhecida: %1";
 inline constexpr const char* LinhaFaltaValor = "a opção %1 precisa de um valor";
 inline constexpr const char* LinhaRelatorioInvalido =
-    "relatório desconhecido: %1 (use projeto, defletor ou iluminacao)";
+    "relatório desconhecido: %1 (use projeto, defletor, iluminacao ou tolerancias)";
 inline constexpr const char* LinhaRelatorioSemPdf = "--relatorio só vale com --pdf";
 inline constexpr const char* LinhaPdfEJson = "use --pdf ou --json, não os dois";
 inline constexpr const char* LinhaUmProjeto = "dê exatamente um PROJETO.tlv";
@@ -620,4 +621,29 @@ inline constexpr const char* IluminacaoRelSemDefletor = "sem defletor";
 inline constexpr const char* LinhaRelatorioIluminacao = "iluminacao";
 // %1: the largest diameter traced, when the level is not reached within it
 inline constexpr const char* FmtIluminacaoAlemRelatorio = "%1 ou mais";
+// ---- Focusing and collimation: the report, the camera's depth of focus --------------------------
+inline constexpr const char* PreviewTolerancias = "Preview - Focagem e colimação";
+inline constexpr const char* RelToleranciasFocagem = "Focagem pelo secundário: %1";
+inline constexpr const char* RelToleranciasGraficoStrehl =
+    "Strehl no eixo após refocar, nas três variantes";
+inline constexpr const char* RelToleranciasGraficoCamera = "Focagem pela câmera: %1";
+inline constexpr const char* RelToleranciasColimacao = "Colimação do secundário";
+inline constexpr const char* EixoDeslocCamera = "Deslocamento do plano da imagem (mm)";
+inline constexpr const char* EixoRmsCamera = "RMS do spot (µm)";
+inline constexpr const char* CameraEixo = "No eixo";
+inline constexpr const char* CameraBorda = "Borda do campo";
+inline constexpr const char* CameraProfundidade = "± 2·λ·N²";
+// The report's own forms of the window's texts: its pages keep Windows-1252 text, which has no
+// Δ, ≥, λ, ′ or ρ.
+inline constexpr const char* RelToleranciasResumo =
+    "Strehl no eixo de 0,8 ou mais (após refocar) para variações de e de %1 a %2 mm; "
+    "profundidade de foco da câmera ± %3 mm (1/4 de onda).";
+inline constexpr const char* RelToleranciasNota =
+    "Limites para Strehl 0,8 no eixo após refocar (comprimento de onda 550 nm). Coma em ondas "
+    "(termo em r³). Ponto neutro: pivô sem coma, medido do vértice do secundário, positivo para "
+    "longe do primário.";
+inline constexpr const char* RelColDeltaE = "Variação de e (mm)";
+inline constexpr const char* RelColInclinacao = "Inclinação (')";
+inline constexpr const char* RelColComaMinuto = "Coma (ondas/')";
+inline constexpr const char* RelColComaMm = "Coma (ondas/mm)";
 } // namespace Recursos

@@ -38,12 +38,13 @@ int main(int argc, char** argv) {
         f.write(reinterpret_cast<const char*>(&p), sizeof p);
     }
     std::FILE* saida = std::tmpfile();
-    for (const int relatorio : {0, 1, 2}) { // design, baffle, illumination
+    for (const int relatorio : {0, 1, 2, 3}) { // design, baffle, illumination, tolerances
         PedidoLinha pdf;
         pdf.modo = PedidoLinha::Pdf;
         pdf.projeto = nome;
         pdf.defletor = relatorio == 1;
         pdf.iluminacao = relatorio == 2;
+        pdf.tolerancias = relatorio == 3;
         pdf.saida = dir.filePath(QStringLiteral("%1.pdf").arg(relatorio));
         conferir(ExecutarSemJanela(pdf, saida, stderr) == SaidaSucesso, "--pdf succeeds");
         QFile escrito(pdf.saida);
