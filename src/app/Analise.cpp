@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScrollArea>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
@@ -201,6 +202,7 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
             // Each cell's image is made when the cell is first drawn.
             for (QImage& imagem : cache->imagens)
                 imagem = QImage();
+            cache->airy = QPainterPath();
             cache->lado = lado;
             cache->escala = escala;
             cache->proporcao = proporcao;
@@ -251,9 +253,20 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
                 pintor.setBrush(Qt::NoBrush);
             }
             // The Airy circle over the spot, so it shows also where the spot covers it.
-            pintor.setPen(QPen(Qt::black, 1.2, Qt::DashLine));
+            const QPen tracejado(Qt::black, 1.2, Qt::DashLine);
             const double ra = r.raioAiry * escala;
-            pintor.drawEllipse(centro, ra, ra);
+            if (cache) {
+                // Every cell's circle is the same dashed outline, stroked once per cache.
+                if (cache->airy.isEmpty()) {
+                    QPainterPath circulo;
+                    circulo.addEllipse(QPointF(0, 0), ra, ra);
+                    cache->airy = QPainterPathStroker(tracejado).createStroke(circulo);
+                }
+                pintor.fillPath(cache->airy.translated(centro), Qt::black);
+            } else {
+                pintor.setPen(tracejado);
+                pintor.drawEllipse(centro, ra, ra);
+            }
             pintor.setPen(Qt::black);
             pintor.drawText(legenda, Qt::AlignHCenter | Qt::AlignTop, t.rmsSpot[v * 3 + k]);
         }

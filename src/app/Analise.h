@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <QImage>
+#include <QPainterPath>
 #include <array>
 
 class QLabel;
@@ -30,6 +31,7 @@ public:
         bool valido = false;
         double lado = 0, escala = 0, proporcao = 1;
         std::array<QImage, 9> imagens;
+        QPainterPath airy; // the dashed Airy circle's outline about the origin
     };
     // Paints the grid (or the reason there are no numbers) into any painter's rectangle, in
     // the painter's font; used by the widget and by anything that prints the grid. With a
