@@ -1,6 +1,7 @@
 // Whole-process benchmark of the command line: start to the PDF written, for the design report
 // and the baffle report of the worked example, with nothing in the environment but PATH and
 // HOME (no display), as a batch job runs it. Wall time is the figure (UseRealTime).
+#include "ArquivoProjeto.h"
 #include "Global.h"
 #include "ProjetoTeste.h"
 

@@ -3,6 +3,7 @@
 // PDF page, one JSON object, one empty shown window), run alternately in the same loop so the
 // ratio comes from one run on the same (shared, loaded) machine. Reported: the medians (ms) and
 // their ratio.
+#include "ArquivoProjeto.h"
 #include "Global.h"
 #include "ProjetoTeste.h"
 

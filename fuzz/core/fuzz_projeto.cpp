@@ -1,5 +1,6 @@
 // libFuzzer target of the design-file reader: any bytes are refused with the record untouched,
 // or accepted, and then everything an opened design goes through stays finite and short.
+#include "ArquivoProjeto.h"
 #include "Calculo.h"
 #include "Global.h"
 

@@ -4,6 +4,10 @@
 <context>
     <name>Recursos</name>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source> Dados: </source>
         <translation> Data: </translation>
     </message>
@@ -874,68 +878,8 @@
         <translation>Analysis unavailable: the trace gives no finite values for this design.</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>não é um arquivo regular (%1); nada foi lido</source>
-        <translation>not a regular file (%1); nothing was read</translation>
-    </message>
-    <message>
-        <source>é uma pasta</source>
-        <translation>it is a folder</translation>
-    </message>
-    <message>
-        <source>é um pipe nomeado</source>
-        <translation>it is a named pipe</translation>
-    </message>
-    <message>
-        <source>é um socket</source>
-        <translation>it is a socket</translation>
-    </message>
-    <message>
-        <source>é um dispositivo</source>
-        <translation>it is a device</translation>
-    </message>
-    <message>
-        <source>é de um tipo especial</source>
-        <translation>it is of a special kind</translation>
-    </message>
-    <message>
-        <source>o arquivo tem %1 bytes, mais do que os %2 bytes que %3 pode ter; nada foi lido</source>
-        <translation>the file has %1 bytes, more than the %2 bytes %3 may have; nothing was read</translation>
-    </message>
-    <message>
         <source>um projeto (.tlv)</source>
         <translation>a design (.tlv)</translation>
-    </message>
-    <message>
-        <source>um relatório preparado (.rpp)</source>
-        <translation>a prepared report (.rpp)</translation>
-    </message>
-    <message>
-        <source>o arquivo não existe (foi removido ou renomeado?)</source>
-        <translation>the file does not exist (was it removed or renamed?)</translation>
-    </message>
-    <message>
-        <source>sem permissão para ler o arquivo</source>
-        <translation>no permission to read the file</translation>
-    </message>
-    <message>
-        <source>sem permissão para gravar o arquivo ou a pasta</source>
-        <translation>no permission to write the file or the folder</translation>
-    </message>
-    <message>
-        <source>disco cheio: o projeto não foi gravado</source>
-        <translation>disk full: the design was not saved</translation>
-    </message>
-    <message>
-        <source>a pasta do arquivo não existe</source>
-        <translation>the file&apos;s folder does not exist</translation>
-    </message>
-    <message>
-        <source>erro do sistema: %1</source>
-        <translation>system error: %1</translation>
     </message>
     <message>
         <source>o arquivo não é um projeto (tem %1 bytes; um projeto tem %2)</source>
@@ -1020,6 +964,14 @@
     <message>
         <source>Desenho indisponível: d, p, D2 e r2 devem ser maiores que zero.</source>
         <translation>Drawing unavailable: d, p, D2 and r2 must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Análise indisponível: %1</source>
+        <translation>Analysis unavailable: %1</translation>
+    </message>
+    <message>
+        <source>Desenho indisponível: %1</source>
+        <translation>Drawing unavailable: %1</translation>
     </message>
     <message>
         <source>Desenho indisponível: a cônica de um espelho não define uma superfície sobre toda a abertura.</source>
@@ -1868,6 +1820,72 @@
     <message>
         <source>Diâmetro (G)</source>
         <translation>Diameter (G)</translation>
+    </message>
+</context>
+<context>
+    <name>ArquivoRegular</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>não é um arquivo regular (%1); nada foi lido</source>
+        <translation>not a regular file (%1); nothing was read</translation>
+    </message>
+    <message>
+        <source>é uma pasta</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>é um pipe nomeado</source>
+        <translation>it is a named pipe</translation>
+    </message>
+    <message>
+        <source>é um socket</source>
+        <translation>it is a socket</translation>
+    </message>
+    <message>
+        <source>é um dispositivo</source>
+        <translation>it is a device</translation>
+    </message>
+    <message>
+        <source>é de um tipo especial</source>
+        <translation>it is of a special kind</translation>
+    </message>
+    <message>
+        <source>o arquivo tem %1 bytes, mais do que os %2 bytes que %3 pode ter; nada foi lido</source>
+        <translation>the file has %1 bytes, more than the %2 bytes %3 may have; nothing was read</translation>
+    </message>
+    <message>
+        <source>o arquivo não existe (foi removido ou renomeado?)</source>
+        <translation>the file does not exist (was it removed or renamed?)</translation>
+    </message>
+    <message>
+        <source>sem permissão para ler o arquivo</source>
+        <translation>no permission to read the file</translation>
+    </message>
+    <message>
+        <source>sem permissão para gravar o arquivo ou a pasta</source>
+        <translation>no permission to write the file or the folder</translation>
+    </message>
+    <message>
+        <source>disco cheio: o projeto não foi gravado</source>
+        <translation>disk full: the design was not saved</translation>
+    </message>
+    <message>
+        <source>a pasta do arquivo não existe</source>
+        <translation>the file&apos;s folder does not exist</translation>
+    </message>
+    <message>
+        <source>erro do sistema: %1</source>
+        <translation>system error: %1</translation>
+    </message>
+</context>
+<context>
+    <name>rpTextos</name>
+    <message>
+        <source>um relatório preparado (.rpp)</source>
+        <translation>a prepared report (.rpp)</translation>
     </message>
 </context>
 </TS>

@@ -348,11 +348,7 @@ TfrmDesenho::TfrmDesenho(QWidget* owner) : QWidget(owner, Qt::Window) {
     auto* grade = new QGridLayout(this);
     auto* topo = new QHBoxLayout;
     topo->addWidget(new QLabel(TextoRecurso(Recursos::DesenhoVariante), this));
-    cmbVariante = new QComboBox(this);
-    cmbVariante->setObjectName(QStringLiteral("cmbVariante"));
-    cmbVariante->addItems({TextoRecurso(Recursos::Classico), TextoRecurso(Recursos::DallKirkham),
-                           TextoRecurso(Recursos::RitcheyChretien)});
-    cmbVariante->setCurrentIndex(VarianteRitcheyChretien);
+    cmbVariante = CriarComboVariante(this);
     topo->addWidget(cmbVariante);
     topo->addSpacing(12);
     topo->addWidget(new QLabel(TextoRecurso(Recursos::DesenhoEspessura), this));

@@ -1,6 +1,7 @@
 // The mirror-making window: depth, departures and bench tests of the two mirrors of a variant.
 #include "Espelhos.h"
 
+#include "Calculo.h"
 #include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
@@ -257,11 +258,7 @@ void TfrmEspelhos::montarJanela() {
     // Variant and number of zones.
     auto* topo = new QHBoxLayout;
     topo->addWidget(new QLabel(TextoRecurso(Recursos::EspelhosVariante), this));
-    cmbVariante = new QComboBox(this);
-    cmbVariante->setObjectName(QStringLiteral("cmbVariante"));
-    cmbVariante->addItems({TextoRecurso(Recursos::Classico), TextoRecurso(Recursos::DallKirkham),
-                           TextoRecurso(Recursos::RitcheyChretien)});
-    cmbVariante->setCurrentIndex(VarianteRitcheyChretien);
+    cmbVariante = CriarComboVariante(this);
     topo->addWidget(cmbVariante);
     topo->addSpacing(16);
     topo->addWidget(new QLabel(TextoRecurso(Recursos::EspelhosZonas), this));
@@ -272,6 +269,9 @@ void TfrmEspelhos::montarJanela() {
     topo->addWidget(edtZonas);
     topo->addStretch(1);
     corpo->addLayout(topo);
+    // What makes the design impossible to build, above its mirrors' data.
+    lblAviso = CriarAviso(conteudo, 0, 0, 0);
+    corpo->addWidget(lblAviso);
 
     const QList<ColunaLista> colunasValores = {
         {TextoRecurso(Recursos::EspelhosDescricao), 300, Qt::AlignLeft},
@@ -354,6 +354,7 @@ void TfrmEspelhos::montarJanela() {
 void TfrmEspelhos::Recalcular() {
     const double distancia = m_hindleDigitado ? edtHindle->Value() : 0;
     m_dados = CalcularEspelhos(Projeto, cmbVariante->currentIndex(), edtZonas->value(), distancia);
+    MostrarAvisos(lblAviso, AvisosProjeto(Projeto));
     MostrarDados();
 }
 

@@ -61,6 +61,7 @@ public:
     QGroupBox* grpPrimario = nullptr;
     QTreeWidget* tblZonas = nullptr;
     QTreeWidget* lstPrimario = nullptr;
+    QLabel* lblAviso = nullptr;
     QLabel* lblLeituras = nullptr;
     QLabel* lblMensagemPrimario = nullptr;
     QGroupBox* grpSecundario = nullptr;

@@ -31,11 +31,7 @@ EscolhaPrescricao perguntarArquivoPrescricaoReal(QWidget* janela) {
     // The toolkit's own dialog, so that the variant can sit in it.
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setDefaultSuffix(QStringLiteral("zmx"));
-    auto* cmbVariante = new QComboBox(&dlg);
-    cmbVariante->setObjectName(QStringLiteral("cmbVariante"));
-    for (const char* nome : NomesVariantes)
-        cmbVariante->addItem(TextoRecurso(nome));
-    cmbVariante->setCurrentIndex(VarianteRitcheyChretien);
+    QComboBox* cmbVariante = CriarComboVariante(&dlg);
     auto* lblVariante = new QLabel(TextoRecurso(Recursos::PrescricaoVariante), &dlg);
     lblVariante->setBuddy(cmbVariante);
     if (auto* grade = qobject_cast<QGridLayout*>(dlg.layout())) {

@@ -6,8 +6,10 @@
 #include "NumberEdit.h"
 #include "Recursos.h"
 
+#include <QComboBox>
 #include <QCursor>
 #include <QDir>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -104,6 +106,28 @@ CursorAmpulheta::CursorAmpulheta() {
 CursorAmpulheta::~CursorAmpulheta() {
     QApplication::restoreOverrideCursor();
 }
+
+QComboBox* CriarComboVariante(QWidget* pai, const char* nome) {
+    auto* combo = new QComboBox(pai);
+    combo->setObjectName(QLatin1String(nome));
+    for (const char* v : {Recursos::Classico, Recursos::DallKirkham, Recursos::RitcheyChretien})
+        combo->addItem(TextoRecurso(v));
+    combo->setCurrentIndex(VarianteRitcheyChretien);
+    return combo;
+}
+
+namespace {
+QString perguntarArquivoPdfReal(QWidget* parent) {
+    QFileDialog dlg(parent, QString(), QString(), TextoRecurso(Recursos::FiltroPdf));
+    dlg.setObjectName(QStringLiteral("SaveDialogPdf"));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return dlg.selectedFiles().value(0);
+}
+} // namespace
+
+std::function<QString(QWidget*)> PerguntarArquivoPdf = perguntarArquivoPdfReal;
 
 // ---- SVG pictures ---------------------------------------------------------------------------
 

@@ -16,6 +16,7 @@
 #include <functional>
 #include <utility>
 
+class QComboBox;
 class QSvgRenderer;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -83,8 +84,16 @@ void AjustarATela(QWidget* janela, QSize desejado);
 QString PastaInicialDialogos(const QString& pastaPrograma);
 QString PastaInicialDialogos(); // of QCoreApplication::applicationDirPath()
 
+// The file name of a PDF export: a save dialog with the filter "Arquivo PDF (*.pdf)" that adds
+// ".pdf" to a name typed without it; empty when cancelled. Replaceable in tests.
+extern std::function<QString(QWidget* parent)> PerguntarArquivoPdf;
+
 // An SVG picture as an icon, drawn at whatever size is asked, so it stays sharp on any screen.
 QIcon IconeSvg(const QString& recurso);
+
+// The choice of variant every window offers: classical, Dall-Kirkham, Ritchey-Chrétien (the one
+// chosen at first), named `cmbVariante` unless another name is given.
+QComboBox* CriarComboVariante(QWidget* pai, const char* nome = "cmbVariante");
 
 // A picture that paints an SVG resource scaled to its rectangle.
 class TImagemSvg : public QWidget {

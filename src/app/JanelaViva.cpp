@@ -37,11 +37,7 @@ TJanelaViva::TJanelaViva(QWidget* owner, const char* nome, const QString& titulo
 
     auto* linha = new QHBoxLayout;
     auto* rotulo = new QLabel(TextoRecurso(Recursos::JanelaVivaVariante), this);
-    cmbVariante = new QComboBox(this);
-    cmbVariante->setObjectName(QStringLiteral("cmbVariante"));
-    for (const char* v : {Recursos::Classico, Recursos::DallKirkham, Recursos::RitcheyChretien})
-        cmbVariante->addItem(TextoRecurso(v));
-    cmbVariante->setCurrentIndex(2);
+    cmbVariante = CriarComboVariante(this);
     rotulo->setBuddy(cmbVariante);
     linha->addWidget(rotulo);
     linha->addWidget(cmbVariante);

@@ -5,7 +5,6 @@
 #include "Impressora.h"
 #include "Janela.h"
 #include "Recursos.h"
-#include "Relatorios.h"
 #include "rpPdf.h"
 #include "rpPrepared.h"
 #include "rpPreview.h"

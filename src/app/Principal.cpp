@@ -2,6 +2,7 @@
 #include "Principal.h"
 
 #include "Analise.h"
+#include "ArquivoProjeto.h"
 #include "Calculo.h"
 #include "Defletor.h"
 #include "Desenho.h"

@@ -14,7 +14,6 @@
 #include "rpTemplateStream.h"
 
 #include <QBuffer>
-#include <QFileDialog>
 #include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
@@ -36,15 +35,6 @@ bool dialogoImpressaoReal(QWidget* parent, QPrinter& printer) {
     return dlg.exec() == QDialog::Accepted;
 }
 
-QString perguntarArquivoPdfReal(QWidget* parent) {
-    QFileDialog dlg(parent, QString(), QString(), TextoRecurso(Recursos::FiltroPdf));
-    dlg.setObjectName(QStringLiteral("SaveDialogPdf"));
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dlg.exec() != QDialog::Accepted) return {};
-    return dlg.selectedFiles().value(0);
-}
-
 void mostrarModalReal(QWidget* preview) {
     static_cast<TfrmPreview*>(preview)->exec();
 }
@@ -53,7 +43,6 @@ void mostrarModalReal(QWidget* preview) {
 
 std::function<bool(QWidget*, QPrinter&)> DialogoImpressao = dialogoImpressaoReal;
 std::function<void(QWidget*)> AoMostrarPreview = mostrarModalReal;
-std::function<QString(QWidget*)> PerguntarArquivoPdf = perguntarArquivoPdfReal;
 
 namespace {
 // The first object of that name on any page of the template.

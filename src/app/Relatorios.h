@@ -62,10 +62,6 @@ void PreencherFigura(TrpReport& relatorio, const char* nome,
 // ("Visualizar impressão").
 QToolBar* CriarBarraRelatorio(QWidget* janela, QToolButton*& btnImprimir, QToolButton*& btnPreview);
 
-// The file name of a PDF export: a save dialog with the filter "Arquivo PDF (*.pdf)" that adds
-// ".pdf" to a name typed without it; empty when cancelled. Replaceable in tests.
-extern std::function<QString(QWidget* parent)> PerguntarArquivoPdf;
-
 // PDF flow: recompute, ask for the file (cancel stops), prepare (cancel stops; an error is shown
 // in a box captioned "Error" and stops), write the pages as PDF with `titulo` as the document's
 // title, through a temporary file (a failure leaves no partial file and reaches the error box as

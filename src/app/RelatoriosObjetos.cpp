@@ -1,6 +1,7 @@
 // The program's two design reports as objects, and a design computed as the windows do it.
 #include "RelatoriosObjetos.h"
 
+#include "ArquivoProjeto.h"
 #include "NumberFormat.h"
 #include "Preenchimentos.h"
 #include "Relatorios.h"

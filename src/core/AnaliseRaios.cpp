@@ -1,6 +1,7 @@
 // Ray-trace analysis of the three variants: spots, best focus, field curvature, third order.
 #include "AnaliseRaios.h"
 
+#include "Calculo.h"
 #include "NumeroTexto.h"
 #include "Recursos.h"
 
@@ -220,6 +221,14 @@ ResultadoAnalise Analisar(const TProjeto& P) {
             r.motivo = MotivoAnalise::NaoFinito;
             return r;
         }
+    QByteArray causas;
+    r.avisos = AvisosProjeto(P, &causas);
+    if (!causas.isEmpty()) {
+        r.motivo = causas[0] == 'A'   ? MotivoAnalise::Ampliacao
+                   : causas[0] == 'E' ? MotivoAnalise::EntradasNulas
+                                      : MotivoAnalise::Geometria;
+        return r;
+    }
     if (!(P.D1 > 0) || !(P.F > 0) || !(P.i > 0)) {
         r.motivo = MotivoAnalise::EntradasNulas;
         return r;
@@ -320,7 +329,9 @@ TextosAnalise TextosDaAnalise(const ResultadoAnalise& r, QChar decimal, QChar mi
     }
     t.valida = r.valida();
     if (!t.valida) {
-        t.airy = MensagemMotivo(r.motivo);
+        t.airy = r.avisos.isEmpty()
+                     ? MensagemMotivo(r.motivo)
+                     : TextoRecurso(Recursos::AnaliseIrrealizavel).arg(r.avisos.join(u'\n'));
         return t;
     }
     auto N = [&](double x) { return NumeroTexto(x, decimal, milhar); };

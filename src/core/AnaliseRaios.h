@@ -6,6 +6,7 @@
 #include "TracadoRaios.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -102,6 +103,7 @@ struct ResultadoAnalise {
     double raioAiry = 0;                      // µm
     std::array<VarianteAnalise, 3> variantes; // Clássico, Dall-Kirkham, Ritchey-Chrétien
     int perdidos = 0;                         // rays lost over all bundles
+    QStringList avisos; // why a design that cannot be built gives no numbers (AvisosProjeto)
 };
 
 // The whole analysis of a design (reads only the first-order fields; the conics are computed

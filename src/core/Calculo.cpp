@@ -175,19 +175,23 @@ RotulosFlecha TextosFlechas(const TProjeto& projeto) {
              Texto(Recursos::RelD1, projeto.D1), Texto(Recursos::RelD2, projeto.D2)}};
 }
 
-QStringList AvisosProjeto(const TProjeto& projeto) {
+QStringList AvisosProjeto(const TProjeto& projeto, QByteArray* causas) {
+    QStringList avisos;
     TProjeto P = projeto;
-    if (P.D1 == 0 && P.fD1 == 0 && P.gamma == 0 && P.e == 0 && P.i == 0) return {};
+    if (P.D1 == 0 && P.fD1 == 0 && P.gamma == 0 && P.e == 0 && P.i == 0) return avisos;
     CalcularProjeto(P, u'.', u',');
     using namespace Recursos;
-    QStringList avisos;
-    if (!(P.gamma > 1)) avisos << TextoRecurso(AvisoGamma);
+    auto causa = [&](char tipo, const QString& texto) {
+        if (causas) causas->append(tipo);
+        avisos << texto;
+    };
+    if (!(P.gamma > 1)) causa('A', TextoRecurso(AvisoGamma));
     const std::pair<const char*, double> entradas[] = {{"D1", P.D1}, {"f/D1", P.fD1}, {"e", P.e}};
     for (const auto& [nome, valor] : entradas)
-        if (!(valor > 0)) avisos << TextoRecurso(AvisoEntrada).arg(QLatin1String(nome));
-    if (P.i < 0) avisos << TextoRecurso(AvisoCampo);
-    if (!(P.D2 < P.D1)) avisos << TextoRecurso(AvisoSecundario);
-    if (!(P.d > 0)) avisos << TextoRecurso(AvisoDistanciaD);
-    if (!(P.p > 0)) avisos << TextoRecurso(AvisoDistanciaP);
+        if (!(valor > 0)) causa('E', TextoRecurso(AvisoEntrada).arg(QLatin1String(nome)));
+    if (P.i < 0) causa('E', TextoRecurso(AvisoCampo));
+    if (!(P.D2 < P.D1)) causa('G', TextoRecurso(AvisoSecundario));
+    if (!(P.d > 0)) causa('G', TextoRecurso(AvisoDistanciaD));
+    if (!(P.p > 0)) causa('G', TextoRecurso(AvisoDistanciaP));
     return avisos;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Global.h"
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -91,8 +92,12 @@ std::array<LinhaResultado, 4> CriteriosDefletor(const TProjeto& projeto);
 // gamma <= 1, an input that is not positive (D1, f/D1, e), a negative field diameter, a secondary
 // as large as the primary, d <= 0, p <= 0. Computed from the inputs alone (the record is not
 // changed); empty for a design that can be built and for the blank design (every input zero).
-// Every window, the JSON and the batch PDF warn with these texts.
-QStringList AvisosProjeto(const TProjeto& projeto);
+// Every window, the JSON and the batch PDF warn with these texts; the analysis, the drawing and
+// the mirror data give no numbers for such a design and say why with the same texts.
+// `causas`, when given, receives each warning's kind, one letter per warning: 'A' gamma <= 1,
+// 'E' an input not positive or a negative field, 'G' the geometry (a secondary too large, d or p
+// not positive); the first names the analysis's and the drawing's reason.
+QStringList AvisosProjeto(const TProjeto& projeto, QByteArray* causas = nullptr);
 
 // The sagitta window's four label texts.
 RotulosFlecha TextosFlechas(const TProjeto& projeto);

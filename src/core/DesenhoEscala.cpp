@@ -2,6 +2,7 @@
 #include "DesenhoEscala.h"
 
 #include "AnaliseRaios.h"
+#include "Calculo.h"
 #include "NumeroTexto.h"
 #include "Recursos.h"
 
@@ -259,6 +260,15 @@ DadosDesenho CalcularDesenho(const TProjeto& projeto, int variante, double espes
                                P.r1, P.r2,  P.e, P.DDi, P.DDe,   P.LTotal, P.SSDe, espessura};
     for (double v : entradas)
         if (!Finito(v)) return falhar(MotivoDesenho::NaoFinito);
+    QByteArray causas;
+    const QStringList avisos = AvisosProjeto(P, &causas);
+    if (!causas.isEmpty()) {
+        falhar(causas[0] == 'A'   ? MotivoDesenho::Ampliacao
+               : causas[0] == 'E' ? MotivoDesenho::EntradasNulas
+                                  : MotivoDesenho::Geometria);
+        D.mensagem = TextoRecurso(Recursos::DesenhoIrrealizavel).arg(avisos.join(u'\n'));
+        return D;
+    }
     if (!(P.D1 > 0) || !(P.fD1 > 0) || !(P.F > 0) || !(P.i > 0) || !(P.e > 0))
         return falhar(MotivoDesenho::EntradasNulas);
     if (!(P.gamma > 1)) return falhar(MotivoDesenho::Ampliacao);

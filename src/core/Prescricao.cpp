@@ -2,10 +2,12 @@
 // (Zemax .zmx, CODE V .seq, a .csv table), and two-mirror .zmx files read back as the inputs.
 #include "Prescricao.h"
 
+#include "ArquivoProjeto.h"
 #include "ArquivoRegular.h"
 #include "Calculo.h"
 #include "Cp1252.h"
 #include "Recursos.h"
+#include "TextosArquivo.h"
 
 #include <QStringDecoder>
 #include <QStringList>
@@ -316,7 +318,7 @@ bool FormatoDoNome(const QString& nome, FormatoPrescricao& formato) {
 
 Prescricao LerZmx(const QByteArray& bytes, const QString& nomeArquivo) {
     if (bytes.size() > LimitePrescricao)
-        Recusar(nomeArquivo, TextoRecurso(Recursos::ArquivoGrandeDemais)
+        Recusar(nomeArquivo, TextoArquivo(TextosArquivo::GrandeDemais)
                                  .arg(bytes.size())
                                  .arg(LimitePrescricao)
                                  .arg(TextoRecurso(Recursos::FormatoPrescricaoZmx)));
@@ -576,7 +578,7 @@ TProjeto ProjetoDaImportacao(const ImportacaoPrescricao& im) {
 }
 
 ImportacaoPrescricao LerArquivoPrescricao(const QString& nomeArquivo) {
-    const QByteArray bytes =
-        LerArquivoRegular(nomeArquivo, LimitePrescricao, Recursos::FormatoPrescricaoZmx);
+    const QByteArray bytes = LerArquivoRegular(nomeArquivo, LimitePrescricao,
+                                               TextoRecurso(Recursos::FormatoPrescricaoZmx));
     return ImportarPrescricao(LerZmx(bytes, nomeArquivo), nomeArquivo);
 }

@@ -3,11 +3,12 @@
 
 #include "ArquivoRegular.h"
 #include "Binario.h"
-#include "Recursos.h"
 #include "rpDraw.h"
 #include "rpTemplateStream.h"
+#include "rpTextos.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 #include <QPagedPaintDevice>
@@ -15,6 +16,10 @@
 #include <QtEndian>
 #include <limits>
 #include <stdexcept>
+
+QString rpTraduzir(const char* texto) {
+    return QCoreApplication::translate("rpTextos", texto);
+}
 
 namespace {
 
@@ -290,7 +295,8 @@ void TrpPreparedPages::saveToFile(const QString& fileName, const QString& printe
 
 void TrpPreparedPages::loadFromFile(const QString& fileName, QString* printerName) {
     QBuffer arquivo; // only a regular file of a report's size is read, and it is read whole
-    arquivo.setData(LerArquivoRegular(fileName, LimiteRelatorio, Recursos::FormatoRelatorio));
+    arquivo.setData(
+        LerArquivoRegular(fileName, LimiteRelatorio, rpTraduzir(rpTextos::FormatoRelatorio)));
     arquivo.open(QIODevice::ReadOnly);
     load(arquivo, printerName);
 }

@@ -1,7 +1,9 @@
 // Checked access to the files the program opens and saves (POSIX calls under the Qt names).
 #include "ArquivoRegular.h"
 
-#include "Recursos.h"
+#include "TextosArquivo.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +18,10 @@
 #include <unistd.h>
 #include <utility>
 
+QString TextoArquivo(const char* texto) {
+    return QCoreApplication::translate("ArquivoRegular", texto);
+}
+
 namespace {
 
 enum class Operacao { Ler, Gravar };
@@ -23,20 +29,20 @@ enum class Operacao { Ler, Gravar };
 QString CausaSistema(int erro, Operacao op) {
     switch (erro) {
     case ENOENT:
-        return TextoRecurso(op == Operacao::Ler ? Recursos::ArquivoNaoExiste
-                                                : Recursos::ArquivoPastaNaoExiste);
+        return TextoArquivo(op == Operacao::Ler ? TextosArquivo::NaoExiste
+                                                : TextosArquivo::PastaNaoExiste);
     case ENOTDIR:
-        return TextoRecurso(Recursos::ArquivoPastaNaoExiste);
+        return TextoArquivo(TextosArquivo::PastaNaoExiste);
     case EACCES:
     case EPERM:
     case EROFS:
-        return TextoRecurso(op == Operacao::Ler ? Recursos::ArquivoSemLeitura
-                                                : Recursos::ArquivoSemGravacao);
+        return TextoArquivo(op == Operacao::Ler ? TextosArquivo::SemLeitura
+                                                : TextosArquivo::SemGravacao);
     case ENOSPC:
     case EDQUOT:
-        return TextoRecurso(Recursos::ArquivoDiscoCheio);
+        return TextoArquivo(TextosArquivo::DiscoCheio);
     default:
-        return TextoRecurso(Recursos::ArquivoErroSistema)
+        return TextoArquivo(TextosArquivo::ErroSistema)
             .arg(QString::fromLocal8Bit(std::strerror(erro)));
     }
 }
@@ -46,25 +52,23 @@ QString CausaSistema(int erro, Operacao op) {
 }
 
 [[noreturn]] void NaoRegular(const QString& nome, mode_t modo) {
-    const char* tipo = S_ISDIR(modo)                    ? Recursos::TipoPasta
-                       : S_ISFIFO(modo)                 ? Recursos::TipoPipe
-                       : S_ISSOCK(modo)                 ? Recursos::TipoSocket
-                       : S_ISCHR(modo) || S_ISBLK(modo) ? Recursos::TipoDispositivo
-                                                        : Recursos::TipoDesconhecido;
+    const char* tipo = S_ISDIR(modo)                    ? TextosArquivo::TipoPasta
+                       : S_ISFIFO(modo)                 ? TextosArquivo::TipoPipe
+                       : S_ISSOCK(modo)                 ? TextosArquivo::TipoSocket
+                       : S_ISCHR(modo) || S_ISBLK(modo) ? TextosArquivo::TipoDispositivo
+                                                        : TextosArquivo::TipoDesconhecido;
     throw ErroArquivo(
-        MensagemArquivo(nome, TextoRecurso(Recursos::ArquivoNaoRegular).arg(TextoRecurso(tipo))));
+        MensagemArquivo(nome, TextoArquivo(TextosArquivo::NaoRegular).arg(TextoArquivo(tipo))));
 }
 
 [[noreturn]] void GrandeDemais(const QString& nome, qint64 tamanho, qint64 limite,
-                               const char* formato) {
-    throw ErroArquivo(MensagemArquivo(nome, TextoRecurso(Recursos::ArquivoGrandeDemais)
-                                                .arg(tamanho)
-                                                .arg(limite)
-                                                .arg(TextoRecurso(formato))));
+                               const QString& formato) {
+    throw ErroArquivo(MensagemArquivo(
+        nome, TextoArquivo(TextosArquivo::GrandeDemais).arg(tamanho).arg(limite).arg(formato)));
 }
 
 // Checks the kind and size of an open file or of a name.
-void Conferir(const QString& nome, const struct stat& st, qint64 limite, const char* formato) {
+void Conferir(const QString& nome, const struct stat& st, qint64 limite, const QString& formato) {
     if (!S_ISREG(st.st_mode)) NaoRegular(nome, st.st_mode);
     if (st.st_size > limite) GrandeDemais(nome, st.st_size, limite, formato);
 }
@@ -93,7 +97,7 @@ private:
 // Opens an existing name without waiting on it (a pipe with no writer would block an ordinary
 // open) and checks what it is before anything is read.
 int AbrirSemBloquear(const QString& nome, const QByteArray& caminho, int modo, qint64 limite,
-                     const char* formato, Operacao op, struct stat& st) {
+                     const QString& formato, Operacao op, struct stat& st) {
     if (::stat(caminho.constData(), &st) != 0) Falhar(nome, errno, op);
     Conferir(nome, st, limite, formato);
     const int fd = ::open(caminho.constData(), modo | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -109,7 +113,7 @@ int AbrirSemBloquear(const QString& nome, const QByteArray& caminho, int modo, q
 
 // Reads from `posicao` to the end, in blocks, refusing to go past `limite` bytes in all.
 QByteArray LerAteOFim(const QString& nome, int fd, qint64 posicao, qint64 tamanho, qint64 limite,
-                      const char* formato, Operacao op) {
+                      const QString& formato, Operacao op) {
     QByteArray dados;
     if (tamanho > posicao) dados.reserve(tamanho - posicao);
     char bloco[1 << 16];
@@ -278,11 +282,11 @@ QString NomeLegivel(const QString& nome) {
 }
 
 QString MensagemArquivo(const QString& nome, const QString& causa) {
-    return TextoRecurso(Recursos::ArquivoCausa)
+    return TextoArquivo(TextosArquivo::Causa)
         .arg(QDir::toNativeSeparators(NomeLegivel(nome)), causa);
 }
 
-QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const char* formato) {
+QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const QString& formato) {
     const QByteArray caminho = BytesDoNome(nome);
     struct stat st {};
     Descritor fd(AbrirSemBloquear(nome, caminho, O_RDONLY, limite, formato, Operacao::Ler, st));
@@ -290,7 +294,7 @@ QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const char* for
 }
 
 void GravarInicioArquivo(const QString& nome, const QByteArray& inicio, qint64 limite,
-                         const char* formato) {
+                         const QString& formato) {
     QByteArray alvo = BytesDoNome(nome);
     QByteArray resto;
     const mode_t mascara = ::umask(0);

@@ -39,8 +39,8 @@ QString NomeLegivel(const QString& nome);
 
 // Reads a whole file. Anything that is not a regular file (a pipe, socket, device or folder) is
 // refused before it is opened for reading, and so is a file larger than `limite` bytes;
-// `formato` (a text of the table) says what the file should be. Never blocks on the file's kind.
-QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const char* formato);
+// `formato` (translated) says what the file should be. Never blocks on the file's kind.
+QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const QString& formato);
 
 // Writes `inicio` over the start of the named file and keeps the bytes after it (a new file holds
 // `inicio` alone). The new contents go to a temporary file beside it, named
@@ -48,7 +48,7 @@ QByteArray LerArquivoRegular(const QString& nome, qint64 limite, const char* for
 // file or the new one, never a mix. Temporaries that an interrupted save left in the folder are
 // removed by the next save there. A file that is not regular, or larger than `limite`, is refused.
 void GravarInicioArquivo(const QString& nome, const QByteArray& inicio, qint64 limite,
-                         const char* formato);
+                         const QString& formato);
 
 // Replaces the named file whole (or creates it) with `dados`, through a temporary file beside it
 // as above: a failed write leaves the old file, or no file, never a partial one. An existing name

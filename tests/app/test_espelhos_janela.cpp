@@ -213,12 +213,15 @@ private slots:
         QVERIFY(frm.lblMensagemSecundario->isHidden());
     }
 
-    // The window follows the record when told to, and an empty design gives messages, no numbers.
+    // The window follows the record when told to, and an empty design gives messages, no numbers;
+    // one that cannot be built shows the main window's warnings over its data.
     void recalcular() {
         TfrmEspelhos frm;
         Projeto.D1 = 0;
         CalcularProjeto(Projeto);
         frm.Recalcular();
+        QVERIFY(!frm.lblAviso->isHidden());
+        QCOMPARE(frm.lblAviso->text(), AvisosProjeto(Projeto).join(u'\n'));
         QVERIFY(!frm.lblMensagemPrimario->isHidden());
         QCOMPARE(frm.lblMensagemPrimario->text(), QString::fromUtf8(Recursos::EspelhosSemDados));
         QCOMPARE(frm.tblZonas->topLevelItemCount(), 0);
@@ -226,6 +229,7 @@ private slots:
         QVERIFY(!frm.lblMensagemSecundario->isHidden());
         DefinirProjeto200();
         frm.Recalcular();
+        QVERIFY(frm.lblAviso->isHidden());
         QVERIFY(frm.lblMensagemPrimario->isHidden());
         QCOMPARE(frm.tblZonas->topLevelItemCount(), 5);
     }

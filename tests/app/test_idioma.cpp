@@ -117,12 +117,19 @@ QByteArray LerFonte(const QString& relativo) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The non-empty texts of the table, without repeats.
-QStringList TextosDaTabela() {
+// The non-empty texts of a table of texts, without repeats: the program's, the file checks' or
+// the report engine's.
+QStringList TextosDaTabela(const char* tabela = "src/textos/Recursos.h") {
     QStringList textos;
-    for (const QString& t : LiteraisC(LerFonte(QStringLiteral("src/text/Recursos.h"))))
+    for (const QString& t : LiteraisC(LerFonte(QString::fromLatin1(tabela))))
         if (!t.isEmpty() && !textos.contains(t)) textos << t;
     return textos;
+}
+QStringList TextosDosArquivos() {
+    return TextosDaTabela("src/text/TextosArquivo.h");
+}
+QStringList TextosDoMotor() {
+    return TextosDaTabela("src/report/rpTextos.h");
 }
 
 // ---- the texts of the stored templates ---------------------------------------------------------
@@ -298,7 +305,7 @@ class TestIdioma : public QObject {
     // A text found in the other language's table or templates: a Portuguese text with a
     // different English one (in English), or such an English text (in Portuguese).
     QString textoDoOutroIdioma(const QString& texto, Idioma idioma) const {
-        for (const char* contexto : {"Recursos", "Relatorio"}) {
+        for (const char* contexto : {"Recursos", "Relatorio", "ArquivoRegular", "rpTextos"}) {
             const QByteArray fonte = texto.toUtf8();
             const QString en = m_ingles.translate(contexto, fonte.constData());
             if (idioma == Idioma::Ingles && !en.isNull() && en != texto) return texto;
@@ -404,6 +411,8 @@ private slots:
         QTest::addColumn<int>("minimo");
         QTest::newRow("Recursos") << "Recursos" << TextosDaTabela() << 250;
         QTest::newRow("Relatorio") << "Relatorio" << TextosDosModelos() << 14;
+        QTest::newRow("ArquivoRegular") << "ArquivoRegular" << TextosDosArquivos() << 14;
+        QTest::newRow("rpTextos") << "rpTextos" << TextosDoMotor() << 1;
     }
     void traducaoCompleta() {
         QFETCH(QString, contexto);
@@ -431,9 +440,11 @@ private slots:
     void tsSemSobras() {
         const MensagensTs ts = LerTs();
         QVERIFY2(ts.erro.isEmpty(), qPrintable(ts.erro));
-        QCOMPARE(ts.contextos.keys(), (QStringList{"Recursos", "Relatorio"}));
+        QCOMPARE(ts.contextos.keys(),
+                 (QStringList{"ArquivoRegular", "Recursos", "Relatorio", "rpTextos"}));
         QVERIFY2(ts.deixadas.isEmpty(), qPrintable(ts.deixadas.join(u'\n')));
-        const QStringList esperados[2] = {TextosDaTabela(), TextosDosModelos()};
+        const QStringList esperados[4] = {TextosDosArquivos(), TextosDaTabela(), TextosDosModelos(),
+                                          TextosDoMotor()};
         QStringList sobras, diferentes;
         int k = 0;
         for (auto c = ts.contextos.begin(); c != ts.contextos.end(); ++c, ++k)
@@ -750,7 +761,8 @@ private slots:
         QTest::addColumn<int>("minimoUsos"); // uses of TextoRecurso found there
         QTest::newRow("src/app") << "src/app" << 20 << 100;
         QTest::newRow("src/core") << "src/core" << 15 << 40;
-        QTest::newRow("src/text") << "src/text" << 8 << 10;
+        QTest::newRow("src/text") << "src/text" << 7 << 0;
+        QTest::newRow("src/textos") << "src/textos" << 2 << 0;
         QTest::newRow("src/controls") << "src/controls" << 4 << 0;
         QTest::newRow("src/report") << "src/report" << 15 << 0;
         QTest::newRow("src/reportwidgets") << "src/reportwidgets" << 4 << 0;

@@ -474,7 +474,10 @@ private slots:
             << 200.0 << 4.0 << 1.0 << 200.0 << 20.0 << int(MotivoAnalise::Ampliacao);
         QTest::newRow("gamma = 0,5")
             << 200.0 << 4.0 << 0.5 << 200.0 << 20.0 << int(MotivoAnalise::Ampliacao);
-        QTest::newRow("gamma = -1") << 200.0 << 4.0 << -1.0 << 200.0 << 20.0 << nulas;
+        QTest::newRow("gamma = -1")
+            << 200.0 << 4.0 << -1.0 << 200.0 << 20.0 << int(MotivoAnalise::Ampliacao);
+        QTest::newRow("secundário maior que o primário")
+            << 200.0 << 4.0 << 4.0 << 200.0 << 1000.0 << int(MotivoAnalise::Geometria);
         QTest::newRow("d < 0") << 200.0 << 4.0 << 4.0 << 4000.0 << 20.0
                                << int(MotivoAnalise::Geometria);
         QTest::newRow("cônica indefinida")
@@ -491,11 +494,17 @@ private slots:
         QFETCH(double, e);
         QFETCH(double, i);
         QFETCH(int, motivo);
-        const ResultadoAnalise r = Analisar(Projeto5(D1, fD1, gamma, e, i));
+        const TProjeto P = Projeto5(D1, fD1, gamma, e, i);
+        const ResultadoAnalise r = Analisar(P);
         QCOMPARE(int(r.motivo), motivo);
         const TextosAnalise t = TextosDaAnalise(r);
         QVERIFY(!t.valida);
         QVERIFY(t.airy.startsWith(QString::fromUtf8("Análise indisponível")));
+        // A design that cannot be built is named with the main window's warnings, all of them
+        // (a number that is not finite is named as such first).
+        if (r.motivo != MotivoAnalise::NaoFinito)
+            for (const QString& aviso : AvisosProjeto(P))
+                QVERIFY2(t.airy.contains(aviso), qPrintable(t.airy));
         for (const LinhaAnalise& l : t.linhas)
             QVERIFY(l.campo.isEmpty() && l.rms.isEmpty() && l.focoOtimo.isEmpty());
         for (const LinhaCurvatura& c : t.curvatura)

@@ -1,4 +1,5 @@
 // Checks the design file: reading, writing, the byte image, and that failures keep data safe.
+#include "ArquivoProjeto.h"
 #include "Calculo.h"
 #include "Global.h"
 #include "ProjetoTeste.h"

@@ -1,9 +1,12 @@
 // Files that are not what they claim: pipes, sockets, devices, folders, huge, damaged or vanished
 // files, and a full disk. Each case runs in a child process so that a blocking read is caught.
+#include "ArquivoProjeto.h"
 #include "Calculo.h"
 #include "Global.h"
 #include "Recursos.h"
+#include "TextosArquivo.h"
 #include "rpPrepared.h"
+#include "rpTextos.h"
 
 #include <QDir>
 #include <QFile>
@@ -218,19 +221,19 @@ private slots:
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<QString>("causa");   // text the message must hold besides the name
         QTest::addColumn<QString>("detalhe"); // a second text it must hold ("" none)
-        const QString naoRegular = Fixo(Recursos::ArquivoNaoRegular);
-        const QString grande = Fixo(Recursos::ArquivoGrandeDemais);
+        const QString naoRegular = Fixo(TextosArquivo::NaoRegular);
+        const QString grande = Fixo(TextosArquivo::GrandeDemais);
         const QString naoFinito = Fixo(Recursos::ProjetoNaoFinito);
         const QString faixa = Fixo(Recursos::ProjetoForaDaFaixa);
         const QString calculo = Fixo(Recursos::ProjetoCalculoForaDaFaixa);
-        QTest::newRow("pipe nomeado") << "fifo" << naoRegular << r(Recursos::TipoPipe);
-        QTest::newRow("socket") << "socket" << naoRegular << r(Recursos::TipoSocket);
-        QTest::newRow("/dev/zero") << "zero" << naoRegular << r(Recursos::TipoDispositivo);
-        QTest::newRow("pasta") << "pasta" << naoRegular << r(Recursos::TipoPasta);
+        QTest::newRow("pipe nomeado") << "fifo" << naoRegular << r(TextosArquivo::TipoPipe);
+        QTest::newRow("socket") << "socket" << naoRegular << r(TextosArquivo::TipoSocket);
+        QTest::newRow("/dev/zero") << "zero" << naoRegular << r(TextosArquivo::TipoDispositivo);
+        QTest::newRow("pasta") << "pasta" << naoRegular << r(TextosArquivo::TipoPasta);
         QTest::newRow("tlv de 2 GB") << "tlv2g" << grande << r(Recursos::FormatoProjeto);
         QTest::newRow("tlv de 1 MiB + 1") << "tlv1m" << grande << QString();
-        QTest::newRow("rpp de 1 GB") << "rpp1g" << grande << r(Recursos::FormatoRelatorio);
-        QTest::newRow("rpp pipe nomeado") << "rppfifo" << naoRegular << r(Recursos::TipoPipe);
+        QTest::newRow("rpp de 1 GB") << "rpp1g" << grande << r(rpTextos::FormatoRelatorio);
+        QTest::newRow("rpp pipe nomeado") << "rppfifo" << naoRegular << r(TextosArquivo::TipoPipe);
         QTest::newRow("NaN em D1") << "nan0" << naoFinito << "D1";
         QTest::newRow("+Inf em gamma") << "inf72" << naoFinito << "gamma";
         QTest::newRow("-Inf em Sag2") << "-inf536" << naoFinito << "Sag2";
@@ -242,8 +245,8 @@ private slots:
         // F = f1 x gamma is 9,992e11 at gamma 2,135 but 1,0015e12 at 2,14, the gamma its field
         // shows and reads back (the binary 2,135 is 2,13499..., 213,4999... when x 100).
         QTest::newRow("gamma = 2,135 lido como 2,14") << "gamma2135" << calculo << "F";
-        QTest::newRow("sem permissão") << "semleitura" << r(Recursos::ArquivoSemLeitura) << "";
-        QTest::newRow("removido") << "removido" << r(Recursos::ArquivoNaoExiste) << "";
+        QTest::newRow("sem permissão") << "semleitura" << r(TextosArquivo::SemLeitura) << "";
+        QTest::newRow("removido") << "removido" << r(TextosArquivo::NaoExiste) << "";
     }
     void abrir() {
         QFETCH(QString, tipo);
@@ -377,17 +380,16 @@ private slots:
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<QString>("causa");
         QTest::addColumn<QString>("detalhe");
-        const QString naoRegular = Fixo(Recursos::ArquivoNaoRegular);
-        QTest::newRow("sobre pipe nomeado") << "fifo" << naoRegular << r(Recursos::TipoPipe);
-        QTest::newRow("sobre pasta") << "pasta" << naoRegular << r(Recursos::TipoPasta);
+        const QString naoRegular = Fixo(TextosArquivo::NaoRegular);
+        QTest::newRow("sobre pipe nomeado") << "fifo" << naoRegular << r(TextosArquivo::TipoPipe);
+        QTest::newRow("sobre pasta") << "pasta" << naoRegular << r(TextosArquivo::TipoPasta);
         QTest::newRow("sobre ligação para /dev/full")
-            << "full" << naoRegular << r(Recursos::TipoDispositivo);
-        QTest::newRow("disco cheio (tmpfs)") << "tmpfs" << r(Recursos::ArquivoDiscoCheio) << "";
+            << "full" << naoRegular << r(TextosArquivo::TipoDispositivo);
+        QTest::newRow("disco cheio (tmpfs)") << "tmpfs" << r(TextosArquivo::DiscoCheio) << "";
         QTest::newRow("disco cheio (write falha)")
-            << "injetado" << r(Recursos::ArquivoDiscoCheio) << "";
-        QTest::newRow("sem permissão") << "semgravar" << r(Recursos::ArquivoSemGravacao) << "";
-        QTest::newRow("pasta inexistente")
-            << "sempasta" << r(Recursos::ArquivoPastaNaoExiste) << "";
+            << "injetado" << r(TextosArquivo::DiscoCheio) << "";
+        QTest::newRow("sem permissão") << "semgravar" << r(TextosArquivo::SemGravacao) << "";
+        QTest::newRow("pasta inexistente") << "sempasta" << r(TextosArquivo::PastaNaoExiste) << "";
     }
     void gravar() {
         QFETCH(QString, tipo);

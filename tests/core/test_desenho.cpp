@@ -291,7 +291,8 @@ private slots:
         }
     }
 
-    // Designs that cannot be drawn give nothing to draw and say why.
+    // Designs that cannot be drawn give nothing to draw and say why; a design that cannot be
+    // built says it with the main window's warnings ("avisos": every one of them, in order).
     void degenerados_data() {
         QTest::addColumn<double>("D1");
         QTest::addColumn<double>("fD1");
@@ -300,16 +301,18 @@ private slots:
         QTest::addColumn<double>("i");
         QTest::addColumn<QString>("mensagem");
         const QString nulas = QString::fromUtf8(Recursos::DesenhoEntradasNulas);
-        const QString ampliacao = QString::fromUtf8(Recursos::DesenhoAmpliacao);
-        const QString geometria = QString::fromUtf8(Recursos::DesenhoGeometria);
+        const QString avisos = QStringLiteral("avisos");
+        const QString gama = QString::fromUtf8(Recursos::DesenhoIrrealizavel)
+                                 .arg(QString::fromUtf8(Recursos::AvisoGamma));
         QTest::newRow("vazio") << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << nulas;
-        QTest::newRow("D1 = 0") << 0.0 << 4.0 << 4.0 << 200.0 << 20.0 << nulas;
+        QTest::newRow("D1 = 0") << 0.0 << 4.0 << 4.0 << 200.0 << 20.0 << avisos;
         QTest::newRow("i = 0") << 200.0 << 4.0 << 4.0 << 200.0 << 0.0 << nulas;
-        QTest::newRow("e = 0") << 200.0 << 4.0 << 4.0 << 0.0 << 20.0 << nulas;
-        QTest::newRow("gama = 1") << 200.0 << 4.0 << 1.0 << 200.0 << 20.0 << ampliacao;
-        QTest::newRow("gama = 0,5") << 200.0 << 4.0 << 0.5 << 200.0 << 20.0 << ampliacao;
-        QTest::newRow("foco além do secundário")
-            << 200.0 << 4.0 << 4.0 << 5000.0 << 20.0 << geometria;
+        QTest::newRow("e = 0") << 200.0 << 4.0 << 4.0 << 0.0 << 20.0 << avisos;
+        QTest::newRow("gama = 1") << 200.0 << 4.0 << 1.0 << 200.0 << 20.0 << gama;
+        QTest::newRow("gama = 0,5") << 200.0 << 4.0 << 0.5 << 200.0 << 20.0 << gama;
+        QTest::newRow("foco além do secundário") << 200.0 << 4.0 << 4.0 << 5000.0 << 20.0 << avisos;
+        QTest::newRow("secundário maior que o primário")
+            << 200.0 << 4.0 << 4.0 << 200.0 << 1000.0 << avisos;
         QTest::newRow("NaN") << qQNaN() << 4.0 << 4.0 << 200.0 << 20.0
                              << QString::fromUtf8(Recursos::DesenhoNaoFinito);
     }
@@ -322,6 +325,11 @@ private slots:
         QFETCH(QString, mensagem);
         TProjeto P = Projeto5(D1, fD1, gamma, e, i);
         Defletor(P, 40, 44, 400, 4, 60);
+        if (mensagem == QLatin1String("avisos")) {
+            const QStringList avisos = AvisosProjeto(P);
+            QVERIFY(!avisos.isEmpty());
+            mensagem = QString::fromUtf8(Recursos::DesenhoIrrealizavel).arg(avisos.join(u'\n'));
+        }
         const DadosDesenho D = CalcularDesenho(P, VarianteRitcheyChretien, 0, ',', '.');
         QVERIFY(!D.valido());
         QCOMPARE(D.mensagem, mensagem);

@@ -1,5 +1,6 @@
 // Saves that survive a kill: a child saves designs over one file in a loop and is killed with
 // SIGKILL at random moments; the file must always hold exactly the old or the new design.
+#include "ArquivoProjeto.h"
 #include "Calculo.h"
 #include "Global.h"
 

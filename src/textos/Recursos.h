@@ -307,24 +307,8 @@ inline constexpr const char* AnaliseEspelhoSemRaios =
     "Análise indisponível: nenhum raio atinge um dos espelhos.";
 inline constexpr const char* AnaliseNaoFinita =
     "Análise indisponível: o traçado não dá valores finitos para este projeto.";
-// File checks.
-inline constexpr const char* ArquivoCausa = "%1: %2";
-inline constexpr const char* ArquivoNaoRegular = "não é um arquivo regular (%1); nada foi lido";
-inline constexpr const char* TipoPasta = "é uma pasta";
-inline constexpr const char* TipoPipe = "é um pipe nomeado";
-inline constexpr const char* TipoSocket = "é um socket";
-inline constexpr const char* TipoDispositivo = "é um dispositivo";
-inline constexpr const char* TipoDesconhecido = "é de um tipo especial";
-inline constexpr const char* ArquivoGrandeDemais =
-    "o arquivo tem %1 bytes, mais do que os %2 bytes que %3 pode ter; nada foi lido";
+// Design files: the format the file checks' messages name, and the record's own checks.
 inline constexpr const char* FormatoProjeto = "um projeto (.tlv)";
-inline constexpr const char* FormatoRelatorio = "um relatório preparado (.rpp)";
-inline constexpr const char* ArquivoNaoExiste = "o arquivo não existe (foi removido ou renomeado?)";
-inline constexpr const char* ArquivoSemLeitura = "sem permissão para ler o arquivo";
-inline constexpr const char* ArquivoSemGravacao = "sem permissão para gravar o arquivo ou a pasta";
-inline constexpr const char* ArquivoDiscoCheio = "disco cheio: o projeto não foi gravado";
-inline constexpr const char* ArquivoPastaNaoExiste = "a pasta do arquivo não existe";
-inline constexpr const char* ArquivoErroSistema = "erro do sistema: %1";
 inline constexpr const char* ProjetoCurto =
     "o arquivo não é um projeto (tem %1 bytes; um projeto tem %2)";
 inline constexpr const char* ProjetoNaoFinito =
@@ -356,6 +340,9 @@ inline constexpr const char* DesenhoAmpliacao =
     "Desenho indisponível: o coeficiente de ampliação deve ser maior que 1.";
 inline constexpr const char* DesenhoGeometria =
     "Desenho indisponível: d, p, D2 e r2 devem ser maiores que zero.";
+// %1: the design's warnings (AvisosProjeto), one a line
+inline constexpr const char* AnaliseIrrealizavel = "Análise indisponível: %1";
+inline constexpr const char* DesenhoIrrealizavel = "Desenho indisponível: %1";
 inline constexpr const char* DesenhoConicaIndefinida =
     "Desenho indisponível: a cônica de um espelho não define uma superfície sobre toda a "
     "abertura.";
