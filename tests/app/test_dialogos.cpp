@@ -1,4 +1,5 @@
 // The small windows (field diameter, sagittas, About box) and the error box, driven offscreen.
+#include "ArquivoRegular.h"
 #include "Calculo.h"
 #include "DiametroCampo.h"
 #include "Flecha.h"
