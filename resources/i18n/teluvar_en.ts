@@ -1066,8 +1066,8 @@
         <translation>Writes the report of DESIGN.tlv to OUTPUT.pdf, without opening a window.</translation>
     </message>
     <message>
-        <source>Relatório de --pdf: projeto (o padrão) ou defletor.</source>
-        <translation>Report of --pdf: projeto (the design, the default) or defletor (the baffle).</translation>
+        <source>Relatório de --pdf: projeto (o padrão), defletor, iluminacao ou tolerancias.</source>
+        <translation>Report of --pdf: projeto (the design, the default), defletor (the baffle), iluminacao (the field illumination) or tolerancias (focusing and collimation).</translation>
     </message>
     <message>
         <source>Escreve na saída padrão os dados do PROJETO.tlv e os valores calculados, em JSON.</source>
@@ -1078,9 +1078,9 @@
         <translation>OUTPUT.pdf</translation>
     </message>
     <message>
-        <source>projeto|defletor</source>
+        <source>projeto|defletor|iluminacao|tolerancias</source>
         <translatorcomment>the values of the --relatorio option: the same in every language</translatorcomment>
-        <translation>projeto|defletor</translation>
+        <translation>projeto|defletor|iluminacao|tolerancias</translation>
     </message>
     <message>
         <source>Projeto Teluvar %1</source>
@@ -1105,8 +1105,8 @@
         <translation>the option %1 needs a value</translation>
     </message>
     <message>
-        <source>relatório desconhecido: %1 (use projeto ou defletor)</source>
-        <translation>unknown report: %1 (use projeto or defletor)</translation>
+        <source>relatório desconhecido: %1 (use projeto, defletor, iluminacao ou tolerancias)</source>
+        <translation>unknown report: %1 (use projeto, defletor, iluminacao or tolerancias)</translation>
     </message>
     <message>
         <source>--relatorio só vale com --pdf</source>
@@ -1203,10 +1203,6 @@
     <message>
         <source>Limite de difração (sem obstrução)</source>
         <translation>Diffraction limit (unobstructed)</translation>
-    </message>
-    <message>
-        <source>h = %n mm</source>
-        <translation>h = %n mm</translation>
     </message>
     <message>
         <source>Strehl = %1</source>
@@ -1723,6 +1719,125 @@
         <translation>No baffle of the record's family blocks the direct light while keeping the field lit.</translation>
     </message>
     <message>
+        <source>Iluminação</source>
+        <translation>Illumination</translation>
+    </message>
+    <message>
+        <source>Preview - Iluminação</source>
+        <translation>Preview - Illumination</translation>
+    </message>
+    <message>
+        <source>Variante: %1. Campo a manter iluminado a 100 %: %2 mm.</source>
+        <translation>Variant: %1. Field to keep lit at 100 %: %2 mm.</translation>
+    </message>
+    <message>
+        <source>Iluminação relativa e altura na imagem</source>
+        <translation>Relative illumination against image height</translation>
+    </message>
+    <message>
+        <source>Defletores</source>
+        <translation>Baffles</translation>
+    </message>
+    <message>
+        <source>Campo iluminado e obstrução</source>
+        <translation>Lit field and obstruction</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Diâmetro interno do tubo (DDi)</source>
+        <translation>Tube inner diameter (DDi)</translation>
+    </message>
+    <message>
+        <source>Diâmetro externo do tubo (DDe)</source>
+        <translation>Tube outer diameter (DDe)</translation>
+    </message>
+    <message>
+        <source>Comprimento do tubo à frente do primário (L)</source>
+        <translation>Tube length in front of the primary (L)</translation>
+    </message>
+    <message>
+        <source>Diâmetro do suporte do secundário (SSDe)</source>
+        <translation>Secondary holder diameter (SSDe)</translation>
+    </message>
+    <message>
+        <source>sem defletor</source>
+        <translation>no baffle</translation>
+    </message>
+    <message>
+        <source>iluminacao</source>
+        <translatorcomment>a value of the --relatorio option: the same in every language</translatorcomment>
+        <translation>iluminacao</translation>
+    </message>
+    <message>
+        <source>%1 ou mais</source>
+        <translation>%1 or more</translation>
+    </message>
+    <message>
+        <source>Preview - Focagem e colimação</source>
+        <translation>Preview - Focusing and collimation</translation>
+    </message>
+    <message>
+        <source>Focagem pelo secundário: %1</source>
+        <translation>Focusing by the secondary: %1</translation>
+    </message>
+    <message>
+        <source>Strehl no eixo após refocar, nas três variantes</source>
+        <translation>On-axis Strehl after refocusing, for the three variants</translation>
+    </message>
+    <message>
+        <source>Focagem pela câmera: %1</source>
+        <translation>Focusing by the camera: %1</translation>
+    </message>
+    <message>
+        <source>Colimação do secundário</source>
+        <translation>Collimation of the secondary</translation>
+    </message>
+    <message>
+        <source>Deslocamento do plano da imagem (mm)</source>
+        <translation>Shift of the image plane (mm)</translation>
+    </message>
+    <message>
+        <source>RMS do spot (µm)</source>
+        <translation>Spot RMS (µm)</translation>
+    </message>
+    <message>
+        <source>No eixo</source>
+        <translation>On axis</translation>
+    </message>
+    <message>
+        <source>Borda do campo</source>
+        <translation>Edge of the field</translation>
+    </message>
+    <message>
+        <source>± 2·λ·N²</source>
+        <translation>± 2·λ·N²</translation>
+    </message>
+    <message>
+        <source>Strehl no eixo de 0,8 ou mais (após refocar) para variações de e de %1 a %2 mm; profundidade de foco da câmera ± %3 mm (1/4 de onda).</source>
+        <translation>On-axis Strehl of 0.8 or more (after refocusing) for changes of e from %1 to %2 mm; camera depth of focus ± %3 mm (1/4 wave).</translation>
+    </message>
+    <message>
+        <source>Limites para Strehl 0,8 no eixo após refocar (comprimento de onda 550 nm). Coma em ondas (termo em r³). Ponto neutro: pivô sem coma, medido do vértice do secundário, positivo para longe do primário.</source>
+        <translation>Limits for an on-axis Strehl of 0.8 after refocusing (wavelength 550 nm). Coma in waves (r³ term). Neutral point: the coma-free pivot, measured from the secondary's vertex, positive away from the primary.</translation>
+    </message>
+    <message>
+        <source>Variação de e (mm)</source>
+        <translation>Change of e (mm)</translation>
+    </message>
+    <message>
+        <source>Inclinação (&apos;)</source>
+        <translation>Tilt (&apos;)</translation>
+    </message>
+    <message>
+        <source>Coma (ondas/&apos;)</source>
+        <translation>Coma (waves/&apos;)</translation>
+    </message>
+    <message>
+        <source>Coma (ondas/mm)</source>
+        <translation>Coma (waves/mm)</translation>
         <source>Análise de difração</source>
         <translation>Diffraction analysis</translation>
     </message>

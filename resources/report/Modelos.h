@@ -4,5 +4,6 @@
 #include <QString>
 
 // Resource path of a stored template: "projeto" (design report), "defletor" (baffle report),
-// "analise" (ray-trace analysis report), "espelhos" (mirror-making report).
+// "analise" (ray-trace analysis report), "espelhos" (mirror-making report), "iluminacao" (field
+// illumination report), "tolerancias" (focusing and collimation report).
 QString CaminhoModelo(const QString& nome);

@@ -11,11 +11,15 @@
 #include "Relatorios.h"
 #include "TabelaFixa.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScrollArea>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
@@ -36,6 +40,33 @@ double Escala(double maximo) {
     return p;
 }
 
+// Paints a cell's text as the style does for these tables (no icon, check, selection, focus
+// or eliding: the columns are wide enough), in one text call instead of the style's two text
+// layouts per cell, so repainting the tables after a keystroke costs little.
+class TDelegadoTexto : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* pintor, const QStyleOptionViewItem& opcao,
+               const QModelIndex& indice) const override {
+        const QString texto = indice.data(Qt::DisplayRole).toString();
+        if (texto.isEmpty()) return;
+        const QWidget* w = opcao.widget;
+        const QStyle* estilo = w ? w->style() : QApplication::style();
+        const int margem = estilo->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+        const QPalette::ColorGroup grupo =
+            !(opcao.state & QStyle::State_Enabled) ? QPalette::Disabled
+            : (opcao.state & QStyle::State_Active) ? QPalette::Normal
+                                                   : QPalette::Inactive;
+        pintor->save();
+        pintor->setClipRect(opcao.rect);
+        pintor->setFont(opcao.font);
+        pintor->setPen(opcao.palette.color(grupo, QPalette::Text));
+        pintor->drawText(opcao.rect.adjusted(margem, 0, -margem, 0),
+                         indice.data(Qt::TextAlignmentRole).toInt(), texto);
+        pintor->restore();
+    }
+};
+
 } // namespace
 
 TSpotAnalise::TSpotAnalise(QWidget* parent) : QWidget(parent) {
@@ -51,10 +82,10 @@ void TSpotAnalise::definir(const ResultadoAnalise& resultado, const TextosAnalis
     update();
 }
 
-void TSpotAnalise::paintEvent(QPaintEvent*) {
+void TSpotAnalise::paintEvent(QPaintEvent* evento) {
     QPainter pintor(this);
-    pintor.fillRect(rect(), Qt::white);
-    Desenhar(pintor, QRectF(rect()), m_resultado, m_textos, &m_cache);
+    pintor.fillRect(evento->rect(), Qt::white);
+    Desenhar(pintor, QRectF(rect()), m_resultado, m_textos, &m_cache, QRectF(evento->rect()));
 }
 
 namespace {
@@ -85,7 +116,12 @@ QImage ImagemCelula(const FeixeAnalise& f, double lado, double escala, double pr
 } // namespace
 
 void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const ResultadoAnalise& r,
-                            const TextosAnalise& t, CacheCelulas* cache) {
+                            const TextosAnalise& t, CacheCelulas* cache, const QRectF& exposta) {
+    // Only what meets the exposed rectangle is drawn (a part scrolled out of sight, or a
+    // repaint of one corner, lays out no text and makes no cell image).
+    const auto visivel = [&exposta](const QRectF& r) {
+        return exposta.isNull() || exposta.intersects(r);
+    };
     pintor.save();
     pintor.setRenderHint(QPainter::Antialiasing);
     pintor.setClipRect(area);
@@ -119,10 +155,10 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
         const double proporcao = pintor.device() ? pintor.device()->devicePixelRatioF() : 1.0;
         if (!cache->valido || cache->lado != lado || cache->escala != escala ||
             cache->proporcao != proporcao) {
-            for (int v = 0; v < 3; ++v)
-                for (int k = 0; k < 3; ++k)
-                    cache->imagens[v * 3 + k] = ImagemCelula(r.variantes[v].feixes[k], lado, escala,
-                                                             proporcao, CoresVariante[v]);
+            // Each cell's image is made when the cell is first drawn.
+            for (QImage& imagem : cache->imagens)
+                imagem = QImage();
+            cache->airy = QPainterPath();
             cache->lado = lado;
             cache->escala = escala;
             cache->proporcao = proporcao;
@@ -131,26 +167,34 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
     }
 
     pintor.setPen(Qt::black);
-    for (int v = 0; v < 3; ++v)
-        pintor.drawText(QRectF(area.left() + esquerda + v * largura, area.top(), largura, topo),
-                        Qt::AlignCenter, t.variantes[v]);
+    for (int v = 0; v < 3; ++v) {
+        const QRectF titulo(area.left() + esquerda + v * largura, area.top(), largura, topo);
+        if (visivel(titulo)) pintor.drawText(titulo, Qt::AlignCenter, t.variantes[v]);
+    }
     QVector<QRectF> pontos; // each ray a small square: filled, not stroked (fast)
     const double ponto = 1.6;
     for (int k = 0; k < 3; ++k) {
         const double y0 = area.top() + topo + k * altura;
         pintor.setPen(Qt::black);
-        pintor.drawText(QRectF(area.left(), y0, esquerda - linha / 2, lado),
-                        Qt::AlignVCenter | Qt::AlignRight, t.alturas[k]);
+        const QRectF rotulo(area.left(), y0, esquerda - linha / 2, lado);
+        if (visivel(rotulo))
+            pintor.drawText(rotulo, Qt::AlignVCenter | Qt::AlignRight, t.alturas[k]);
         for (int v = 0; v < 3; ++v) {
             const FeixeAnalise& f = r.variantes[v].feixes[k];
             const double x0 = area.left() + esquerda + v * largura + (largura - lado) / 2;
             const QRectF celula(x0, y0, lado, lado);
             const QPointF centro = celula.center();
+            const QRectF legenda(x0 - 10, y0 + lado + 1, lado + 20, 1.3 * linha);
+            // The cell with its frame's half pen width, and its caption.
+            if (!visivel(celula.adjusted(-1, -1, 1, 1)) && !visivel(legenda)) continue;
             pintor.setPen(QPen(QColor(200, 200, 200), 0));
             pintor.setBrush(Qt::NoBrush);
             pintor.drawRect(celula);
             if (cache) {
-                pintor.drawImage(celula, cache->imagens[v * 3 + k]);
+                QImage& imagem = cache->imagens[v * 3 + k];
+                if (imagem.isNull())
+                    imagem = ImagemCelula(f, lado, escala, cache->proporcao, CoresVariante[v]);
+                pintor.drawImage(celula, imagem);
             } else {
                 pontos.clear();
                 const double cx = f.estatistica.centroX, cy = f.estatistica.centroY;
@@ -165,18 +209,32 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
                 pintor.setBrush(Qt::NoBrush);
             }
             // The Airy circle over the spot, so it shows also where the spot covers it.
-            pintor.setPen(QPen(Qt::black, 1.2, Qt::DashLine));
+            const QPen tracejado(Qt::black, 1.2, Qt::DashLine);
             const double ra = r.raioAiry * escala;
-            pintor.drawEllipse(centro, ra, ra);
+            if (cache) {
+                // Every cell's circle is the same dashed outline, stroked once per cache.
+                if (cache->airy.isEmpty()) {
+                    QPainterPath circulo;
+                    circulo.addEllipse(QPointF(0, 0), ra, ra);
+                    cache->airy = QPainterPathStroker(tracejado).createStroke(circulo);
+                }
+                pintor.fillPath(cache->airy.translated(centro), Qt::black);
+            } else {
+                pintor.setPen(tracejado);
+                pintor.drawEllipse(centro, ra, ra);
+            }
             pintor.setPen(Qt::black);
-            pintor.drawText(QRectF(x0 - 10, y0 + lado + 1, lado + 20, 1.3 * linha),
-                            Qt::AlignHCenter | Qt::AlignTop, t.rmsSpot[v * 3 + k]);
+            pintor.drawText(legenda, Qt::AlignHCenter | Qt::AlignTop, t.rmsSpot[v * 3 + k]);
         }
     }
     // Scale bar and legend.
     const double comprimento = Escala(0.8 * lado / escala);
     const double yb = area.bottom() - 1.2 * linha;
     const double xb = area.left() + esquerda;
+    if (!visivel(QRectF(area.left(), yb - linha, area.width(), area.bottom() - yb + linha))) {
+        pintor.restore();
+        return;
+    }
     pintor.setPen(QPen(Qt::black, 0));
     const QPointF a(xb, yb), b(xb + comprimento * escala, yb);
     pintor.drawLine(a, b);
@@ -221,6 +279,8 @@ TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
         CriarTabelaFixa(this, QStringLiteral("tblAnalise"), 9, Recursos::ColunasAnalise, 7, modelo);
     tblCurvatura = CriarTabelaFixa(this, QStringLiteral("tblCurvatura"), 3,
                                    Recursos::ColunasCurvatura, 6, modelo);
+    for (QTableWidget* t : {tblAnalise, tblCurvatura})
+        t->setItemDelegate(new TDelegadoTexto(t));
     lblConvencao = new QLabel(TextoRecurso(Recursos::AnaliseConvencao), this);
     lblConvencao->setObjectName(QStringLiteral("lblConvencao"));
     lblConvencao->setWordWrap(true);

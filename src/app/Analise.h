@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <QImage>
+#include <QPainterPath>
 #include <array>
 
 class QLabel;
@@ -30,13 +31,16 @@ public:
         bool valido = false;
         double lado = 0, escala = 0, proporcao = 1;
         std::array<QImage, 9> imagens;
+        QPainterPath airy; // the dashed Airy circle's outline about the origin
     };
     // Paints the grid (or the reason there are no numbers) into any painter's rectangle, in
     // the painter's font; used by the widget and by anything that prints the grid. With a
     // cache (the screen), each cell's dots come from its image, drawn pixel-aligned in one
-    // call when made; without (paper), as vector squares.
+    // call when made; without (paper), as vector squares. A non-null `exposta` (the paint
+    // event's rectangle) leaves out the cells and texts that do not meet it.
     static void Desenhar(QPainter& pintor, const QRectF& area, const ResultadoAnalise& resultado,
-                         const TextosAnalise& textos, CacheCelulas* cache = nullptr);
+                         const TextosAnalise& textos, CacheCelulas* cache = nullptr,
+                         const QRectF& exposta = QRectF());
     QSize sizeHint() const override { return {480, 500}; }
 
 protected:

@@ -2,6 +2,7 @@
 #include "Desenho.h"
 
 #include "Global.h"
+#include "Graficos.h"
 #include "Janela.h"
 #include "NumberEdit.h"
 #include "NumeroTexto.h"
@@ -117,14 +118,6 @@ void DesenharCota(QPainter& p, const Cota& c, const Mapa& m) {
     p.drawText(base, c.texto);
 }
 
-// A scale-bar length of 1, 2 or 5 × 10ⁿ mm, at most `maximo`.
-double Escala(double maximo) {
-    if (!(maximo > 0)) return 1;
-    const double p = std::pow(10.0, std::floor(std::log10(maximo)));
-    for (double m : {5.0, 2.0, 1.0})
-        if (m * p <= maximo) return m * p;
-    return p;
-}
 } // namespace
 
 Enquadramento EnquadrarDesenho(const DadosDesenho& d, const QRectF& area) {
@@ -227,15 +220,11 @@ void DesenharEscala(QPainter& p, const QRectF& area, const DadosDesenho& d,
 
     // Scale bar at the bottom left; the verdict at the bottom right.
     const double s = enquadramento.escala;
-    const double comprimento = Escala(0.25 * area.width() / s);
     const double yb = area.bottom() - linha;
-    const QPointF a(area.left() + MargemLado, yb), b(a.x() + comprimento * s, yb);
-    p.setPen(QPen(Qt::black, 0));
-    p.drawLine(a, b);
-    p.drawLine(a - QPointF(0, linha / 3), a + QPointF(0, linha / 3));
-    p.drawLine(b - QPointF(0, linha / 3), b + QPointF(0, linha / 3));
-    p.drawText(QPointF(b.x() + linha / 2, yb + fm.ascent() / 2 - fm.descent() / 2),
-               FormatarN(TextoRecurso(Recursos::FmtEscalaDesenho), comprimento));
+    Graficos::DesenharBarraEscala(
+        p, QPointF(area.left() + MargemLado, yb), s, 0.25 * area.width(), [](double comprimento) {
+            return FormatarN(TextoRecurso(Recursos::FmtEscalaDesenho), comprimento);
+        });
     if (veredito) {
         p.setPen(d.luz.atinge ? CorLuzDireta : Qt::black);
         p.drawText(QRectF(area.left(), yb - linha, area.width() - MargemLado, 2 * linha),

@@ -224,54 +224,39 @@ void TDesenhoHindle::paintEvent(QPaintEvent*) {
 
 // ---- the window -----------------------------------------------------------------------------
 
-TfrmEspelhos::TfrmEspelhos(QWidget* owner) : QDialog(owner, Qt::Window) {
+TfrmEspelhos::TfrmEspelhos(QWidget* owner)
+    : TJanelaViva(owner, "frmEspelhos", TextoRecurso(Recursos::EspelhosTitulo)) {
     montarJanela();
     Recalcular();
 }
 
 void TfrmEspelhos::montarJanela() {
-    setObjectName(QStringLiteral("frmEspelhos"));
-    setWindowTitle(TextoRecurso(Recursos::EspelhosTitulo));
-    setModal(false);
-    auto* principal = new QVBoxLayout(this);
-    ToolBar1 = CriarBarraRelatorio(this, btnImprimir, btnPreview);
-    principal->setMenuBar(ToolBar1);
-    connect(btnImprimir, &QToolButton::clicked, this,
-            Protegido(this, &TfrmEspelhos::btnImprimirClick));
-    connect(btnPreview, &QToolButton::clicked, this,
-            Protegido(this, &TfrmEspelhos::btnPreviewClick));
     DefinirCamposZonas(dtZonas);
     dtZonas.Open();
     PrepararRelatorio(rpReport1, rpDBDataSet1, dtZonas, QStringLiteral("espelhos"),
                       [this] { rpReport1BeginDoc(); });
 
-    // Everything below the tool bar scrolls, so the window fits a 1366 x 768 screen.
+    // The number of zones beside the variant.
+    linhaVariante()->insertSpacing(2, 16);
+    linhaVariante()->insertWidget(3, new QLabel(TextoRecurso(Recursos::EspelhosZonas), this));
+    edtZonas = new QSpinBox(this);
+    edtZonas->setObjectName(QStringLiteral("edtZonas"));
+    edtZonas->setRange(3, 12);
+    edtZonas->setValue(5);
+    linhaVariante()->insertWidget(4, edtZonas);
+
+    // Everything below the variant scrolls, so the window fits a 1366 x 768 screen.
     auto* rolagem = new QScrollArea(this);
     rolagem->setObjectName(QStringLiteral("rolagem"));
     rolagem->setWidgetResizable(true);
     rolagem->setFrameShape(QFrame::NoFrame);
     auto* conteudo = new QWidget(rolagem);
-    auto* corpo = new QVBoxLayout(conteudo);
-    corpo->setContentsMargins(0, 0, 0, 0);
-    principal->addWidget(rolagem);
-
-    // Variant and number of zones.
-    auto* topo = new QHBoxLayout;
-    topo->addWidget(new QLabel(TextoRecurso(Recursos::EspelhosVariante), this));
-    cmbVariante = CriarComboVariante(this);
-    topo->addWidget(cmbVariante);
-    topo->addSpacing(16);
-    topo->addWidget(new QLabel(TextoRecurso(Recursos::EspelhosZonas), this));
-    edtZonas = new QSpinBox(this);
-    edtZonas->setObjectName(QStringLiteral("edtZonas"));
-    edtZonas->setRange(3, 12);
-    edtZonas->setValue(5);
-    topo->addWidget(edtZonas);
-    topo->addStretch(1);
-    corpo->addLayout(topo);
+    auto* conteudoLayout = new QVBoxLayout(conteudo);
+    conteudoLayout->setContentsMargins(0, 0, 0, 0);
+    corpo()->addWidget(rolagem);
     // What makes the design impossible to build, above its mirrors' data.
     lblAviso = CriarAviso(conteudo, 0, 0, 0);
-    corpo->addWidget(lblAviso);
+    conteudoLayout->addWidget(lblAviso);
 
     const QList<ColunaLista> colunasValores = {
         {TextoRecurso(Recursos::EspelhosDescricao), 300, Qt::AlignLeft},
@@ -299,7 +284,7 @@ void TfrmEspelhos::montarJanela() {
     caixaPrimario->addWidget(lblMensagemPrimario);
     AjustarAltura(tblZonas, 12);
     AjustarAltura(lstPrimario, 12);
-    corpo->addWidget(grpPrimario);
+    conteudoLayout->addWidget(grpPrimario);
 
     // The secondary: departures, its null test and the drawing of the set-up.
     grpSecundario = new QGroupBox(TextoRecurso(Recursos::EspelhosSecundario), this);
@@ -337,12 +322,12 @@ void TfrmEspelhos::montarJanela() {
     imgHindle = new TDesenhoHindle(grpSecundario);
     imgHindle->setObjectName(QStringLiteral("imgHindle"));
     caixaSecundario->addWidget(imgHindle, 1);
-    corpo->addWidget(grpSecundario, 1);
+    conteudoLayout->addWidget(grpSecundario, 1);
     rolagem->setWidget(conteudo);
     AjustarATela(this, QSize(1000, 760));
 
-    connect(cmbVariante, &QComboBox::currentIndexChanged, this,
-            Protegido(this, &TfrmEspelhos::cmbVarianteChange));
+    // Another secondary: the Hindle distance goes back to its default (before the base recomputes).
+    connect(this, &TJanelaViva::varianteAlterada, this, [this] { m_hindleDigitado = false; });
     connect(edtZonas, &QSpinBox::valueChanged, this,
             Protegido(this, &TfrmEspelhos::edtZonasChange));
     connect(edtHindle, &TNumberEdit::changed, this,
@@ -356,12 +341,6 @@ void TfrmEspelhos::Recalcular() {
     m_dados = CalcularEspelhos(Projeto, cmbVariante->currentIndex(), edtZonas->value(), distancia);
     MostrarAvisos(lblAviso, AvisosProjeto(Projeto));
     MostrarDados();
-}
-
-void TfrmEspelhos::cmbVarianteChange() {
-    // Another secondary: the Hindle distance goes back to its default.
-    m_hindleDigitado = false;
-    Recalcular();
 }
 
 void TfrmEspelhos::edtZonasChange() {
@@ -408,13 +387,8 @@ void TfrmEspelhos::MostrarDados() {
     imgHindle->definir(s);
 }
 
-void TfrmEspelhos::btnImprimirClick() {
-    ImprimirRelatorio(this, rpReport1, [this] { Recalcular(); });
-}
-
-void TfrmEspelhos::btnPreviewClick() {
-    VisualizarRelatorio(
-        this, rpReport1, [this] { Recalcular(); }, TextoRecurso(Recursos::PreviewEspelhos));
+QString TfrmEspelhos::tituloPreview() const {
+    return TextoRecurso(Recursos::PreviewEspelhos);
 }
 
 void TfrmEspelhos::rpReport1BeginDoc() {

@@ -5,7 +5,7 @@
 #include "DataSet.h"
 #include "rpModel.h"
 
-#include <QDialog>
+#include "JanelaViva.h"
 #include <QWidget>
 
 class QComboBox;
@@ -37,7 +37,7 @@ private:
     EspelhoSecundario m_secundario;
 };
 
-class TfrmEspelhos : public QDialog {
+class TfrmEspelhos : public TJanelaViva {
     Q_OBJECT
 public:
     // Builds the window over its owner and shows the data of the design record at once.
@@ -51,12 +51,7 @@ public:
     TrpReport rpReport1;
     void rpReport1BeginDoc();
 
-    QToolBar* ToolBar1 = nullptr;
-    QToolButton* btnImprimir = nullptr;
-    QToolButton* btnPreview = nullptr;
-
-    // Controls, named as their objectName.
-    QComboBox* cmbVariante = nullptr;
+    // Controls, named as their objectName (the tool bar and cmbVariante are the base's).
     QSpinBox* edtZonas = nullptr;
     QGroupBox* grpPrimario = nullptr;
     QTreeWidget* tblZonas = nullptr;
@@ -77,13 +72,14 @@ public:
 
 public slots:
     // Re-reads the design record and refreshes every value (the design changed).
-    void Recalcular();
-    void cmbVarianteChange();
+    void Recalcular() override;
     void edtZonasChange();
     void edtHindleChange();
     void edtHindleExit();
-    void btnImprimirClick();
-    void btnPreviewClick();
+
+protected:
+    TrpReport* relatorio() override { return &rpReport1; }
+    QString tituloPreview() const override;
 
 private:
     void montarJanela();

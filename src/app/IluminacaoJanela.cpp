@@ -27,37 +27,7 @@ QByteArray ChaveOtimizador(const TProjeto& P, int variante, double campo) {
     return b;
 }
 
-QString Diametro(const ResultadoIluminacao& r, int k) {
-    if (!r.valida) return QStringLiteral("-");
-    const QString t = FormatarN(TextoRecurso(Recursos::FmtIluminacaoMm), r.diametros[k]);
-    return r.alem[k] ? TextoRecurso(Recursos::FmtIluminacaoAlem).arg(t) : t;
-}
-QString Porcento(double v) {
-    return FormatarN(TextoRecurso(Recursos::FmtIluminacaoPorcento), 100 * v);
-}
 } // namespace
-
-CalculoIluminacao CalcularJanelaIluminacao(const TProjeto& projeto, int variante, double campo,
-                                           const CalculoIluminacao* anterior) {
-    CalculoIluminacao c;
-    TProjeto P = projeto;
-    c.defletorAtual = P.DDi > 0 && P.LTotal > 0;
-    if (c.defletorAtual) CalcularDefletor(P);
-    c.meioCampo = P.i / 2;
-    c.campo = campo;
-    c.atual = CalcularIluminacao(P, variante);
-    c.folgaAtual = c.defletorAtual ? FolgaLuzDireta(P) : 0;
-    if (anterior) {
-        c.defletor = anterior->defletor;
-        c.otimizado = anterior->otimizado;
-        return c;
-    }
-    c.defletor = OtimizarDefletor(P, variante, campo);
-    if (c.defletor.encontrado)
-        c.otimizado =
-            CalcularIluminacao(ProjetoComDefletor(P, c.defletor.DDi, c.defletor.SSDe), variante);
-    return c;
-}
 
 TfrmIluminacao::TfrmIluminacao(QWidget* owner)
     : TJanelaViva(owner, "frmIluminacao", TextoRecurso(Recursos::TituloIluminacao)) {
@@ -116,8 +86,26 @@ TfrmIluminacao::TfrmIluminacao(QWidget* owner)
             Protegido(this, &TfrmIluminacao::Recalcular));
     connect(btnAplicar, &QPushButton::clicked, this,
             Protegido(this, &TfrmIluminacao::btnAplicarClick));
+    relatorioIluminacao = std::make_unique<TRelatorioIluminacao>(Projeto, AvisoRelatorio{});
     Recalcular();
     resize(560, 720);
+}
+
+QString TfrmIluminacao::tituloPreview() const {
+    return TextoRecurso(Recursos::PreviewIluminacao);
+}
+
+void TfrmIluminacao::PrepararImpressao() {
+    const int v = variante();
+    const double c = campo();
+    const QByteArray chave = ChaveOtimizador(Projeto, v, c);
+    if (!m_temResultado || chave != m_chaveOtimizador) {
+        const CalculoIluminacao r = CalcularEstudoIluminacao(Projeto, v, c);
+        m_chaveOtimizador = chave;
+        m_temResultado = true;
+        Mostrar(r);
+    }
+    relatorioIluminacao->Definir(m_resultado, v);
 }
 
 double TfrmIluminacao::campo() const {
@@ -137,7 +125,7 @@ void TfrmIluminacao::Recalcular() {
     if (reusar) anterior = std::make_shared<CalculoIluminacao>(m_resultado);
     btnAplicar->setEnabled(false);
     Calcular<CalculoIluminacao>(
-        [P, v, c, anterior] { return CalcularJanelaIluminacao(P, v, c, anterior.get()); },
+        [P, v, c, anterior] { return CalcularEstudoIluminacao(P, v, c, anterior.get()); },
         [this, chave](const CalculoIluminacao& r) {
             m_chaveOtimizador = chave;
             m_temResultado = true;
@@ -147,53 +135,11 @@ void TfrmIluminacao::Recalcular() {
 
 void TfrmIluminacao::Mostrar(const CalculoIluminacao& c) {
     m_resultado = c;
-    Graficos::Grafico g;
-    g.tituloX = TextoRecurso(Recursos::IluminacaoEixoAltura);
-    g.tituloY = TextoRecurso(Recursos::IluminacaoEixoRelativa);
-    g.yMin = 0;
-    g.yMax = 1.05;
-    if (!c.atual.valida) {
-        g.mensagem = TextoRecurso(Recursos::IluminacaoInvalida);
-    } else {
-        g.xMax = c.atual.alturas.back();
-        const struct {
-            const ResultadoIluminacao* r;
-            QColor cor;
-            const char* nome;
-        } curvas[2] = {{&c.atual, QColor(200, 60, 0), Recursos::IluminacaoDefletorAtual},
-                       {&c.otimizado, QColor(0, 90, 200), Recursos::IluminacaoDefletorOtimizado}};
-        for (const auto& k : curvas) {
-            if (!k.r->valida) continue;
-            Graficos::Curva cv;
-            cv.cor = k.cor;
-            cv.nome = TextoRecurso(k.nome);
-            for (std::size_t n = 0; n < k.r->alturas.size(); ++n)
-                cv.pontos.append({k.r->alturas[n], k.r->relativa[n]});
-            g.curvas.push_back(cv);
-        }
-        Graficos::Curva borda; // the field's edge i/2
-        borda.cor = QColor(120, 120, 120);
-        borda.traco = Graficos::Traco::Tracejado;
-        borda.espessura = 1;
-        borda.nome = TextoRecurso(Recursos::IluminacaoBordaCampo);
-        borda.pontos = {{c.meioCampo, 0}, {c.meioCampo, 1.05}};
-        g.curvas.push_back(borda);
-    }
-    grafIluminacao->definir(g);
-    const ResultadoIluminacao* r[2] = {&c.atual, &c.otimizado};
-    for (int k = 0; k < 2; ++k) {
-        const bool ok = r[k]->valida;
-        for (int l = 0; l < 3; ++l)
-            tblIluminacao->item(l, k)->setText(Diametro(*r[k], l));
-        tblIluminacao->item(3, k)->setText(ok ? Porcento(r[k]->obstrucaoDiametro)
-                                              : QStringLiteral("-"));
-        tblIluminacao->item(4, k)->setText(ok ? Porcento(r[k]->obstrucaoArea)
-                                              : QStringLiteral("-"));
-    }
-    tblIluminacao->item(5, 0)->setText(TextoRecurso(
-        c.defletorAtual && c.folgaAtual <= 0 ? Recursos::IluminacaoNao : Recursos::IluminacaoSim));
-    tblIluminacao->item(5, 1)->setText(c.defletor.encontrado ? TextoRecurso(Recursos::IluminacaoNao)
-                                                             : QStringLiteral("-"));
+    grafIluminacao->definir(GraficoIluminacao(c));
+    const std::vector<LinhaTabelaIluminacao> tabela = TabelaIluminacao(c);
+    for (int l = 0; l < 6; ++l)
+        for (int k = 0; k < 2; ++k)
+            tblIluminacao->item(l, k)->setText(tabela[std::size_t(l)][std::size_t(k) + 1]);
     if (c.defletor.encontrado) {
         lblIluminacao->setText(TextoRecurso(Recursos::IluminacaoResumo)
                                    .arg(FormatarN(QStringLiteral("%n"), c.defletor.DDi),

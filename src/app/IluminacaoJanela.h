@@ -4,28 +4,16 @@
 
 #include "Iluminacao.h"
 #include "JanelaViva.h"
+#include "RelatorioIluminacao.h"
 
 #include <QByteArray>
+#include <memory>
 
 class QLabel;
 class QPushButton;
 class QTableWidget;
 class TGraficoDifracao;
 class TNumberEdit;
-
-// What the worker computes for the window.
-struct CalculoIluminacao {
-    ResultadoIluminacao atual, otimizado;
-    DefletorOtimizado defletor;
-    double folgaAtual = 0;
-    bool defletorAtual = false; // the record has a baffle
-    double meioCampo = 0;       // i/2
-    double campo = 0;           // the field to keep lit
-};
-// The whole computation for a design (headless); `anterior` is reused for the optimiser when
-// its inputs are the same (chave).
-CalculoIluminacao CalcularJanelaIluminacao(const TProjeto& projeto, int variante, double campo,
-                                           const CalculoIluminacao* anterior = nullptr);
 
 class TfrmIluminacao : public TJanelaViva {
     Q_OBJECT
@@ -40,6 +28,8 @@ public:
 
     const CalculoIluminacao& resultado() const { return m_resultado; }
     using TJanelaViva::calculando;
+    // The report printed, previewed and exported by the tool bar.
+    std::unique_ptr<TRelatorioIluminacao> relatorioIluminacao;
 
 public slots:
     void Recalcular() override;
@@ -48,6 +38,12 @@ public slots:
 signals:
     // The optimised baffle was written into the design record.
     void projetoAlterado();
+
+protected:
+    TrpReport* relatorio() override { return &relatorioIluminacao->rpReport1; }
+    QString tituloPreview() const override;
+    // The study shown, brought up to date on this thread when the inputs changed since.
+    void PrepararImpressao() override;
 
 private:
     void Mostrar(const CalculoIluminacao& c);

@@ -21,9 +21,7 @@
 #include <cstring>
 
 namespace {
-const QColor Cores[3] = {QColor(0, 90, 200), QColor(200, 60, 0), QColor(0, 140, 60)};
-const char* const Nomes[3] = {Recursos::Classico, Recursos::DallKirkham, Recursos::RitcheyChretien};
-constexpr int PassosFoco = 15;
+constexpr int PassosFoco = LinhasFocagemRelatorio;
 
 QTableWidget* Tabela(QWidget* pai, const char* nome, int linhas,
                      std::initializer_list<const char*> colunas) {
@@ -65,53 +63,11 @@ QTableWidget* Tabela(QWidget* pai, const char* nome, int linhas,
     return t;
 }
 
-QString Numero(double x, int casas) {
-    QChar decimal, milhar;
-    SeparadoresLocal(decimal, milhar);
-    return std::isfinite(x) ? NumeroTextoCasas(x, casas, decimal, milhar) : QStringLiteral("—");
-}
 } // namespace
-
-Graficos::Grafico GraficoFocagem(const ResultadoTolerancias& r) {
-    Graficos::Grafico g;
-    g.tituloX = TextoRecurso(Recursos::EixoDeltaE);
-    g.tituloY = TextoRecurso(Recursos::EixoStrehlEixo);
-    if (!r.valida() || r.variantes[0].focagem.empty()) {
-        g.mensagem = QStringLiteral(" ");
-        return g;
-    }
-    g.xMin = r.variantes[0].focagem.front().deltaE;
-    g.xMax = r.variantes[0].focagem.back().deltaE;
-    if (!(g.xMax > g.xMin)) g.xMax = g.xMin + 1;
-    // From 1 down to below the lowest Strehl and the 0,8 line, in steps of 0,05.
-    double menor = StrehlLimite;
-    for (const VarianteTolerancias& vt : r.variantes)
-        for (const LinhaFocagem& l : vt.focagem)
-            if (l.valida) menor = std::min(menor, l.strehl);
-    g.yMin = std::max(0.0, std::floor((menor - 0.02) / 0.05) * 0.05);
-    g.yMax = 1;
-    Graficos::Curva limite;
-    limite.cor = Qt::gray;
-    limite.traco = Graficos::Traco::Tracejado;
-    limite.pontos = {{g.xMin, StrehlLimite}, {g.xMax, StrehlLimite}};
-    g.curvas.push_back(limite);
-    for (int v = 0; v < 3; ++v) {
-        Graficos::Curva c;
-        c.cor = Cores[v];
-        c.nome = TextoRecurso(Nomes[v]);
-        for (const LinhaFocagem& l : r.variantes[v].focagem)
-            if (l.valida) c.pontos.append({l.deltaE, l.strehl});
-        g.curvas.push_back(c);
-    }
-    return g;
-}
 
 TfrmTolerancias::TfrmTolerancias(QWidget* owner)
     : TJanelaViva(owner, "frmTolerancias", TextoRecurso(Recursos::TituloTolerancias)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    // No report yet: the tool bar's buttons stay off.
-    for (QToolButton* b : {btnImprimir, btnPreview, btnPdf})
-        b->setEnabled(false);
 
     edtFaixaFoco = new QLineEdit(this);
     edtFaixaFoco->setObjectName(QStringLiteral("edtFaixaFoco"));
@@ -127,6 +83,8 @@ TfrmTolerancias::TfrmTolerancias(QWidget* owner)
                          Recursos::ColRmsBorda});
     grafFocagem = new TGraficoDifracao(this, "grafFocagem");
     grafFocagem->setMinimumWidth(380);
+    grafCamera = new TGraficoDifracao(this, "grafCamera");
+    grafCamera->setMinimumWidth(380);
     tblColimacao = Tabela(this, "tblColimacao", 3,
                           {Recursos::ColVariante, Recursos::ColDescentramento,
                            Recursos::ColInclinacao, Recursos::ColComaMinuto, Recursos::ColComaMm,
@@ -144,14 +102,21 @@ TfrmTolerancias::TfrmTolerancias(QWidget* owner)
     faixa->addWidget(rotuloFaixa);
     faixa->addWidget(edtFaixaFoco);
     faixa->addStretch(1);
+    // The tables and the note on the left, the two plots on the right.
+    auto* tabelas = new QVBoxLayout;
+    tabelas->addWidget(tblFocagem);
+    tabelas->addWidget(tblColimacao);
+    tabelas->addWidget(lblNota);
+    tabelas->addStretch(1);
+    auto* graficos = new QVBoxLayout;
+    graficos->addWidget(grafFocagem, 1);
+    graficos->addWidget(grafCamera, 1);
     auto* meio = new QHBoxLayout;
-    meio->addWidget(tblFocagem);
-    meio->addWidget(grafFocagem, 1);
+    meio->addLayout(tabelas);
+    meio->addLayout(graficos, 1);
     corpo()->addLayout(faixa);
     corpo()->addWidget(lblTolerancias);
     corpo()->addLayout(meio, 1);
-    corpo()->addWidget(tblColimacao);
-    corpo()->addWidget(lblNota);
 
     connect(edtFaixaFoco, &QLineEdit::textChanged, this,
             [this] { Proteger([this] { Recalcular(); }); });
@@ -179,53 +144,43 @@ void TfrmTolerancias::Recalcular() {
         [projeto, a, b] { return CalcularTolerancias(projeto, a, b, PassosFoco); },
         [this](const ResultadoTolerancias& r) {
             m_resultado = r;
+            m_geracaoMostrada = geracao();
             Mostrar();
         });
+}
+
+QString TfrmTolerancias::tituloPreview() const {
+    return TextoRecurso(Recursos::PreviewTolerancias);
+}
+
+void TfrmTolerancias::PrepararImpressao() {
+    Recalcular();
+    if (m_calculado && m_geracaoMostrada != geracao()) {
+        // The newest computation has not shown yet: done here, its worker's result then
+        // shows the same numbers again.
+        m_resultado = CalcularTolerancias(m_projeto, m_deMin, m_deMax, PassosFoco);
+        m_geracaoMostrada = geracao();
+        Mostrar();
+    }
+    relatorioTolerancias.Definir(m_projeto, m_resultado, variante());
 }
 
 void TfrmTolerancias::Mostrar() {
     const ResultadoTolerancias& r = m_resultado;
     const int v = variante();
-    if (!r.valida()) {
-        ResultadoAnalise a;
-        a.motivo = r.motivo;
-        lblTolerancias->setText(TextosDaAnalise(a).airy);
-    } else {
-        const VarianteTolerancias& vt = r.variantes[v];
-        // A bound the Strehl never fell below within the range is the range's end, marked.
-        lblTolerancias->setText(
-            TextoRecurso(Recursos::ToleranciasResumo)
-                .arg((vt.abertoMin ? QStringLiteral("< ") : QString()) + Numero(vt.faixaMin, 1),
-                     (vt.abertoMax ? QStringLiteral("> ") : QString()) + Numero(vt.faixaMax, 1),
-                     Numero(r.profundidadeFoco, 3)));
-    }
+    lblTolerancias->setText(ResumoTolerancias(r, v));
     for (int l = 0; l < tblFocagem->rowCount(); ++l) {
         const bool tem = r.valida() && l < static_cast<int>(r.variantes[v].focagem.size());
-        const LinhaFocagem x = tem ? r.variantes[v].focagem[l] : LinhaFocagem{};
-        const QString c[7] = {tem ? Numero(x.deltaE, 1) : QString(),
-                              tem ? Numero(x.deslocamento, 3) : QString(),
-                              tem && x.valida ? Numero(x.F, 1) : QString(),
-                              tem && x.valida ? Numero(x.FN, 2) : QString(),
-                              tem && x.valida ? Numero(x.rmsEixo, 2) : QString(),
-                              tem && x.valida ? Numero(x.strehl, 3) : QString(),
-                              tem && x.valida ? Numero(x.rmsBorda, 2) : QString()};
+        const std::array<QString, 7> c =
+            tem ? CelulasFocagem(r.variantes[v].focagem[l]) : std::array<QString, 7>{};
         for (int k = 0; k < 7; ++k)
             tblFocagem->item(l, k)->setText(c[k]);
     }
     for (int l = 0; l < 3; ++l) {
-        const ColimacaoVariante& c = r.variantes[l].colimacao;
-        const bool ok = r.valida();
-        const QString t[7] = {TextoRecurso(Nomes[l]),
-                              ok ? Numero(c.descentramento, 3) : QString(),
-                              ok ? Numero(c.inclinacao, 2) : QString(),
-                              ok ? Numero(c.comaPorMinuto, 4) : QString(),
-                              ok ? Numero(c.comaPorMm, 3) : QString(),
-                              ok ? Numero(c.pontoNeutro, 1) : QString(),
-                              ok ? Numero(c.espacamentoMenos, 3) + QStringLiteral(" / +") +
-                                       Numero(c.espacamentoMais, 3)
-                                 : QString()};
+        const std::array<QString, 7> t = CelulasColimacao(r, l);
         for (int k = 0; k < 7; ++k)
             tblColimacao->item(l, k)->setText(t[k]);
     }
     grafFocagem->definir(GraficoFocagem(r));
+    grafCamera->definir(GraficoCamera(r, v));
 }

@@ -5,6 +5,7 @@
 #include "Global.h"
 #include "Graficos.h"
 #include "JanelaViva.h"
+#include "RelatorioTolerancias.h"
 #include "Tolerancias.h"
 
 class QLabel;
@@ -12,11 +13,9 @@ class QLineEdit;
 class QTableWidget;
 class TGraficoDifracao;
 
-// The window's plot: the on-axis Strehl against Δe for the three variants.
-Graficos::Grafico GraficoFocagem(const ResultadoTolerancias& r);
-
-// The window on the live-window base: its cmbVariante picks the variant of the focusing table
-// and the summary; the computation runs on a worker thread and only the newest result shows.
+// The window on the live-window base: its cmbVariante picks the variant of the focusing table,
+// the summary and the camera's plot; the computation runs on a worker thread and only the newest
+// result shows. The tool bar prints, previews and exports the report "Focagem e colimação".
 class TfrmTolerancias : public TJanelaViva {
     Q_OBJECT
 public:
@@ -26,15 +25,25 @@ public:
     QLabel* lblTolerancias = nullptr;
     QTableWidget* tblFocagem = nullptr;
     TGraficoDifracao* grafFocagem = nullptr;
+    // The camera's focusing: edge and axis RMS against the image plane's shift.
+    TGraficoDifracao* grafCamera = nullptr;
     QTableWidget* tblColimacao = nullptr;
     QLabel* lblNota = nullptr;
 
     const ResultadoTolerancias& resultado() const { return m_resultado; }
     using TJanelaViva::calculando;
+    TRelatorioTolerancias relatorioTolerancias;
 
 public slots:
     // Re-reads the design record and the range; computes again when either changed.
     void Recalcular() override;
+
+protected:
+    TrpReport* relatorio() override { return &relatorioTolerancias.rpReport1; }
+    QString tituloPreview() const override;
+    // The report shows the numbers of the design and range as they are now: a result still
+    // being computed is computed here instead.
+    void PrepararImpressao() override;
 
 private:
     void Mostrar();
@@ -42,5 +51,6 @@ private:
     TProjeto m_projeto{};
     double m_deMin = 0, m_deMax = 0;
     bool m_calculado = false;
+    unsigned m_geracaoMostrada = 0;
     ResultadoTolerancias m_resultado;
 };

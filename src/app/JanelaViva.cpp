@@ -35,7 +35,7 @@ TJanelaViva::TJanelaViva(QWidget* owner, const char* nome, const QString& titulo
             Protegido(this, &TJanelaViva::btnPreviewClick));
     connect(btnPdf, &QToolButton::clicked, this, Protegido(this, &TJanelaViva::btnPdfClick));
 
-    auto* linha = new QHBoxLayout;
+    auto* linha = m_linhaVariante = new QHBoxLayout;
     auto* rotulo = new QLabel(TextoRecurso(Recursos::JanelaVivaVariante), this);
     cmbVariante = CriarComboVariante(this);
     rotulo->setBuddy(cmbVariante);

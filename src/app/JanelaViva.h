@@ -10,6 +10,7 @@
 #include <memory>
 
 class QComboBox;
+class QHBoxLayout;
 class QToolBar;
 class QToolButton;
 class QVBoxLayout;
@@ -42,6 +43,8 @@ public slots:
 protected:
     // The layout under the tool bar where a window puts its controls.
     QVBoxLayout* corpo() const { return m_corpo; }
+    // The row of the variant choice, where a window may add controls of its own after it.
+    QHBoxLayout* linhaVariante() const { return m_linhaVariante; }
     // The window's report and its preview caption, for the tool bar's flows (none: buttons off).
     virtual TrpReport* relatorio() { return nullptr; }
     virtual QString tituloPreview() const { return windowTitle(); }
@@ -76,6 +79,7 @@ signals:
 
 private:
     QVBoxLayout* m_corpo = nullptr;
+    QHBoxLayout* m_linhaVariante = nullptr;
     unsigned m_geracao = 0;
     int m_emCurso = 0;
 };

@@ -8,6 +8,8 @@
 #include "Principal.h"
 #include "ProjetoJson.h"
 #include "Recursos.h"
+#include "RelatorioIluminacao.h"
+#include "RelatorioTolerancias.h"
 #include "RelatoriosObjetos.h"
 #include "rpPdf.h"
 #include "rpPrepare.h"
@@ -166,6 +168,10 @@ PedidoLinha AnalisarLinha(const QStringList& argumentos) {
         const QString qual = parser.value(opcoes.relatorio);
         if (qual == TextoRecurso(Recursos::LinhaRelatorioDefletor))
             p.defletor = true;
+        else if (qual == TextoRecurso(Recursos::LinhaRelatorioIluminacao))
+            p.iluminacao = true;
+        else if (qual == TextoRecurso(Recursos::LinhaRelatorioTolerancias))
+            p.tolerancias = true;
         else if (qual != TextoRecurso(Recursos::LinhaRelatorioProjeto))
             return erro(TextoRecurso(Recursos::LinhaRelatorioInvalido).arg(qual));
     }
@@ -241,8 +247,21 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
     // As "&Preview" and "Imprimir" do: "&Ok" first, then the preparation.
     std::optional<TRelatorioProjeto> relatorioProjeto;
     std::optional<TRelatorioDefletor> relatorioDefletor;
+    std::optional<TRelatorioIluminacao> relatorioIluminacao;
+    std::optional<TRelatorioTolerancias> relatorioTolerancias;
     TrpReport* relatorio = nullptr;
-    if (pedido.defletor) {
+    if (pedido.iluminacao) {
+        // As the illumination window opens: the Ritchey-Chrétien variant, the field i kept lit.
+        relatorioIluminacao.emplace(Projeto, guardar);
+        relatorioIluminacao->Calcular(VarianteRitcheyChretien, Projeto.i);
+        relatorio = &relatorioIluminacao->rpReport1;
+    } else if (pedido.tolerancias) {
+        // As the tolerance window first shows it: Δe from −50 to +100 mm, Ritchey-Chrétien.
+        relatorioTolerancias.emplace(guardar);
+        relatorioTolerancias->Definir(
+            Projeto, CalcularTolerancias(Projeto, -50, 100, LinhasFocagemRelatorio), 2);
+        relatorio = &relatorioTolerancias->rpReport1;
+    } else if (pedido.defletor) {
         relatorioDefletor.emplace(Projeto, guardar);
         CalcularDefletorSemJanela(Projeto);
         relatorioDefletor->PreencherGlares();

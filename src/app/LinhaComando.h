@@ -14,11 +14,13 @@ enum StatusSaida : int { SaidaSucesso = 0, SaidaUso = 1, SaidaEntrada = 2, Saida
 // What the command line asks for.
 struct PedidoLinha {
     enum Modo { Janela, Ajuda, Versao, Pdf, Json, Prescricao, Erro } modo = Janela;
-    QString projeto;       // PROJETO.tlv (Janela: empty when none was given)
-    QString saida;         // --pdf SAIDA.pdf
-    bool defletor = false; // --relatorio defletor
-    QString erro;          // Erro: why the usage is bad (Portuguese, one line)
-    QString textoAjuda;    // Ajuda: the help text
+    QString projeto;          // PROJETO.tlv (Janela: empty when none was given)
+    QString saida;            // --pdf SAIDA.pdf
+    bool defletor = false;    // --relatorio defletor
+    bool iluminacao = false;  // --relatorio iluminacao (Ritchey-Chrétien, the field i kept lit)
+    bool tolerancias = false; // --relatorio tolerancias
+    QString erro;             // Erro: why the usage is bad (Portuguese, one line)
+    QString textoAjuda;       // Ajuda: the help text
     // Prescricao: the variant code (Ritchey-Chrétien unless --variante names another)
     std::int16_t variante = 2;
 };

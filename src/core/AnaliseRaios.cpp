@@ -329,8 +329,9 @@ TextosAnalise TextosDaAnalise(const ResultadoAnalise& r, QChar decimal, QChar mi
     }
     t.valida = r.valida();
     if (!t.valida) {
+        t.airyRelatorio = MensagemMotivo(r.motivo);
         t.airy = r.avisos.isEmpty()
-                     ? MensagemMotivo(r.motivo)
+                     ? t.airyRelatorio
                      : TextoRecurso(Recursos::AnaliseIrrealizavel).arg(r.avisos.join(u'\n'));
         return t;
     }

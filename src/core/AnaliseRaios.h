@@ -120,6 +120,9 @@ struct LinhaCurvatura {
 struct TextosAnalise {
     bool valida = false;
     QString airy;        // lblAiry, or the reason there are no numbers
+    // The reason for the printed report, whose pages keep the Windows-1252 code page: the same
+    // decision as `airy`, in words that have no Greek letter or sign outside it.
+    QString airyRelatorio;
     QString concavidade; // which side each variant's best image surface is concave towards
     QString perdidos;    // rays lost, empty when none
     std::array<LinhaAnalise, 9> linhas;

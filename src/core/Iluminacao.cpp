@@ -300,3 +300,29 @@ DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double
     if (melhorQue(f2, melhor)) melhor = f2;
     return melhor;
 }
+
+CalculoIluminacao CalcularEstudoIluminacao(const TProjeto& projeto, int variante, double campo,
+                                           const CalculoIluminacao* anterior) {
+    CalculoIluminacao c;
+    TProjeto P = projeto;
+    c.defletorAtual = P.DDi > 0 && P.LTotal > 0;
+    if (c.defletorAtual) CalcularDefletor(P);
+    c.DDi = P.DDi;
+    c.DDe = P.DDe;
+    c.L = P.L;
+    c.SSDe = P.SSDe;
+    c.meioCampo = P.i / 2;
+    c.campo = campo;
+    c.atual = CalcularIluminacao(P, variante);
+    c.folgaAtual = c.defletorAtual ? FolgaLuzDireta(P) : 0;
+    if (anterior) {
+        c.defletor = anterior->defletor;
+        c.otimizado = anterior->otimizado;
+        return c;
+    }
+    c.defletor = OtimizarDefletor(P, variante, campo);
+    if (c.defletor.encontrado)
+        c.otimizado =
+            CalcularIluminacao(ProjetoComDefletor(P, c.defletor.DDi, c.defletor.SSDe), variante);
+    return c;
+}

@@ -105,3 +105,25 @@ AvaliacaoDefletor AvaliarDefletor(const TProjeto& projeto, int variante, double 
 double FolgaLuzDireta(const TProjeto& projeto);
 // The wall thickness of the record, 1 mm when not positive.
 double EspessuraParede(const TProjeto& projeto);
+
+// The whole study of a design for one variant, as the window, its report and the JSON show it:
+// the curve of the record's baffle, the baffle of least obstruction keeping `campo` lit and its
+// curve. What the optimiser gives depends only on the design, the variant and the field.
+struct CalculoIluminacao {
+    ResultadoIluminacao atual, otimizado;
+    DefletorOtimizado defletor;
+    double folgaAtual = 0;                    // the record's baffle's direct-light clearance
+    bool defletorAtual = false;               // the record has a baffle
+    double DDi = 0, DDe = 0, L = 0, SSDe = 0; // the record's baffle as computed
+    double meioCampo = 0;                     // i/2
+    double campo = 0;                         // the field to keep lit
+};
+// `anterior`, when given, is a study of the same design, variant and field: its optimised baffle
+// and curve are reused (the optimiser is the costly part).
+CalculoIluminacao CalcularEstudoIluminacao(const TProjeto& projeto, int variante, double campo,
+                                           const CalculoIluminacao* anterior = nullptr);
+// Sky light reaches the field: the record's baffle when there is none or its clearance is
+// positive; the optimised one never when found.
+inline bool LuzDiretaAtual(const CalculoIluminacao& c) {
+    return !(c.defletorAtual && c.folgaAtual <= 0);
+}

@@ -20,20 +20,12 @@ struct PosesEspelhos {
     PoseEspelho primario, secundario;
 };
 
-// A pose as the rigid motion p → M·(p − pivo) + pivo + desloc, computed once for many rays.
-struct MovimentoEspelho {
-    bool nulo = true;
-    double m[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
-    Vetor3 pivo, desloc;
-};
+// A pose as the rigid motion of the trace (MovimentoEspelho), computed once for many rays.
 MovimentoEspelho MovimentoDaPose(const PoseEspelho& pose);
-struct MovimentosEspelhos {
-    MovimentoEspelho primario, secundario;
-};
 MovimentosEspelhos MovimentosDasPoses(const PosesEspelhos& poses);
 
-// Traces one ray through the system with its mirrors posed (no obstructions). With both poses
-// null the operations are TracarRaio's, so the result is the same to the last bit.
+// Traces one ray through the system with its mirrors posed (no obstructions): TracarRaio with
+// the poses' motions, so with both poses null the result is TracarRaio's to the last bit.
 TracadoRaio TracarRaioPosado(const SistemaDoisEspelhos& sistema, const MovimentosEspelhos& poses,
                              const Raio& raio);
 TracadoRaio TracarRaioPosado(const SistemaDoisEspelhos& sistema, const PosesEspelhos& poses,

@@ -97,7 +97,7 @@ std::vector<LinhaRelatorio> LinhasRelatorioAnalise(const TProjeto& projeto,
     std::vector<LinhaRelatorio> linhas = {
         {"MemoTitulo", TextoRecurso(Recursos::RelAnaliseTitulo)},
         {"MemoProjeto", TituloTexto(projeto)},
-        {"MemoAiry", t.airy},
+        {"MemoAiry", t.valida ? t.airy : t.airyRelatorio},
         {"MemoSpots", TextoRecurso(Recursos::RelAnaliseSpots)},
         {"MemoCurvatura", TextoRecurso(Recursos::RelAnaliseCurvatura)},
     };

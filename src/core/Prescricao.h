@@ -2,6 +2,7 @@
 // (Zemax .zmx, CODE V .seq, a .csv table), and two-mirror .zmx files read back as the inputs.
 #pragma once
 
+#include "ArquivoRegular.h"
 #include "Global.h"
 
 #include <QByteArray>

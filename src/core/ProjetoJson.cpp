@@ -6,6 +6,7 @@
 #include "Calculo.h"
 #include "ConfeccaoEspelhos.h"
 #include "Difracao.h"
+#include "Iluminacao.h"
 #include "Tolerancias.h"
 
 #include <QJsonArray>
@@ -189,6 +190,56 @@ QJsonObject espelhos(const TProjeto& projeto, int variante) {
                        {QStringLiteral("secundario"), secundario}};
 }
 
+QJsonObject resultadoIluminacao(const ResultadoIluminacao& r) {
+    QJsonObject o;
+    o[QStringLiteral("valida")] = r.valida;
+    QJsonArray alturas, relativa;
+    for (double h : r.alturas)
+        alturas.append(numero(h));
+    for (double v : r.relativa)
+        relativa.append(numero(v));
+    o[QStringLiteral("alturas")] = alturas;
+    o[QStringLiteral("relativa")] = relativa;
+    o[QStringLiteral("transmissao")] = numero(r.transmissao);
+    o[QStringLiteral("obstrucaoArea")] = numero(r.obstrucaoArea);
+    o[QStringLiteral("obstrucaoDiametro")] = numero(r.obstrucaoDiametro);
+    const char* nomes[3] = {"100", "75", "50"};
+    for (int k = 0; k < 3; ++k) {
+        o[QStringLiteral("diametro%1").arg(QLatin1String(nomes[k]))] = numero(r.diametros[k]);
+        o[QStringLiteral("alem%1").arg(QLatin1String(nomes[k]))] = r.alem[k];
+    }
+    return o;
+}
+
+// The illumination study as the window opens it: the Ritchey-Chrétien variant and the field i
+// kept lit (the optimiser, the costly part, runs once).
+QJsonObject iluminacao(const TProjeto& projeto) {
+    const int variante = VarianteRitcheyChretien;
+    const CalculoIluminacao c = CalcularEstudoIluminacao(projeto, variante, projeto.i);
+    QJsonObject atual = resultadoIluminacao(c.atual);
+    atual[QStringLiteral("defletor")] = c.defletorAtual;
+    atual[QStringLiteral("DDi")] = numero(c.DDi);
+    atual[QStringLiteral("DDe")] = numero(c.DDe);
+    atual[QStringLiteral("L")] = numero(c.L);
+    atual[QStringLiteral("SSDe")] = numero(c.SSDe);
+    atual[QStringLiteral("folga")] = numero(c.folgaAtual);
+    atual[QStringLiteral("luzDireta")] = LuzDiretaAtual(c);
+    const DefletorOtimizado& d = c.defletor;
+    QJsonObject otimizado = resultadoIluminacao(c.otimizado);
+    otimizado[QStringLiteral("encontrado")] = d.encontrado;
+    otimizado[QStringLiteral("DDi")] = numero(d.DDi);
+    otimizado[QStringLiteral("DDe")] = numero(d.DDe);
+    otimizado[QStringLiteral("L")] = numero(d.L);
+    otimizado[QStringLiteral("SSDe")] = numero(d.SSDe);
+    otimizado[QStringLiteral("folga")] = numero(d.folga);
+    otimizado[QStringLiteral("luzDireta")] = !d.encontrado;
+    return QJsonObject{{QStringLiteral("variante"), QString::fromLatin1(nomeVariante(variante))},
+                       {QStringLiteral("campo"), numero(c.campo)},
+                       {QStringLiteral("meioCampo"), numero(c.meioCampo)},
+                       {QStringLiteral("atual"), atual},
+                       {QStringLiteral("otimizado"), otimizado}};
+}
+
 } // namespace
 
 QJsonObject ProjetoJson(const TProjeto& projeto) {
@@ -226,6 +277,7 @@ QJsonObject ProjetoJson(const TProjeto& projeto) {
         dadosEspelhos.append(espelhos(P, v));
     o[QStringLiteral("Espelhos")] = dadosEspelhos;
     o[QStringLiteral("Tolerancias")] = ToleranciasJson(CalcularTolerancias(P));
+    o[QStringLiteral("Iluminacao")] = iluminacao(P);
     return o;
 }
 

@@ -14,7 +14,11 @@ inline constexpr int ZonasJson = 5;
 // through), keys named as its fields ("Titulo" as text, the fill bytes and "Reservado" left
 // out), then "Glares" (one object per stop: Glare, Posicao, Diametro), "Analise" (Analisar, with
 // "Difracao": DifracaoJson) and "Espelhos" (CalcularEspelhos of each variant, ZonasJson zones, the
-// shortest Hindle distance). Numbers that are not finite are written as null.
+// shortest Hindle distance), "Tolerancias" and "Iluminacao" (the illumination study of the
+// Ritchey-Chrétien variant with the field i kept lit: for "atual", the record's baffle, and
+// "otimizado", the baffle of least obstruction, the heights, relative illumination, throughput,
+// obstructions, the diameters lit at 100, 75 and 50 % and the baffle's dimensions). Numbers that
+// are not finite are written as null.
 QJsonObject ProjetoJson(const TProjeto& projeto);
 // The same as compact UTF-8 text with a final line feed.
 QByteArray TextoProjetoJson(const TProjeto& projeto);

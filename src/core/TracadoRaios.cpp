@@ -30,10 +30,22 @@ bool Obstruido(const Vetor3& p, const Vetor3& u, double tMax, std::span<const Ob
 Vetor3 NoVertice(const Espelho& s, const Vetor3& p) {
     return {p.x, p.y, p.z - s.zVertice};
 }
+
+Vetor3 Girar(const double m[3][3], const Vetor3& v) {
+    return {m[0][0] * v.x + m[0][1] * v.y + m[0][2] * v.z,
+            m[1][0] * v.x + m[1][1] * v.y + m[1][2] * v.z,
+            m[2][0] * v.x + m[2][1] * v.y + m[2][2] * v.z};
+}
+Vetor3 GirarInverso(const double m[3][3], const Vetor3& v) {
+    return {m[0][0] * v.x + m[1][0] * v.y + m[2][0] * v.z,
+            m[0][1] * v.x + m[1][1] * v.y + m[2][1] * v.z,
+            m[0][2] * v.x + m[1][2] * v.y + m[2][2] * v.z};
+}
 } // namespace
 
 TracadoRaio TracarRaio(const SistemaDoisEspelhos& sistema, const Raio& raio,
-                       std::span<const Obstrucao> obstrucoes) {
+                       std::span<const Obstrucao> obstrucoes,
+                       const MovimentosEspelhos& movimentos) {
     TracadoRaio tr;
     tr.pontos[0] = raio.origem;
     tr.nPontos = 1;
@@ -41,12 +53,20 @@ TracadoRaio TracarRaio(const SistemaDoisEspelhos& sistema, const Raio& raio,
     Raio atual = raio;
 
     const Espelho* espelhos[2] = {&sistema.primario, &sistema.secundario};
+    const MovimentoEspelho* mover[2] = {&movimentos.primario, &movimentos.secundario};
     const FimRaio perdas[2] = {FimRaio::PerdeuPrimario, FimRaio::PerdeuSecundario};
     for (int k = 0; k < 2; ++k) {
         const Espelho& s = *espelhos[k];
+        const MovimentoEspelho& mv = *mover[k];
+        // The ray in the mirror's frame: the inverse motion M⁻¹·(p − pivo − desloc) + pivo.
+        Raio local = atual;
+        if (!mv.nulo) {
+            local.origem = GirarInverso(mv.m, atual.origem - mv.pivo - mv.desloc) + mv.pivo;
+            local.direcao = GirarInverso(mv.m, atual.direcao);
+        }
         double t = 0;
         const bool acertou =
-            IntersectarConica(s.forma, NoVertice(s, atual.origem), atual.direcao, t);
+            IntersectarConica(s.forma, NoVertice(s, local.origem), local.direcao, t);
         double tObs = 0;
         if (Obstruido(atual.origem, atual.direcao, acertou ? t : INFINITY, obstrucoes, tObs)) {
             tr.pontos[tr.nPontos++] = Mover(atual.origem, atual.direcao, tObs);
@@ -59,7 +79,7 @@ TracadoRaio TracarRaio(const SistemaDoisEspelhos& sistema, const Raio& raio,
             if (AlturaMaximaConica(s.forma) < s.raioExterno) tr.fim = FimRaio::SuperficieIndefinida;
             return tr;
         }
-        const Vetor3 p = Mover(atual.origem, atual.direcao, t);
+        const Vetor3 p = Mover(local.origem, local.direcao, t);
         const double rho2 = p.x * p.x + p.y * p.y;
         const double externo = s.raioExterno * (1 + FolgaBorda);
         const double furo = s.raioFuro * (1 - FolgaBorda);
@@ -67,10 +87,18 @@ TracadoRaio TracarRaio(const SistemaDoisEspelhos& sistema, const Raio& raio,
             tr.fim = perdas[k];
             return tr;
         }
-        tr.pontos[tr.nPontos++] = p;
-        atual.origem = p;
         RefletirConica(Curvatura(s.forma), 1 + s.forma.b, p.x, p.y, p.z - s.zVertice,
-                       atual.direcao.x, atual.direcao.y, atual.direcao.z);
+                       local.direcao.x, local.direcao.y, local.direcao.z);
+        if (mv.nulo) {
+            atual.origem = p;
+            atual.direcao = local.direcao;
+        } else {
+            // Back to the telescope's frame: the point along the ray itself (t is the same in
+            // both frames), the direction turned forward.
+            atual.origem = Mover(atual.origem, atual.direcao, t);
+            atual.direcao = Girar(mv.m, local.direcao);
+        }
+        tr.pontos[tr.nPontos++] = atual.origem;
         tr.direcao = atual.direcao;
     }
 

@@ -64,10 +64,25 @@ struct TracadoRaio {
     const Vetor3& final() const { return pontos[nPontos - 1]; }
 };
 
+// A mirror moved rigidly, p → M·(p − pivo) + pivo + desloc (PoseEspelho.h makes one from a
+// tilt and a decentre); nulo: left in place.
+struct MovimentoEspelho {
+    bool nulo = true;
+    double m[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    Vetor3 pivo, desloc;
+};
+struct MovimentosEspelhos {
+    MovimentoEspelho primario, secundario;
+};
+inline const MovimentosEspelhos SemMovimentos{};
+
 // Traces one ray: primary, secondary, image plane; each segment is checked against the
-// obstructions (the first one crossed stops the ray).
+// obstructions (the first one crossed stops the ray). A moved mirror is met by carrying the ray
+// into the mirror's own frame, where the conic keeps its closed form; a mirror left in place is
+// traced with no transformation at all.
 TracadoRaio TracarRaio(const SistemaDoisEspelhos& sistema, const Raio& raio,
-                       std::span<const Obstrucao> obstrucoes = {});
+                       std::span<const Obstrucao> obstrucoes = {},
+                       const MovimentosEspelhos& movimentos = SemMovimentos);
 
 // The system of a design for one variant's conics (b1, b2): mirrors of diameter D1 and D2
 // (no hole), secondary at d, image plane at −e.

@@ -26,7 +26,8 @@ double Passo(double minimo, double maximo, int alvo) {
     const double p = std::pow(10.0, std::floor(std::log10(bruto)));
     double melhor = p;
     for (double m : {2.0, 5.0, 10.0})
-        if (std::fabs(std::log(m * p / bruto)) < std::fabs(std::log(melhor / bruto))) melhor = m * p;
+        if (std::fabs(std::log(m * p / bruto)) < std::fabs(std::log(melhor / bruto)))
+            melhor = m * p;
     return melhor;
 }
 } // namespace
@@ -171,6 +172,13 @@ void Grafico::Desenhar(QPainter& pintor, const QRectF& area) const {
 
 double DesenharBarraEscala(QPainter& pintor, QPointF inicio, double pixelsPorUnidade,
                            double maximoPixels, const QString& formato) {
+    return DesenharBarraEscala(pintor, inicio, pixelsPorUnidade, maximoPixels, [&](double c) {
+        return formato.arg(QLocale().toString(c, 'g', 6));
+    });
+}
+
+double DesenharBarraEscala(QPainter& pintor, QPointF inicio, double pixelsPorUnidade,
+                           double maximoPixels, const std::function<QString(double)>& texto) {
     if (!(pixelsPorUnidade > 0)) return 0;
     const double comprimento = Redondo(maximoPixels / pixelsPorUnidade);
     const QFontMetricsF fm(pintor.font());
@@ -182,7 +190,7 @@ double DesenharBarraEscala(QPainter& pintor, QPointF inicio, double pixelsPorUni
     for (const QPointF& p : {inicio, fim})
         pintor.drawLine(p - QPointF(0, linha / 3), p + QPointF(0, linha / 3));
     pintor.drawText(QPointF(fim.x() + linha / 2, inicio.y() + fm.ascent() / 2 - fm.descent() / 2),
-                    formato.arg(QLocale().toString(comprimento, 'g', 6)));
+                    texto(comprimento));
     pintor.restore();
     return comprimento;
 }

@@ -10,6 +10,7 @@
 #include <QRectF>
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <vector>
 
 class QPainter;
@@ -56,5 +57,8 @@ struct Grafico {
 // QLocale()) to its right. Returns the bar's length in units.
 double DesenharBarraEscala(QPainter& pintor, QPointF inicio, double pixelsPorUnidade,
                            double maximoPixels, const QString& formato);
+// The same with the text made from the length by `texto`.
+double DesenharBarraEscala(QPainter& pintor, QPointF inicio, double pixelsPorUnidade,
+                           double maximoPixels, const std::function<QString(double)>& texto);
 
 } // namespace Graficos

@@ -11,6 +11,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <mutex>
 
@@ -413,16 +414,19 @@ TrpFonteMedida::TrpFonteMedida(const TrpFont& fonte, int pixels) : m_pixels(pixe
     // With no kerning a Latin line is its characters side by side: no shaping is needed to
     // draw it (the text engine then skips the shaper, the larger part of drawing a text).
     m_font.setStyleStrategy(QFont::PreferNoShaping);
-    const QFontMetricsF fm(m_font);
-    m_ascent = fm.ascent();
-    for (int c = 0; c < 256; ++c)
-        m_latin1[static_cast<std::size_t>(c)] =
-            static_cast<float>(fm.horizontalAdvance(QChar(static_cast<char16_t>(c))));
+    m_ascent = QFontMetricsF(m_font).ascent();
+    // Each advance is measured when first asked for: a character the font lacks (the control
+    // characters) sends the font system through its fallback fonts, which a report never needs.
+    m_latin1.fill(std::numeric_limits<float>::quiet_NaN());
 }
 
 double TrpFonteMedida::largura(QChar c) const {
     const char16_t u = c.unicode();
-    if (u < 256) return m_latin1[u];
+    if (u < 256) {
+        float& w = m_latin1[u];
+        if (std::isnan(w)) w = static_cast<float>(QFontMetricsF(m_font).horizontalAdvance(c));
+        return w;
+    }
     auto it = m_outros.constFind(u);
     if (it != m_outros.constEnd()) return *it;
     const double w = QFontMetricsF(m_font).horizontalAdvance(c);

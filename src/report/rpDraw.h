@@ -23,8 +23,9 @@ inline constexpr std::size_t rpMaximoGraficosGuardados = 16;
 inline constexpr qsizetype rpLimiteBytesGraficos = qsizetype(64) << 20;
 qsizetype rpBytesGraficosGuardados();
 
-// A font at a pixel size with its metrics; character advances of the Latin-1 range are cached,
-// so measuring a line costs one table look-up per character.
+// A font at a pixel size with its metrics; character advances are measured once, when first
+// needed, and kept (the Latin-1 range in a table), so measuring a line costs one look-up per
+// character.
 class TrpFonteMedida {
 public:
     TrpFonteMedida(const TrpFont& fonte, int pixels);
@@ -38,7 +39,7 @@ private:
     QFont m_font;
     int m_pixels = 0;
     double m_ascent = 0;
-    std::array<float, 256> m_latin1{};
+    mutable std::array<float, 256> m_latin1{}; // NaN: not measured yet
     mutable QHash<char16_t, double> m_outros;
 };
 

@@ -200,7 +200,6 @@ inline constexpr const char* TituloAplicacao = "Projeto Teluvar";
 
 // Mirror-making window.
 inline constexpr const char* EspelhosTitulo = "Projeto Teluvar - Confecção dos espelhos";
-inline constexpr const char* EspelhosVariante = "Variante:";
 inline constexpr const char* EspelhosZonas = "Zonas:";
 inline constexpr const char* EspelhosPrimario = "Espelho primário";
 inline constexpr const char* EspelhosSecundario = "Espelho secundário";
@@ -378,11 +377,12 @@ inline constexpr const char* LinhaAjuda = "Mostra esta ajuda e sai.";
 inline constexpr const char* LinhaVersao = "Mostra a versão e sai.";
 inline constexpr const char* LinhaPdf =
     "Grava o relatório do PROJETO.tlv em SAIDA.pdf, sem abrir janela.";
-inline constexpr const char* LinhaRelatorio = "Relatório de --pdf: projeto (o padrão) ou defletor.";
+inline constexpr const char* LinhaRelatorio =
+    "Relatório de --pdf: projeto (o padrão), defletor, iluminacao ou tolerancias.";
 inline constexpr const char* LinhaJson =
     "Escreve na saída padrão os dados do PROJETO.tlv e os valores calculados, em JSON.";
 inline constexpr const char* LinhaValorSaida = "SAIDA.pdf";
-inline constexpr const char* LinhaValorRelatorio = "projeto|defletor";
+inline constexpr const char* LinhaValorRelatorio = "projeto|defletor|iluminacao|tolerancias";
 inline constexpr const char* LinhaTextoVersao = "Projeto Teluvar %1";
 inline constexpr const char* LinhaRelatorioProjeto = "projeto";
 inline constexpr const char* LinhaRelatorioDefletor = "defletor";
@@ -390,7 +390,7 @@ inline constexpr const char* LinhaErro = "%1: %2";
 inline constexpr const char* LinhaOpcaoDesconhecida = "opção desconhecida: %1";
 inline constexpr const char* LinhaFaltaValor = "a opção %1 precisa de um valor";
 inline constexpr const char* LinhaRelatorioInvalido =
-    "relatório desconhecido: %1 (use projeto ou defletor)";
+    "relatório desconhecido: %1 (use projeto, defletor, iluminacao ou tolerancias)";
 inline constexpr const char* LinhaRelatorioSemPdf = "--relatorio só vale com --pdf";
 inline constexpr const char* LinhaPdfEJson = "use --pdf ou --json, não os dois";
 inline constexpr const char* LinhaUmProjeto = "dê exatamente um PROJETO.tlv";
@@ -601,6 +601,51 @@ inline constexpr const char* IluminacaoResumo =
     "suporte do secundário de %4 mm.";
 inline constexpr const char* IluminacaoSemOtimo =
     "Nenhum defletor da família do registro bloqueia a luz direta mantendo o campo iluminado.";
+
+// ---- Field-illumination report (print, preview, PDF, command line) ---------------------------
+inline constexpr const char* RelatorioIluminacao = "Iluminação";
+inline constexpr const char* PreviewIluminacao = "Preview - Iluminação";
+// %1: the variant, %2: the field kept fully lit (mm)
+inline constexpr const char* IluminacaoRelVariante =
+    "Variante: %1. Campo a manter iluminado a 100 %: %2 mm.";
+inline constexpr const char* IluminacaoRelCurva = "Iluminação relativa e altura na imagem";
+inline constexpr const char* IluminacaoRelDefletores = "Defletores";
+inline constexpr const char* IluminacaoRelFiguras = "Campo iluminado e obstrução";
+inline constexpr const char* IluminacaoRelGrandeza = "Grandeza";
+inline constexpr const char* IluminacaoRelTuboInterno = "Diâmetro interno do tubo (DDi)";
+inline constexpr const char* IluminacaoRelTuboExterno = "Diâmetro externo do tubo (DDe)";
+inline constexpr const char* IluminacaoRelComprimento =
+    "Comprimento do tubo à frente do primário (L)";
+inline constexpr const char* IluminacaoRelSuporte = "Diâmetro do suporte do secundário (SSDe)";
+inline constexpr const char* IluminacaoRelSemDefletor = "sem defletor";
+inline constexpr const char* LinhaRelatorioIluminacao = "iluminacao";
+// %1: the largest diameter traced, when the level is not reached within it
+inline constexpr const char* FmtIluminacaoAlemRelatorio = "%1 ou mais";
+// ---- Focusing and collimation: the report, the camera's depth of focus --------------------------
+inline constexpr const char* PreviewTolerancias = "Preview - Focagem e colimação";
+inline constexpr const char* RelToleranciasFocagem = "Focagem pelo secundário: %1";
+inline constexpr const char* RelToleranciasGraficoStrehl =
+    "Strehl no eixo após refocar, nas três variantes";
+inline constexpr const char* RelToleranciasGraficoCamera = "Focagem pela câmera: %1";
+inline constexpr const char* RelToleranciasColimacao = "Colimação do secundário";
+inline constexpr const char* EixoDeslocCamera = "Deslocamento do plano da imagem (mm)";
+inline constexpr const char* EixoRmsCamera = "RMS do spot (µm)";
+inline constexpr const char* CameraEixo = "No eixo";
+inline constexpr const char* CameraBorda = "Borda do campo";
+inline constexpr const char* CameraProfundidade = "± 2·λ·N²";
+// The report's own forms of the window's texts: its pages keep Windows-1252 text, which has no
+// Δ, ≥, λ, ′ or ρ.
+inline constexpr const char* RelToleranciasResumo =
+    "Strehl no eixo de 0,8 ou mais (após refocar) para variações de e de %1 a %2 mm; "
+    "profundidade de foco da câmera ± %3 mm (1/4 de onda).";
+inline constexpr const char* RelToleranciasNota =
+    "Limites para Strehl 0,8 no eixo após refocar (comprimento de onda 550 nm). Coma em ondas "
+    "(termo em r³). Ponto neutro: pivô sem coma, medido do vértice do secundário, positivo para "
+    "longe do primário.";
+inline constexpr const char* RelColDeltaE = "Variação de e (mm)";
+inline constexpr const char* RelColInclinacao = "Inclinação (')";
+inline constexpr const char* RelColComaMinuto = "Coma (ondas/')";
+inline constexpr const char* RelColComaMm = "Coma (ondas/mm)";
 // The analysis report's diffraction page.
 inline constexpr const char* RelDifracaoTitulo = "Análise de difração";
 inline constexpr const char* RelDifracaoNotaPlano =

@@ -116,6 +116,36 @@ private slots:
         QCOMPARE(PixelsColoridos(janela.spotAnalise->grab().toImage()), 0);
     }
 
+    // A window that showed one design, in whole or in part, paints the next as a window that
+    // only ever showed the next: no cell image or Airy circle of the first survives the change.
+    void semRestosDoDesenhoAnterior_data() {
+        QTest::addColumn<double>("gammaAntes");
+        QTest::addColumn<QRect>("parteVista");
+        QTest::newRow("tudo visto") << 3.0 << QRect();
+        QTest::newRow("um canto visto") << 3.0 << QRect(150, 60, 80, 80);
+        QTest::newRow("F maior antes") << 6.0 << QRect();
+    }
+    void semRestosDoDesenhoAnterior() {
+        QFETCH(double, gammaAntes);
+        QFETCH(QRect, parteVista);
+        DefinirProjeto(200, 4, gammaAntes, 200, 20);
+        TfrmAnalise janela;
+        janela.resize(1200, 700);
+        janela.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&janela));
+        const QImage antes = parteVista.isNull() ? janela.spotAnalise->grab().toImage()
+                                                 : janela.spotAnalise->grab(parteVista).toImage();
+        QVERIFY(PixelsColoridos(antes) > 0);
+        DefinirProjeto(200, 4, 4, 200, 20);
+        janela.Recalcular();
+        TfrmAnalise nova;
+        nova.resize(1200, 700);
+        nova.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&nova));
+        QCOMPARE(nova.spotAnalise->size(), janela.spotAnalise->size());
+        QCOMPARE(janela.spotAnalise->grab().toImage(), nova.spotAnalise->grab().toImage());
+    }
+
     // The grid paints onto any painter at a given rectangle (here an image at twice the size).
     void desenharEmImagem() {
         DefinirProjeto(200, 4, 4, 200, 20);

@@ -12,6 +12,7 @@
 #include "Principal.h"
 #include "ProjetoTeste.h"
 #include "Recursos.h"
+#include "RelatorioTolerancias.h"
 #include "rpModel.h"
 #include "rpPrepare.h"
 #include "rpPrepared.h"
@@ -143,6 +144,8 @@ std::set<QString> MemosPreenchidos(const QString& modelo) {
     if (modelo == QLatin1String("analise")) linhas = LinhasRelatorioAnalise(p, TextosAnalise{});
     if (modelo == QLatin1String("espelhos"))
         linhas = LinhasRelatorioEspelhos(p, DadosEspelhos{}, TextosEspelhos{});
+    if (modelo == QLatin1String("tolerancias"))
+        linhas = LinhasRelatorioTolerancias(p, ResultadoTolerancias{}, 2);
     std::set<QString> nomes;
     for (const LinhaRelatorio& l : linhas)
         nomes.insert(QString::fromLatin1(l.memo));
@@ -155,8 +158,9 @@ QStringList TextosDosModelos() {
     static const QRegularExpression expressao(QStringLiteral(R"(\[[^\]]*\])"));
     static const QRegularExpression letra(QStringLiteral(R"(\p{L})"));
     QStringList textos;
-    for (const QString& modelo : {QStringLiteral("projeto"), QStringLiteral("defletor"),
-                                  QStringLiteral("analise"), QStringLiteral("espelhos")}) {
+    for (const QString& modelo :
+         {QStringLiteral("projeto"), QStringLiteral("defletor"), QStringLiteral("analise"),
+          QStringLiteral("espelhos"), QStringLiteral("tolerancias")}) {
         TrpReport r;
         QString erro;
         if (!rpTemplate::carregarRecurso(r, CaminhoModelo(modelo), &erro)) {

@@ -15,6 +15,7 @@
 #include "Principal.h"
 #include "Relatorios.h"
 #include "RelatoriosObjetos.h"
+#include "Tolerancias.h"
 #include "rpPrepare.h"
 #include "rpPrepared.h"
 #include "rpPreview.h"
@@ -346,6 +347,13 @@ private slots:
         QTest::newRow("pdf do projeto") << QStringList{"--pdf", "@/x.pdf", p} << 0 << QString();
         QTest::newRow("pdf do defletor")
             << QStringList{"--pdf", "@/x.pdf", "--relatorio", "defletor", p} << 0 << QString();
+        QTest::newRow("pdf da iluminacao")
+            << QStringList{"--pdf", "@/x.pdf", "--relatorio", "iluminacao", p} << 0 << QString();
+        QTest::newRow("iluminacao mal escrito")
+            << QStringList{"--pdf", "@/x.pdf", "--relatorio", "iluminação", p} << 1
+            << QStringLiteral("@/x.pdf");
+        QTest::newRow("iluminacao sem pdf")
+            << QStringList{"--relatorio", "iluminacao", "--json", p} << 1 << QString();
         QTest::newRow("json") << QStringList{"--json", p} << 0 << QString();
         QTest::newRow("prescricao dk")
             << QStringList{"--prescricao", "@/x.seq", "--variante", "dk", p} << 0 << QString();
@@ -709,6 +717,48 @@ private slots:
         QCOMPARE(info.value(QStringLiteral("Page size")),
                  infoPdf(impresso).value(QStringLiteral("Page size")));
         QCOMPARE(info.value(QStringLiteral("Title")), QStringLiteral("Cassegrain 200 mm"));
+    }
+
+    // --relatorio tolerancias writes the focusing and collimation report on one A4 page, in the
+    // language and separators of the environment (English and the C locale here). Faults
+    // caught: the option not read (another report written), a collimation row of another
+    // variant or column, the page overflowing onto a second.
+    void pdfTolerancias() {
+        if (!temPrograma("pdftotext") || !temPrograma("pdfinfo"))
+            QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+        QTemporaryDir dir;
+        const QString nome = dir.filePath(QStringLiteral("projeto.tlv"));
+        const QString pdf = dir.filePath(QStringLiteral("tolerancias.pdf"));
+        gravar(nome, exemplo());
+        const Execucao e = rodar({QStringLiteral("--pdf"), pdf, QStringLiteral("--relatorio"),
+                                  QStringLiteral("tolerancias"), nome});
+        QCOMPARE(e.status, 0);
+        QCOMPARE(infoPdf(pdf).value(QStringLiteral("Pages")), QStringLiteral("1"));
+        const QString texto = executar(QStringLiteral("pdftotext"),
+                                       {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY2(texto.contains(QStringLiteral("Focusing and collimation")), qPrintable(texto));
+        TProjeto p{};
+        AbrirProjetoSemJanela(p, nome);
+        const ResultadoTolerancias r = CalcularTolerancias(p, -50, 100, 15);
+        QVERIFY(r.valida());
+        const char* const nomes[3] = {"Classical", "Dall-Kirkham", "Ritchey-Chrétien"};
+        for (int v = 0; v < 3; ++v) {
+            const ColimacaoVariante& c = r.variantes[v].colimacao;
+            const QStringList esperada{QString::fromUtf8(nomes[v]),
+                                       QString::number(c.descentramento, 'f', 3),
+                                       QString::number(c.inclinacao, 'f', 2),
+                                       QString::number(c.comaPorMinuto, 'f', 4),
+                                       QString::number(c.comaPorMm, 'f', 3),
+                                       QString::number(c.pontoNeutro, 'f', 1),
+                                       QString::number(c.espacamentoMenos, 'f', 3),
+                                       QStringLiteral("/"),
+                                       u'+' + QString::number(c.espacamentoMais, 'f', 3)};
+            QStringList linhas;
+            for (const QString& l : texto.split(u'\n'))
+                if (l.trimmed().startsWith(esperada[0] + u' ')) linhas << l;
+            QCOMPARE(linhas.size(), 1);
+            QCOMPARE(linhas[0].simplified().split(u' '), esperada);
+        }
     }
 
     // ---- the PDF commands of the windows ----------------------------------------------------

@@ -6,6 +6,7 @@
 #include "Espelhos.h"
 #include "Global.h"
 #include "Janela.h"
+#include "JanelaTolerancias.h"
 #include "Modelos.h"
 #include "Preenchimentos.h"
 #include "Preview.h"
@@ -19,6 +20,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QImage>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QSignalSpy>
@@ -338,6 +340,72 @@ private slots:
         for (QRgb c : {qRgb(0, 90, 200), qRgb(200, 60, 0), qRgb(0, 140, 60)})
             QVERIFY2(cores.count(c & 0xFFFFFF), qPrintable(QString::number(c, 16)));
         frm.close();
+    }
+
+    // The focusing and collimation report from its window's preview. Faults caught: a cell of
+    // the focusing table or of a collimation row wired to another column or variant, a number
+    // not in the user's separators, the report made from the result shown before a range was
+    // typed (the preview asked while that range is still being computed), a plot missing.
+    void previewTolerancias() {
+        TfrmTolerancias frm;
+        frm.show();
+        QSignalSpy calculado(&frm, &TJanelaViva::calculado);
+        frm.Recalcular();
+        QVERIFY(calculado.wait(120000));
+        frm.cmbVariante->setCurrentIndex(1);
+        frm.edtFaixaFoco->setText(QStringLiteral("-20;50"));
+        QVERIFY(frm.btnPreview->isEnabled());
+        QTest::mouseClick(frm.btnPreview, Qt::LeftButton);
+        QVERIFY(m_preview);
+        QCOMPARE(m_preview->windowTitle(), r("Preview - Focagem e colimação"));
+        const TrpPreparedPages* paginas = m_preview->rpPreview1->pages();
+        QVERIFY(paginas);
+        QCOMPARE(paginas->count(), 1);
+        const auto objetos = memos(*paginas, 0);
+        // Every text has its Windows-1252 byte (Δ, λ, ≥ would print as '?').
+        for (const Objeto& o : objetos)
+            QVERIFY2(!o.texto.contains(u'?'), qPrintable(o.texto));
+        const ResultadoTolerancias esperado = CalcularTolerancias(Projeto, -20, 50, 15);
+        QVERIFY(esperado.valida());
+        // The Dall-Kirkham's fifteen rows, column by column below the header (y 160).
+        const int casas[7] = {1, 3, 1, 2, 2, 3, 2};
+        for (int c = 0; c < 7; ++c) {
+            QStringList celulas;
+            for (const LinhaFocagem& l : esperado.variantes[1].focagem) {
+                const double v[7] = {l.deltaE,  l.deslocamento, l.F,       l.FN,
+                                     l.rmsEixo, l.strehl,       l.rmsBorda};
+                celulas << br(v[c], casas[c]);
+            }
+            QCOMPARE(coluna(objetos, 40 + 96 * c, 160).mid(0, 15), celulas);
+        }
+        // The collimation rows below their header (y 774), in the variants' order.
+        const QStringList variantes = coluna(objetos, 40, 790);
+        QCOMPARE(variantes, (QStringList{r("Clássico"), r("Dall-Kirkham"), r("Ritchey-Chrétien")}));
+        QStringList descentramentos, comas, espacamentos;
+        for (const VarianteTolerancias& vt : esperado.variantes) {
+            descentramentos << br(vt.colimacao.descentramento, 3);
+            comas << br(vt.colimacao.comaPorMinuto, 4);
+            espacamentos << br(vt.colimacao.espacamentoMenos, 3) + QStringLiteral(" / +") +
+                                br(vt.colimacao.espacamentoMais, 3);
+        }
+        QCOMPARE(coluna(objetos, 40 + 102, 790), descentramentos);
+        QCOMPARE(coluna(objetos, 40 + 102 + 2 * 90, 790), comas);
+        QCOMPARE(coluna(objetos, 712 - 120, 790), espacamentos);
+        // The two plots: the three variants' Strehl curves, the Dall-Kirkham's camera curves.
+        const auto fig = figuras(*paginas, 0);
+        QCOMPARE(fig.size(), std::size_t(2));
+        const QRgb cor[3] = {qRgb(0, 90, 200), qRgb(200, 60, 0), qRgb(0, 140, 60)};
+        for (std::size_t k = 0; k < 2; ++k) {
+            auto* f = static_cast<TrpPictureView*>(fig[k].get());
+            QImage imagem;
+            QVERIFY(imagem.loadFromData(f->graphic, "BMP"));
+            std::set<QRgb> cores;
+            for (int y = 0; y < imagem.height(); ++y)
+                for (int x = 0; x < imagem.width(); ++x)
+                    cores.insert(imagem.pixel(x, y) & 0xFFFFFF);
+            for (int v = 0; v < 3; ++v)
+                QCOMPARE(cores.count(cor[v] & 0xFFFFFF) > 0, k == 0 || v == 1);
+        }
     }
 
     // Print and preview recompute first: a design changed after the windows last looked at

@@ -38,12 +38,14 @@ int main(int argc, char** argv) {
         f.write(reinterpret_cast<const char*>(&p), sizeof p);
     }
     std::FILE* saida = std::tmpfile();
-    for (const bool defletor : {false, true}) {
+    for (const int relatorio : {0, 1, 2, 3}) { // design, baffle, illumination, tolerances
         PedidoLinha pdf;
         pdf.modo = PedidoLinha::Pdf;
         pdf.projeto = nome;
-        pdf.defletor = defletor;
-        pdf.saida = dir.filePath(defletor ? QStringLiteral("d.pdf") : QStringLiteral("p.pdf"));
+        pdf.defletor = relatorio == 1;
+        pdf.iluminacao = relatorio == 2;
+        pdf.tolerancias = relatorio == 3;
+        pdf.saida = dir.filePath(QStringLiteral("%1.pdf").arg(relatorio));
         conferir(ExecutarSemJanela(pdf, saida, stderr) == SaidaSucesso, "--pdf succeeds");
         QFile escrito(pdf.saida);
         conferir(escrito.open(QIODevice::ReadOnly) && escrito.read(5) == "%PDF-", "a PDF written");

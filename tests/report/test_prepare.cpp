@@ -7,9 +7,11 @@
 #include "rpPrepared.h"
 
 #include <QDate>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 #include <QtTest>
+#include <tuple>
 
 namespace {
 
@@ -477,6 +479,32 @@ private slots:
         QCOMPARE(valores[1].caixa.height(), descricoes[1].caixa.height());
         // The template keeps its sizes.
         QCOMPARE(objetos[3]->dy, 14);
+    }
+
+    // Advances are measured when first asked for: whatever the order of the questions (a line
+    // first, one character first, the same character again), each equals the font system's
+    // own advance for that font (Latin-1 kept as float), and a line is the sum of its characters.
+    void largurasMedidasAoPedir() {
+        const QString amostra = QStringLiteral("Wi 0,5 µm çÃ\t\u00a0\u0001→√");
+        for (const auto& [nome, estilo, pixels] :
+             {std::tuple{"Arial", 0, 11}, {"Arial", 3, 23}, {"Times New Roman", 1, 9}}) {
+            TrpFont fonte;
+            fonte.name = QString::fromLatin1(nome);
+            fonte.style = static_cast<std::uint16_t>(estilo);
+            const TrpFonteMedida& f = FonteMedida(fonte, pixels);
+            const QFontMetricsF fm(f.font());
+            auto esperada = [&fm](QChar c) {
+                const double w = fm.horizontalAdvance(c);
+                return c.unicode() < 256 ? double(float(w)) : w;
+            };
+            double soma = 0;
+            for (QChar c : amostra)
+                soma += esperada(c);
+            QCOMPARE(f.largura(amostra), soma);
+            for (int k = amostra.size() - 1; k >= 0; --k)
+                QCOMPARE(f.largura(amostra[k]), esperada(amostra[k]));
+            QVERIFY(f.largura(QChar(u'W')) > f.largura(QChar(u'i')));
+        }
     }
 
     void quebraDePalavras() {
