@@ -1838,6 +1838,8 @@
     <message>
         <source>Coma (ondas/mm)</source>
         <translation>Coma (waves/mm)</translation>
+    </message>
+    <message>
         <source>Análise de difração</source>
         <translation>Diffraction analysis</translation>
     </message>
