@@ -1,12 +1,18 @@
-// Takes the screenshots of the analysis window's diffraction page (docs/difracao-*.png).
+// Takes the screenshots of the analysis window's diffraction page (docs/difracao-*.png) and
+// prints the analysis report of the first design, whose second page becomes
+// docs/relatorio-difracao.png (needs pdftoppm).
 #include "Analise.h"
 #include "AnaliseDifracao.h"
 #include "Calculo.h"
 #include "Global.h"
 #include "Janela.h"
+#include "Relatorios.h"
 
 #include <QDir>
 #include <QLocale>
+#include <QPrinter>
+#include <QProcess>
+#include <QToolButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <cstring>
@@ -39,7 +45,21 @@ int main(int argc, char** argv) {
     janela.show();
     janela.tabAnalise->setCurrentIndex(1);
     QCoreApplication::processEvents();
-    gravar(janela, pasta, "difracao-200-4.png", 200, 4, 4, 200, 20);
     gravar(janela, pasta, "difracao-300-3.png", 300, 3, 3, 250, 40);
-    return 0;
+    gravar(janela, pasta, "difracao-200-4.png", 200, 4, 4, 200, 20);
+    // The report of the design on screen, printed to PDF; its second page as a PNG.
+    const QString pdf = QDir(pasta).filePath(QStringLiteral("relatorio-analise.pdf"));
+    DialogoImpressao = [pdf](QWidget*, QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    };
+    janela.btnImprimir->click();
+    const int codigo = QProcess::execute(
+        QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-png"),
+         QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("2"), pdf,
+         QDir(pasta).filePath(QStringLiteral("relatorio-difracao"))});
+    QFile::remove(pdf);
+    return codigo == 0 ? 0 : 1;
 }

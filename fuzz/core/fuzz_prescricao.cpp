@@ -1,6 +1,7 @@
 // libFuzzer target of the two-mirror .zmx reader: any bytes are refused with ErroArquivo, or read
 // into a prescription whose import gives finite inputs of a design the program opens, and whose
 // variant written back reads again.
+#include "ArquivoRegular.h"
 #include "Prescricao.h"
 
 #include <QString>

@@ -1839,6 +1839,38 @@
         <source>Coma (ondas/mm)</source>
         <translation>Coma (waves/mm)</translation>
     </message>
+    <message>
+        <source>Análise de difração</source>
+        <translation>Diffraction analysis</translation>
+    </message>
+    <message>
+        <source>Frente de onda a 550 nm sobre a pupila anular; esfera de referência centrada no ponto do raio principal no plano da imagem.</source>
+        <translation>Wavefront at 550 nm over the annular pupil; reference sphere centred on the chief ray's point in the image plane.</translation>
+    </message>
+    <message>
+        <source>Frente de onda a 550 nm sobre a pupila anular; esfera de referência centrada no melhor foco de cada feixe.</source>
+        <translation>Wavefront at 550 nm over the annular pupil; reference sphere centred at each bundle's best focus.</translation>
+    </message>
+    <message>
+        <source>Frente de onda, razão de Strehl e energia circunscrita</source>
+        <translation>Wavefront, Strehl ratio and encircled energy</translation>
+    </message>
+    <message>
+        <source>MTF: %1 (tangencial em linha cheia, sagital tracejada)</source>
+        <translation>MTF: %1 (tangential solid, sagittal dashed)</translation>
+    </message>
+    <message>
+        <source>PSF das três variantes</source>
+        <translation>PSF of the three variants</translation>
+    </message>
+    <message>
+        <source>RMS da onda (ondas)</source>
+        <translation>RMS wavefront (waves)</translation>
+    </message>
+    <message>
+        <source>P-V (ondas)</source>
+        <translation>P-V (waves)</translation>
+    </message>
 </context>
 <context>
     <name>Relatorio</name>

@@ -9,6 +9,7 @@
 #include "Preenchimentos.h"
 #include "Recursos.h"
 #include "Relatorios.h"
+#include "TabelaFixa.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -66,51 +67,6 @@ public:
     }
 };
 
-QTableWidget* Tabela(QWidget* pai, const char* nome, int linhas, const char* const* colunas,
-                     int nColunas) {
-    auto* t = new QTableWidget(linhas, nColunas, pai);
-    t->setObjectName(QString::fromLatin1(nome));
-    t->setItemDelegate(new TDelegadoTexto(t));
-    QStringList titulos;
-    for (int c = 0; c < nColunas; ++c)
-        titulos << TextoRecurso(colunas[c]);
-    t->setHorizontalHeaderLabels(titulos);
-    t->verticalHeader()->hide();
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionMode(QAbstractItemView::NoSelection);
-    t->setFocusPolicy(Qt::NoFocus);
-    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
-    for (int l = 0; l < linhas; ++l)
-        for (int c = 0; c < nColunas; ++c) {
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                          : Qt::AlignRight | Qt::AlignVCenter);
-            t->setItem(l, c, item);
-        }
-    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return t;
-}
-
-// The whole table shows, without scroll bars; the columns are sized once for their headings,
-// the variant names and numbers up to "-000.000,00", so a keystroke measures no text.
-void AjustarTamanho(QTableWidget* t) {
-    const QFontMetrics fm(t->font());
-    const int numero = fm.horizontalAdvance(QStringLiteral("-000.000,00")) + 12;
-    const int nome = fm.horizontalAdvance(TextoRecurso(Recursos::RitcheyChretien)) + 12;
-    for (int c = 0; c < t->columnCount(); ++c) {
-        const int titulo = fm.horizontalAdvance(t->horizontalHeaderItem(c)->text()) + 16;
-        t->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Fixed);
-        t->setColumnWidth(c, std::max(titulo, c == 0 ? nome : numero));
-    }
-    int altura = t->horizontalHeader()->sizeHint().height() + 2 * t->frameWidth();
-    for (int l = 0; l < t->rowCount(); ++l)
-        altura += t->rowHeight(l);
-    int largura = 2 * t->frameWidth();
-    for (int c = 0; c < t->columnCount(); ++c)
-        largura += t->columnWidth(c);
-    t->setFixedSize(largura, altura);
-}
 } // namespace
 
 TSpotAnalise::TSpotAnalise(QWidget* parent) : QWidget(parent) {
@@ -317,8 +273,14 @@ TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
     lblAiry = new QLabel(this);
     lblAiry->setObjectName(QStringLiteral("lblAiry"));
     lblAiry->setWordWrap(true);
-    tblAnalise = Tabela(this, "tblAnalise", 9, Recursos::ColunasAnalise, 7);
-    tblCurvatura = Tabela(this, "tblCurvatura", 3, Recursos::ColunasCurvatura, 6);
+    // Numbers up to "-000.000,00".
+    const QString modelo = QStringLiteral("-000.000,00");
+    tblAnalise =
+        CriarTabelaFixa(this, QStringLiteral("tblAnalise"), 9, Recursos::ColunasAnalise, 7, modelo);
+    tblCurvatura = CriarTabelaFixa(this, QStringLiteral("tblCurvatura"), 3,
+                                   Recursos::ColunasCurvatura, 6, modelo);
+    for (QTableWidget* t : {tblAnalise, tblCurvatura})
+        t->setItemDelegate(new TDelegadoTexto(t));
     lblConvencao = new QLabel(TextoRecurso(Recursos::AnaliseConvencao), this);
     lblConvencao->setObjectName(QStringLiteral("lblConvencao"));
     lblConvencao->setWordWrap(true);
@@ -337,8 +299,6 @@ TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
     grade->addWidget(lblPerdidos, 5, 0);
     grade->setRowStretch(6, 1);
     grade->addWidget(spotAnalise, 0, 1, 7, 1);
-    AjustarTamanho(tblAnalise);
-    AjustarTamanho(tblCurvatura);
     const int largura = std::max(tblAnalise->width(), tblCurvatura->width());
     for (QLabel* l : {lblAiry, lblConvencao, lblConcavidade, lblPerdidos})
         l->setFixedWidth(largura);
@@ -399,5 +359,18 @@ void TfrmAnalise::rpReport1BeginDoc() {
     PreencherDadosAnalise(dtAnalise, m_textos);
     PreencherFigura(rpReport1, "Picture1", [this](QPainter& pintor, const QRectF& area) {
         TSpotAnalise::Desenhar(pintor, area, m_resultado, m_textos);
+    });
+    // The diffraction page: the page's result when it is the design's, else computed now.
+    difracao->Atualizar();
+    const ResultadoDifracao& r = difracao->resultado();
+    const TextosDifracao& t = difracao->textos();
+    const int variante = difracao->varianteCurvas();
+    PreencherRelatorio(rpReport1,
+                       LinhasRelatorioDifracao(Projeto, t, variante, difracao->melhorFoco()));
+    PreencherFigura(rpReport1, "PictureMtf", [&](QPainter& pintor, const QRectF& area) {
+        GraficoMtf(r, t, variante).Desenhar(pintor, area.adjusted(8, 8, -8, -8));
+    });
+    PreencherFigura(rpReport1, "PicturePsf", [&](QPainter& pintor, const QRectF& area) {
+        DesenharPsfs(pintor, area.adjusted(8, 8, -8, -8), r, t, &difracao->imagens());
     });
 }

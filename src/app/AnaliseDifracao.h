@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Difracao.h"
+#include "FigurasDifracao.h"
 #include "Global.h"
 #include "Graficos.h"
 
@@ -16,19 +17,12 @@ class QComboBox;
 class QLabel;
 class QTableWidget;
 
-// The 3 × 3 PSF grid (columns: variants; rows: image heights) on a logarithmic scale, every
-// cell at one scale, with the Airy circle and a scale bar in µm.
+// The 3 × 3 PSF grid (DesenharPsfs) as a widget.
 class TPsfDifracao : public QWidget {
 public:
     explicit TPsfDifracao(QWidget* parent);
     void definir(const ResultadoDifracao& r, const TextosDifracao& t,
                  const std::array<QImage, 9>& imagens);
-    // Paints into any painter's rectangle; `imagens` (variant-major) are the PSF pictures when
-    // already made, else they are made here.
-    static void Desenhar(QPainter& pintor, const QRectF& area, const ResultadoDifracao& r,
-                         const TextosDifracao& t, const std::array<QImage, 9>* imagens = nullptr);
-    // A PSF as a picture on the logarithmic scale (y up).
-    static QImage ImagemLog(const ImagemDifracao& imagem);
     QSize sizeHint() const override { return {420, 440}; }
 
 protected:
@@ -54,10 +48,6 @@ private:
     Graficos::Grafico m_grafico;
 };
 
-// The plots of a result for one variant (0..2).
-Graficos::Grafico GraficoMtf(const ResultadoDifracao& r, const TextosDifracao& t, int variante);
-Graficos::Grafico GraficoEnergia(const ResultadoDifracao& r, const TextosDifracao& t, int variante);
-
 class TAnaliseDifracao : public QWidget {
     Q_OBJECT
 public:
@@ -76,7 +66,16 @@ public:
     void definir(const TProjeto& projeto, const ResultadoAnalise& analise);
     const ResultadoDifracao& resultado() const { return m_resultado; }
     const TextosDifracao& textos() const { return m_textos; }
+    const std::array<QImage, 9>& imagens() const { return m_imagens; }
     bool calculando() const { return m_watcher.isRunning(); }
+    int varianteCurvas() const; // the variant whose curves show (0..2)
+    bool melhorFoco() const;    // the reference sphere at each bundle's best focus
+    // Whether the result shown is that of the newest design and reference sphere.
+    bool atual() const;
+    // Makes the result shown that of the newest design and reference sphere: when it is not
+    // yet, it is computed here (the caller waits) and shown; a computation still running for
+    // older inputs is then dropped when it ends.
+    void Atualizar();
 
 signals:
     void calculado();
@@ -89,14 +88,28 @@ private:
     void Terminou();
     void Mostrar();
 
-    TProjeto m_projeto{};
-    ResultadoAnalise m_analise;
-    bool m_pendente = false; // inputs newer than the last computation started
-    // The worker's result: the diffraction and its nine PSF pictures.
+    // What a computation starts from: the design, its ray analysis and the reference sphere.
+    struct Entradas {
+        TProjeto projeto{};
+        ResultadoAnalise analise;
+        bool melhorFoco = false;
+        bool iguais(const Entradas& outras) const; // the same design and sphere
+    };
+    Entradas EntradasAtuais() const;
+    // A computation's result: its inputs, the diffraction and its nine PSF pictures.
     struct Calculo {
+        Entradas entradas;
         ResultadoDifracao resultado;
         std::array<QImage, 9> imagens;
     };
+    static Calculo Calcular(const Entradas& entradas);
+    void Adotar(const Calculo& calculo);
+
+    TProjeto m_projeto{};
+    ResultadoAnalise m_analise;
+    bool m_pendente = false; // inputs newer than the last computation started
+    bool m_temResultado = false;
+    Entradas m_calculadas; // the inputs of the result shown
     QFutureWatcher<Calculo> m_watcher;
     ResultadoDifracao m_resultado;
     TextosDifracao m_textos;

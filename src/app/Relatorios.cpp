@@ -44,9 +44,19 @@ void mostrarModalReal(QWidget* preview) {
 std::function<bool(QWidget*, QPrinter&)> DialogoImpressao = dialogoImpressaoReal;
 std::function<void(QWidget*)> AoMostrarPreview = mostrarModalReal;
 
+namespace {
+// The first object of that name on any page of the template.
+TrpView* Objeto(const TrpReport& relatorio, const char* nome) {
+    const QString n = QString::fromLatin1(nome);
+    for (int p = 0; p < static_cast<int>(relatorio.pages.size()); ++p)
+        if (TrpView* v = relatorio.findObject(p, n)) return v;
+    return nullptr;
+}
+} // namespace
+
 void PreencherRelatorio(TrpReport& relatorio, const std::vector<LinhaRelatorio>& linhas) {
     for (const LinhaRelatorio& linha : linhas) {
-        TrpView* memo = relatorio.findObject(0, QString::fromLatin1(linha.memo));
+        TrpView* memo = Objeto(relatorio, linha.memo);
         if (!memo) continue;
         memo->memo.clear();
         memo->memo.append(linha.texto);
@@ -130,8 +140,7 @@ void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& d
 
 void PreencherFigura(TrpReport& relatorio, const char* nome,
                      const std::function<void(QPainter&, const QRectF&)>& desenhar) {
-    auto* figura =
-        dynamic_cast<TrpPictureView*>(relatorio.findObject(0, QString::fromLatin1(nome)));
+    auto* figura = dynamic_cast<TrpPictureView*>(Objeto(relatorio, nome));
     if (!figura || figura->dx <= 0 || figura->dy <= 0) return;
     constexpr int k = PixelsPorUnidadeFigura;
     QImage imagem(figura->dx * k, figura->dy * k, QImage::Format_RGB32);

@@ -15,7 +15,7 @@ class TrpDBDataSet;
 class TrpReport;
 
 // Writes the rows into the template: each memo's lines are cleared and the one line added.
-// A memo missing from the template is passed over.
+// A memo is looked for on every page of the template; one missing is passed over.
 void PreencherRelatorio(TrpReport& relatorio, const std::vector<LinhaRelatorio>& linhas);
 
 // Sets up a report component: data source rpDBDataSet1 over `dados`, the stored template
@@ -52,7 +52,8 @@ class QToolButton;
 
 // A picture drawn at every preparation: `desenhar` paints into a white image of the picture
 // object's size (PixelsPorUnidadeFigura pixels per template unit, in "Arial" at the report's
-// 8 pt), stored in the object as a bitmap. A picture missing from the template is passed over.
+// 8 pt), stored in the object as a bitmap. The picture is looked for on every page of the
+// template; one missing is passed over.
 inline constexpr int PixelsPorUnidadeFigura = 3;
 void PreencherFigura(TrpReport& relatorio, const char* nome,
                      const std::function<void(QPainter&, const QRectF&)>& desenhar);

@@ -4,6 +4,7 @@
 #include "AnaliseRaios.h"
 #include "ConfeccaoEspelhos.h"
 #include "DataSet.h"
+#include "Difracao.h"
 #include "NumeroTexto.h"
 #include "Numeros.h"
 #include "Recursos.h"
@@ -116,6 +117,49 @@ std::vector<LinhaRelatorio> LinhasRelatorioAnalise(const TProjeto& projeto,
     linhas.push_back({"MemoTabela", TextoRecurso(Recursos::RelAnaliseTabela)});
     for (int c = 0; c < 7; ++c)
         linhas.push_back({MemosCabecalhoAnalise[c], TextoRecurso(Recursos::ColunasAnalise[c])});
+    return linhas;
+}
+
+const char* const MemosCabecalhoDifracao[8] = {"DifCab1", "DifCab2", "DifCab3", "DifCab4",
+                                               "DifCab5", "DifCab6", "DifCab7", "DifCab8"};
+const char* const MemosDifracao[72] = {
+    "Dif11", "Dif12", "Dif13", "Dif14", "Dif15", "Dif16", "Dif17", "Dif18", //
+    "Dif21", "Dif22", "Dif23", "Dif24", "Dif25", "Dif26", "Dif27", "Dif28", //
+    "Dif31", "Dif32", "Dif33", "Dif34", "Dif35", "Dif36", "Dif37", "Dif38", //
+    "Dif41", "Dif42", "Dif43", "Dif44", "Dif45", "Dif46", "Dif47", "Dif48", //
+    "Dif51", "Dif52", "Dif53", "Dif54", "Dif55", "Dif56", "Dif57", "Dif58", //
+    "Dif61", "Dif62", "Dif63", "Dif64", "Dif65", "Dif66", "Dif67", "Dif68", //
+    "Dif71", "Dif72", "Dif73", "Dif74", "Dif75", "Dif76", "Dif77", "Dif78", //
+    "Dif81", "Dif82", "Dif83", "Dif84", "Dif85", "Dif86", "Dif87", "Dif88", //
+    "Dif91", "Dif92", "Dif93", "Dif94", "Dif95", "Dif96", "Dif97", "Dif98"};
+
+std::vector<LinhaRelatorio> LinhasRelatorioDifracao(const TProjeto& projeto,
+                                                    const TextosDifracao& t, int variante,
+                                                    bool melhorFoco) {
+    const char* nomes[3] = {Recursos::Classico, Recursos::DallKirkham, Recursos::RitcheyChretien};
+    std::vector<LinhaRelatorio> linhas = {
+        {"MemoDifTitulo", TextoRecurso(Recursos::RelDifracaoTitulo)},
+        {"MemoDifProjeto", TituloTexto(projeto)},
+        {"MemoDifNota", !t.valida    ? t.mensagem
+                        : melhorFoco ? TextoRecurso(Recursos::RelDifracaoNotaFoco)
+                                     : TextoRecurso(Recursos::RelDifracaoNotaPlano)},
+        {"MemoDifTabela", TextoRecurso(Recursos::RelDifracaoTabela)},
+        {"MemoDifMtf", TextoRecurso(Recursos::FmtRelDifracaoMtf)
+                           .arg(TextoRecurso(nomes[std::clamp(variante, 0, 2)]))},
+        {"MemoDifPsf", TextoRecurso(Recursos::RelDifracaoPsf)},
+    };
+    for (int c = 0; c < 8; ++c)
+        linhas.push_back(
+            {MemosCabecalhoDifracao[c], TextoRecurso(c == 2   ? Recursos::RelDifracaoRms
+                                                     : c == 3 ? Recursos::RelDifracaoPv
+                                                              : Recursos::ColunasDifracao[c])});
+    for (int l = 0; l < 9; ++l) {
+        const LinhaDifracao& a = t.linhas[static_cast<std::size_t>(l)];
+        const QString* celulas[8] = {&a.variante,       &a.campo,     &a.rms,  &a.pv,
+                                     &a.strehlMarechal, &a.strehlPsf, &a.ee50, &a.ee80};
+        for (int c = 0; c < 8; ++c)
+            linhas.push_back({MemosDifracao[l * 8 + c], t.valida ? *celulas[c] : QString()});
+    }
     return linhas;
 }
 

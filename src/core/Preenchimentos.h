@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-// One fill-in row: the memo of the template's first page and the one line written into it.
+// One fill-in row: a memo of the template and the one line written into it.
 struct LinhaRelatorio {
     const char* memo;
     QString texto;
@@ -44,6 +44,19 @@ std::vector<LinhaRelatorio> LinhasRelatorioAnalise(const TProjeto& projeto,
 void DefinirCamposAnalise(TMemDataSet& dtAnalise);
 // Empties dtAnalise and appends the nine rows (none when the analysis has no numbers).
 void PreencherDadosAnalise(TMemDataSet& dtAnalise, const TextosAnalise& textos);
+
+// Memo names of the analysis report's diffraction page: the table's header row and its cells
+// (row-major, nine rows of eight: one per variant and image height).
+extern const char* const MemosCabecalhoDifracao[8];
+extern const char* const MemosDifracao[72];
+
+// The diffraction page's named memos: heading, design title, the reference sphere (or the
+// reason there are no numbers), the table from the window's texts, and the headings of the MTF
+// of `variante` (0..2) and of the PSFs.
+struct TextosDifracao;
+std::vector<LinhaRelatorio> LinhasRelatorioDifracao(const TProjeto& projeto,
+                                                    const TextosDifracao& textos, int variante,
+                                                    bool melhorFoco);
 
 // Memo names of the mirror-making report: the two mirrors' value tables (description and
 // value per row), the Hindle rows and the zone table's header.

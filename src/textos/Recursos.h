@@ -646,4 +646,20 @@ inline constexpr const char* RelColDeltaE = "Variação de e (mm)";
 inline constexpr const char* RelColInclinacao = "Inclinação (')";
 inline constexpr const char* RelColComaMinuto = "Coma (ondas/')";
 inline constexpr const char* RelColComaMm = "Coma (ondas/mm)";
+// The analysis report's diffraction page.
+inline constexpr const char* RelDifracaoTitulo = "Análise de difração";
+inline constexpr const char* RelDifracaoNotaPlano =
+    "Frente de onda a 550 nm sobre a pupila anular; esfera de referência centrada no ponto do "
+    "raio principal no plano da imagem.";
+inline constexpr const char* RelDifracaoNotaFoco =
+    "Frente de onda a 550 nm sobre a pupila anular; esfera de referência centrada no melhor foco "
+    "de cada feixe.";
+inline constexpr const char* RelDifracaoTabela =
+    "Frente de onda, razão de Strehl e energia circunscrita";
+inline constexpr const char* FmtRelDifracaoMtf =
+    "MTF: %1 (tangencial em linha cheia, sagital tracejada)";
+inline constexpr const char* RelDifracaoPsf = "PSF das três variantes";
+// The report's headings of the wavefront columns (its code page has no λ).
+inline constexpr const char* RelDifracaoRms = "RMS da onda (ondas)";
+inline constexpr const char* RelDifracaoPv = "P-V (ondas)";
 } // namespace Recursos

@@ -1,5 +1,6 @@
 // The analysis and mirror-making reports: templates, fill-ins, pages and printed texts.
 #include "Analise.h"
+#include "AnaliseDifracao.h"
 #include "Calculo.h"
 #include "ConfeccaoEspelhos.h"
 #include "Espelhos.h"
@@ -175,7 +176,8 @@ private slots:
         QString erro;
         QVERIFY2(rpTemplate::carregarRecurso(relatorio, CaminhoModelo(modelo), &erro),
                  qPrintable(erro));
-        QCOMPARE(relatorio.pages.size(), std::size_t(1));
+        // The analysis report has a second page, the diffraction (its memos: paginaDifracao).
+        QCOMPARE(relatorio.pages.size(), std::size_t(modelo == u"analise" ? 2 : 1));
         const TrpPage& pagina = relatorio.pages[0];
         QCOMPARE(pagina.widthUnits(), 752);
         QCOMPARE(pagina.heightUnits(), 1071);
@@ -315,7 +317,7 @@ private slots:
         QCOMPARE(m_preview->windowTitle(), r("Preview - Análise"));
         const TrpPreparedPages* paginas = m_preview->rpPreview1->pages();
         QVERIFY(paginas);
-        QCOMPARE(paginas->count(), 1);
+        QCOMPARE(paginas->count(), 2); // the ray trace and the diffraction
         const auto objetos = memos(*paginas, 0);
         QVERIFY(contem(objetos, r("Raio do disco de Airy (550 nm) = 10,74 µm")));
         QVERIFY(contem(objetos, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))));
@@ -422,6 +424,133 @@ private slots:
         QVERIFY(m_preview);
         QCOMPARE(coluna(memos(*m_preview->rpPreview1->pages(), 0), 40 + 72 + 120, 660 + 1).value(0),
                  br(borda(300, 1, 5)));
+    }
+
+    // The report's diffraction page is that of the design printed, not of the one the window's
+    // page last computed: the page computes 200/4/4/200/20 and a preview takes its result as it
+    // is (no computation); the design becomes 300/3/3/250/40 unseen, and the preview's second
+    // page, printed from the first page, carries the new design's numbers (written here from
+    // the core's values with the Brazilian separators), computed once. Catches a stale result
+    // printed, a column written into another column's memo, other separators, and a computation per
+    // print.
+    void paginaDifracao() {
+        TfrmAnalise frm;
+        frm.show();
+        QSignalSpy pronto(frm.difracao, &TAnaliseDifracao::calculado);
+        frm.tabAnalise->setCurrentIndex(1);
+        QVERIFY(pronto.wait(60000));
+        auto ocioso = [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(!frm.difracao->calculando(), 60000);
+            QCoreApplication::processEvents();
+        };
+        pronto.clear();
+        QTest::mouseClick(frm.btnPreview, Qt::LeftButton);
+        QVERIFY(m_preview);
+        ocioso();
+        QCOMPARE(pronto.count(), 0); // the page's result is the design's
+
+        // The PSF picture: the classical variant on the axis (no aberration) peaks at the
+        // centre of its cell (the cell: the connected region around the peak that is not the
+        // picture's white ground), and the Airy circle is drawn around that peak. Catches the
+        // PSF drawn shifted in its cell (half a sample off, say) and the circle off its centre
+        // or missing.
+        QImage psf;
+        for (const auto& f : figuras(*m_preview->rpPreview1->pages(), 1))
+            if (f->dy > 400)
+                QVERIFY(psf.loadFromData(static_cast<TrpPictureView*>(f.get())->graphic, "BMP"));
+        QVERIFY(!psf.isNull());
+        psf = psf.convertToFormat(QImage::Format_RGB32);
+        // The peak: the centroid of the bright core's yellow-white (the palette's top, t above
+        // about 0,9; the circle's pixels are grey).
+        const int w = psf.width() * 2 / 5, h = psf.height() / 3; // holds the first cell only
+        QPointF pico;
+        int n = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const QColor c = psf.pixelColor(x, y);
+                if (c.red() >= 250 && c.green() >= 230 && c.red() - c.blue() > 15) {
+                    pico += QPointF(x, y);
+                    ++n;
+                }
+            }
+        QVERIFY(n > 0);
+        pico /= n;
+        // The cell: flood fill from the peak over everything but the white ground.
+        const QRgb branco = qRgb(255, 255, 255);
+        std::vector<char> visto(static_cast<std::size_t>(psf.width() * psf.height()), 0);
+        std::vector<QPoint> pilha{pico.toPoint()};
+        QRect celula(pico.toPoint(), QSize(1, 1));
+        while (!pilha.empty()) {
+            const QPoint p = pilha.back();
+            pilha.pop_back();
+            if (!psf.rect().contains(p)) continue;
+            char& v = visto[static_cast<std::size_t>(p.y() * psf.width() + p.x())];
+            if (v || psf.pixel(p) == branco) continue;
+            v = 1;
+            celula |= QRect(p, QSize(1, 1));
+            for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+                pilha.push_back(p + d);
+        }
+        QVERIFY2(celula.width() > 100 && celula.height() > 100 &&
+                     std::abs(celula.width() - celula.height()) <= 2,
+                 qPrintable(QStringLiteral("%1 x %2").arg(celula.width()).arg(celula.height())));
+        const QPointF centro = QRectF(celula).center();
+        QVERIFY2(std::hypot(pico.x() - centro.x(), pico.y() - centro.y()) < 2,
+                 qPrintable(QStringLiteral("peak (%1, %2), cell centre (%3, %4)")
+                                .arg(pico.x())
+                                .arg(pico.y())
+                                .arg(centro.x())
+                                .arg(centro.y())));
+        // The circle's pixels: grey-white (the palette's light colours are yellow), all at one
+        // distance from the peak.
+        double menor = 1e9, maior = 0;
+        int brancos = 0;
+        for (int y = celula.top(); y <= celula.bottom(); ++y)
+            for (int x = celula.left(); x <= celula.right(); ++x) {
+                const QColor c = psf.pixelColor(x, y);
+                if (std::min({c.red(), c.green(), c.blue()}) < 140 ||
+                    std::max({c.red(), c.green(), c.blue()}) -
+                            std::min({c.red(), c.green(), c.blue()}) >
+                        12)
+                    continue;
+                const double r = std::hypot(x - pico.x(), y - pico.y());
+                menor = std::min(menor, r);
+                maior = std::max(maior, r);
+                ++brancos;
+            }
+        QVERIFY2(brancos >= 4 && maior - menor < 2 && menor > 4,
+                 qPrintable(
+                     QStringLiteral("%1 pixels from %2 to %3").arg(brancos).arg(menor).arg(maior)));
+
+        // Printed from the ray-trace page, whose design the diffraction page has not seen.
+        frm.tabAnalise->setCurrentIndex(0);
+        DefinirProjeto(300, 3, 3, 250, 40);
+        const ResultadoDifracao d = AnalisarDifracao(Projeto, Analisar(Projeto), false);
+        QVERIFY(d.valida());
+        m_preview = nullptr;
+        QTest::mouseClick(frm.btnPreview, Qt::LeftButton);
+        QVERIFY(m_preview);
+        ocioso();
+        QCOMPARE(pronto.count(), 1);
+        const TrpPreparedPages* paginas = m_preview->rpPreview1->pages();
+        QCOMPARE(paginas->count(), 2);
+        const auto objetos = memos(*paginas, 1);
+        QVERIFY(contem(objetos, r("Análise de difração")));
+        QStringList campo, rms, strehl, ee80;
+        for (const auto& v : d.feixes)
+            for (const FeixeDifracao& f : v) {
+                QVERIFY(f.imagem.ee80 > 0);
+                campo << br(f.h);
+                rms << br(f.frente.rms, 3);
+                strehl << br(f.imagem.strehlPsf, 3);
+                ee80 << br(f.imagem.ee80 * d.lambdaN * 1000);
+            }
+        // Columns of the table (x of their left edges), rows below the header.
+        QCOMPARE(coluna(objetos, 152, 148), campo);
+        QCOMPARE(coluna(objetos, 224, 148), rms);
+        QCOMPARE(coluna(objetos, 467, 148), strehl);
+        QCOMPARE(coluna(objetos, 629, 148), ee80);
+        frm.close();
     }
 
     // The mirror-making fill-in: zone edges (D1/2)·√(k/n); a paraboloid's moving-source

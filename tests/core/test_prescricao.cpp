@@ -1,5 +1,6 @@
 // Prescription files: the written files against hand-computed layouts, writing and reading back,
 // a published two-mirror telescope recognised, and bad files refused naming their line.
+#include "ArquivoRegular.h"
 #include "Calculo.h"
 #include "Prescricao.h"
 #include "ProjetoTeste.h"
