@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <limits>
 
 // vignetting by exact ray trace through the stops and obstructions: Smith, Modern Optical
@@ -143,15 +144,22 @@ ResultadoIluminacao CalcularIluminacao(const GeometriaIluminacao& g, double altu
                                        int amostras) {
     ResultadoIluminacao r;
     n = std::max(n, 2);
-    std::vector<long> contagem;
+    std::vector<long> contagem(n);
     ContagemIluminacao eixo;
-    for (int k = 0; k < n; ++k) {
-        const double h = alturaMaxima * k / (n - 1);
-        const ContagemIluminacao c = ContarRaios(g, std::atan(h / g.F), amostras);
-        if (k == 0) eixo = c;
-        r.alturas.push_back(h);
-        contagem.push_back(c.contados);
-    }
+    auto faixa = [&](int de, int ate) {
+        for (int k = de; k < ate; ++k) {
+            const double h = alturaMaxima * k / (n - 1);
+            const ContagemIluminacao c = ContarRaios(g, std::atan(h / g.F), amostras);
+            if (k == 0) eixo = c;
+            contagem[k] = c.contados;
+        }
+    };
+    // The heights are independent: the upper half is counted on a second thread.
+    std::future<void> outra = std::async(std::launch::async, faixa, n / 2, n);
+    faixa(0, n / 2);
+    outra.get();
+    for (int k = 0; k < n; ++k)
+        r.alturas.push_back(alturaMaxima * k / (n - 1));
     if (eixo.contados <= 0 || eixo.total <= 0) return r;
     for (long c : contagem)
         r.relativa.push_back(static_cast<double>(c) / static_cast<double>(eixo.contados));
