@@ -120,12 +120,15 @@ struct Execucao {
     QByteArray saida, erros;
 };
 
-// The program with nothing in its environment but PATH and HOME.
+// The program with nothing in its environment but PATH and HOME (and, under the sanitizers, the
+// leak checker's suppressions of one-time library allocations).
 Execucao rodar(const QStringList& argumentos) {
     QProcess p;
     QProcessEnvironment amb;
     amb.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
     amb.insert(QStringLiteral("HOME"), qEnvironmentVariable("HOME", QDir::tempPath()));
+    if (qEnvironmentVariableIsSet("LSAN_OPTIONS"))
+        amb.insert(QStringLiteral("LSAN_OPTIONS"), qEnvironmentVariable("LSAN_OPTIONS"));
     p.setProcessEnvironment(amb);
     p.start(QStringLiteral(TELUVAR_PROGRAMA), argumentos);
     Execucao e;
@@ -148,7 +151,11 @@ Execucao rodarBytes(const QList<QByteArray>& argumentos, const char* destino) {
         argv.push_back(const_cast<char*>(a.constData()));
     argv.push_back(nullptr);
     const QByteArray path = "PATH=" + qgetenv("PATH");
-    char* ambiente[] = {const_cast<char*>(path.constData()), nullptr};
+    const QByteArray lsan = "LSAN_OPTIONS=" + qgetenv("LSAN_OPTIONS"); // under the sanitizers
+    char* ambiente[] = {
+        const_cast<char*>(path.constData()),
+        qEnvironmentVariableIsSet("LSAN_OPTIONS") ? const_cast<char*>(lsan.constData()) : nullptr,
+        nullptr};
     const pid_t filho = fork();
     if (filho == 0) {
         const int saida = ::open(destino, O_WRONLY);
