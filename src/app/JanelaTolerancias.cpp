@@ -5,6 +5,7 @@
 #include "Janela.h"
 #include "NumeroTexto.h"
 #include "Recursos.h"
+#include "TabelaFixa.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -25,17 +26,10 @@ constexpr int PassosFoco = LinhasFocagemRelatorio;
 
 QTableWidget* Tabela(QWidget* pai, const char* nome, int linhas,
                      std::initializer_list<const char*> colunas) {
-    auto* t = new QTableWidget(linhas, static_cast<int>(colunas.size()), pai);
-    t->setObjectName(QString::fromLatin1(nome));
     QStringList titulos;
     for (const char* c : colunas)
         titulos << TextoRecurso(c);
-    t->setHorizontalHeaderLabels(titulos);
-    t->verticalHeader()->hide();
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionMode(QAbstractItemView::NoSelection);
-    t->setFocusPolicy(Qt::NoFocus);
-    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    QTableWidget* t = CriarTabelaLeitura(pai, QString::fromLatin1(nome), linhas, titulos);
     const QFontMetrics fm(t->font());
     int largura = 2 * t->frameWidth();
     for (int c = 0; c < t->columnCount(); ++c) {

@@ -7,10 +7,9 @@
 #include <QTableWidget>
 #include <algorithm>
 
-QTableWidget* CriarTabelaFixa(QWidget* pai, const QString& nome, int linhas,
-                              const QStringList& titulos, const QString& modeloNumero) {
-    const int colunas = static_cast<int>(titulos.size());
-    auto* t = new QTableWidget(linhas, colunas, pai);
+QTableWidget* CriarTabelaLeitura(QWidget* pai, const QString& nome, int linhas,
+                                 const QStringList& titulos) {
+    auto* t = new QTableWidget(linhas, static_cast<int>(titulos.size()), pai);
     t->setObjectName(nome);
     t->setHorizontalHeaderLabels(titulos);
     t->verticalHeader()->hide();
@@ -18,6 +17,13 @@ QTableWidget* CriarTabelaFixa(QWidget* pai, const QString& nome, int linhas,
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setFocusPolicy(Qt::NoFocus);
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    return t;
+}
+
+QTableWidget* CriarTabelaFixa(QWidget* pai, const QString& nome, int linhas,
+                              const QStringList& titulos, const QString& modeloNumero) {
+    const int colunas = static_cast<int>(titulos.size());
+    QTableWidget* t = CriarTabelaLeitura(pai, nome, linhas, titulos);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const QFontMetrics fm(t->font());

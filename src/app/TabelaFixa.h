@@ -8,6 +8,11 @@
 class QTableWidget;
 class QWidget;
 
+// A new read-only table: `linhas` rows under the headings `titulos`, not editable, not
+// selectable, without focus or row headings, its rows as tall as a line of text.
+QTableWidget* CriarTabelaLeitura(QWidget* pai, const QString& nome, int linhas,
+                                 const QStringList& titulos);
+
 // A table of `linhas` rows under the headings `titulos` (the first column left-aligned, the
 // others right-aligned), not editable, not selectable, without focus, row headings or scroll
 // bars. Each column is as wide as its heading and as the widest text it is meant for (the
