@@ -47,6 +47,29 @@ void BM_OtimizarDefletor(benchmark::State& estado) {
     }
 }
 BENCHMARK(BM_OtimizarDefletor)->Unit(benchmark::kMillisecond);
+
+void BM_OtimizarDefletorRegistro(benchmark::State& estado) {
+    const TProjeto P = Projeto200();
+    for (auto _ : estado) {
+        const DefletorOtimizado o = OtimizarDefletorRegistro(P, VarianteRitcheyChretien, P.i);
+        benchmark::DoNotOptimize(o.obstrucaoArea);
+    }
+}
+BENCHMARK(BM_OtimizarDefletorRegistro)->Unit(benchmark::kMillisecond);
+
+// The window's whole study: the record's curve, both optimisers (on two threads) and their
+// curves, as the first computation after a change of the design.
+void BM_EstudoIluminacao(benchmark::State& estado) {
+    const TProjeto P = Projeto200();
+    for (auto _ : estado) {
+        const CalculoIluminacao c = CalcularEstudoIluminacao(P, VarianteRitcheyChretien, P.i);
+        benchmark::DoNotOptimize(c.defletor.obstrucaoArea);
+    }
+}
+BENCHMARK(BM_EstudoIluminacao)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 } // namespace
 
 BENCHMARK_MAIN();

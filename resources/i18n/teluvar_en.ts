@@ -1647,6 +1647,26 @@
         <translation>Optimised baffle</translation>
     </message>
     <message>
+        <source>Otimizado sem capuz</source>
+        <translation>Optimised without hood</translation>
+    </message>
+    <message>
+        <source>Grava no defletor do projeto o melhor defletor que a janela do defletor guarda: o início do tubo pela regra do defletor e um suporte plano, sem capuz.</source>
+        <translation>Writes into the design&apos;s baffle the best baffle the baffle window holds: the tube&apos;s front by the baffle rule and a flat holder, no hood.</translation>
+    </message>
+    <message>
+        <source>Otimizado sem capuz (o que a janela do defletor guarda): tubo de %1 mm (externo %2 mm) começando a %3 mm do primário; suporte do secundário de %4 mm.</source>
+        <translation>Optimised without hood (what the baffle window holds): tube of %1 mm (outer %2 mm) starting %3 mm from the primary; secondary holder of %4 mm.</translation>
+    </message>
+    <message>
+        <source>Sem capuz, nenhum defletor que a janela do defletor guarda bloqueia a luz direta mantendo o campo iluminado.</source>
+        <translation>Without a hood, no baffle the baffle window holds blocks the direct light while keeping the field lit.</translation>
+    </message>
+    <message>
+        <source>Alcance do capuz atrás do secundário</source>
+        <translation>Hood reach behind the secondary</translation>
+    </message>
+    <message>
         <source>Campo iluminado a 100 %</source>
         <translation>Field lit at 100 %</translation>
     </message>
@@ -1683,8 +1703,8 @@
         <translation>Field to keep lit (mm):</translation>
     </message>
     <message>
-        <source>&amp;Aplicar defletor otimizado</source>
-        <translation>&amp;Apply optimised baffle</translation>
+        <source>&amp;Aplicar o otimizado sem capuz</source>
+        <translation>&amp;Apply the optimised one without hood</translation>
     </message>
     <message>
         <source>Altura na imagem (mm)</source>
@@ -1711,12 +1731,12 @@
         <translation>%n %</translation>
     </message>
     <message>
-        <source>Defletor otimizado: tubo de %1 mm (externo %2 mm) começando a %3 mm do primário; suporte do secundário de %4 mm.</source>
-        <translation>Optimised baffle: tube of %1 mm (outer %2 mm) starting %3 mm from the primary; secondary holder of %4 mm.</translation>
+        <source>Defletor otimizado: tubo de %1 mm (externo %2 mm) começando a %3 mm do primário; capuz do secundário de %4 mm, estendendo-se %5 mm atrás dele.</source>
+        <translation>Optimised baffle: tube of %1 mm (outer %2 mm) starting %3 mm from the primary; secondary hood of %4 mm, reaching %5 mm behind it.</translation>
     </message>
     <message>
-        <source>Nenhum defletor da família do registro bloqueia a luz direta mantendo o campo iluminado.</source>
-        <translation>No baffle of the record's family blocks the direct light while keeping the field lit.</translation>
+        <source>Nenhum defletor bloqueia a luz direta mantendo o campo iluminado.</source>
+        <translation>No baffle blocks the direct light while keeping the field lit.</translation>
     </message>
     <message>
         <source>Iluminação</source>

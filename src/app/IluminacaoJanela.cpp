@@ -35,10 +35,11 @@ TfrmIluminacao::TfrmIluminacao(QWidget* owner)
     corpo()->addLayout(grade);
     grafIluminacao = new TGraficoDifracao(this, "grafIluminacao");
     grafIluminacao->setMinimumSize(460, 300);
-    tblIluminacao = new QTableWidget(6, 2, this);
+    tblIluminacao = new QTableWidget(6, ColunasIluminacao, this);
     tblIluminacao->setObjectName(QStringLiteral("tblIluminacao"));
     tblIluminacao->setHorizontalHeaderLabels({TextoRecurso(Recursos::IluminacaoDefletorAtual),
-                                              TextoRecurso(Recursos::IluminacaoDefletorOtimizado)});
+                                              TextoRecurso(Recursos::IluminacaoDefletorOtimizado),
+                                              TextoRecurso(Recursos::IluminacaoDefletorRegistro)});
     const char* linhas[6] = {
         Recursos::IluminacaoLinha100,      Recursos::IluminacaoLinha75,
         Recursos::IluminacaoLinha50,       Recursos::IluminacaoObstrucaoDiametro,
@@ -48,7 +49,7 @@ TfrmIluminacao::TfrmIluminacao(QWidget* owner)
         rotulos << TextoRecurso(l);
     tblIluminacao->setVerticalHeaderLabels(rotulos);
     for (int l = 0; l < 6; ++l)
-        for (int k = 0; k < 2; ++k) {
+        for (int k = 0; k < ColunasIluminacao; ++k) {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             item->setFlags(Qt::ItemIsEnabled);
@@ -56,7 +57,7 @@ TfrmIluminacao::TfrmIluminacao(QWidget* owner)
         }
     tblIluminacao->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblIluminacao->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblIluminacao->setMinimumWidth(430);
+    tblIluminacao->setMinimumWidth(540);
     tblIluminacao->setFixedHeight(tblIluminacao->horizontalHeader()->sizeHint().height() +
                                   6 * tblIluminacao->verticalHeader()->defaultSectionSize() + 4);
 
@@ -68,6 +69,7 @@ TfrmIluminacao::TfrmIluminacao(QWidget* owner)
     rotulo->setBuddy(edtCampoIluminado);
     btnAplicar = new QPushButton(TextoRecurso(Recursos::IluminacaoAplicar), this);
     btnAplicar->setObjectName(QStringLiteral("btnAplicar"));
+    btnAplicar->setToolTip(TextoRecurso(Recursos::IluminacaoAplicarDica));
     lblIluminacao = new QLabel(this);
     lblIluminacao->setObjectName(QStringLiteral("lblIluminacao"));
     lblIluminacao->setWordWrap(true);
@@ -88,7 +90,7 @@ TfrmIluminacao::TfrmIluminacao(QWidget* owner)
             Protegido(this, &TfrmIluminacao::btnAplicarClick));
     relatorioIluminacao = std::make_unique<TRelatorioIluminacao>(Projeto, AvisoRelatorio{});
     Recalcular();
-    resize(560, 720);
+    resize(640, 760);
 }
 
 QString TfrmIluminacao::tituloPreview() const {
@@ -138,22 +140,17 @@ void TfrmIluminacao::Mostrar(const CalculoIluminacao& c) {
     grafIluminacao->definir(GraficoIluminacao(c));
     const std::vector<LinhaTabelaIluminacao> tabela = TabelaIluminacao(c);
     for (int l = 0; l < 6; ++l)
-        for (int k = 0; k < 2; ++k)
+        for (int k = 0; k < ColunasIluminacao; ++k)
             tblIluminacao->item(l, k)->setText(tabela[std::size_t(l)][std::size_t(k) + 1]);
-    if (c.defletor.encontrado) {
-        lblIluminacao->setText(TextoRecurso(Recursos::IluminacaoResumo)
-                                   .arg(FormatarN(QStringLiteral("%n"), c.defletor.DDi),
-                                        FormatarN(QStringLiteral("%n"), c.defletor.DDe),
-                                        FormatarN(QStringLiteral("%n"), c.defletor.L),
-                                        FormatarN(QStringLiteral("%n"), c.defletor.SSDe)));
-    } else {
-        lblIluminacao->setText(TextoRecurso(Recursos::IluminacaoSemOtimo));
-    }
-    btnAplicar->setEnabled(c.defletor.encontrado);
+    QChar dec, mil;
+    SeparadoresLocal(dec, mil);
+    lblIluminacao->setText(NotaIluminacao(c, dec, mil));
+    btnAplicar->setEnabled(c.defletorRegistro.encontrado);
 }
 
+// The record holds the baffle window's family only: the optimum without a hood is written.
 void TfrmIluminacao::btnAplicarClick() {
-    const DefletorOtimizado& d = m_resultado.defletor;
+    const DefletorOtimizado& d = m_resultado.defletorRegistro;
     if (!d.encontrado) return;
     const double parede = EspessuraParede(Projeto);
     Projeto.DDi = d.DDi;

@@ -47,8 +47,10 @@ Graficos::Grafico GraficoIluminacao(const CalculoIluminacao& c, double escala) {
         const ResultadoIluminacao* r;
         QColor cor;
         const char* nome;
-    } curvas[2] = {{&c.atual, QColor(200, 60, 0), Recursos::IluminacaoDefletorAtual},
-                   {&c.otimizado, QColor(0, 90, 200), Recursos::IluminacaoDefletorOtimizado}};
+    } curvas[3] = {
+        {&c.atual, QColor(200, 60, 0), Recursos::IluminacaoDefletorAtual},
+        {&c.otimizado, QColor(0, 90, 200), Recursos::IluminacaoDefletorOtimizado},
+        {&c.otimizadoRegistro, QColor(0, 140, 70), Recursos::IluminacaoDefletorRegistro}};
     for (const auto& k : curvas) {
         if (!k.r->valida) continue;
         Graficos::Curva cv;
@@ -72,21 +74,32 @@ Graficos::Grafico GraficoIluminacao(const CalculoIluminacao& c, double escala) {
 std::vector<LinhaTabelaIluminacao> TabelaIluminacao(const CalculoIluminacao& c, QChar dec,
                                                     QChar mil, bool relatorio) {
     using namespace Recursos;
-    const ResultadoIluminacao& a = c.atual;
-    const ResultadoIluminacao& o = c.otimizado;
+    const ResultadoIluminacao* r[ColunasIluminacao] = {&c.atual, &c.otimizado,
+                                                       &c.otimizadoRegistro};
+    const DefletorOtimizado* d[ColunasIluminacao] = {nullptr, &c.defletor, &c.defletorRegistro};
     std::vector<LinhaTabelaIluminacao> t;
+    auto linha = [&](const char* nome, auto&& celula) {
+        LinhaTabelaIluminacao l;
+        l[0] = TextoRecurso(nome);
+        for (int k = 0; k < ColunasIluminacao; ++k)
+            l[std::size_t(k) + 1] = celula(k, *r[k]);
+        t.push_back(l);
+    };
     const char* niveis[3] = {IluminacaoLinha100, IluminacaoLinha75, IluminacaoLinha50};
-    for (int k = 0; k < 3; ++k)
-        t.push_back({TextoRecurso(niveis[k]), Diametro(a, k, dec, mil, relatorio),
-                     Diametro(o, k, dec, mil, relatorio)});
-    t.push_back({TextoRecurso(IluminacaoObstrucaoDiametro),
-                 Porcento(a, a.obstrucaoDiametro, dec, mil),
-                 Porcento(o, o.obstrucaoDiametro, dec, mil)});
-    t.push_back({TextoRecurso(IluminacaoObstrucaoArea), Porcento(a, a.obstrucaoArea, dec, mil),
-                 Porcento(o, o.obstrucaoArea, dec, mil)});
-    t.push_back({TextoRecurso(IluminacaoLuzDireta),
-                 TextoRecurso(LuzDiretaAtual(c) ? IluminacaoSim : IluminacaoNao),
-                 c.defletor.encontrado ? TextoRecurso(IluminacaoNao) : QStringLiteral("-")});
+    for (int n = 0; n < 3; ++n)
+        linha(niveis[n], [&](int, const ResultadoIluminacao& x) {
+            return Diametro(x, n, dec, mil, relatorio);
+        });
+    linha(IluminacaoObstrucaoDiametro, [&](int, const ResultadoIluminacao& x) {
+        return Porcento(x, x.obstrucaoDiametro, dec, mil);
+    });
+    linha(IluminacaoObstrucaoArea, [&](int, const ResultadoIluminacao& x) {
+        return Porcento(x, x.obstrucaoArea, dec, mil);
+    });
+    linha(IluminacaoLuzDireta, [&](int k, const ResultadoIluminacao&) {
+        if (k == 0) return TextoRecurso(LuzDiretaAtual(c) ? IluminacaoSim : IluminacaoNao);
+        return d[k]->encontrado ? TextoRecurso(IluminacaoNao) : QStringLiteral("-");
+    });
     return t;
 }
 
@@ -100,26 +113,48 @@ std::vector<LinhaTabelaIluminacao> TabelaDefletoresIluminacao(const CalculoIlumi
                                                               QChar mil) {
     using namespace Recursos;
     const DefletorOtimizado& d = c.defletor;
+    const DefletorOtimizado& g = c.defletorRegistro;
     const QString nada = QStringLiteral("-");
     const QString semTubo = TextoRecurso(IluminacaoRelSemDefletor);
     auto atual = [&](double v) { return c.defletorAtual ? Milimetros(v, dec, mil) : semTubo; };
     auto otimo = [&](double v) { return d.encontrado ? Milimetros(v, dec, mil) : nada; };
+    auto registro = [&](double v) { return g.encontrado ? Milimetros(v, dec, mil) : nada; };
     return {
-        {TextoRecurso(IluminacaoRelTuboInterno), atual(c.DDi), otimo(d.DDi)},
-        {TextoRecurso(IluminacaoRelTuboExterno), atual(c.DDe), otimo(d.DDe)},
-        {TextoRecurso(IluminacaoRelComprimento), atual(c.L), otimo(d.L)},
+        {TextoRecurso(IluminacaoRelTuboInterno), atual(c.DDi), otimo(d.DDi), registro(g.DDi)},
+        {TextoRecurso(IluminacaoRelTuboExterno), atual(c.DDe), otimo(d.DDe), registro(g.DDe)},
+        {TextoRecurso(IluminacaoRelComprimento), atual(c.L), otimo(d.L), registro(g.L)},
         {TextoRecurso(IluminacaoRelSuporte), c.SSDe > 0 ? Milimetros(c.SSDe, dec, mil) : nada,
-         otimo(d.SSDe)},
+         otimo(d.SSDe), registro(g.SSDe)},
+        {TextoRecurso(IluminacaoRelAlcance), nada, otimo(d.alcance), nada},
     };
 }
 
-const char* const MemosDefletoresIluminacao[4][3] = {{"Def1D", "Def1A", "Def1O"},
-                                                     {"Def2D", "Def2A", "Def2O"},
-                                                     {"Def3D", "Def3A", "Def3O"},
-                                                     {"Def4D", "Def4A", "Def4O"}};
-const char* const MemosCabecalhoIluminacao[3] = {"IlCab1", "IlCab2", "IlCab3"};
-const char* const MemosCabecalhoDefletores[3] = {"DefCab1", "DefCab2", "DefCab3"};
-const char* const CamposIluminacao[3] = {"Grandeza", "Atual", "Otimizado"};
+const char* const MemosDefletoresIluminacao[LinhasDefletoresIluminacao][4] = {
+    {"Def1D", "Def1A", "Def1O", "Def1R"},
+    {"Def2D", "Def2A", "Def2O", "Def2R"},
+    {"Def3D", "Def3A", "Def3O", "Def3R"},
+    {"Def4D", "Def4A", "Def4O", "Def4R"},
+    {"Def5D", "Def5A", "Def5O", "Def5R"}};
+const char* const MemosCabecalhoIluminacao[4] = {"IlCab1", "IlCab2", "IlCab3", "IlCab4"};
+const char* const MemosCabecalhoDefletores[4] = {"DefCab1", "DefCab2", "DefCab3", "DefCab4"};
+const char* const CamposIluminacao[4] = {"Grandeza", "Atual", "Otimizado", "Registro"};
+
+QString NotaIluminacao(const CalculoIluminacao& c, QChar dec, QChar mil) {
+    using namespace Recursos;
+    if (!c.atual.valida) return {};
+    auto n = [&](double v) { return NumeroTexto(v, dec, mil); };
+    const DefletorOtimizado& d = c.defletor;
+    const DefletorOtimizado& g = c.defletorRegistro;
+    const QString livre = d.encontrado
+                              ? TextoRecurso(IluminacaoResumo)
+                                    .arg(n(d.DDi), n(d.DDe), n(d.L), n(d.SSDe), n(d.alcance))
+                              : TextoRecurso(IluminacaoSemOtimo);
+    const QString registro =
+        g.encontrado
+            ? TextoRecurso(IluminacaoResumoRegistro).arg(n(g.DDi), n(g.DDe), n(g.L), n(g.SSDe))
+            : TextoRecurso(IluminacaoSemOtimoRegistro);
+    return livre + u'\n' + registro;
+}
 
 std::vector<LinhaRelatorio> LinhasRelatorioIluminacao(const TProjeto& projeto, int variante,
                                                       const CalculoIluminacao& c, QChar dec,
@@ -136,25 +171,18 @@ std::vector<LinhaRelatorio> LinhasRelatorioIluminacao(const TProjeto& projeto, i
         {"MemoDefletores", TextoRecurso(IluminacaoRelDefletores)},
         {"MemoTabela", TextoRecurso(IluminacaoRelFiguras)},
     };
-    const QString cabecalho[3] = {TextoRecurso(IluminacaoRelGrandeza),
-                                  TextoRecurso(IluminacaoDefletorAtual),
-                                  TextoRecurso(IluminacaoDefletorOtimizado)};
-    for (int k = 0; k < 3; ++k) {
+    const QString cabecalho[4] = {
+        TextoRecurso(IluminacaoRelGrandeza), TextoRecurso(IluminacaoDefletorAtual),
+        TextoRecurso(IluminacaoDefletorOtimizado), TextoRecurso(IluminacaoDefletorRegistro)};
+    for (int k = 0; k < 4; ++k) {
         l.push_back({MemosCabecalhoDefletores[k], cabecalho[k]});
         l.push_back({MemosCabecalhoIluminacao[k], cabecalho[k]});
     }
     const auto defletores = TabelaDefletoresIluminacao(c, dec, mil);
-    for (int r = 0; r < 4; ++r)
-        for (int k = 0; k < 3; ++k)
+    for (int r = 0; r < LinhasDefletoresIluminacao; ++r)
+        for (int k = 0; k < 4; ++k)
             l.push_back({MemosDefletoresIluminacao[r][k], Celula(defletores[r][k], k)});
-    const DefletorOtimizado& d = c.defletor;
-    l.push_back(
-        {"MemoNota", !c.atual.valida ? QString()
-                     : d.encontrado
-                         ? TextoRecurso(IluminacaoResumo)
-                               .arg(NumeroTexto(d.DDi, dec, mil), NumeroTexto(d.DDe, dec, mil),
-                                    NumeroTexto(d.L, dec, mil), NumeroTexto(d.SSDe, dec, mil))
-                         : TextoRecurso(IluminacaoSemOtimo)});
+    l.push_back({"MemoNota", NotaIluminacao(c, dec, mil)});
     return l;
 }
 
@@ -187,7 +215,7 @@ void TRelatorioIluminacao::Preencher() {
     if (m_calculo.atual.valida)
         for (const LinhaTabelaIluminacao& linha : TabelaIluminacao(m_calculo, dec, mil, true)) {
             dtIluminacao.Append();
-            for (int k = 0; k < 3; ++k)
+            for (int k = 0; k < 4; ++k)
                 dtIluminacao.SetField(QString::fromLatin1(CamposIluminacao[k]),
                                       Celula(linha[k], k));
             dtIluminacao.Post();

@@ -43,6 +43,7 @@ bool GeometriaDoProjeto(const TProjeto& P, int variante, GeometriaIluminacao& g)
     g.sistema = SistemaDoProjeto(P, c.b1, c.b2);
     g.F = P.F;
     g.zSuporte = P.d;
+    g.zCapuz = P.d;
     g.raioSuporte = std::max(P.SSDe, P.D2) / 2;
     double furo = DiametroFuro(g.sistema, P);
     if (P.DDi > 0 && P.LTotal > 0) {
@@ -62,68 +63,125 @@ bool GeometriaDoProjeto(const TProjeto& P, int variante, GeometriaIluminacao& g)
     return true;
 }
 
-ContagemIluminacao ContarRaios(const GeometriaIluminacao& g, double theta, int amostras) {
-    ContagemIluminacao r;
+namespace {
+// What the trace of one sky ray needs, fixed for a geometry and a field angle.
+struct Feixe {
+    const GeometriaIluminacao& g;
+    double c1, k1, c2, k2, zS, furo2, borda2, suporte2, externo2, interno2, tg, sn, cs;
+    Feixe(const GeometriaIluminacao& geo, double theta)
+        : g(geo), c1(Curvatura(geo.sistema.primario.forma)), k1(1 + geo.sistema.primario.forma.b),
+          c2(Curvatura(geo.sistema.secundario.forma)), k2(1 + geo.sistema.secundario.forma.b),
+          zS(geo.sistema.secundario.zVertice),
+          furo2(std::pow(geo.sistema.primario.raioFuro * (1 - FolgaBorda), 2)),
+          borda2(std::pow(geo.sistema.secundario.raioExterno * (1 + FolgaBorda), 2)),
+          suporte2(geo.raioSuporte * geo.raioSuporte),
+          externo2(geo.raioExternoTubo * geo.raioExternoTubo),
+          interno2(geo.raioInternoTubo * geo.raioInternoTubo), tg(std::tan(theta)),
+          sn(std::sin(theta)), cs(std::cos(theta)) {}
+};
+
+// A counted ray's path: its point on the primary (p), on the secondary (b), and its directions
+// towards the secondary (u1) and towards the image plane (u2).
+struct Caminho {
+    double px, py, pz, bx, by, bz;
+    double u1x, u1y, u1z, u2x, u2y, u2z;
+};
+
+// The least squared distance from the axis of the line through (x, y, z) along (ux, uy, uz),
+// uz ≠ 0, between the planes za and zb: the distance is a convex function along the line, so
+// its least value is where the line comes nearest the axis or, outside [za, zb], at an end.
+double MenorRaio2(double x, double y, double z, double ux, double uy, double uz, double za,
+                  double zb) {
+    double ta = (za - z) / uz, tb = (zb - z) / uz;
+    if (ta > tb) std::swap(ta, tb);
+    const double a = ux * ux + uy * uy;
+    const double t = std::clamp(a > 0 ? -(x * ux + y * uy) / a : ta, ta, tb);
+    const double qx = x + t * ux, qy = y + t * uy;
+    return qx * qx + qy * qy;
+}
+
+// The sky ray that meets the primary's plane grid point (px, py) at rho2 = px² + py²: true when
+// it gets past everything and reaches the image plane; its path in *c when given. With capuz2
+// the holder and hood do not stop the incoming ray: *capuz2 is its least squared distance from
+// the axis along them (it gets past a holder of radius r when r² ≤ *capuz2).
+[[gnu::always_inline]] inline bool Seguir(const Feixe& f, double px, double py, double rho2,
+                                          Caminho* c, double* capuz2 = nullptr) {
+    const GeometriaIluminacao& g = f.g;
     const SistemaDoisEspelhos& S = g.sistema;
-    const double R1 = S.primario.raioExterno;
+    double w1 = 0;
+    if (!FlechaConica(S.primario.forma, std::sqrt(rho2), w1)) return false;
+    // From the sky: the line through (px, py, w1) along (0, sn, −cs), outside the holder and its
+    // hood, and outside the tube's wall down to the primary.
+    double ux = 0, uy = f.sn, uz = -f.cs;
+    const double m2 = MenorRaio2(px, py, w1, ux, uy, uz, g.zCapuz, g.zSuporte);
+    if (capuz2)
+        *capuz2 = m2;
+    else if (m2 < f.suporte2)
+        return false;
+    if (g.tubo && g.zTubo > w1 && MenorRaio2(px, py, w1, ux, uy, uz, w1, g.zTubo) < f.externo2)
+        return false;
+    if (rho2 < f.furo2) return false;
+    // To the secondary: outside the tube's wall, inside the hood's open end.
+    RefletirConica(f.c1, f.k1, px, py, w1, ux, uy, uz);
+    const double t2 = RaizConica(f.c2, f.k2, px, py, w1 - f.zS, ux, uy, uz);
+    if (std::isnan(t2)) return false;
+    const double bx = px + t2 * ux, by = py + t2 * uy, bz = w1 + t2 * uz;
+    if (bx * bx + by * by > f.borda2) return false;
+    if (g.tubo && g.zTubo > w1 &&
+        MenorRaio2(px, py, w1, ux, uy, uz, w1, std::min(g.zTubo, bz)) < f.externo2)
+        return false;
+    auto dentroEm = [](double x, double y, double z, double vx, double vy, double vz, double zp,
+                       double raio2) {
+        const double t = (zp - z) / vz;
+        const double qx = x + t * vx, qy = y + t * vy;
+        return qx * qx + qy * qy <= raio2 * (1 + 1e-12);
+    };
+    const bool capuz = g.zCapuz < g.zSuporte;
+    if (capuz && g.zCapuz > w1 && g.zCapuz < bz &&
+        !dentroEm(px, py, w1, ux, uy, uz, g.zCapuz, f.suporte2))
+        return false;
+    const double u1x = ux, u1y = uy, u1z = uz;
+    // To the image plane, through the hood's open end, the tube's front rim and the stops.
+    RefletirConica(f.c2, f.k2, bx, by, bz - f.zS, ux, uy, uz);
+    if (!(uz < 0) || !((S.zImagem - bz) / uz > 0)) return false;
+    auto dentro = [&](double z, double raio2) {
+        if (!(z < bz && z > S.zImagem)) return true;
+        return dentroEm(bx, by, bz, ux, uy, uz, z, raio2);
+    };
+    if (capuz && !dentro(g.zCapuz, f.suporte2)) return false;
+    if (g.tubo && !dentro(g.zTubo, f.interno2)) return false;
+    for (const DiafragmaIluminacao& d : g.diafragmas)
+        if (!dentro(d.z, d.raio * d.raio)) return false;
+    if (c) *c = {px, py, w1, bx, by, bz, u1x, u1y, u1z, ux, uy, uz};
+    return true;
+}
+
+// Every grid point of the primary's half disc x > 0 (the other half is its mirror image).
+template <class F> void PercorrerGrade(double R1, int amostras, F&& f) {
     const int M = std::max(amostras, 1);
     const double s = R1 / M;
-    const double c1 = Curvatura(S.primario.forma), k1 = 1 + S.primario.forma.b;
-    const double c2 = Curvatura(S.secundario.forma), k2 = 1 + S.secundario.forma.b;
-    const double zS = S.secundario.zVertice;
-    const double furo2 = std::pow(S.primario.raioFuro * (1 - FolgaBorda), 2);
-    const double borda2 = std::pow(S.secundario.raioExterno * (1 + FolgaBorda), 2);
-    const double suporte2 = g.raioSuporte * g.raioSuporte;
-    const double externo2 = g.raioExternoTubo * g.raioExternoTubo;
-    const double interno2 = g.raioInternoTubo * g.raioInternoTubo;
-    const double tg = std::tan(theta), sn = std::sin(theta), cs = std::cos(theta);
-    double rhoMin2 = std::numeric_limits<double>::infinity();
-    auto fora = [](double x, double y, double r2) { return x * x + y * y >= r2; };
     for (int a = 0; a < M; ++a) {
-        const double px = (a + 0.5) * s; // the half x > 0; x < 0 is its mirror image
+        const double px = (a + 0.5) * s;
         for (int b = -M; b < M; ++b) {
             const double py = (b + 0.5) * s;
             const double rho2 = px * px + py * py;
-            if (rho2 > R1 * R1) continue;
-            r.total += 2;
-            double w1 = 0;
-            if (!FlechaConica(S.primario.forma, std::sqrt(rho2), w1)) continue;
-            // From the sky: the ray through (px, py, w1) at angle theta.
-            auto yEm = [&](double z) { return py - tg * (z - w1); };
-            if (!fora(px, yEm(g.zSuporte), suporte2)) continue;
-            if (g.tubo && g.zTubo > w1 && !fora(px, yEm(g.zTubo), externo2)) continue;
-            if (rho2 < furo2) continue;
-            // To the secondary.
-            double ux = 0, uy = sn, uz = -cs;
-            RefletirConica(c1, k1, px, py, w1, ux, uy, uz);
-            const double t2 = RaizConica(c2, k2, px, py, w1 - zS, ux, uy, uz);
-            if (std::isnan(t2)) continue;
-            const double bx = px + t2 * ux, by = py + t2 * uy, bz = w1 + t2 * uz;
-            if (bx * bx + by * by > borda2) continue;
-            if (g.tubo && g.zTubo > w1 && g.zTubo < bz) {
-                const double t = (g.zTubo - w1) / uz;
-                if (!fora(px + t * ux, py + t * uy, externo2)) continue;
-            }
-            // To the image plane, through the tube's front rim and the stops.
-            RefletirConica(c2, k2, bx, by, bz - zS, ux, uy, uz);
-            if (!(uz < 0) || !((S.zImagem - bz) / uz > 0)) continue;
-            auto dentro = [&](double z, double raio2) {
-                if (!(z < bz && z > S.zImagem)) return true;
-                const double t = (z - bz) / uz;
-                return !fora(bx + t * ux, by + t * uy, raio2 * (1 + 1e-12));
-            };
-            if (g.tubo && !dentro(g.zTubo, interno2)) continue;
-            bool passa = true;
-            for (const DiafragmaIluminacao& d : g.diafragmas)
-                if (!dentro(d.z, d.raio * d.raio)) {
-                    passa = false;
-                    break;
-                }
-            if (!passa) continue;
-            r.contados += 2;
-            rhoMin2 = std::min(rhoMin2, rho2);
+            if (rho2 <= R1 * R1) f(px, py, rho2);
         }
     }
+}
+} // namespace
+
+ContagemIluminacao ContarRaios(const GeometriaIluminacao& g, double theta, int amostras) {
+    ContagemIluminacao r;
+    const Feixe f(g, theta);
+    double rhoMin2 = std::numeric_limits<double>::infinity();
+    PercorrerGrade(g.sistema.primario.raioExterno, amostras,
+                   [&](double px, double py, double rho2) {
+                       r.total += 2;
+                       if (!Seguir(f, px, py, rho2, nullptr)) return;
+                       r.contados += 2;
+                       rhoMin2 = std::min(rhoMin2, rho2);
+                   });
     r.rhoMinimo = r.contados > 0 ? std::sqrt(rhoMin2) : 0;
     return r;
 }
@@ -205,22 +263,27 @@ double FolgaLuzDireta(const TProjeto& P) {
     return VerificarLuzDireta(AberturasLuzDireta(P, glares, P.DDi > 0 && P.LTotal > 0)).folga;
 }
 
-AvaliacaoDefletor AvaliarDefletor(const TProjeto& P, int variante, double campo, int amostras) {
+AvaliacaoDefletor AvaliarGeometria(const GeometriaIluminacao& g, double campo, double folga,
+                                   int amostras) {
     AvaliacaoDefletor a;
-    GeometriaIluminacao g;
-    if (!GeometriaDoProjeto(P, variante, g)) return a;
     const ContagemIluminacao eixo = ContarRaios(g, 0, amostras);
-    const ContagemIluminacao borda = ContarRaios(g, std::atan(campo / 2 / P.F), amostras);
+    const ContagemIluminacao borda = ContarRaios(g, std::atan(campo / 2 / g.F), amostras);
     if (eixo.contados <= 0) return a;
-    a.folga = FolgaLuzDireta(P);
+    a.folga = folga;
     a.relativa = static_cast<double>(borda.contados) / static_cast<double>(eixo.contados);
     a.obstrucao = 1 - static_cast<double>(eixo.contados) / static_cast<double>(eixo.total);
     a.valida = true;
     return a;
 }
 
-// How the search works. The record's baffle is a family of two numbers: the tube's inner
-// diameter DDi (which, through the baffle rule, also sets how far in front of the primary the
+AvaliacaoDefletor AvaliarDefletor(const TProjeto& P, int variante, double campo, int amostras) {
+    GeometriaIluminacao g;
+    if (!GeometriaDoProjeto(P, variante, g)) return {};
+    return AvaliarGeometria(g, campo, FolgaLuzDireta(P), amostras);
+}
+
+// How the record family's search works. The record's baffle is a family of two numbers: the tube's
+// inner diameter DDi (which, through the baffle rule, also sets how far in front of the primary the
 // tube begins) and the holder's diameter SSDe. For a fixed DDi the direct-light clearance can
 // only fall as the holder grows (a larger disc is a higher floor in the check) and the
 // obstruction can only rise, so the best holder for that DDi is the smallest that keeps sky
@@ -229,8 +292,8 @@ AvaliacaoDefletor AvaliarDefletor(const TProjeto& P, int variante, double campo,
 // own, so the obstruction first falls then rises. A scan of 24 diameters brackets the minimum
 // and a golden-section search refines it; every candidate must keep the required field lit at
 // 100 %. A brute-force grid over both numbers confirms the result in the tests.
-DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double campo,
-                                   int amostras) {
+DefletorOtimizado OtimizarDefletorRegistro(const TProjeto& projeto, int variante, double campo,
+                                           int amostras) {
     DefletorOtimizado melhor;
     const TProjeto& P = projeto;
     GeometriaIluminacao g0;
@@ -263,6 +326,8 @@ DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double
         r.SSDe = b;
         r.DDe = Q.DDe;
         r.L = Q.L;
+        r.LTotal = Q.LTotal;
+        r.relativa = av.relativa;
         r.folga = av.folga;
         r.obstrucaoArea = av.obstrucao;
         return r;
@@ -309,6 +374,360 @@ DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double
     return melhor;
 }
 
+// ---- the free family: the tube's front and the hood's reach chosen too ---------------------
+
+namespace {
+// The design without the record's baffle: no tube, a flat holder no larger than the secondary.
+TProjeto SemDefletor(const TProjeto& projeto) {
+    TProjeto P = projeto;
+    P.DDi = P.DDe = P.LTotal = P.SSDe = 0;
+    return P;
+}
+
+// How far behind the primary the tube ends: where the record's tube ends, or the primary's
+// surface when there is none.
+double FundoDoTubo(const TProjeto& P) {
+    if (!(P.DDi > 0 && P.LTotal > 0)) return 0;
+    TProjeto B = P;
+    CalcularDefletor(B);
+    return std::isfinite(B.Z1) ? std::max(B.Z1, 0.0) : 0;
+}
+
+// The largest distance from the axis, at planes along the telescope, of the rays that light the
+// kept field (traced without any baffle, at the heights 0, campo/4 and campo/2 over the same grid
+// as the count, so a baffle that clears these lines cuts none of the rays counted there): on the
+// way back from the secondary (volta), and on both ways (ambos, between the primary and the
+// secondary). Each line's distance from the axis is convex along it, so their largest is convex
+// too, and the straight interpolation between the planes is never below it.
+class Envoltoria {
+public:
+    Envoltoria(const GeometriaIluminacao& g, double campo, int amostras) {
+        z0_ = g.sistema.zImagem;
+        z1_ = g.zSuporte;
+        volta_.assign(N, 0);
+        ambos_.assign(N, 0);
+        const double alturas[3] = {0, campo / 4, campo / 2};
+        for (double h : alturas) {
+            const Feixe f(g, std::atan(h / g.F));
+            PercorrerGrade(g.sistema.primario.raioExterno, amostras,
+                           [&](double px, double py, double rho2) {
+                               Caminho c;
+                               if (Seguir(f, px, py, rho2, &c)) somar(c);
+                           });
+        }
+        for (int j = 0; j < N; ++j)
+            ambos_[j] = std::max(ambos_[j], volta_[j]);
+    }
+    double volta(double z) const { return interpolar(volta_, z); }
+    double ambos(double z) const { return interpolar(ambos_, z); }
+
+private:
+    static constexpr int N = 160;
+    double z0_ = 0, z1_ = 0;
+    std::vector<double> volta_, ambos_;
+    double zNo(int j) const { return z0_ + (z1_ - z0_) * j / (N - 1); }
+    void somar(const Caminho& c) {
+        for (int j = 0; j < N; ++j) {
+            const double z = zNo(j);
+            if (z <= c.bz) {
+                const double t = (z - c.bz) / c.u2z;
+                volta_[j] = std::max(volta_[j], std::hypot(c.bx + t * c.u2x, c.by + t * c.u2y));
+            }
+            if (z >= c.pz && z <= c.bz) {
+                const double t = (z - c.pz) / c.u1z;
+                ambos_[j] = std::max(ambos_[j], std::hypot(c.px + t * c.u1x, c.py + t * c.u1y));
+            }
+        }
+    }
+    double interpolar(const std::vector<double>& t, double z) const {
+        const double u = std::clamp((z - z0_) / (z1_ - z0_) * (N - 1), 0.0, double(N - 1));
+        const int j = std::min(static_cast<int>(u), N - 2);
+        return t[j] + (u - j) * (t[j + 1] - t[j]);
+    }
+};
+
+} // namespace
+
+// The optimiser gives raioImagem the envelope's radius on the image plane: the straight line from
+// the front rim to it clears every line of the envelope between them, by its convexity.
+std::vector<DiafragmaIluminacao> DiafragmasDefletor(double L, double DDi, double fundo, int nG,
+                                                    double zImagem, double raioImagem) {
+    std::vector<DiafragmaIluminacao> d;
+    nG = std::max(nG, 2);
+    for (int k = 0; k < nG; ++k) {
+        const double z = -fundo + (L + fundo) * k / (nG - 1);
+        if (!(z > zImagem)) continue;
+        const double f = (L - z) / (L - zImagem);
+        d.push_back({z, DDi / 2 + f * (raioImagem - DDi / 2)});
+    }
+    return d;
+}
+bool GeometriaComDefletor(const TProjeto& P, int variante, const DefletorOtimizado& d,
+                          GeometriaIluminacao& g) {
+    if (!GeometriaDoProjeto(SemDefletor(P), variante, g)) return false;
+    g.raioSuporte = std::max(d.SSDe, P.D2) / 2;
+    g.zCapuz = P.d - std::max(d.alcance, 0.0);
+    g.tubo = true;
+    g.zTubo = d.L;
+    g.raioInternoTubo = d.DDi / 2;
+    g.raioExternoTubo = std::max(d.DDe, d.DDi) / 2;
+    g.diafragmas = d.diafragmas;
+    if (d.LTotal > d.L) // the tube goes through the primary
+        g.sistema.primario.raioFuro = std::max(g.sistema.primario.raioFuro, g.raioExternoTubo);
+    return true;
+}
+
+std::vector<AberturaLuz> AberturasDefletor(const TProjeto& P, const DefletorOtimizado& d,
+                                           double campoLuz) {
+    std::vector<AberturaLuz> a;
+    a.push_back({P.e, campoLuz / 2, false});
+    const double suporte = std::max(d.SSDe, P.D2) / 2;
+    a.push_back({-P.d, suporte, true});
+    if (d.alcance > 0) a.push_back({-P.d + d.alcance, suporte, true});
+    if (-d.L < P.e) a.push_back({-d.L, d.DDi / 2, false});
+    for (const DiafragmaIluminacao& s : d.diafragmas)
+        if (-s.z < P.e) a.push_back({-s.z, s.raio, false});
+    return a;
+}
+
+ResultadoIluminacao CalcularIluminacao(const TProjeto& P, int variante,
+                                       const DefletorOtimizado& d) {
+    if (!d.encontrado) return {};
+    if (!d.livre) return CalcularIluminacao(ProjetoComDefletor(P, d.DDi, d.SSDe), variante);
+    GeometriaIluminacao g;
+    if (!GeometriaComDefletor(P, variante, d, g)) return {};
+    return CalcularIluminacao(g, 1.5 * P.i / 2);
+}
+
+// How the free family's search works. Four numbers: the tube's front L, its inner diameter
+// DDi, the hood's diameter and its reach. Two of them follow from the other two:
+// - For a front L, the smallest DDi that cuts no ray of the kept field is the envelope's radius
+//   there; any smaller cuts the field, any larger only lets more sky light in and widens the
+//   tube's own shadow. The stops lie on the line that clears the field, as narrow as they can.
+// - For a tube and a reach, the hood is the smallest that keeps sky light off the field (the
+//   direct-light clearance only falls as it grows: a bisection on the exact check), that is no
+//   narrower than the envelope at its open end nor than D2, and that keeps the field lit at
+//   100 %: off the axis the hood's shadow moves away from the hole's and the tube's, and the
+//   rays lost in between darken the field's edge unless the hood's shadow covers them. Each sky
+//   ray gets past a hood narrower than its own least distance from the axis along it, so one
+//   trace of the rays (the hood left out) gives the counts for every diameter: the smallest
+//   diameter that keeps the edge at 100 % of the axis is read off the sorted distances.
+// - What is minimised is then the on-axis obstruction by area, counted. Moving the front towards
+//   the secondary widens the tube but lets a smaller hood block the sky; a longer reach lets a
+//   smaller hood block it but its open end must widen to let the beam through: along each number
+//   one shadow grows while another shrinks, so the obstruction has one minimum along each. A
+//   scan brackets it and a golden section refines it, over the front for each reach and over the
+//   reach outside. Only rays near the axis can meet a shadow, so only they are traced per
+//   candidate; the others are counted once, without any baffle.
+// The search counts on a coarser grid (36 per radius at most); the result is counted again on
+// the full grid, and its hood widened there if the edge fell short of 100 %. A brute-force grid
+// over all four numbers confirms the optimum in the tests.
+DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double campo,
+                                   int amostras) {
+    DefletorOtimizado resultado;
+    resultado.livre = true;
+    const TProjeto& P = projeto;
+    GeometriaIluminacao g0;
+    if (!GeometriaDoProjeto(SemDefletor(P), variante, g0) || !(campo > 0) || !(P.d > 0))
+        return resultado;
+    const Envoltoria env(g0, campo, amostras);
+    const SistemaDoisEspelhos& S = g0.sistema;
+    const double R1 = S.primario.raioExterno;
+    const double parede = EspessuraParede(P);
+    const double fundo = FundoDoTubo(P);
+    const int nG = std::max<int>(P.nG, 2);
+    const double raioImagem = env.volta(S.zImagem);
+    const double campoLuz = CampoEscuro(P, campo);
+    const double thetas[2] = {0, std::atan(campo / 2 / P.F)};
+    // Rays that can meet a shadow: within rCentro of the axis on the primary (a shadow larger
+    // than that, less its drift off the axis, is not a candidate).
+    const double deriva = 3 * P.d * std::tan(thetas[1]) + 0.02 * R1;
+    const double rCentro = 0.6 * R1;
+
+    // The rays of one grid, counted once without a baffle: those near the axis kept for tracing.
+    struct Grade {
+        int amostras = 0;
+        long total = 0;
+        long fora[2] = {0, 0};         // counted beyond rCentro
+        std::vector<double> centro[2]; // (px, py, rho2) near the axis that pass without a baffle
+    };
+    auto prepararGrade = [&](int n) {
+        Grade gr;
+        gr.amostras = n;
+        for (int h = 0; h < 2; ++h) {
+            const Feixe f(g0, thetas[h]);
+            gr.total = 0;
+            PercorrerGrade(R1, n, [&](double px, double py, double rho2) {
+                gr.total += 2;
+                if (!Seguir(f, px, py, rho2, nullptr)) return;
+                if (rho2 > rCentro * rCentro) {
+                    gr.fora[h] += 2;
+                } else {
+                    gr.centro[h].insert(gr.centro[h].end(), {px, py, rho2});
+                }
+            });
+        }
+        return gr;
+    };
+    const Grade fina = prepararGrade(amostras);
+    const Grade grossa = amostras > 36 ? prepararGrade(36) : Grade{};
+    const Grade& busca = amostras > 36 ? grossa : fina;
+
+    struct Candidato {
+        bool valido = false;
+        double L = 0, alcance = 0, DDi = 0, DDe = 0, SSDe = 0, obstrucao = 0;
+        std::vector<DiafragmaIluminacao> diafragmas;
+    };
+    auto melhorQue = [](const Candidato& x, const Candidato& y) {
+        if (x.valido != y.valido) return x.valido;
+        if (x.obstrucao != y.obstrucao) return x.obstrucao < y.obstrucao;
+        return x.SSDe < y.SSDe;
+    };
+    auto defletorDe = [&](const Candidato& c, double SSDe) {
+        DefletorOtimizado d;
+        d.livre = true;
+        d.L = c.L;
+        d.DDi = c.DDi;
+        d.DDe = c.DDe;
+        d.SSDe = SSDe;
+        d.alcance = c.alcance;
+        d.LTotal = c.L + fundo;
+        d.diafragmas = c.diafragmas;
+        d.raioImagem = raioImagem;
+        return d;
+    };
+    // The smallest hood from `minimo` up that keeps the edge lit at 100 % on grid gr, and the
+    // obstruction with it; false when none below the rays traced does.
+    auto capuzIluminado = [&](const Candidato& c, double minimo, const Grade& gr, double& SSDe,
+                              double& obstrucao) {
+        GeometriaIluminacao g;
+        if (!GeometriaComDefletor(P, variante, defletorDe(c, minimo), g)) return false;
+        std::vector<double> m[2];
+        for (int h = 0; h < 2; ++h) {
+            const Feixe f(g, thetas[h]);
+            const std::vector<double>& v = gr.centro[h];
+            for (std::size_t k = 0; k + 2 < v.size(); k += 3) {
+                double m2 = 0;
+                if (Seguir(f, v[k], v[k + 1], v[k + 2], nullptr, &m2)) m[h].push_back(m2);
+            }
+            std::sort(m[h].begin(), m[h].end());
+        }
+        // Counted with a hood of radius² r2: the rays beyond it, each twice.
+        auto contar = [&](int h, double r2) {
+            const auto it = std::lower_bound(m[h].begin(), m[h].end(), r2);
+            return gr.fora[h] + 2 * static_cast<long>(m[h].end() - it);
+        };
+        auto iluminado = [&](double r2) {
+            const long eixo = contar(0, r2);
+            return eixo > 0 && static_cast<double>(contar(1, r2)) >=
+                                   NiveisIluminacao[0] * static_cast<double>(eixo);
+        };
+        // The counts change only where a ray's distance is passed: try those in turn.
+        double r2 = minimo * minimo / 4;
+        std::vector<double> limiares;
+        for (int h = 0; h < 2; ++h)
+            for (auto it = std::upper_bound(m[h].begin(), m[h].end(), r2); it != m[h].end(); ++it)
+                limiares.push_back(*it);
+        std::sort(limiares.begin(), limiares.end());
+        std::size_t k = 0;
+        while (!iluminado(r2)) {
+            if (k == limiares.size()) return false;
+            r2 = limiares[k++] * (1 + 1e-12); // just past it, beyond the diameter's rounding
+        }
+        SSDe = 2 * std::sqrt(r2) * (1 + 1e-13);
+        if (SSDe / 2 + deriva > rCentro) return false;
+        obstrucao = 1 - static_cast<double>(contar(0, r2)) / static_cast<double>(gr.total);
+        return true;
+    };
+    auto avaliar = [&](double L, double alcance) {
+        Candidato c;
+        c.L = L;
+        c.alcance = alcance;
+        if (!(L > 0) || !(P.d - alcance > L)) return c;
+        c.DDi = 2 * env.volta(L) * (1 + 1e-9);
+        c.DDe = c.DDi + 2 * parede;
+        if (c.DDe / 2 + deriva > rCentro) return c;
+        c.diafragmas = DiafragmasDefletor(L, c.DDi, fundo, nG, S.zImagem, raioImagem);
+        const double envelope = alcance > 0 ? std::max(P.D2, 2 * env.ambos(P.d - alcance)) : P.D2;
+        // The smallest hood that blocks the direct light.
+        std::vector<AberturaLuz> ab = AberturasDefletor(P, defletorDe(c, envelope), campoLuz);
+        auto folga = [&](double diametro) {
+            for (AberturaLuz& a : ab)
+                if (a.externa) a.raio = diametro / 2;
+            return VerificarLuzDireta(ab).folga;
+        };
+        double a = envelope, b = std::max(P.D1, envelope);
+        if (folga(b) > 0) return c;
+        if (folga(a) <= 0) {
+            b = a;
+        } else {
+            for (int k = 0; k < 40 && b - a > 1e-7 * P.D1; ++k) {
+                const double meio = (a + b) / 2;
+                (folga(meio) > 0 ? a : b) = meio;
+            }
+        }
+        c.valido = capuzIluminado(c, b, busca, c.SSDe, c.obstrucao);
+        return c;
+    };
+    // One minimum along x in [lo, hi]: a scan of n + 1 points, then a golden section.
+    auto minimizar = [&](double lo, double hi, int n, int passos, auto&& f) {
+        Candidato melhor = f(lo);
+        int kMelhor = 0;
+        for (int k = 1; k <= n; ++k) {
+            Candidato c = f(lo + (hi - lo) * k / n);
+            if (melhorQue(c, melhor)) {
+                melhor = std::move(c);
+                kMelhor = k;
+            }
+        }
+        if (!melhor.valido) return melhor;
+        const double phi = (std::sqrt(5.0) - 1) / 2;
+        double a = lo + (hi - lo) * std::max(kMelhor - 1, 0) / n;
+        double b = lo + (hi - lo) * std::min(kMelhor + 1, n) / n;
+        double x1 = b - phi * (b - a), x2 = a + phi * (b - a);
+        Candidato f1 = f(x1), f2 = f(x2);
+        for (int k = 0; k < passos; ++k) {
+            if (melhorQue(f2, f1)) {
+                a = x1;
+                x1 = x2;
+                f1 = std::move(f2);
+                x2 = a + phi * (b - a);
+                f2 = f(x2);
+            } else {
+                b = x2;
+                x2 = x1;
+                f2 = std::move(f1);
+                x1 = b - phi * (b - a);
+                f1 = f(x1);
+            }
+        }
+        if (melhorQue(f1, melhor)) melhor = std::move(f1);
+        if (melhorQue(f2, melhor)) melhor = std::move(f2);
+        return melhor;
+    };
+    auto porAlcance = [&](double alcance) {
+        const double hi = std::min(0.9 * P.d, (P.d - alcance) * 0.999);
+        return minimizar(0.01 * P.d, hi, 8, 10, [&](double L) { return avaliar(L, alcance); });
+    };
+    Candidato melhor = minimizar(0, 0.6 * P.d, 5, 8, porAlcance);
+    if (!melhor.valido) return resultado;
+    // On the full grid: the hood widened if the edge fell short there.
+    double obstrucao = 0;
+    if (&busca != &fina && !capuzIluminado(melhor, melhor.SSDe, fina, melhor.SSDe, obstrucao))
+        return resultado;
+
+    resultado = defletorDe(melhor, melhor.SSDe);
+    GeometriaIluminacao g;
+    if (!GeometriaComDefletor(P, variante, resultado, g)) return resultado;
+    const AvaliacaoDefletor av = AvaliarGeometria(
+        g, campo, VerificarLuzDireta(AberturasDefletor(P, resultado, campoLuz)).folga, amostras);
+    resultado.folga = av.folga;
+    resultado.relativa = av.relativa;
+    resultado.obstrucaoArea = av.obstrucao;
+    resultado.encontrado = av.valida && av.folga <= 0 && av.relativa >= NiveisIluminacao[0];
+    return resultado;
+}
+
 CalculoIluminacao CalcularEstudoIluminacao(const TProjeto& projeto, int variante, double campo,
                                            const CalculoIluminacao* anterior) {
     CalculoIluminacao c;
@@ -326,11 +745,17 @@ CalculoIluminacao CalcularEstudoIluminacao(const TProjeto& projeto, int variante
     if (anterior) {
         c.defletor = anterior->defletor;
         c.otimizado = anterior->otimizado;
+        c.defletorRegistro = anterior->defletorRegistro;
+        c.otimizadoRegistro = anterior->otimizadoRegistro;
         return c;
     }
+    // The two searches are independent: the record family's runs on a second thread.
+    std::future<void> registro = std::async(std::launch::async, [&] {
+        c.defletorRegistro = OtimizarDefletorRegistro(P, variante, campo);
+        c.otimizadoRegistro = CalcularIluminacao(P, variante, c.defletorRegistro);
+    });
     c.defletor = OtimizarDefletor(P, variante, campo);
-    if (c.defletor.encontrado)
-        c.otimizado =
-            CalcularIluminacao(ProjetoComDefletor(P, c.defletor.DDi, c.defletor.SSDe), variante);
+    c.otimizado = CalcularIluminacao(P, variante, c.defletor);
+    registro.get();
     return c;
 }

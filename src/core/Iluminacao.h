@@ -20,9 +20,13 @@ struct DiafragmaIluminacao {
 // (the primary's hole as primario.raioFuro, the secondary's rim as secundario.raioExterno).
 struct GeometriaIluminacao {
     SistemaDoisEspelhos sistema;
-    double F = 0;               // system focal length: heights to field angles
-    double zSuporte = 0;        // the holder's plane (the secondary's vertex)
-    double raioSuporte = 0;     // a disc the incoming rays must pass outside
+    double F = 0;           // system focal length: heights to field angles
+    double zSuporte = 0;    // the holder's plane (the secondary's vertex)
+    double raioSuporte = 0; // a disc the incoming rays must pass outside
+    // The hood: a cylinder of raioSuporte from the holder back to its open end zCapuz (zSuporte
+    // when the holder is a flat disc). Incoming rays pass outside it; the rays to and from the
+    // secondary pass through its open end.
+    double zCapuz = 0;
     bool tubo = false;          // a baffle tube is there
     double zTubo = 0;           // its front
     double raioExternoTubo = 0; // incoming rays and rays to the secondary pass outside it
@@ -76,21 +80,53 @@ ResultadoIluminacao CalcularIluminacao(const TProjeto& projeto, int variante);
 bool AlturaDoNivel(const std::vector<double>& alturas, const std::vector<double>& relativa,
                    double nivel, double& altura);
 
-// The baffle of least obstruction for a design: the record's baffle family (the tube's front at
-// the length the baffle rule gives for its inner diameter, its wall (DDe − DDi)/2 or 1 mm, the
-// glare stops as the baffle computation places them, the record's LTotal and nG), choosing the
-// tube's inner diameter DDi and the holder's diameter SSDe.
+// A baffle of least obstruction. The optimiser's own family (livre) is free of the baffle rule:
+// the tube's front at L in front of the primary with the inner diameter DDi (its wall
+// (DDe − DDi)/2 of the record, 1 mm when that is not positive), its back end where the record's
+// tube ends (LTotal − L behind the front, the primary's surface when there is no baffle), nG
+// glare stops from the back end to the front on the straight line that just clears the kept
+// field's rays; the secondary's hood of diameter SSDe reaching `alcance` behind the secondary.
+// The record's family (not livre) is what the baffle window holds: the tube's front where the
+// baffle rule puts it for DDi, the stops as the baffle computation places them, a flat holder.
 struct DefletorOtimizado {
     bool encontrado = false;
+    bool livre = false;
     double DDi = 0, DDe = 0, SSDe = 0, L = 0;
+    double alcance = 0;                          // the hood's reach behind the secondary
+    double LTotal = 0;                           // the tube's whole length
+    std::vector<DiafragmaIluminacao> diafragmas; // the stops (livre)
+    double raioImagem = 0; // where the stops' line meets the image plane (livre)
     double obstrucaoArea = 0;
+    double relativa = 0; // the illumination at the edge of the kept field
     double folga = 0; // the direct-light check's clearance (≤ 0: no sky light reaches the field)
 };
-// campo: the diameter that must stay lit at 100 %.
+// campo: the diameter that must stay lit at 100 %. The free family's optimum:
 DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double campo,
                                    int amostras = AmostrasIluminacao);
+// The record family's optimum (what "Aplicar" can write into the record):
+DefletorOtimizado OtimizarDefletorRegistro(const TProjeto& projeto, int variante, double campo,
+                                           int amostras = AmostrasIluminacao);
 
-// A design with a baffle of the family above (DDi, wall, SSDe), recomputed.
+// The free family's glare stops for a tube from z = −fundo (behind the primary) to its front L
+// with the inner diameter DDi: nG of them, on the straight line from the front rim to raioImagem
+// on the image plane, none behind the image (ray-trace coordinates).
+std::vector<DiafragmaIluminacao> DiafragmasDefletor(double L, double DDi, double fundo, int nG,
+                                                    double zImagem, double raioImagem);
+// The geometry of a design with a baffle of the free family in place of the record's.
+bool GeometriaComDefletor(const TProjeto& projeto, int variante, const DefletorOtimizado& d,
+                          GeometriaIluminacao& g);
+// The planes of the direct-light check for it; campoLuz the field (diameter) to keep dark.
+std::vector<AberturaLuz> AberturasDefletor(const TProjeto& projeto, const DefletorOtimizado& d,
+                                           double campoLuz);
+// The field kept dark by the free family: the record's i, or the field kept lit when larger.
+inline double CampoEscuro(const TProjeto& projeto, double campo) {
+    return std::max(projeto.i, campo);
+}
+// The curve of a design with an optimised baffle of either family.
+ResultadoIluminacao CalcularIluminacao(const TProjeto& projeto, int variante,
+                                       const DefletorOtimizado& d);
+
+// A design with a baffle of the record's family (DDi, wall, SSDe), recomputed.
 TProjeto ProjetoComDefletor(const TProjeto& projeto, double DDi, double SSDe);
 // Its two constraints and objective, as the optimiser evaluates them.
 struct AvaliacaoDefletor {
@@ -101,6 +137,9 @@ struct AvaliacaoDefletor {
 };
 AvaliacaoDefletor AvaliarDefletor(const TProjeto& projeto, int variante, double campo,
                                   int amostras = AmostrasIluminacao);
+// The same for any geometry, given its direct-light clearance.
+AvaliacaoDefletor AvaliarGeometria(const GeometriaIluminacao& g, double campo, double folga,
+                                   int amostras = AmostrasIluminacao);
 // The direct-light clearance of a design's baffle (the drawing's check).
 double FolgaLuzDireta(const TProjeto& projeto);
 // The wall thickness of the record, 1 mm when not positive.
@@ -110,16 +149,16 @@ double EspessuraParede(const TProjeto& projeto);
 // the curve of the record's baffle, the baffle of least obstruction keeping `campo` lit and its
 // curve. What the optimiser gives depends only on the design, the variant and the field.
 struct CalculoIluminacao {
-    ResultadoIluminacao atual, otimizado;
-    DefletorOtimizado defletor;
-    double folgaAtual = 0;                    // the record's baffle's direct-light clearance
-    bool defletorAtual = false;               // the record has a baffle
-    double DDi = 0, DDe = 0, L = 0, SSDe = 0; // the record's baffle as computed
-    double meioCampo = 0;                     // i/2
-    double campo = 0;                         // the field to keep lit
+    ResultadoIluminacao atual, otimizado, otimizadoRegistro;
+    DefletorOtimizado defletor, defletorRegistro; // the free family's and the record's
+    double folgaAtual = 0;                        // the record's baffle's direct-light clearance
+    bool defletorAtual = false;                   // the record has a baffle
+    double DDi = 0, DDe = 0, L = 0, SSDe = 0;     // the record's baffle as computed
+    double meioCampo = 0;                         // i/2
+    double campo = 0;                             // the field to keep lit
 };
 // `anterior`, when given, is a study of the same design, variant and field: its optimised baffle
-// and curve are reused (the optimiser is the costly part).
+// and curves are reused (the optimisers are the costly part).
 CalculoIluminacao CalcularEstudoIluminacao(const TProjeto& projeto, int variante, double campo,
                                            const CalculoIluminacao* anterior = nullptr);
 // Sky light reaches the field: the record's baffle when there is none or its clearance is

@@ -224,20 +224,27 @@ QJsonObject iluminacao(const TProjeto& projeto) {
     atual[QStringLiteral("SSDe")] = numero(c.SSDe);
     atual[QStringLiteral("folga")] = numero(c.folgaAtual);
     atual[QStringLiteral("luzDireta")] = LuzDiretaAtual(c);
-    const DefletorOtimizado& d = c.defletor;
-    QJsonObject otimizado = resultadoIluminacao(c.otimizado);
-    otimizado[QStringLiteral("encontrado")] = d.encontrado;
-    otimizado[QStringLiteral("DDi")] = numero(d.DDi);
-    otimizado[QStringLiteral("DDe")] = numero(d.DDe);
-    otimizado[QStringLiteral("L")] = numero(d.L);
-    otimizado[QStringLiteral("SSDe")] = numero(d.SSDe);
-    otimizado[QStringLiteral("folga")] = numero(d.folga);
-    otimizado[QStringLiteral("luzDireta")] = !d.encontrado;
+    auto otimo = [](const ResultadoIluminacao& r, const DefletorOtimizado& d) {
+        QJsonObject o = resultadoIluminacao(r);
+        o[QStringLiteral("encontrado")] = d.encontrado;
+        o[QStringLiteral("DDi")] = numero(d.DDi);
+        o[QStringLiteral("DDe")] = numero(d.DDe);
+        o[QStringLiteral("L")] = numero(d.L);
+        o[QStringLiteral("LTotal")] = numero(d.LTotal);
+        o[QStringLiteral("SSDe")] = numero(d.SSDe);
+        o[QStringLiteral("alcance")] = numero(d.alcance);
+        o[QStringLiteral("folga")] = numero(d.folga);
+        o[QStringLiteral("luzDireta")] = !d.encontrado;
+        return o;
+    };
+    const QJsonObject otimizado = otimo(c.otimizado, c.defletor);
+    const QJsonObject registro = otimo(c.otimizadoRegistro, c.defletorRegistro);
     return QJsonObject{{QStringLiteral("variante"), QString::fromLatin1(nomeVariante(variante))},
                        {QStringLiteral("campo"), numero(c.campo)},
                        {QStringLiteral("meioCampo"), numero(c.meioCampo)},
                        {QStringLiteral("atual"), atual},
-                       {QStringLiteral("otimizado"), otimizado}};
+                       {QStringLiteral("otimizado"), otimizado},
+                       {QStringLiteral("otimizadoSemCapuz"), registro}};
 }
 
 } // namespace

@@ -69,6 +69,44 @@ QPointF Grafico::Mapear(const QRectF& d, QPointF p) const {
     return {d.left() + sx * d.width(), d.bottom() - sy * d.height()};
 }
 
+QRectF Grafico::CaixaLegenda(const QPainter& pintor, const QRectF& area) const {
+    const QFontMetricsF fm(pintor.font());
+    const double linha = fm.height();
+    const QRectF d = AreaDados(pintor, area);
+    double largura = 0;
+    int n = 0;
+    for (const Curva& c : curvas)
+        if (!c.nome.isEmpty()) {
+            largura = std::max(largura, fm.horizontalAdvance(c.nome));
+            ++n;
+        }
+    const QSizeF tamanho(largura + 3 * linha, linha * (n + 0.4));
+    const double mx = 0.2 * linha, my = linha / 3; // from the data rectangle's sides
+    // Top right, top left, bottom left, bottom right: the first that covers the least of the
+    // curves (each segment sampled at a few points).
+    const double esquerda = d.left() + mx, direita = d.right() - mx - tamanho.width();
+    const double cima = d.top() + my, baixo = d.bottom() - my - tamanho.height();
+    const QRectF cantos[4] = {
+        QRectF(QPointF(direita, cima), tamanho), QRectF(QPointF(esquerda, cima), tamanho),
+        QRectF(QPointF(esquerda, baixo), tamanho), QRectF(QPointF(direita, baixo), tamanho)};
+    int melhor = 0;
+    long menor = -1;
+    for (int k = 0; k < 4; ++k) {
+        long cobertos = 0;
+        for (const Curva& c : curvas)
+            for (int i = 1; i < c.pontos.size(); ++i) {
+                const QPointF a = Mapear(d, c.pontos[i - 1]), b = Mapear(d, c.pontos[i]);
+                for (int t = 0; t <= 8; ++t)
+                    cobertos += cantos[k].contains(a + (b - a) * (t / 8.0));
+            }
+        if (menor < 0 || cobertos < menor) {
+            menor = cobertos;
+            melhor = k;
+        }
+    }
+    return cantos[melhor];
+}
+
 void Grafico::Desenhar(QPainter& pintor, const QRectF& area) const {
     pintor.save();
     pintor.setRenderHint(QPainter::Antialiasing);
@@ -148,8 +186,7 @@ void Grafico::Desenhar(QPainter& pintor, const QRectF& area) const {
         }
     if (!nomeadas.empty()) {
         const double amostra = 2 * linha;
-        const QRectF caixa(d.right() - largura - amostra - 1.2 * linha, d.top() + linha / 3,
-                           largura + amostra + linha, linha * (nomeadas.size() + 0.4));
+        const QRectF caixa = CaixaLegenda(pintor, area);
         pintor.setPen(QPen(QColor(190, 190, 190), 0));
         pintor.setBrush(QColor(255, 255, 255, 230));
         pintor.drawRect(caixa);

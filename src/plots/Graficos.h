@@ -37,7 +37,8 @@ struct Curva {
 };
 
 // A plot: two linear axes with titles, ticks labelled in QLocale(), a light grid, the curves
-// clipped to the data area, and a legend in the data area's top-right corner.
+// clipped to the data area, and a legend in the corner of the data area that covers the least of
+// the curves (the top right when none is better).
 struct Grafico {
     QString tituloX, tituloY;
     double xMin = 0, xMax = 1, yMin = 0, yMax = 1;
@@ -49,6 +50,8 @@ struct Grafico {
     QRectF AreaDados(const QPainter& pintor, const QRectF& area) const;
     // Maps a data point into the data rectangle.
     QPointF Mapear(const QRectF& dados, QPointF p) const;
+    // Where the legend goes inside `area` for the painter's font.
+    QRectF CaixaLegenda(const QPainter& pintor, const QRectF& area) const;
     void Desenhar(QPainter& pintor, const QRectF& area) const;
 };
 

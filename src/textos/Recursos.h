@@ -422,22 +422,19 @@ inline constexpr const char* LegendaLimiteLivre = "Limite de difração (sem obs
 inline constexpr const char* FmtLegendaAltura = "h = %n mm";
 inline constexpr const char* FmtStrehlCelula = "Strehl = %1";
 inline constexpr const char* FmtEscalaPsf = "%1 µm";
-inline constexpr const char* LegendaPsf = "Escala logarítmica de 10⁻⁴ a 1 (1 = pico sem obstrução); círculo: disco de Airy";
+inline constexpr const char* LegendaPsf =
+    "Escala logarítmica de 10⁻⁴ a 1 (1 = pico sem obstrução); círculo: disco de Airy";
 inline constexpr const char* ColunasDifracao[8] = {
-    "Variante",
-    "Campo (mm)",
-    "RMS da onda (λ)",
-    "P-V (λ)",
-    "Strehl (Maréchal)",
-    "Strehl (PSF)",
-    "EE 50 % (µm)",
-    "EE 80 % (µm)",
+    "Variante",          "Campo (mm)",   "RMS da onda (λ)", "P-V (λ)",
+    "Strehl (Maréchal)", "Strehl (PSF)", "EE 50 % (µm)",    "EE 80 % (µm)",
 };
 // Prescriptions: export (.zmx, .seq, .csv), import of two-mirror .zmx, window and command line.
 inline constexpr TextoAcao AcaoExportarPrescricao = {
-    "Arquivo", "Exportar &prescrição...", "Exporta a prescrição de uma variante para outros programas"};
+    "Arquivo", "Exportar &prescrição...",
+    "Exporta a prescrição de uma variante para outros programas"};
 inline constexpr TextoAcao AcaoImportarPrescricao = {
-    "Arquivo", "&Importar prescrição...", "Compara uma prescrição de dois espelhos (.zmx) com as variantes"};
+    "Arquivo", "&Importar prescrição...",
+    "Compara uma prescrição de dois espelhos (.zmx) com as variantes"};
 inline constexpr const char* FiltroPrescricao = "Zemax (*.zmx);;CODE V (*.seq);;Tabela (*.csv)";
 inline constexpr const char* FiltroImportarPrescricao = "Zemax (*.zmx)";
 inline constexpr const char* TituloExportarPrescricao = "Exportar prescrição";
@@ -463,8 +460,7 @@ inline constexpr const char* PrescricaoTipoCampo =
     "tipo de campo %1 não aceito: só ângulos (FTYP 0)";
 inline constexpr const char* PrescricaoOrdem = "superfície %1 fora de ordem (esperada a %2)";
 inline constexpr const char* PrescricaoForaDeSuperficie = "%1 antes da primeira superfície";
-inline constexpr const char* PrescricaoTipo =
-    "superfície do tipo %1 não aceita (só STANDARD)";
+inline constexpr const char* PrescricaoTipo = "superfície do tipo %1 não aceita (só STANDARD)";
 inline constexpr const char* PrescricaoInclinada = "superfície inclinada ou descentrada (%1)";
 inline constexpr const char* PrescricaoLente =
     "material %1: o sistema tem uma lente; só espelhos são aceitos";
@@ -478,8 +474,7 @@ inline constexpr const char* PrescricaoEspelhos =
     "o sistema tem %1 espelho(s); são precisos exatamente dois";
 inline constexpr const char* PrescricaoSemImagem =
     "o segundo espelho é a última superfície: falta o plano imagem";
-inline constexpr const char* PrescricaoPrimario =
-    "o primeiro espelho não é côncavo (curvatura %1)";
+inline constexpr const char* PrescricaoPrimario = "o primeiro espelho não é côncavo (curvatura %1)";
 inline constexpr const char* PrescricaoSecundario =
     "o segundo espelho não é convexo (curvatura %1)";
 inline constexpr const char* PrescricaoSeparacao =
@@ -579,6 +574,8 @@ inline constexpr TextoAcao AcaoIluminacao = {"Componentes", "&Iluminação",
 inline constexpr const char* TituloIluminacao = "Projeto Teluvar - Iluminação";
 inline constexpr const char* IluminacaoDefletorAtual = "Defletor atual";
 inline constexpr const char* IluminacaoDefletorOtimizado = "Defletor otimizado";
+// The record family's optimum: the tube's front by the baffle rule, a flat holder
+inline constexpr const char* IluminacaoDefletorRegistro = "Otimizado sem capuz";
 inline constexpr const char* IluminacaoLinha100 = "Campo iluminado a 100 %";
 inline constexpr const char* IluminacaoLinha75 = "Campo iluminado a 75 %";
 inline constexpr const char* IluminacaoLinha50 = "Campo iluminado a 50 %";
@@ -588,7 +585,10 @@ inline constexpr const char* IluminacaoLuzDireta = "Luz direta no campo";
 inline constexpr const char* IluminacaoSim = "sim";
 inline constexpr const char* IluminacaoNao = "não";
 inline constexpr const char* IluminacaoCampo = "Campo a manter iluminado (mm):";
-inline constexpr const char* IluminacaoAplicar = "&Aplicar defletor otimizado";
+inline constexpr const char* IluminacaoAplicar = "&Aplicar o otimizado sem capuz";
+inline constexpr const char* IluminacaoAplicarDica =
+    "Grava no defletor do projeto o melhor defletor que a janela do defletor guarda: o início "
+    "do tubo pela regra do defletor e um suporte plano, sem capuz.";
 inline constexpr const char* IluminacaoEixoAltura = "Altura na imagem (mm)";
 inline constexpr const char* IluminacaoEixoRelativa = "Iluminação relativa";
 inline constexpr const char* IluminacaoBordaCampo = "Borda do campo (i/2)";
@@ -596,11 +596,19 @@ inline constexpr const char* IluminacaoInvalida = "Projeto incompleto: sem ilumi
 inline constexpr const char* FmtIluminacaoMm = "%n mm";
 inline constexpr const char* FmtIluminacaoAlem = "≥ %1";
 inline constexpr const char* FmtIluminacaoPorcento = "%n %";
+// %1 DDi, %2 DDe, %3 L, %4 the hood's diameter, %5 its reach
 inline constexpr const char* IluminacaoResumo =
     "Defletor otimizado: tubo de %1 mm (externo %2 mm) começando a %3 mm do primário; "
-    "suporte do secundário de %4 mm.";
+    "capuz do secundário de %4 mm, estendendo-se %5 mm atrás dele.";
 inline constexpr const char* IluminacaoSemOtimo =
-    "Nenhum defletor da família do registro bloqueia a luz direta mantendo o campo iluminado.";
+    "Nenhum defletor bloqueia a luz direta mantendo o campo iluminado.";
+// %1 DDi, %2 DDe, %3 L, %4 SSDe
+inline constexpr const char* IluminacaoResumoRegistro =
+    "Otimizado sem capuz (o que a janela do defletor guarda): tubo de %1 mm (externo %2 mm) "
+    "começando a %3 mm do primário; suporte do secundário de %4 mm.";
+inline constexpr const char* IluminacaoSemOtimoRegistro =
+    "Sem capuz, nenhum defletor que a janela do defletor guarda bloqueia a luz direta mantendo "
+    "o campo iluminado.";
 
 // ---- Field-illumination report (print, preview, PDF, command line) ---------------------------
 inline constexpr const char* RelatorioIluminacao = "Iluminação";
@@ -617,6 +625,7 @@ inline constexpr const char* IluminacaoRelTuboExterno = "Diâmetro externo do tu
 inline constexpr const char* IluminacaoRelComprimento =
     "Comprimento do tubo à frente do primário (L)";
 inline constexpr const char* IluminacaoRelSuporte = "Diâmetro do suporte do secundário (SSDe)";
+inline constexpr const char* IluminacaoRelAlcance = "Alcance do capuz atrás do secundário";
 inline constexpr const char* IluminacaoRelSemDefletor = "sem defletor";
 inline constexpr const char* LinhaRelatorioIluminacao = "iluminacao";
 // %1: the largest diameter traced, when the level is not reached within it

@@ -87,6 +87,41 @@ private slots:
         QCOMPARE(img.pixelColor(baixo.toPoint()), QColor(Qt::white));
     }
 
+    // The legend keeps off the curves: it moves out of the top right when a curve runs there,
+    // and stays there otherwise. Catches a legend drawn over the curves it names (the
+    // illumination curves stay at 1 and fall near the right edge).
+    void legendaLivre_data() {
+        QTest::addColumn<QList<QPointF>>("pontos");
+        QTest::addColumn<bool>("direitaAcima");
+        QTest::newRow("embaixo") << QList<QPointF>{{0, 0.1}, {10, 0.1}} << true;
+        QTest::newRow("em cima") << QList<QPointF>{{0, 1}, {10, 1}} << false;
+        QTest::newRow("cai à direita")
+            << QList<QPointF>{{0, 1}, {7, 1}, {8.5, 0.7}, {10, 0.2}} << false;
+    }
+    void legendaLivre() {
+        QFETCH(QList<QPointF>, pontos);
+        QFETCH(bool, direitaAcima);
+        Graficos::Grafico g;
+        g.xMax = 10;
+        g.yMax = 1.05;
+        Graficos::Curva c;
+        c.nome = QStringLiteral("Defletor otimizado");
+        c.pontos = QVector<QPointF>(pontos.begin(), pontos.end());
+        g.curvas.push_back(c);
+        QImage img(460, 300, QImage::Format_RGB32);
+        QPainter pintor(&img);
+        const QRectF area(0, 0, 460, 300);
+        const QRectF d = g.AreaDados(pintor, area), caixa = g.CaixaLegenda(pintor, area);
+        QVERIFY(d.contains(caixa));
+        QCOMPARE(caixa.center().x() > d.center().x() && caixa.center().y() < d.center().y(),
+                 direitaAcima);
+        for (int i = 1; i < pontos.size(); ++i)
+            for (int t = 0; t <= 100; ++t) {
+                const QPointF p = pontos[i - 1] + (pontos[i] - pontos[i - 1]) * (t / 100.0);
+                QVERIFY(!caixa.contains(g.Mapear(d, p)));
+            }
+    }
+
     // The page: its controls, and a result that belongs to the newest design when two arrive
     // while one is being computed (a stale result would show the first design's numbers).
     void paginaMostraONovo() {

@@ -1,5 +1,5 @@
 // The illumination window driven as a user does: the record's 200/4 baffle lets sky light in,
-// the optimised one does not, and applying it writes the record's baffle fields.
+// the optimised ones do not, and applying writes the one without a hood into the record.
 #include "Calculo.h"
 #include "Global.h"
 #include "IluminacaoJanela.h"
@@ -50,9 +50,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!j.calculando(), 20000);
         QCOMPARE(j.tblIluminacao->item(5, 0)->text(), QStringLiteral("sim"));
         QCOMPARE(j.tblIluminacao->item(5, 1)->text(), QStringLiteral("não"));
+        QCOMPARE(j.tblIluminacao->item(5, 2)->text(), QStringLiteral("não"));
         QVERIFY(j.btnAplicar->isEnabled());
         Capturar(j, "iluminacao-200.png");
-        const double otimizado = j.resultado().otimizado.obstrucaoArea;
+        const double otimizado = j.resultado().otimizadoRegistro.obstrucaoArea;
         QTest::mouseClick(j.btnAplicar, Qt::LeftButton);
         QVERIFY(FolgaLuzDireta(Projeto) <= 0);
         QCOMPARE(Projeto.DDe - Projeto.DDi, 4.0);

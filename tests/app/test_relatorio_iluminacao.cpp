@@ -84,9 +84,11 @@ private slots:
         const int v = VarianteRitcheyChretien;
         const ResultadoIluminacao a = CalcularIluminacao(Projeto, v);
         const DefletorOtimizado o = OtimizarDefletor(Projeto, v, d[4]);
-        QVERIFY(a.valida && o.encontrado);
-        const ResultadoIluminacao b =
-            CalcularIluminacao(ProjetoComDefletor(Projeto, o.DDi, o.SSDe), v);
+        const DefletorOtimizado g = OtimizarDefletorRegistro(Projeto, v, d[4]);
+        QVERIFY(a.valida && o.encontrado && g.encontrado);
+        const ResultadoIluminacao b = CalcularIluminacao(Projeto, v, o);
+        const ResultadoIluminacao c =
+            CalcularIluminacao(ProjetoComDefletor(Projeto, g.DDi, g.SSDe), v);
 
         TRelatorioIluminacao rel(Projeto,
                                  [](const QString& t, const QString&) { QFAIL(qPrintable(t)); });
@@ -111,20 +113,26 @@ private slots:
         };
         const QString sem = QStringLiteral("sem defletor"),
                       atual = QStringLiteral("Defletor atual"),
-                      otimo = QStringLiteral("Defletor otimizado");
+                      otimo = QStringLiteral("Defletor otimizado"),
+                      registro = QStringLiteral("Otimizado sem capuz"), nada = QStringLiteral("-");
         const bool tubo = d[5] > 0;
-        const QStringList esperado[2] = {
+        const QStringList esperado[3] = {
             QStringList{atual, tubo ? mm(d[5]) : sem, tubo ? mm(d[6]) : sem,
-                        tubo ? mm(Projeto.L) : sem, d[8] > 0 ? mm(d[8]) : QStringLiteral("-"),
-                        atual} +
+                        tubo ? mm(Projeto.L) : sem, d[8] > 0 ? mm(d[8]) : nada, nada, atual} +
                     figurasDe(a)
                 << QStringLiteral("sim"), // the record's baffle lets light in
-            QStringList{otimo, mm(o.DDi), mm(o.DDi + 2 * parede), mm(o.L), mm(o.SSDe), otimo} +
+            QStringList{otimo, mm(o.DDi), mm(o.DDi + 2 * parede), mm(o.L), mm(o.SSDe),
+                        mm(o.alcance), otimo} +
                     figurasDe(b)
+                << QStringLiteral("não"),
+            QStringList{registro, mm(g.DDi), mm(g.DDi + 2 * parede), mm(g.L), mm(g.SSDe), nada,
+                        registro} +
+                    figurasDe(c)
                 << QStringLiteral("não")};
-        for (int k = 0; k < 2; ++k) {
+        const int x[3] = {292, 432, 572};
+        for (int k = 0; k < 3; ++k) {
             QStringList lidos;
-            for (const auto& [y, t] : colunas[k == 0 ? 352 : 532])
+            for (const auto& [y, t] : colunas[x[k]])
                 lidos << t;
             QCOMPARE(lidos, esperado[k]);
         }
@@ -140,7 +148,7 @@ private slots:
         definir(d);
         const QJsonObject il = ProjetoJson(Projeto)[QStringLiteral("Iluminacao")].toObject();
         QCOMPARE(il["campo"].toDouble(), d[4]);
-        for (const char* nome : {"atual", "otimizado"}) {
+        for (const char* nome : {"atual", "otimizado", "otimizadoSemCapuz"}) {
             const QJsonObject b = il[QLatin1String(nome)].toObject();
             const QJsonArray h = b["alturas"].toArray(), r = b["relativa"].toArray();
             QVERIFY(b["valida"].toBool() && h.size() == 25 && r.size() == 25);
@@ -150,7 +158,8 @@ private slots:
             QVERIFY(std::abs(b["transmissao"].toDouble() + b["obstrucaoArea"].toDouble() - 1) <
                     1e-12);
         }
-        const QJsonObject a = il["atual"].toObject(), o = il["otimizado"].toObject();
+        const QJsonObject a = il["atual"].toObject(), o = il["otimizado"].toObject(),
+                          g = il["otimizadoSemCapuz"].toObject();
         const double razao = Projeto.D2 / d[0];
         if (d[5] > 0)
             QVERIFY(std::abs(a["folga"].toDouble() - 3.148) < 5e-4 && a["luzDireta"].toBool());
@@ -159,6 +168,8 @@ private slots:
                     std::abs(a["obstrucaoDiametro"].toDouble() - razao) < 5e-3);
         QVERIFY(o["encontrado"].toBool() && !o["luzDireta"].toBool() && o["folga"].toDouble() <= 0);
         QVERIFY(o["relativa"].toArray()[16].toDouble() >= 0.999); // i/2 lit at 100 %
+        QVERIFY(g["encontrado"].toBool() && g["folga"].toDouble() <= 0 && g["alcance"] == 0.0);
+        QVERIFY(o["obstrucaoArea"].toDouble() <= g["obstrucaoArea"].toDouble());
         const double parede = d[5] > 0 ? (d[6] - d[5]) / 2 : 1;
         QVERIFY(std::abs(o["DDe"].toDouble() - o["DDi"].toDouble() - 2 * parede) < 1e-9);
     }

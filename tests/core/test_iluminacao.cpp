@@ -172,7 +172,7 @@ private slots:
         TProjeto P = Projeto5(D1, fD1, gamma, e, i);
         Defletor(P, DDi, DDi + 4, 2 * P.d, 4, SSDe);
         const int amostras = 24;
-        const DefletorOtimizado o = OtimizarDefletor(P, 2, i, amostras);
+        const DefletorOtimizado o = OtimizarDefletorRegistro(P, 2, i, amostras);
         QVERIFY(o.encontrado);
         const AvaliacaoDefletor av =
             AvaliarDefletor(ProjetoComDefletor(P, o.DDi, o.SSDe), 2, i, amostras);
@@ -198,6 +198,70 @@ private slots:
               o.SSDe, o.folga, melhor);
         QVERIFY(melhor < 1);
         QVERIFY(o.obstrucaoArea <= melhor + 1e-9);
+    }
+
+    // The free optimiser (the tube's front, its diameter, the hood's diameter and its reach)
+    // against a brute-force grid over all four numbers, each candidate judged by counting rays
+    // and by the exact direct-light check: its baffle keeps sky light off the field and the field
+    // lit, no grid point that does so obstructs noticeably less, and it obstructs no more than
+    // the record family's optimum (a member of its family but for the stops).
+    // Faults caught: the tube sized off the envelope, the hood's bisection keeping the wrong end,
+    // a search that stops at the scan or walks away from the minimum, the reach never tried.
+    void otimizadorLivre_data() { otimizador_data(); }
+    void otimizadorLivre() {
+        QFETCH(double, D1);
+        QFETCH(double, fD1);
+        QFETCH(double, gamma);
+        QFETCH(double, e);
+        QFETCH(double, i);
+        QFETCH(double, DDi);
+        QFETCH(double, SSDe);
+        TProjeto P = Projeto5(D1, fD1, gamma, e, i);
+        Defletor(P, DDi, DDi + 4, 2 * P.d, 4, SSDe);
+        const int amostras = 24;
+        const DefletorOtimizado o = OtimizarDefletor(P, 2, i, amostras);
+        QVERIFY(o.encontrado && o.livre);
+        GeometriaIluminacao g;
+        auto avaliar = [&](const DefletorOtimizado& d) {
+            const double folga = VerificarLuzDireta(AberturasDefletor(P, d, i)).folga;
+            if (folga > 0 || !GeometriaComDefletor(P, 2, d, g)) return AvaliacaoDefletor{};
+            return AvaliarGeometria(g, i, folga, amostras);
+        };
+        const AvaliacaoDefletor av = avaliar(o);
+        QVERIFY(av.valida && av.relativa >= NiveisIluminacao[0]);
+        QCOMPARE(av.obstrucao, o.obstrucaoArea);
+
+        // For each front, reach and tube diameter the hoods are tried from the narrowest up:
+        // the first that is dark and lit is that triple's best (a wider one only obstructs more).
+        const double fundo = std::max(P.Z1, 0.0);
+        double melhor = 1;
+        for (int a = 1; a <= 17; ++a)
+            for (int r = 0; r <= 12; ++r)
+                for (int f = -2; f <= 2; ++f) {
+                    DefletorOtimizado d;
+                    d.encontrado = d.livre = true;
+                    d.L = P.d * 0.05 * a;
+                    d.alcance = 0.025 * P.d * r;
+                    if (d.alcance >= P.d - d.L) continue;
+                    const double regra = (d.L * (P.D2 - i) + P.D2 * e + P.d * i) / (P.d + e);
+                    d.DDi = regra * (1 + 0.02 * f);
+                    d.DDe = d.DDi + 4;
+                    d.LTotal = d.L + fundo;
+                    d.diafragmas = DiafragmasDefletor(d.L, d.DDi, fundo, 4, -e, o.raioImagem);
+                    for (d.SSDe = P.D2; d.SSDe < D1 / 2; d.SSDe += 0.5) {
+                        const AvaliacaoDefletor q = avaliar(d);
+                        if (q.valida && q.relativa >= NiveisIluminacao[0]) {
+                            melhor = std::min(melhor, q.obstrucao);
+                            break;
+                        }
+                    }
+                }
+        const DefletorOtimizado reg = OtimizarDefletorRegistro(P, 2, i, amostras);
+        qInfo("livre %.5f (L %.2f, DDi %.2f, SSDe %.2f, alcance %.2f); grade %.5f; registro %.5f",
+              o.obstrucaoArea, o.L, o.DDi, o.SSDe, o.alcance, melhor, reg.obstrucaoArea);
+        QVERIFY(melhor < 1);
+        QVERIFY(o.obstrucaoArea <= melhor + 1e-9);
+        QVERIFY(reg.encontrado && o.obstrucaoArea <= reg.obstrucaoArea + 1e-9);
     }
 };
 
