@@ -90,8 +90,8 @@ struct Caminho {
 // The least squared distance from the axis of the line through (x, y, z) along (ux, uy, uz),
 // uz ≠ 0, between the planes za and zb: the distance is a convex function along the line, so
 // its least value is where the line comes nearest the axis or, outside [za, zb], at an end.
-double MenorRaio2(double x, double y, double z, double ux, double uy, double uz, double za,
-                  double zb) {
+[[gnu::always_inline]] inline double MenorRaio2(double x, double y, double z, double ux, double uy,
+                                                double uz, double za, double zb) {
     double ta = (za - z) / uz, tb = (zb - z) / uz;
     if (ta > tb) std::swap(ta, tb);
     const double a = ux * ux + uy * uy;
@@ -282,6 +282,23 @@ AvaliacaoDefletor AvaliarDefletor(const TProjeto& P, int variante, double campo,
     return AvaliarGeometria(g, campo, FolgaLuzDireta(P), amostras);
 }
 
+namespace {
+// What a baffle must keep at the kept field's edge, given what the mirrors alone give there.
+double Exigida(double semDefletor) {
+    return NiveisIluminacao[0] * std::min(1.0, semDefletor);
+}
+TProjeto SemDefletor(const TProjeto& projeto);
+} // namespace
+
+double IluminacaoExigida(const TProjeto& P, int variante, double campo, int amostras) {
+    GeometriaIluminacao g;
+    if (!GeometriaDoProjeto(SemDefletor(P), variante, g)) return NiveisIluminacao[0];
+    const ContagemIluminacao eixo = ContarRaios(g, 0, amostras);
+    const ContagemIluminacao borda = ContarRaios(g, std::atan(campo / 2 / P.F), amostras);
+    if (eixo.contados <= 0) return NiveisIluminacao[0];
+    return Exigida(static_cast<double>(borda.contados) / static_cast<double>(eixo.contados));
+}
+
 // How the record family's search works. The record's baffle is a family of two numbers: the tube's
 // inner diameter DDi (which, through the baffle rule, also sets how far in front of the primary the
 // tube begins) and the holder's diameter SSDe. For a fixed DDi the direct-light clearance can
@@ -304,6 +321,7 @@ DefletorOtimizado OtimizarDefletorRegistro(const TProjeto& projeto, int variante
     };
     const double lo = diametroPara(0.01 * P.d), hi = diametroPara(0.9 * P.d);
     const double teto = std::max(P.D1, P.D2);
+    const double exigida = IluminacaoExigida(P, variante, campo, amostras);
 
     auto avaliar = [&](double DDi) {
         DefletorOtimizado r;
@@ -321,7 +339,7 @@ DefletorOtimizado OtimizarDefletorRegistro(const TProjeto& projeto, int variante
         }
         const TProjeto Q = ProjetoComDefletor(P, DDi, b);
         const AvaliacaoDefletor av = AvaliarDefletor(Q, variante, campo, amostras);
-        if (!av.valida || av.folga > 0 || av.relativa < NiveisIluminacao[0]) return r;
+        if (!av.valida || av.folga > 0 || av.relativa < exigida) return r;
         r.encontrado = true;
         r.SSDe = b;
         r.DDe = Q.DDe;
@@ -431,18 +449,22 @@ private:
             const double z = zNo(j);
             if (z <= c.bz) {
                 const double t = (z - c.bz) / c.u2z;
-                volta_[j] = std::max(volta_[j], std::hypot(c.bx + t * c.u2x, c.by + t * c.u2y));
+                const double x = c.bx + t * c.u2x, y = c.by + t * c.u2y;
+                volta_[j] = std::max(volta_[j], x * x + y * y);
             }
             if (z >= c.pz && z <= c.bz) {
                 const double t = (z - c.pz) / c.u1z;
-                ambos_[j] = std::max(ambos_[j], std::hypot(c.px + t * c.u1x, c.py + t * c.u1y));
+                const double x = c.px + t * c.u1x, y = c.py + t * c.u1y;
+                ambos_[j] = std::max(ambos_[j], x * x + y * y);
             }
         }
     }
+    // The tables hold squared distances, convex along z too: their straight interpolation is
+    // never below them either.
     double interpolar(const std::vector<double>& t, double z) const {
         const double u = std::clamp((z - z0_) / (z1_ - z0_) * (N - 1), 0.0, double(N - 1));
         const int j = std::min(static_cast<int>(u), N - 2);
-        return t[j] + (u - j) * (t[j + 1] - t[j]);
+        return std::sqrt(t[j] + (u - j) * (t[j + 1] - t[j]));
     }
 };
 
@@ -517,11 +539,10 @@ ResultadoIluminacao CalcularIluminacao(const TProjeto& P, int variante,
 //   smaller hood block it but its open end must widen to let the beam through: along each number
 //   one shadow grows while another shrinks, so the obstruction has one minimum along each. A
 //   scan brackets it and a golden section refines it, over the front for each reach and over the
-//   reach outside. Only rays near the axis can meet a shadow, so only they are traced per
-//   candidate; the others are counted once, without any baffle.
-// The search counts on a coarser grid (36 per radius at most); the result is counted again on
-// the full grid, and its hood widened there if the edge fell short of 100 %. A brute-force grid
-// over all four numbers confirms the optimum in the tests.
+//   reach outside. Only the rays that get through without any baffle are traced per candidate.
+// Deciding 0,1 % takes the full grid (a coarser one misjudges it and leads the search astray),
+// so each candidate is judged on the stored paths of the full grid. The result is counted again
+// by the ordinary trace. A brute-force grid over all four numbers confirms it in the tests.
 DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double campo,
                                    int amostras) {
     DefletorOtimizado resultado;
@@ -539,39 +560,40 @@ DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double
     const double raioImagem = env.volta(S.zImagem);
     const double campoLuz = CampoEscuro(P, campo);
     const double thetas[2] = {0, std::atan(campo / 2 / P.F)};
-    // Rays that can meet a shadow: within rCentro of the axis on the primary (a shadow larger
-    // than that, less its drift off the axis, is not a candidate).
-    const double deriva = 3 * P.d * std::tan(thetas[1]) + 0.02 * R1;
-    const double rCentro = 0.6 * R1;
 
-    // The rays of one grid, counted once without a baffle: those near the axis kept for tracing.
+    // The rays of one grid that get through without a baffle (no baffle lets more through), at
+    // both heights: only they are traced for each candidate.
+    // Their paths are kept: against a candidate only the tube's wall, the hole the tube widens
+    // and the hood's outside can stop them (the tube's rim, the stops and the hood's open end
+    // clear the envelope), and those are tested on the stored lines without tracing again.
+    // For each path: its point on the primary, and where its way up to the secondary comes
+    // nearest the axis (zPerto, at the squared distance perto2; kq·(z − zPerto)² more elsewhere).
+    struct Raio {
+        double px, py, pz, rho2, bz, zPerto, perto2, kq;
+    };
     struct Grade {
-        int amostras = 0;
         long total = 0;
-        long fora[2] = {0, 0};         // counted beyond rCentro
-        std::vector<double> centro[2]; // (px, py, rho2) near the axis that pass without a baffle
+        std::vector<Raio> raios[2];
+        double exigida = NiveisIluminacao[0];
     };
-    auto prepararGrade = [&](int n) {
-        Grade gr;
-        gr.amostras = n;
-        for (int h = 0; h < 2; ++h) {
-            const Feixe f(g0, thetas[h]);
-            gr.total = 0;
-            PercorrerGrade(R1, n, [&](double px, double py, double rho2) {
-                gr.total += 2;
-                if (!Seguir(f, px, py, rho2, nullptr)) return;
-                if (rho2 > rCentro * rCentro) {
-                    gr.fora[h] += 2;
-                } else {
-                    gr.centro[h].insert(gr.centro[h].end(), {px, py, rho2});
-                }
-            });
-        }
-        return gr;
-    };
-    const Grade fina = prepararGrade(amostras);
-    const Grade grossa = amostras > 36 ? prepararGrade(36) : Grade{};
-    const Grade& busca = amostras > 36 ? grossa : fina;
+    Grade grade;
+    for (int h = 0; h < 2; ++h) {
+        const Feixe f(g0, thetas[h]);
+        grade.total = 0;
+        PercorrerGrade(R1, amostras, [&](double px, double py, double rho2) {
+            grade.total += 2;
+            Caminho c;
+            if (!Seguir(f, px, py, rho2, &c)) return;
+            const double a = c.u1x * c.u1x + c.u1y * c.u1y;
+            const double t = a > 0 ? -(c.px * c.u1x + c.py * c.u1y) / a : 0;
+            const double qx = c.px + t * c.u1x, qy = c.py + t * c.u1y;
+            grade.raios[h].push_back({c.px, c.py, c.pz, rho2, c.bz, c.pz + t * c.u1z,
+                                      qx * qx + qy * qy, a / (c.u1z * c.u1z)});
+        });
+    }
+    if (grade.raios[0].empty()) return resultado;
+    grade.exigida = Exigida(static_cast<double>(grade.raios[1].size()) /
+                            static_cast<double>(grade.raios[0].size()));
 
     struct Candidato {
         bool valido = false;
@@ -596,47 +618,64 @@ DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double
         d.raioImagem = raioImagem;
         return d;
     };
-    // The smallest hood from `minimo` up that keeps the edge lit at 100 % on grid gr, and the
-    // obstruction with it; false when none below the rays traced does.
-    auto capuzIluminado = [&](const Candidato& c, double minimo, const Grade& gr, double& SSDe,
-                              double& obstrucao) {
-        GeometriaIluminacao g;
-        if (!GeometriaComDefletor(P, variante, defletorDe(c, minimo), g)) return false;
-        std::vector<double> m[2];
+    // The smallest hood from `minimo` up that keeps the edge lit at 100 %, and the obstruction
+    // with it; false when none does.
+    auto capuzIluminado = [&](const Candidato& c, double minimo, double& SSDe, double& obstrucao) {
+        const Grade& gr = grade;
+        // Each ray's least distance along the hood, with its height; n[h] the rays of height h
+        // that get past a hood of radius² r2 (those whose distance is at least r2).
+        const double r2min = minimo * minimo / 4;
+        double r2 = r2min;
+        long n[2] = {0, 0};
+        std::vector<std::pair<double, int>> limiares;
+        limiares.reserve(gr.raios[0].size() + gr.raios[1].size());
+        const double externo2 = c.DDe * c.DDe / 4;
+        const double furo2 = fundo > 0 ? std::pow(c.DDe / 2 * (1 - FolgaBorda), 2) : 0;
+        const double zCapuz = P.d - c.alcance;
         for (int h = 0; h < 2; ++h) {
-            const Feixe f(g, thetas[h]);
-            const std::vector<double>& v = gr.centro[h];
-            for (std::size_t k = 0; k + 2 < v.size(); k += 3) {
-                double m2 = 0;
-                if (Seguir(f, v[k], v[k + 1], v[k + 2], nullptr, &m2)) m[h].push_back(m2);
+            const double tg = std::tan(thetas[h]);
+            // The sky ray's least squared distance from the axis between the planes za < zb:
+            // its height falls by tg per unit of z.
+            auto entrada2 = [tg](const Raio& k, double za, double zb) {
+                const double ya = k.py - tg * (za - k.pz), yb = k.py - tg * (zb - k.pz);
+                const double y = (ya > 0) != (yb > 0) ? 0 : std::min(std::fabs(ya), std::fabs(yb));
+                return k.px * k.px + y * y;
+            };
+            for (const Raio& k : gr.raios[h]) {
+                if (k.rho2 < furo2) continue;
+                if (c.L > k.pz) {
+                    if (entrada2(k, k.pz, c.L) < externo2) continue;
+                    const double z = std::clamp(k.zPerto, k.pz, std::min(c.L, k.bz));
+                    if (k.perto2 + k.kq * (z - k.zPerto) * (z - k.zPerto) < externo2) continue;
+                }
+                const double m2 = entrada2(k, zCapuz, P.d);
+                if (m2 >= r2) {
+                    ++n[h];
+                    limiares.push_back({m2, h});
+                }
             }
-            std::sort(m[h].begin(), m[h].end());
         }
-        // Counted with a hood of radius² r2: the rays beyond it, each twice.
-        auto contar = [&](int h, double r2) {
-            const auto it = std::lower_bound(m[h].begin(), m[h].end(), r2);
-            return gr.fora[h] + 2 * static_cast<long>(m[h].end() - it);
+        auto iluminado = [&] {
+            return n[0] > 0 && static_cast<double>(n[1]) >= gr.exigida * static_cast<double>(n[0]);
         };
-        auto iluminado = [&](double r2) {
-            const long eixo = contar(0, r2);
-            return eixo > 0 && static_cast<double>(contar(1, r2)) >=
-                                   NiveisIluminacao[0] * static_cast<double>(eixo);
+        // The counts change only where a ray's distance is passed: widen the hood past the
+        // nearest distances in turn (a heap gives them in order; usually few are needed, and
+        // none when the edge is lit already).
+        auto maior = [](const std::pair<double, int>& x, const std::pair<double, int>& y) {
+            return x.first > y.first;
         };
-        // The counts change only where a ray's distance is passed: try those in turn.
-        double r2 = minimo * minimo / 4;
-        std::vector<double> limiares;
-        for (int h = 0; h < 2; ++h)
-            for (auto it = std::upper_bound(m[h].begin(), m[h].end(), r2); it != m[h].end(); ++it)
-                limiares.push_back(*it);
-        std::sort(limiares.begin(), limiares.end());
-        std::size_t k = 0;
-        while (!iluminado(r2)) {
-            if (k == limiares.size()) return false;
-            r2 = limiares[k++] * (1 + 1e-12); // just past it, beyond the diameter's rounding
+        if (!iluminado()) std::make_heap(limiares.begin(), limiares.end(), maior);
+        while (!iluminado()) {
+            if (limiares.empty()) return false;
+            r2 = limiares.front().first * (1 + 1e-12); // just past it, beyond the rounding
+            while (!limiares.empty() && limiares.front().first < r2) {
+                --n[limiares.front().second];
+                std::pop_heap(limiares.begin(), limiares.end(), maior);
+                limiares.pop_back();
+            }
         }
         SSDe = 2 * std::sqrt(r2) * (1 + 1e-13);
-        if (SSDe / 2 + deriva > rCentro) return false;
-        obstrucao = 1 - static_cast<double>(contar(0, r2)) / static_cast<double>(gr.total);
+        obstrucao = 1 - static_cast<double>(2 * n[0]) / static_cast<double>(gr.total);
         return true;
     };
     auto avaliar = [&](double L, double alcance) {
@@ -646,7 +685,6 @@ DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double
         if (!(L > 0) || !(P.d - alcance > L)) return c;
         c.DDi = 2 * env.volta(L) * (1 + 1e-9);
         c.DDe = c.DDi + 2 * parede;
-        if (c.DDe / 2 + deriva > rCentro) return c;
         c.diafragmas = DiafragmasDefletor(L, c.DDi, fundo, nG, S.zImagem, raioImagem);
         const double envelope = alcance > 0 ? std::max(P.D2, 2 * env.ambos(P.d - alcance)) : P.D2;
         // The smallest hood that blocks the direct light.
@@ -666,7 +704,7 @@ DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double
                 (folga(meio) > 0 ? a : b) = meio;
             }
         }
-        c.valido = capuzIluminado(c, b, busca, c.SSDe, c.obstrucao);
+        c.valido = capuzIluminado(c, b, c.SSDe, c.obstrucao);
         return c;
     };
     // One minimum along x in [lo, hi]: a scan of n + 1 points, then a golden section.
@@ -711,10 +749,6 @@ DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double
     };
     Candidato melhor = minimizar(0, 0.6 * P.d, 5, 8, porAlcance);
     if (!melhor.valido) return resultado;
-    // On the full grid: the hood widened if the edge fell short there.
-    double obstrucao = 0;
-    if (&busca != &fina && !capuzIluminado(melhor, melhor.SSDe, fina, melhor.SSDe, obstrucao))
-        return resultado;
 
     resultado = defletorDe(melhor, melhor.SSDe);
     GeometriaIluminacao g;
@@ -724,7 +758,7 @@ DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double
     resultado.folga = av.folga;
     resultado.relativa = av.relativa;
     resultado.obstrucaoArea = av.obstrucao;
-    resultado.encontrado = av.valida && av.folga <= 0 && av.relativa >= NiveisIluminacao[0];
+    resultado.encontrado = av.valida && av.folga <= 0 && av.relativa >= grade.exigida;
     return resultado;
 }
 

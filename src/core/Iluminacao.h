@@ -100,6 +100,12 @@ struct DefletorOtimizado {
     double relativa = 0; // the illumination at the edge of the kept field
     double folga = 0; // the direct-light check's clearance (≤ 0: no sky light reaches the field)
 };
+// The illumination a baffle must keep at the edge of the field `campo` (relative to the axis):
+// 100 % within 0,1 %, or, where the mirrors alone (the secondary's rim, the hole) already darken
+// that edge, 0,1 % short of what they give there: a baffle cannot light what the mirrors miss,
+// and a hood widened until the axis is as dark as the edge would only obstruct more.
+double IluminacaoExigida(const TProjeto& projeto, int variante, double campo,
+                         int amostras = AmostrasIluminacao);
 // campo: the diameter that must stay lit at 100 %. The free family's optimum:
 DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double campo,
                                    int amostras = AmostrasIluminacao);
