@@ -2,6 +2,7 @@
 // Usage: capturar_preview <docs folder>   (run offscreen; needs pdftoppm)
 #include "Defletor.h"
 #include "DigitarTeste.h"
+#include "Idioma.h"
 #include "Janela.h"
 #include "NumberEdit.h"
 #include "Preview.h"
@@ -41,6 +42,7 @@ bool paraPng(const QString& pdf, const QString& png) {
 int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     TAplicacao app(argc, argv);
+    InstalarIdioma(Idioma::Portugues); // the pictures show the Portuguese interface
     if (argc < 2) {
         std::fprintf(stderr, "usage: capturar_preview <docs folder>\n");
         return 2;

@@ -2,8 +2,8 @@
 #include "Analise.h"
 
 #include "AnaliseDifracao.h"
-
 #include "Global.h"
+#include "Graficos.h"
 #include "Janela.h"
 #include "NumeroTexto.h"
 #include "Preenchimentos.h"
@@ -30,15 +30,6 @@
 
 namespace {
 const QColor CoresVariante[3] = {QColor(0, 90, 200), QColor(200, 60, 0), QColor(0, 140, 60)};
-
-// A scale-bar length of 1, 2 or 5 × 10ⁿ µm, at most `maximo`.
-double Escala(double maximo) {
-    if (!(maximo > 0)) return 1;
-    const double p = std::pow(10.0, std::floor(std::log10(maximo)));
-    for (double m : {5.0, 2.0, 1.0})
-        if (m * p <= maximo) return m * p;
-    return p;
-}
 
 // Paints a cell's text as the style does for these tables (no icon, check, selection, focus
 // or eliding: the columns are wide enough), in one text call instead of the style's two text
@@ -227,8 +218,7 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
             pintor.drawText(legenda, Qt::AlignHCenter | Qt::AlignTop, t.rmsSpot[v * 3 + k]);
         }
     }
-    // Scale bar and legend.
-    const double comprimento = Escala(0.8 * lado / escala);
+    // Scale bar (1, 2 or 5 × 10ⁿ µm, at most 0,8 of a cell) and legend.
     const double yb = area.bottom() - 1.2 * linha;
     const double xb = area.left() + esquerda;
     if (!visivel(QRectF(area.left(), yb - linha, area.width(), area.bottom() - yb + linha))) {
@@ -236,12 +226,9 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
         return;
     }
     pintor.setPen(QPen(Qt::black, 0));
-    const QPointF a(xb, yb), b(xb + comprimento * escala, yb);
-    pintor.drawLine(a, b);
-    pintor.drawLine(a - QPointF(0, linha / 3), a + QPointF(0, linha / 3));
-    pintor.drawLine(b - QPointF(0, linha / 3), b + QPointF(0, linha / 3));
-    pintor.drawText(QPointF(b.x() + linha / 2, yb + fm.ascent() / 2 - fm.descent() / 2),
-                    FormatarN(TextoRecurso(Recursos::FmtEscalaSpot), comprimento));
+    Graficos::DesenharBarraEscala(pintor, QPointF(xb, yb), escala, 0.8 * lado, [](double c) {
+        return FormatarN(TextoRecurso(Recursos::FmtEscalaSpot), c);
+    });
     const QString legenda = TextoRecurso(Recursos::LegendaAiry);
     pintor.drawText(QRectF(area.left(), yb - linha, area.width() - linha / 2, 2 * linha),
                     Qt::AlignRight | Qt::AlignVCenter, legenda);

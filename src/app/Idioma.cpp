@@ -26,6 +26,13 @@ std::unique_ptr<QTranslator>& TradutorQt() {
     static std::unique_ptr<QTranslator> tradutor;
     return tradutor;
 }
+
+// The report engine's English texts (preview control, print and progress dialogs, its messages)
+// in Portuguese.
+std::unique_ptr<QTranslator>& TradutorMotor() {
+    static std::unique_ptr<QTranslator> tradutor;
+    return tradutor;
+}
 } // namespace
 
 Idioma IdiomaDasPreferencias(const QStringList& idiomas) {
@@ -52,7 +59,16 @@ bool InstalarIdioma(Idioma idioma) {
         QCoreApplication::removeTranslator(qt.get());
         qt.reset();
     }
+    std::unique_ptr<QTranslator>& motor = TradutorMotor();
+    if (motor) {
+        QCoreApplication::removeTranslator(motor.get());
+        motor.reset();
+    }
     if (idioma == Idioma::Portugues) {
+        auto doMotor = std::make_unique<QTranslator>();
+        if (!doMotor->load(QStringLiteral(":/i18n/teluvar_pt.qm"))) return false;
+        QCoreApplication::installTranslator(doMotor.get());
+        motor = std::move(doMotor);
         auto tradutor = std::make_unique<QTranslator>();
         if (tradutor->load(QStringLiteral("qtbase_pt_BR"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -24,7 +24,7 @@ struct Parada {};
 
 [[noreturn]] void simboloIndefinido(const QString& nome) {
     throw ErroAvaliacao(
-        (QString::fromLatin1(rpTexto::SimboloIndefinido) + nome + QLatin1Char('"')).toStdString());
+        (rpIngles(rpTexto::SimboloIndefinido) + nome + QLatin1Char('"')).toStdString());
 }
 
 // A piece of a memo line: literal text, or a bracketed expression (with an inline format).
@@ -390,12 +390,11 @@ private:
     }
 
     [[noreturn]] void falhar(const QStringList& linhas, const TrpBandView* banda) {
-        QString texto = QString::fromLatin1(rpTexto::ErroCalculo);
+        QString texto = rpIngles(rpTexto::ErroCalculo);
         for (const QString& l : linhas)
             texto += QLatin1Char('\r') + l;
-        texto += QLatin1Char('\r') + QString::fromLatin1(rpTexto::Relatorio) + QLatin1Char(' ') +
-                 m_r.name;
-        texto += QLatin1Char('\r') + QString::fromLatin1(rpTexto::Banda) + QLatin1Char(' ') +
+        texto += QLatin1Char('\r') + rpIngles(rpTexto::Relatorio) + QLatin1Char(' ') + m_r.name;
+        texto += QLatin1Char('\r') + rpIngles(rpTexto::Banda) + QLatin1Char(' ') +
                  BandKindName(banda ? banda->bandKind() : int(TrpBandKind::None));
         m_erro = texto;
         throw Parada{};
@@ -464,7 +463,7 @@ private:
         ++m_paginaDoModelo;
         m_y = pagina.topEdge();
         m_paginaVazia = true;
-        m_progresso.mostrar(QString::fromLatin1(m_rotulo) + QString::number(m_pagina));
+        m_progresso.mostrar(rpIngles(m_rotulo) + QString::number(m_pagina));
         if (m_progresso.cancelado()) throw Parada{};
     }
 
@@ -525,9 +524,7 @@ private:
         TrpDBDataSet* fonte = nome.isEmpty() ? m_r.dataSource : m_r.findDataSource(nome);
         if (!fonte) fonte = b.banda->dataSource;
         TrpCursor* ds = fonte ? fonte->dataSet : nullptr;
-        if (!ds)
-            falhar({QString::fromLatin1(rpTexto::SemDataSet) + (fonte ? fonte->name : nome)},
-                   b.banda);
+        if (!ds) falhar({rpIngles(rpTexto::SemDataSet) + (fonte ? fonte->name : nome)}, b.banda);
         if (!ds->Active()) ds->Open();
         // The data set goes back to the record it was on, whatever happens.
         struct Restaurar {
@@ -575,8 +572,7 @@ TrpBuildResult BuildReport(TrpReport& report, const TrpExecutor& executor) {
     TrpBuildResult resultado;
     resultado.pages = std::make_unique<TrpPreparedPages>();
     TrpPreparedPages& paginas = *resultado.pages;
-    const QString titulo =
-        report.title.isEmpty() ? QString::fromLatin1(rpTexto::SemTitulo) : report.title;
+    const QString titulo = report.title.isEmpty() ? rpIngles(rpTexto::SemTitulo) : report.title;
     const auto trabalho = [&](TrpProgresso& progresso) {
         try {
             int total = 0;

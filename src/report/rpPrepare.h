@@ -2,27 +2,13 @@
 #pragma once
 
 #include "rpPrepared.h"
+#include "rpTexto.h"
 
 #include <QString>
 #include <functional>
 #include <memory>
 
 class TrpReport;
-
-// The engine's own texts (its messages are English).
-namespace rpTexto {
-inline constexpr const char* ErroCalculo = "An error occured during calculating";
-inline constexpr const char* Relatorio = "Report:";
-inline constexpr const char* Banda = "Band:";
-inline constexpr const char* SemDataSet = "Unable to open dataset ";
-inline constexpr const char* SimboloIndefinido = "Undefined symbol \"";
-inline constexpr const char* TituloErro = "Error";
-inline constexpr const char* SemTitulo = "Untitled";
-inline constexpr const char* Processando = "Processing page:  ";
-inline constexpr const char* PrimeiraPassagem = "Performing 1st pass:  ";
-inline constexpr const char* Imprimindo = "Printing page:  ";
-inline constexpr const char* NomeTrabalho = "Report: ";
-} // namespace rpTexto
 
 // What the work sees of a progress display: a label to update and whether the user cancelled.
 class TrpProgresso {

@@ -5,6 +5,7 @@
 #include "Binario.h"
 #include "rpDraw.h"
 #include "rpTemplateStream.h"
+#include "rpTexto.h"
 #include "rpTextos.h"
 
 #include <QBuffer>
@@ -19,6 +20,10 @@
 
 QString rpTraduzir(const char* texto) {
     return QCoreApplication::translate("rpTextos", texto);
+}
+
+QString rpIngles(const char* texto) {
+    return QCoreApplication::translate("rpTexto", texto);
 }
 
 namespace {

@@ -1,5 +1,5 @@
 // The report engine's own Portuguese texts, read through rpTraduzir: Qt's translation in context
-// "rpTextos", or the Portuguese itself when none is installed.
+// "rpTextos", or the Portuguese itself when none is installed. Its English ones: rpTexto.h.
 #pragma once
 
 #include <QString>

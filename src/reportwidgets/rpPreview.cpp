@@ -3,6 +3,7 @@
 
 #include "rpPrepared.h"
 #include "rpPrint.h"
+#include "rpTexto.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -35,7 +36,6 @@ constexpr int PassoPequeno = 10;
 constexpr int PassoGrande = 200;
 constexpr int Margem = 10;
 constexpr int LimiteAbaixo = 2000; // pages further below the top of the view are not drawn
-const char* const FiltroArquivo = "Report file (*.rpp)";
 
 struct OpcaoMenu {
     const char* texto;
@@ -50,9 +50,9 @@ const OpcaoMenu OpcoesMenu[] = {
     {"50%", 0.5, TrpPreview::ZoomNone},
     {"25%", 0.25, TrpPreview::ZoomNone},
     {"10%", 0.1, TrpPreview::ZoomNone},
-    {"&Page width", 0, TrpPreview::ZoomPageWidth},
-    {"&Whole page", 0, TrpPreview::ZoomWholePage},
-    {"&Two pages", 0, TrpPreview::ZoomTwoPages},
+    {rpTexto::LarguraPagina, 0, TrpPreview::ZoomPageWidth},
+    {rpTexto::PaginaInteira, 0, TrpPreview::ZoomWholePage},
+    {rpTexto::DuasPaginas, 0, TrpPreview::ZoomTwoPages},
 };
 constexpr int NumOpcoesMenu = int(sizeof(OpcoesMenu) / sizeof(OpcoesMenu[0]));
 
@@ -262,7 +262,7 @@ void TrpPreview::mostrarMenu(const QPoint& globalPos) {
     QActionGroup grupo(&menu);
     grupo.setExclusive(true);
     for (int i = 0; i < NumOpcoesMenu; ++i) {
-        QAction* a = menu.addAction(QString::fromLatin1(OpcoesMenu[i].texto));
+        QAction* a = menu.addAction(rpIngles(OpcoesMenu[i].texto));
         a->setCheckable(true);
         a->setData(i);
         grupo.addAction(a);
@@ -393,7 +393,7 @@ void TrpPreview::atualizarRotulo() {
         m_label->clear();
         return;
     }
-    m_label->setText(QStringLiteral("Page %1/%2").arg(m_currentPage).arg(pageCount()));
+    m_label->setText(rpIngles(rpTexto::PaginaDe).arg(m_currentPage).arg(pageCount()));
 }
 
 void TrpPreview::resizeEvent(QResizeEvent* event) {
@@ -473,7 +473,7 @@ QPixmap TrpPreview::imagemDaPagina(int index, const QSize& size, qreal dpr) {
 // ---------------------------------------------------------------------------------------------
 void TrpPreview::openFile() {
     if (!hasPages()) return;
-    const QString nome = fileDialog(this, false, QString::fromLatin1(FiltroArquivo));
+    const QString nome = fileDialog(this, false, rpIngles(rpTexto::FiltroArquivo));
     if (nome.isEmpty()) return;
     // Read into a fresh set: a damaged file leaves the pages on screen as they were.
     auto novas = std::make_unique<TrpPreparedPages>();
@@ -489,7 +489,7 @@ void TrpPreview::openFile() {
 
 void TrpPreview::saveFile() {
     if (!hasPages()) return;
-    QString nome = fileDialog(this, true, QString::fromLatin1(FiltroArquivo));
+    QString nome = fileDialog(this, true, rpIngles(rpTexto::FiltroArquivo));
     if (nome.isEmpty()) return;
     nome = trocarExtensao(nome);
     m_pages->saveToFile(nome, m_printer ? m_printer->printerName() : QString());
@@ -519,10 +519,10 @@ void TrpPreview::print() {
 TrpPrintDialog::TrpPrintDialog(QPrinter& printer, bool setupOnly, QWidget* parent)
     : QDialog(parent), m_printer(printer) {
     setObjectName(QStringLiteral("PrintDialog"));
-    setWindowTitle(setupOnly ? QStringLiteral("Print Setup") : QStringLiteral("Print"));
+    setWindowTitle(rpIngles(setupOnly ? rpTexto::ConfigurarImpressao : rpTexto::Imprimir));
     auto* layout = new QVBoxLayout(this);
 
-    auto* grupoImpressora = new QGroupBox(QStringLiteral("Printer"), this);
+    auto* grupoImpressora = new QGroupBox(rpIngles(rpTexto::Impressora), this);
     auto* linhaImpressora = new QHBoxLayout(grupoImpressora);
     m_printers = new QComboBox(grupoImpressora);
     m_printers->setObjectName(QStringLiteral("cbPrinters"));
@@ -530,7 +530,7 @@ TrpPrintDialog::TrpPrintDialog(QPrinter& printer, bool setupOnly, QWidget* paren
     const int atual = m_printers->findText(printer.printerName());
     if (atual >= 0) m_printers->setCurrentIndex(atual);
     m_printers->setMinimumWidth(220);
-    auto* propriedades = new QPushButton(QStringLiteral("Properties"), grupoImpressora);
+    auto* propriedades = new QPushButton(rpIngles(rpTexto::Propriedades), grupoImpressora);
     propriedades->setObjectName(QStringLiteral("btnProperties"));
     linhaImpressora->addWidget(m_printers, 1);
     linhaImpressora->addWidget(propriedades);
@@ -539,7 +539,7 @@ TrpPrintDialog::TrpPrintDialog(QPrinter& printer, bool setupOnly, QWidget* paren
 
     if (!setupOnly) {
         auto* linhaCopias = new QHBoxLayout;
-        auto* rotuloCopias = new QLabel(QStringLiteral("&Copies:"), this);
+        auto* rotuloCopias = new QLabel(rpIngles(rpTexto::Copias), this);
         m_copies = new QSpinBox(this);
         m_copies->setObjectName(QStringLiteral("edtCopies"));
         m_copies->setRange(1, 9999);
@@ -550,20 +550,18 @@ TrpPrintDialog::TrpPrintDialog(QPrinter& printer, bool setupOnly, QWidget* paren
         linhaCopias->addStretch(1);
         layout->addLayout(linhaCopias);
 
-        auto* grupoPaginas = new QGroupBox(QStringLiteral("Page range"), this);
+        auto* grupoPaginas = new QGroupBox(rpIngles(rpTexto::Intervalo), this);
         auto* grade = new QGridLayout(grupoPaginas);
-        m_all = new QRadioButton(QStringLiteral("&All"), grupoPaginas);
+        m_all = new QRadioButton(rpIngles(rpTexto::Todas), grupoPaginas);
         m_all->setObjectName(QStringLiteral("rbAll"));
         m_all->setChecked(true);
-        m_current = new QRadioButton(QStringLiteral("Current &page"), grupoPaginas);
+        m_current = new QRadioButton(rpIngles(rpTexto::PaginaAtual), grupoPaginas);
         m_current->setObjectName(QStringLiteral("rbCurrent"));
-        m_numbers = new QRadioButton(QStringLiteral("&Numbers:"), grupoPaginas);
+        m_numbers = new QRadioButton(rpIngles(rpTexto::Numeros), grupoPaginas);
         m_numbers->setObjectName(QStringLiteral("rbNumbers"));
         m_numbersEdit = new QLineEdit(grupoPaginas);
         m_numbersEdit->setObjectName(QStringLiteral("edtNumbers"));
-        auto* nota = new QLabel(QStringLiteral("Enter page numbers and/or page ranges, separated "
-                                               "by commas. For example, 1,3,5-12"),
-                                grupoPaginas);
+        auto* nota = new QLabel(rpIngles(rpTexto::NotaIntervalo), grupoPaginas);
         nota->setWordWrap(true);
         grade->addWidget(m_all, 0, 0, 1, 2);
         grade->addWidget(m_current, 1, 0, 1, 2);
@@ -577,7 +575,7 @@ TrpPrintDialog::TrpPrintDialog(QPrinter& printer, bool setupOnly, QWidget* paren
 
     auto* botoes = new QDialogButtonBox(this);
     botoes->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    botoes->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    botoes->addButton(rpIngles(rpTexto::Cancelar), QDialogButtonBox::RejectRole);
     layout->addWidget(botoes);
     connect(botoes, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);

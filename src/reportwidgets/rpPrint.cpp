@@ -92,9 +92,9 @@ bool ImprimirPaginas(const TrpPreparedPages& paginas, QPrinter& printer, const Q
     if (paginas.count() == 0) return true;
     const TrpListaPaginas selecao(lista);
     copias = std::max(1, copias);
-    const QString nome = titulo.isEmpty() ? QString::fromLatin1(rpTexto::SemTitulo) : titulo;
+    const QString nome = titulo.isEmpty() ? rpIngles(rpTexto::SemTitulo) : titulo;
     const bool arquivoPdf = printer.outputFormat() == QPrinter::PdfFormat;
-    printer.setDocName(QString::fromLatin1(rpTexto::NomeTrabalho) + nome);
+    printer.setDocName(rpIngles(rpTexto::NomeTrabalho) + nome);
     printer.setFullPage(true);
     printer.setCopyCount(1);
     printer.setPageLayout(leiauteNaImpressora(printer, paginas.page(0).papel()));
@@ -128,8 +128,7 @@ bool ImprimirPaginas(const TrpPreparedPages& paginas, QPrinter& printer, const Q
                 primeira = false;
                 paginas.draw(i, painter, rpAlvoDaPagina(pagina, printer), QRectF(), true,
                              printer.resolution());
-                progresso.mostrar(QString::fromLatin1(rpTexto::Imprimindo) +
-                                  QString::number(i + 1));
+                progresso.mostrar(rpIngles(rpTexto::Imprimindo) + QString::number(i + 1));
                 if (progresso.cancelado()) {
                     printer.abort();
                     if (painter.isActive()) painter.end();

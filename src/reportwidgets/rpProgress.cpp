@@ -21,8 +21,8 @@ std::function<void(const QString&, const QString&)> rpMostrarErro = [](const QSt
 
 TrpProgressForm::TrpProgressForm(const QString& titulo, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("rpProgressForm"));
-    setWindowTitle((titulo.isEmpty() ? QStringLiteral("Untitled") : titulo) +
-                   QStringLiteral(" - Report preparing"));
+    setWindowTitle((titulo.isEmpty() ? rpIngles(rpTexto::SemTitulo) : titulo) +
+                   rpIngles(rpTexto::Preparando));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
     setFixedSize(278, 106);
@@ -32,7 +32,7 @@ TrpProgressForm::TrpProgressForm(const QString& titulo, QWidget* parent) : QDial
     m_label->setAlignment(Qt::AlignCenter);
     m_label->setGeometry(8, 20, 262, 20);
 
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(rpIngles(rpTexto::Cancelar), this);
     m_cancel->setObjectName(QStringLiteral("btnCancel"));
     m_cancel->setGeometry(101, 64, 75, 25);
     connect(m_cancel, &QPushButton::clicked, this, &TrpProgressForm::btnCancelClick);
@@ -93,6 +93,6 @@ TrpBuildResult BuildReportWithProgress(TrpReport& report) {
 TrpBuildResult ShowBuiltReport(TrpReport& report) {
     TrpBuildResult resultado = BuildReportWithProgress(report);
     if (resultado.outcome == TrpBuildResult::Failed && rpMostrarErro)
-        rpMostrarErro(resultado.error, QString::fromLatin1(rpTexto::TituloErro));
+        rpMostrarErro(resultado.error, rpIngles(rpTexto::TituloErro));
     return resultado;
 }

@@ -17,6 +17,7 @@
 #include "rpPrepare.h"
 #include "rpPrepared.h"
 #include "rpTemplateStream.h"
+#include "rpTexto.h"
 
 #include <QDialogButtonBox>
 #include <QDirIterator>
@@ -437,6 +438,31 @@ private slots:
                  qPrintable(QStringLiteral("no English in context %1 for:\n").arg(contexto) +
                             faltam.join(u'\n')));
         QVERIFY2(alteradas.isEmpty(), qPrintable(alteradas.join(u'\n')));
+    }
+
+    // The report engine's English texts read in Portuguese under the Portuguese interface (all
+    // of them, keeping placeholders, mnemonics and end blanks) and as written under English.
+    // Faults caught: a text missing from the Portuguese translation, its translator not
+    // installed or left installed after switching to English, a placeholder or blank lost.
+    void motorEmPortugues() {
+        const QStringList textos = TextosDaTabela("src/report/rpTexto.h");
+        QVERIFY2(textos.size() >= 25, qPrintable(QString::number(textos.size())));
+        QVERIFY(InstalarIdioma(Idioma::Portugues));
+        QStringList erradas;
+        for (const QString& t : textos) {
+            const QByteArray fonte = t.toUtf8();
+            const QString pt = rpIngles(fonte.constData());
+            if (pt == t || Invariantes(pt) != Invariantes(t) ||
+                t.endsWith(u' ') != pt.endsWith(u' ') || t.startsWith(u' ') != pt.startsWith(u' '))
+                erradas << t + QStringLiteral(" -> ") + pt;
+        }
+        QVERIFY2(erradas.isEmpty(), qPrintable(erradas.join(u'\n')));
+        QCOMPARE(rpIngles(rpTexto::PaginaDe).arg(1).arg(2), QStringLiteral("Página 1/2"));
+        QVERIFY(InstalarIdioma(Idioma::Ingles));
+        for (const QString& t : textos) {
+            const QByteArray fonte = t.toUtf8();
+            QCOMPARE(rpIngles(fonte.constData()), t);
+        }
     }
 
     // The .ts holds only texts of the table and of the templates, none left out by lrelease,
