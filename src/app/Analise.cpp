@@ -22,9 +22,6 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QToolBar>
-#include <QToolButton>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -235,24 +232,17 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
     pintor.restore();
 }
 
-TfrmAnalise::TfrmAnalise(QWidget* owner) : QWidget(owner, Qt::Window) {
-    setObjectName(QStringLiteral("frmAnalise"));
-    setWindowTitle(TextoRecurso(Recursos::TituloAnalise));
+TfrmAnalise::TfrmAnalise(QWidget* owner)
+    : TJanelaViva(owner, "frmAnalise", TextoRecurso(Recursos::TituloAnalise)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    OcultarVariante();
 
     // Two pages: the ray trace (this layout) and the diffraction page.
-    auto* externo = new QVBoxLayout(this);
     tabAnalise = new QTabWidget(this);
     tabAnalise->setObjectName(QStringLiteral("tabAnalise"));
-    externo->addWidget(tabAnalise);
+    corpo()->addWidget(tabAnalise);
     auto* paginaRaios = new QWidget(tabAnalise);
     auto* grade = new QGridLayout(paginaRaios);
-    ToolBar1 = CriarBarraRelatorio(this, btnImprimir, btnPreview);
-    externo->setMenuBar(ToolBar1);
-    connect(btnImprimir, &QToolButton::clicked, this,
-            Protegido(this, &TfrmAnalise::btnImprimirClick));
-    connect(btnPreview, &QToolButton::clicked, this,
-            Protegido(this, &TfrmAnalise::btnPreviewClick));
     DefinirCamposAnalise(dtAnalise);
     dtAnalise.Open();
     PrepararRelatorio(rpReport1, rpDBDataSet1, dtAnalise, QStringLiteral("analise"),
@@ -332,13 +322,8 @@ void TfrmAnalise::Recalcular() {
     difracao->definir(Projeto, m_resultado);
 }
 
-void TfrmAnalise::btnImprimirClick() {
-    ImprimirRelatorio(this, rpReport1, [this] { Recalcular(); });
-}
-
-void TfrmAnalise::btnPreviewClick() {
-    VisualizarRelatorio(
-        this, rpReport1, [this] { Recalcular(); }, TextoRecurso(Recursos::PreviewAnalise));
+QString TfrmAnalise::tituloPreview() const {
+    return TextoRecurso(Recursos::PreviewAnalise);
 }
 
 void TfrmAnalise::rpReport1BeginDoc() {

@@ -3,6 +3,7 @@
 
 #include "AnaliseRaios.h"
 #include "DataSet.h"
+#include "JanelaViva.h"
 #include "rpModel.h"
 
 #include <QWidget>
@@ -16,8 +17,6 @@ class QPainter;
 class QTabWidget;
 class QTableWidget;
 class TAnaliseDifracao;
-class QToolBar;
-class QToolButton;
 
 // The 3 × 3 spot grid (columns: variants; rows: image heights), every cell at one scale, with
 // the Airy circle, a scale bar in µm and each cell's RMS under it.
@@ -52,7 +51,9 @@ private:
     CacheCelulas m_cache;
 };
 
-class TfrmAnalise : public QWidget {
+// A live window (tool bar with print, preview and PDF); its pages show all three variants, so
+// the base's variant row is hidden (the diffraction page has its own choice).
+class TfrmAnalise : public TJanelaViva {
     Q_OBJECT
 public:
     explicit TfrmAnalise(QWidget* owner = nullptr);
@@ -64,10 +65,6 @@ public:
     TrpDBDataSet rpDBDataSet1;
     TrpReport rpReport1;
     void rpReport1BeginDoc();
-
-    QToolBar* ToolBar1 = nullptr;
-    QToolButton* btnImprimir = nullptr;
-    QToolButton* btnPreview = nullptr;
 
     QLabel* lblAiry = nullptr;
     QTableWidget* tblAnalise = nullptr;
@@ -83,10 +80,13 @@ public:
     const TextosAnalise& textos() const { return m_textos; }
 
 public slots:
-    // Re-reads the design record, analyses it and repaints.
-    void Recalcular();
-    void btnImprimirClick();
-    void btnPreviewClick();
+    // Re-reads the design record, analyses it and repaints (on the interface thread: it takes
+    // about 2 ms).
+    void Recalcular() override;
+
+protected:
+    TrpReport* relatorio() override { return &rpReport1; }
+    QString tituloPreview() const override;
 
 private:
     ResultadoAnalise m_resultado;

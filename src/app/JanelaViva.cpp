@@ -51,6 +51,11 @@ TJanelaViva::TJanelaViva(QWidget* owner, const char* nome, const QString& titulo
     });
 }
 
+void TJanelaViva::OcultarVariante() {
+    for (int k = 0; k < m_linhaVariante->count(); ++k)
+        if (QWidget* w = m_linhaVariante->itemAt(k)->widget()) w->hide();
+}
+
 int TJanelaViva::variante() const {
     return std::clamp(cmbVariante->currentIndex(), 0, 2);
 }

@@ -45,6 +45,8 @@ protected:
     QVBoxLayout* corpo() const { return m_corpo; }
     // The row of the variant choice, where a window may add controls of its own after it.
     QHBoxLayout* linhaVariante() const { return m_linhaVariante; }
+    // Hides the variant choice, for a window that shows every variant at once.
+    void OcultarVariante();
     // The window's report and its preview caption, for the tool bar's flows (none: buttons off).
     virtual TrpReport* relatorio() { return nullptr; }
     virtual QString tituloPreview() const { return windowTitle(); }

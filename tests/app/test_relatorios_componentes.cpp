@@ -420,6 +420,16 @@ private slots:
         QVERIFY(contem(memos(*m_preview->rpPreview1->pages(), 0),
                        r("Raio do disco de Airy (550 nm) = 6,04 µm")));
         m_preview = nullptr;
+        // The analysis window's PDF: the live windows' tool bar flow, with both pages.
+        QTemporaryDir pasta;
+        const QString pdf = pasta.filePath(QStringLiteral("analise.pdf"));
+        const auto anterior = PerguntarArquivoPdf;
+        PerguntarArquivoPdf = [&](QWidget*) { return pdf; };
+        QTest::mouseClick(analise.btnPdf, Qt::LeftButton);
+        PerguntarArquivoPdf = anterior;
+        QFile arquivo(pdf);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QCOMPARE(arquivo.readAll().count("/Type /Page\n") + 0, 2);
         QTest::mouseClick(espelhos.btnPreview, Qt::LeftButton);
         QVERIFY(m_preview);
         QCOMPARE(coluna(memos(*m_preview->rpPreview1->pages(), 0), 40 + 72 + 120, 660 + 1).value(0),
