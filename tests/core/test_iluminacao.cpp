@@ -31,6 +31,21 @@ void Defletor(TProjeto& P, double DDi, double DDe, double LTotal, int nG, double
     CalcularDefletor(P);
 }
 
+// The design of an optimiser test's row: its five numbers, its baffle (the wall 2 mm, the tube
+// twice d long, four stops).
+TProjeto ProjetoDaLinha(double& D1, double& e, double& i) {
+    auto dado = [](const char* nome) {
+        return *static_cast<double*>(QTest::qData(nome, QMetaType::Double));
+    };
+    D1 = dado("D1");
+    e = dado("e");
+    i = dado("i");
+    const double DDi = dado("DDi");
+    TProjeto P = Projeto5(D1, dado("fD1"), dado("gamma"), e, i);
+    Defletor(P, DDi, DDi + 4, 2 * P.d, 4, dado("SSDe"));
+    return P;
+}
+
 // The area common to two circles of radii r and R whose centres are c apart.
 double AreaComum(double r, double R, double c) {
     if (c >= r + R) return 0;
@@ -162,15 +177,8 @@ private slots:
         QTest::newRow("300/3/3/250/40") << 300.0 << 3.0 << 3.0 << 250.0 << 40.0 << 80.0 << 0.0;
     }
     void otimizador() {
-        QFETCH(double, D1);
-        QFETCH(double, fD1);
-        QFETCH(double, gamma);
-        QFETCH(double, e);
-        QFETCH(double, i);
-        QFETCH(double, DDi);
-        QFETCH(double, SSDe);
-        TProjeto P = Projeto5(D1, fD1, gamma, e, i);
-        Defletor(P, DDi, DDi + 4, 2 * P.d, 4, SSDe);
+        double D1 = 0, e = 0, i = 0;
+        const TProjeto P = ProjetoDaLinha(D1, e, i);
         const int amostras = 24;
         const DefletorOtimizado o = OtimizarDefletorRegistro(P, 2, i, amostras);
         // What the mirrors alone light at i/2 (the secondary is sized for the field: about 100 %).
@@ -211,15 +219,8 @@ private slots:
     // a search that stops at the scan or walks away from the minimum, the reach never tried.
     void otimizadorLivre_data() { otimizador_data(); }
     void otimizadorLivre() {
-        QFETCH(double, D1);
-        QFETCH(double, fD1);
-        QFETCH(double, gamma);
-        QFETCH(double, e);
-        QFETCH(double, i);
-        QFETCH(double, DDi);
-        QFETCH(double, SSDe);
-        TProjeto P = Projeto5(D1, fD1, gamma, e, i);
-        Defletor(P, DDi, DDi + 4, 2 * P.d, 4, SSDe);
+        double D1 = 0, e = 0, i = 0;
+        const TProjeto P = ProjetoDaLinha(D1, e, i);
         const int amostras = 24;
         const DefletorOtimizado o = OtimizarDefletor(P, 2, i, amostras);
         const double exigida = IluminacaoExigida(P, 2, i, amostras);
