@@ -5,6 +5,7 @@
 #include "rpPreview.h"
 #include "rpPrint.h"
 
+#include <QApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <utility>
@@ -57,6 +58,13 @@ void PreferirImpressora(const QString& nome) {
 }
 
 void UsarMetricasDaImpressora() {
+    // Batch work (the command line's PDF, under a plain GUI application) has no printer to lay
+    // the pages out for: it neither loads the print system nor lists the printers, which took a
+    // third of its time. The windows lay out for the current printer, as they print.
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        rpMetricasDaImpressora = nullptr;
+        return;
+    }
     rpMetricasDaImpressora = [](const TrpPapel& papel) -> std::optional<QRect> {
         const QPrinter& impressora = ImpressoraAtual();
         if (impressora.outputFormat() != QPrinter::NativeFormat) return std::nullopt;

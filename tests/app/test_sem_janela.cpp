@@ -50,6 +50,10 @@ int main(int argc, char** argv) {
         QFile escrito(pdf.saida);
         conferir(escrito.open(QIODevice::ReadOnly) && escrito.read(5) == "%PDF-", "a PDF written");
     }
+    // Nor was the print system: a PDF has no printer to lay out for.
+    QFile mapas(QStringLiteral("/proc/self/maps"));
+    conferir(mapas.open(QIODevice::ReadOnly) && !mapas.readAll().contains("printersupport"),
+             "the print system not loaded");
     PedidoLinha json;
     json.modo = PedidoLinha::Json;
     json.projeto = nome;
