@@ -152,11 +152,10 @@ void TfrmIluminacao::Mostrar(const CalculoIluminacao& c) {
 void TfrmIluminacao::btnAplicarClick() {
     const DefletorOtimizado& d = m_resultado.defletorRegistro;
     if (!d.encontrado) return;
-    const double parede = EspessuraParede(Projeto);
     Projeto.DDi = d.DDi;
-    Projeto.DDe = d.DDi + 2 * parede;
+    Projeto.DDe = d.DDe;
     Projeto.SSDe = d.SSDe;
-    if (!(Projeto.LTotal > 0)) Projeto.LTotal = ProjetoComDefletor(Projeto, d.DDi, d.SSDe).LTotal;
+    if (!(Projeto.LTotal > 0)) Projeto.LTotal = d.LTotal; // the tube the optimiser judged
     CalcularDefletor(Projeto);
     emit projetoAlterado();
 }

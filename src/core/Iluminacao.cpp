@@ -25,6 +25,58 @@ namespace {
 bool Finitos(std::initializer_list<double> v) {
     return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
 }
+
+// The smallest x in [a, b], to within `tolerancia`, at which `basta` holds, for a `basta` false
+// below some x and true above it (a bisection); NaN when it fails at b.
+template <class F> double Menor(double a, double b, double tolerancia, F&& basta) {
+    if (!basta(b)) return NAN;
+    if (basta(a)) return a;
+    for (int k = 0; k < 64 && b - a > tolerancia; ++k) {
+        const double m = (a + b) / 2;
+        (basta(m) ? b : a) = m;
+    }
+    return b;
+}
+
+// The best of f(x) over [lo, hi] for a function with one minimum: a scan of n + 1 points brackets
+// it and `passos` steps of a golden section refine it. melhorQue orders the results (an invalid
+// one last); a scan that finds no valid result returns its first.
+template <class F, class M>
+auto MinimoAoLongo(double lo, double hi, int n, int passos, F&& f, M&& melhorQue) {
+    auto melhor = f(lo);
+    int kMelhor = 0;
+    for (int k = 1; k <= n; ++k) {
+        auto c = f(lo + (hi - lo) * k / n);
+        if (melhorQue(c, melhor)) {
+            melhor = std::move(c);
+            kMelhor = k;
+        }
+    }
+    if (!melhorQue(melhor, decltype(melhor){})) return melhor;
+    const double phi = (std::sqrt(5.0) - 1) / 2;
+    double a = lo + (hi - lo) * std::max(kMelhor - 1, 0) / n;
+    double b = lo + (hi - lo) * std::min(kMelhor + 1, n) / n;
+    double x1 = b - phi * (b - a), x2 = a + phi * (b - a);
+    auto f1 = f(x1), f2 = f(x2);
+    for (int k = 0; k < passos; ++k) {
+        if (melhorQue(f2, f1)) {
+            a = x1;
+            x1 = x2;
+            f1 = std::move(f2);
+            x2 = a + phi * (b - a);
+            f2 = f(x2);
+        } else {
+            b = x2;
+            x2 = x1;
+            f2 = std::move(f1);
+            x1 = b - phi * (b - a);
+            f1 = f(x1);
+        }
+    }
+    if (melhorQue(f1, melhor)) melhor = std::move(f1);
+    if (melhorQue(f2, melhor)) melhor = std::move(f2);
+    return melhor;
+}
 } // namespace
 
 bool GeometriaDoProjeto(const TProjeto& P, int variante, GeometriaIluminacao& g) {
@@ -100,6 +152,16 @@ struct Caminho {
     return qx * qx + qy * qy;
 }
 
+// The sky ray through (px, py, pz) at the field angle whose tangent is tg: its least squared
+// distance from the axis between the planes za and zb (its height falls by tg per unit of z, so
+// it is nearest where that height is least).
+[[gnu::always_inline]] inline double Entrada2(double px, double py, double pz, double tg, double za,
+                                              double zb) {
+    const double ya = py - tg * (za - pz), yb = py - tg * (zb - pz);
+    const double y = (ya > 0) != (yb > 0) ? 0 : std::min(std::fabs(ya), std::fabs(yb));
+    return px * px + y * y;
+}
+
 // The sky ray that meets the primary's plane grid point (px, py) at rho2 = px² + py²: true when
 // it gets past everything and reaches the image plane; its path in *c when given. With capuz2
 // the holder and hood do not stop the incoming ray: *capuz2 is its least squared distance from
@@ -112,16 +174,16 @@ struct Caminho {
     if (!FlechaConica(S.primario.forma, std::sqrt(rho2), w1)) return false;
     // From the sky: the line through (px, py, w1) along (0, sn, −cs), outside the holder and its
     // hood, and outside the tube's wall down to the primary.
-    double ux = 0, uy = f.sn, uz = -f.cs;
-    const double m2 = MenorRaio2(px, py, w1, ux, uy, uz, g.zCapuz, g.zSuporte);
+    const double m2 = Entrada2(px, py, w1, f.tg, g.zCapuz, g.zSuporte);
     if (capuz2)
         *capuz2 = m2;
     else if (m2 < f.suporte2)
         return false;
-    if (g.tubo && g.zTubo > w1 && MenorRaio2(px, py, w1, ux, uy, uz, w1, g.zTubo) < f.externo2)
+    if (g.tubo && g.zTubo > w1 && Entrada2(px, py, w1, f.tg, w1, g.zTubo) < f.externo2)
         return false;
     if (rho2 < f.furo2) return false;
     // To the secondary: outside the tube's wall, inside the hood's open end.
+    double ux = 0, uy = f.sn, uz = -f.cs;
     RefletirConica(f.c1, f.k1, px, py, w1, ux, uy, uz);
     const double t2 = RaizConica(f.c2, f.k2, px, py, w1 - f.zS, ux, uy, uz);
     if (std::isnan(t2)) return false;
@@ -311,10 +373,9 @@ double IluminacaoExigida(const TProjeto& P, int variante, double campo, int amos
 // 100 %. A brute-force grid over both numbers confirms the result in the tests.
 DefletorOtimizado OtimizarDefletorRegistro(const TProjeto& projeto, int variante, double campo,
                                            int amostras) {
-    DefletorOtimizado melhor;
     const TProjeto& P = projeto;
     GeometriaIluminacao g0;
-    if (!GeometriaDoProjeto(P, variante, g0) || !(P.d + P.e > 0) || !(P.D2 > P.i)) return melhor;
+    if (!GeometriaDoProjeto(P, variante, g0) || !(P.d + P.e > 0) || !(P.D2 > P.i)) return {};
     // The tube's front from the primary's vertex (L = 0) to 0,9·d.
     auto diametroPara = [&](double L) {
         return (L * (P.D2 - P.i) + P.D2 * P.e + P.d * P.i) / (P.d + P.e);
@@ -327,21 +388,15 @@ DefletorOtimizado OtimizarDefletorRegistro(const TProjeto& projeto, int variante
         DefletorOtimizado r;
         r.DDi = DDi;
         // The smallest holder that blocks the direct light.
-        double a = P.D2, b = teto;
-        if (FolgaLuzDireta(ProjetoComDefletor(P, DDi, b)) > 0) return r;
-        if (FolgaLuzDireta(ProjetoComDefletor(P, DDi, a)) <= 0) {
-            b = a;
-        } else {
-            for (int k = 0; k < 48 && b - a > 1e-7 * teto; ++k) {
-                const double m = (a + b) / 2;
-                (FolgaLuzDireta(ProjetoComDefletor(P, DDi, m)) > 0 ? a : b) = m;
-            }
-        }
-        const TProjeto Q = ProjetoComDefletor(P, DDi, b);
+        const double SSDe = Menor(P.D2, teto, 1e-7 * teto, [&](double d) {
+            return FolgaLuzDireta(ProjetoComDefletor(P, DDi, d)) <= 0;
+        });
+        if (std::isnan(SSDe)) return r;
+        const TProjeto Q = ProjetoComDefletor(P, DDi, SSDe);
         const AvaliacaoDefletor av = AvaliarDefletor(Q, variante, campo, amostras);
         if (!av.valida || av.folga > 0 || av.relativa < exigida) return r;
         r.encontrado = true;
-        r.SSDe = b;
+        r.SSDe = SSDe;
         r.DDe = Q.DDe;
         r.L = Q.L;
         r.LTotal = Q.LTotal;
@@ -354,42 +409,8 @@ DefletorOtimizado OtimizarDefletorRegistro(const TProjeto& projeto, int variante
         return x.encontrado && (!y.encontrado || x.obstrucaoArea < y.obstrucaoArea ||
                                 (x.obstrucaoArea == y.obstrucaoArea && x.SSDe < y.SSDe));
     };
-    constexpr int N = 24;
-    int kMelhor = -1;
-    for (int k = 0; k <= N; ++k) {
-        const DefletorOtimizado r = avaliar(lo + (hi - lo) * k / N);
-        if (melhorQue(r, melhor)) {
-            melhor = r;
-            kMelhor = k;
-        }
-    }
-    if (kMelhor < 0) return melhor;
-    // Golden section in the bracket around the best of the scan.
-    const double phi = (std::sqrt(5.0) - 1) / 2;
-    double a = lo + (hi - lo) * std::max(kMelhor - 1, 0) / N;
-    double b = lo + (hi - lo) * std::min(kMelhor + 1, N) / N;
-    double x1 = b - phi * (b - a), x2 = a + phi * (b - a);
-    DefletorOtimizado f1 = avaliar(x1), f2 = avaliar(x2);
-    for (int k = 0; k < 16; ++k) {
-        if (melhorQue(f1, melhor)) melhor = f1;
-        if (melhorQue(f2, melhor)) melhor = f2;
-        if (melhorQue(f2, f1)) {
-            a = x1;
-            x1 = x2;
-            f1 = f2;
-            x2 = a + phi * (b - a);
-            f2 = avaliar(x2);
-        } else {
-            b = x2;
-            x2 = x1;
-            f2 = f1;
-            x1 = b - phi * (b - a);
-            f1 = avaliar(x1);
-        }
-    }
-    if (melhorQue(f1, melhor)) melhor = f1;
-    if (melhorQue(f2, melhor)) melhor = f2;
-    return melhor;
+    const DefletorOtimizado melhor = MinimoAoLongo(lo, hi, 24, 16, avaliar, melhorQue);
+    return melhor.encontrado ? melhor : DefletorOtimizado{};
 }
 
 // ---- the free family: the tube's front and the hood's reach chosen too ---------------------
@@ -634,12 +655,8 @@ DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double
         const double zCapuz = P.d - c.alcance;
         for (int h = 0; h < 2; ++h) {
             const double tg = std::tan(thetas[h]);
-            // The sky ray's least squared distance from the axis between the planes za < zb:
-            // its height falls by tg per unit of z.
             auto entrada2 = [tg](const Raio& k, double za, double zb) {
-                const double ya = k.py - tg * (za - k.pz), yb = k.py - tg * (zb - k.pz);
-                const double y = (ya > 0) != (yb > 0) ? 0 : std::min(std::fabs(ya), std::fabs(yb));
-                return k.px * k.px + y * y;
+                return Entrada2(k.px, k.py, k.pz, tg, za, zb);
             };
             for (const Raio& k : gr.raios[h]) {
                 if (k.rho2 < furo2) continue;
@@ -694,60 +711,18 @@ DefletorOtimizado OtimizarDefletor(const TProjeto& projeto, int variante, double
                 if (a.externa) a.raio = diametro / 2;
             return VerificarLuzDireta(ab).folga;
         };
-        double a = envelope, b = std::max(P.D1, envelope);
-        if (folga(b) > 0) return c;
-        if (folga(a) <= 0) {
-            b = a;
-        } else {
-            for (int k = 0; k < 40 && b - a > 1e-7 * P.D1; ++k) {
-                const double meio = (a + b) / 2;
-                (folga(meio) > 0 ? a : b) = meio;
-            }
-        }
-        c.valido = capuzIluminado(c, b, c.SSDe, c.obstrucao);
+        const double bloqueio = Menor(envelope, std::max(P.D1, envelope), 1e-7 * P.D1,
+                                      [&](double d) { return folga(d) <= 0; });
+        if (std::isnan(bloqueio)) return c;
+        c.valido = capuzIluminado(c, bloqueio, c.SSDe, c.obstrucao);
         return c;
-    };
-    // One minimum along x in [lo, hi]: a scan of n + 1 points, then a golden section.
-    auto minimizar = [&](double lo, double hi, int n, int passos, auto&& f) {
-        Candidato melhor = f(lo);
-        int kMelhor = 0;
-        for (int k = 1; k <= n; ++k) {
-            Candidato c = f(lo + (hi - lo) * k / n);
-            if (melhorQue(c, melhor)) {
-                melhor = std::move(c);
-                kMelhor = k;
-            }
-        }
-        if (!melhor.valido) return melhor;
-        const double phi = (std::sqrt(5.0) - 1) / 2;
-        double a = lo + (hi - lo) * std::max(kMelhor - 1, 0) / n;
-        double b = lo + (hi - lo) * std::min(kMelhor + 1, n) / n;
-        double x1 = b - phi * (b - a), x2 = a + phi * (b - a);
-        Candidato f1 = f(x1), f2 = f(x2);
-        for (int k = 0; k < passos; ++k) {
-            if (melhorQue(f2, f1)) {
-                a = x1;
-                x1 = x2;
-                f1 = std::move(f2);
-                x2 = a + phi * (b - a);
-                f2 = f(x2);
-            } else {
-                b = x2;
-                x2 = x1;
-                f2 = std::move(f1);
-                x1 = b - phi * (b - a);
-                f1 = f(x1);
-            }
-        }
-        if (melhorQue(f1, melhor)) melhor = std::move(f1);
-        if (melhorQue(f2, melhor)) melhor = std::move(f2);
-        return melhor;
     };
     auto porAlcance = [&](double alcance) {
         const double hi = std::min(0.9 * P.d, (P.d - alcance) * 0.999);
-        return minimizar(0.01 * P.d, hi, 8, 10, [&](double L) { return avaliar(L, alcance); });
+        return MinimoAoLongo(
+            0.01 * P.d, hi, 8, 10, [&](double L) { return avaliar(L, alcance); }, melhorQue);
     };
-    Candidato melhor = minimizar(0, 0.6 * P.d, 5, 8, porAlcance);
+    const Candidato melhor = MinimoAoLongo(0, 0.6 * P.d, 5, 8, porAlcance, melhorQue);
     if (!melhor.valido) return resultado;
 
     resultado = defletorDe(melhor, melhor.SSDe);
