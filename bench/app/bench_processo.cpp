@@ -1,8 +1,8 @@
 // Whole processes, processor time (user + system of the child): teluvar --pdf, --json and the
-// window's start-up, each against a bare Qt program doing the least equivalent work (one empty
-// PDF page, one JSON object, one empty shown window), run alternately in the same loop so the
-// ratio comes from one run on the same (shared, loaded) machine. Reported: the medians (ms) and
-// their ratio.
+// window's start-up (and --json --sem-estudos), each against a bare Qt program doing the least
+// equivalent work (one empty PDF page, one JSON object, one empty shown window), run alternately in
+// the same loop so the ratio comes from one run on the same (shared, loaded) machine. Reported: the
+// medians (ms) and their ratio.
 #include "ArquivoProjeto.h"
 #include "Global.h"
 #include "ProjetoTeste.h"
@@ -89,11 +89,16 @@ void BM_Pdf(benchmark::State& state) {
 void BM_Json(benchmark::State& state) {
     Comparar(state, {QStringLiteral("--json"), projeto()}, QStringLiteral("nu_json"), {}, false);
 }
+void BM_JsonSemEstudos(benchmark::State& state) {
+    Comparar(state, {QStringLiteral("--json"), QStringLiteral("--sem-estudos"), projeto()},
+             QStringLiteral("nu_json"), {}, false);
+}
 void BM_Inicio(benchmark::State& state) {
     Comparar(state, {}, QStringLiteral("nu_janela"), {}, true);
 }
 BENCHMARK(BM_Pdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 BENCHMARK(BM_Json)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK(BM_JsonSemEstudos)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 BENCHMARK(BM_Inicio)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 
 } // namespace

@@ -1074,6 +1074,14 @@
         <translation>Writes the data of DESIGN.tlv and the computed values to standard output, as JSON.</translation>
     </message>
     <message>
+        <source>Com --json: deixa de fora os estudos de difração, tolerâncias e iluminação (bem mais rápido).</source>
+        <translation>With --json: leaves out the diffraction, tolerance and illumination studies (much faster).</translation>
+    </message>
+    <message>
+        <source>--sem-estudos só vale com --json</source>
+        <translation>--sem-estudos only goes with --json</translation>
+    </message>
+    <message>
         <source>SAIDA.pdf</source>
         <translation>OUTPUT.pdf</translation>
     </message>

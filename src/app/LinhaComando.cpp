@@ -38,13 +38,15 @@ struct Opcoes {
                                  TextoRecurso(Recursos::LinhaRelatorio),
                                  TextoRecurso(Recursos::LinhaValorRelatorio)};
     QCommandLineOption json{QStringLiteral("json"), TextoRecurso(Recursos::LinhaJson)};
+    QCommandLineOption semEstudos{QStringLiteral("sem-estudos"),
+                                  TextoRecurso(Recursos::LinhaSemEstudos)};
     QCommandLineOption prescricao{QStringLiteral("prescricao"),
                                   TextoRecurso(Recursos::LinhaPrescricao),
                                   TextoRecurso(Recursos::LinhaValorPrescricao)};
     QCommandLineOption variante{QStringLiteral("variante"), TextoRecurso(Recursos::LinhaVariante),
                                 TextoRecurso(Recursos::LinhaValorVariante)};
     QList<QCommandLineOption> todas() const {
-        return {ajuda, versao, pdf, relatorio, json, prescricao, variante};
+        return {ajuda, versao, pdf, relatorio, json, semEstudos, prescricao, variante};
     }
 };
 
@@ -137,6 +139,9 @@ PedidoLinha AnalisarLinha(const QStringList& argumentos) {
     }
     const bool pdf = parser.isSet(opcoes.pdf), json = parser.isSet(opcoes.json);
     if (pdf && json) return erro(TextoRecurso(Recursos::LinhaPdfEJson));
+    if (parser.isSet(opcoes.semEstudos) && !json)
+        return erro(TextoRecurso(Recursos::LinhaSemEstudosSemJson));
+    p.semEstudos = parser.isSet(opcoes.semEstudos);
     // --prescricao SAIDA [--variante classico|dk|rc] PROJETO.tlv
     if (parser.isSet(opcoes.variante) && !parser.isSet(opcoes.prescricao))
         return erro(TextoRecurso(Recursos::LinhaVarianteSemPrescricao));
@@ -235,7 +240,8 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
     if (pedido.modo == PedidoLinha::Json) {
         // The baffle as its report has it.
         CalcularDefletorSemJanela(Projeto);
-        const QByteArray texto = TextoProjetoJson(Projeto);
+        const QByteArray texto = TextoProjetoJson(
+            Projeto, pedido.semEstudos ? ConteudoJson::SemEstudos : ConteudoJson::Completo);
         std::fwrite(texto.constData(), 1, std::size_t(texto.size()), saida);
         return saidaGravada(saida, erros);
     }

@@ -19,6 +19,7 @@ struct PedidoLinha {
     bool defletor = false;    // --relatorio defletor
     bool iluminacao = false;  // --relatorio iluminacao (Ritchey-Chrétien, the field i kept lit)
     bool tolerancias = false; // --relatorio tolerancias
+    bool semEstudos = false;  // --json --sem-estudos
     QString erro;             // Erro: why the usage is bad (Portuguese, one line)
     QString textoAjuda;       // Ajuda: the help text
     // Prescricao: the variant code (Ritchey-Chrétien unless --variante names another)

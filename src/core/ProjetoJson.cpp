@@ -66,7 +66,7 @@ const char* nomeTeste(TesteNulo t) {
     return "";
 }
 
-QJsonObject analise(const TProjeto& projeto) {
+QJsonObject analise(const TProjeto& projeto, bool difracao) {
     const ResultadoAnalise r = Analisar(projeto);
     QJsonObject o;
     o[QStringLiteral("motivo")] = QString::fromLatin1(nomeMotivo(r.motivo));
@@ -118,7 +118,7 @@ QJsonObject analise(const TProjeto& projeto) {
         }
     }
     o[QStringLiteral("variantes")] = variantes;
-    o[QStringLiteral("Difracao")] = DifracaoJson(AnalisarDifracao(projeto, r, false));
+    if (difracao) o[QStringLiteral("Difracao")] = DifracaoJson(AnalisarDifracao(projeto, r, false));
     return o;
 }
 
@@ -249,7 +249,7 @@ QJsonObject iluminacao(const TProjeto& projeto) {
 
 } // namespace
 
-QJsonObject ProjetoJson(const TProjeto& projeto) {
+QJsonObject ProjetoJson(const TProjeto& projeto, ConteudoJson conteudo) {
     const TProjeto& P = projeto;
     QJsonObject o;
     o[QStringLiteral("Titulo")] = TituloTexto(P);
@@ -278,16 +278,18 @@ QJsonObject ProjetoJson(const TProjeto& projeto) {
     });
     o[QStringLiteral("Glares")] = glares;
     o[QStringLiteral("Avisos")] = QJsonArray::fromStringList(AvisosProjeto(P));
-    o[QStringLiteral("Analise")] = analise(P);
+    const bool estudos = conteudo == ConteudoJson::Completo;
+    o[QStringLiteral("Analise")] = analise(P, estudos);
     QJsonArray dadosEspelhos;
     for (int v : {VarianteClassico, VarianteDallKirkham, VarianteRitcheyChretien})
         dadosEspelhos.append(espelhos(P, v));
     o[QStringLiteral("Espelhos")] = dadosEspelhos;
+    if (!estudos) return o;
     o[QStringLiteral("Tolerancias")] = ToleranciasJson(CalcularTolerancias(P));
     o[QStringLiteral("Iluminacao")] = iluminacao(P);
     return o;
 }
 
-QByteArray TextoProjetoJson(const TProjeto& projeto) {
-    return QJsonDocument(ProjetoJson(projeto)).toJson(QJsonDocument::Compact) + '\n';
+QByteArray TextoProjetoJson(const TProjeto& projeto, ConteudoJson conteudo) {
+    return QJsonDocument(ProjetoJson(projeto, conteudo)).toJson(QJsonDocument::Compact) + '\n';
 }

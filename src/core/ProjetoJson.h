@@ -18,7 +18,10 @@ inline constexpr int ZonasJson = 5;
 // Ritchey-Chrétien variant with the field i kept lit: for "atual", the record's baffle, and
 // "otimizado", the baffle of least obstruction, the heights, relative illumination, throughput,
 // obstructions, the diameters lit at 100, 75 and 50 % and the baffle's dimensions). Numbers that
-// are not finite are written as null.
-QJsonObject ProjetoJson(const TProjeto& projeto);
+// are not finite are written as null. SemEstudos leaves out the three studies ("Difracao",
+// "Tolerancias", "Iluminacao"), which take nearly all of the time, and computes none of them.
+enum class ConteudoJson { Completo, SemEstudos };
+QJsonObject ProjetoJson(const TProjeto& projeto, ConteudoJson conteudo = ConteudoJson::Completo);
 // The same as compact UTF-8 text with a final line feed.
-QByteArray TextoProjetoJson(const TProjeto& projeto);
+QByteArray TextoProjetoJson(const TProjeto& projeto,
+                            ConteudoJson conteudo = ConteudoJson::Completo);

@@ -381,6 +381,9 @@ inline constexpr const char* LinhaRelatorio =
     "Relatório de --pdf: projeto (o padrão), defletor, iluminacao ou tolerancias.";
 inline constexpr const char* LinhaJson =
     "Escreve na saída padrão os dados do PROJETO.tlv e os valores calculados, em JSON.";
+inline constexpr const char* LinhaSemEstudos =
+    "Com --json: deixa de fora os estudos de difração, tolerâncias e iluminação (bem mais rápido).";
+inline constexpr const char* LinhaSemEstudosSemJson = "--sem-estudos só vale com --json";
 inline constexpr const char* LinhaValorSaida = "SAIDA.pdf";
 inline constexpr const char* LinhaValorRelatorio = "projeto|defletor|iluminacao|tolerancias";
 inline constexpr const char* LinhaTextoVersao = "Projeto Teluvar %1";

@@ -362,6 +362,8 @@ private slots:
         QTest::newRow("iluminacao sem pdf")
             << QStringList{"--relatorio", "iluminacao", "--json", p} << 1 << QString();
         QTest::newRow("json") << QStringList{"--json", p} << 0 << QString();
+        QTest::newRow("sem estudos sem json") << QStringList{"--pdf", "@/x.pdf", "--sem-estudos", p}
+                                              << 1 << QStringLiteral("@/x.pdf");
         QTest::newRow("prescricao dk")
             << QStringList{"--prescricao", "@/x.seq", "--variante", "dk", p} << 0 << QString();
         QTest::newRow("variante sem prescricao")
@@ -646,6 +648,19 @@ private slots:
             QCOMPARE(espelhos[v]["primario"]["b"].toDouble(), b1[v]);
             QCOMPARE(espelhos[v]["primario"]["zonas"].toArray().size(), 5);
         }
+
+        // --sem-estudos: the same object less the three studies, nothing else changed.
+        const Execucao curta =
+            rodar({QStringLiteral("--json"), QStringLiteral("--sem-estudos"), nome});
+        QCOMPARE(curta.status, 0);
+        QJsonObject semEstudos = o, analise = o["Analise"].toObject();
+        QVERIFY(semEstudos.contains(u"Tolerancias") && semEstudos.contains(u"Iluminacao") &&
+                analise.contains(u"Difracao"));
+        semEstudos.remove(u"Tolerancias");
+        semEstudos.remove(u"Iluminacao");
+        analise.remove(u"Difracao");
+        semEstudos[u"Analise"] = analise;
+        QCOMPARE(QJsonDocument::fromJson(curta.saida).object(), semEstudos);
     }
 
     // ---- --pdf against the printed PDF ------------------------------------------------------
