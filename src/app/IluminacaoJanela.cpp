@@ -3,6 +3,7 @@
 
 #include "AnaliseDifracao.h"
 #include "Calculo.h"
+#include "Documento.h"
 #include "Janela.h"
 #include "NumberEdit.h"
 #include "NumeroTexto.h"
@@ -152,10 +153,12 @@ void TfrmIluminacao::Mostrar(const CalculoIluminacao& c) {
 void TfrmIluminacao::btnAplicarClick() {
     const DefletorOtimizado& d = m_resultado.defletorRegistro;
     if (!d.encontrado) return;
-    Projeto.DDi = d.DDi;
-    Projeto.DDe = d.DDe;
-    Projeto.SSDe = d.SSDe;
-    if (!(Projeto.LTotal > 0)) Projeto.LTotal = d.LTotal; // the tube the optimiser judged
-    CalcularDefletor(Projeto);
-    emit projetoAlterado();
+    TDocumento& documento = TDocumento::Atual();
+    const TDocumento::Mudanca mudanca(documento); // one change signal, the baffle laid out
+    documento.DefinirEntrada(&TProjeto::DDi, d.DDi);
+    documento.DefinirEntrada(&TProjeto::DDe, d.DDe);
+    documento.DefinirEntrada(&TProjeto::SSDe, d.SSDe);
+    if (!(documento.Registro().LTotal > 0)) // the tube the optimiser judged
+        documento.DefinirEntrada(&TProjeto::LTotal, d.LTotal);
+    CalcularDefletor(documento.Registro());
 }

@@ -35,10 +35,6 @@ public slots:
     void Recalcular() override;
     void btnAplicarClick();
 
-signals:
-    // The optimised baffle was written into the design record.
-    void projetoAlterado();
-
 protected:
     TrpReport* relatorio() override { return &relatorioIluminacao->rpReport1; }
     QString tituloPreview() const override;

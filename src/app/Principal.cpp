@@ -411,7 +411,8 @@ void TfrmTeluvar::FormCreate() {
         r.moveCenter(tela->availableGeometry().center());
         move(r.topLeft());
     }
-    LimparProjeto(Projeto);
+    TDocumento::Mudanca mudanca;
+    TDocumento::Atual().Limpar();
     CalcularProjeto();
 }
 
@@ -522,7 +523,7 @@ QString TfrmTeluvar::abrirDialogo(QFileDialog* dialogo) {
 
 void TfrmTeluvar::actNovoExecute() {
     TDocumento::Mudanca mudanca;
-    LimparProjeto(Projeto);
+    TDocumento::Atual().Limpar();
     if (dtDados.Active() && dtDados.RecordCount() > 0) dtDados.EmptyTable();
     EsvaziarListas();
     CarregarDados();
@@ -637,11 +638,7 @@ void TfrmTeluvar::actDesenhoExecute() {
 }
 
 void TfrmTeluvar::actIluminacaoExecute() {
-    const bool nova = !frmIluminacao;
     MostrarJanelaViva(frmIluminacao, this);
-    if (nova) // its apply button changes the design
-        connect(frmIluminacao, &TfrmIluminacao::projetoAlterado, this,
-                &TfrmTeluvar::projetoAlterado);
 }
 
 void TfrmTeluvar::actEspelhosExecute() {

@@ -52,10 +52,8 @@ QString TextoLimite() {
 }
 
 // Runs every computation an opened design goes through and checks what comes out.
-void ConferirCalculo(TProjeto copia, const QString& nomeArquivo) {
-    CalcularProjeto(copia, u',', u'.');
-    MostrarResultados(copia);
-    CalcularDefletor(copia);
+void ConferirCalculo(const TProjeto& projeto, const QString& nomeArquivo) {
+    const TProjeto copia = ValoresDerivados(projeto);
     for (const CampoDouble& c : CamposDouble)
         if (!NaFaixa(copia.*c.campo))
             Danificado(nomeArquivo, Recursos::ProjetoCalculoForaDaFaixa,

@@ -9,7 +9,7 @@
 #include <limits>
 
 // two-mirror first-order layout: Wilson, Reflecting Telescope Optics I, ch. 2 (Gaussian theory)
-RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar) {
+void CalcularPrimeiraOrdem(TProjeto& projeto) {
     TProjeto& P = projeto;
     P.f1 = P.D1 * P.fD1;
     P.F = P.f1 * P.gamma;
@@ -24,6 +24,11 @@ RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar) {
     P.Sag2 = FlechaEspelho(P.D2, P.r2);
     P.Area1 = AreaCirculo(P.D1);
     P.Area2 = AreaCirculo(P.D2);
+}
+
+RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar) {
+    TProjeto& P = projeto;
+    CalcularPrimeiraOrdem(P);
 
     // The diagram labels, in the language now installed.
     using namespace Recursos;
@@ -44,7 +49,7 @@ RotulosProjeto CalcularProjeto(TProjeto& projeto) {
     return CalcularProjeto(projeto, decimal, milhar);
 }
 
-Resultados MostrarResultados(TProjeto& projeto) {
+void CalcularConicas(TProjeto& projeto) {
     TProjeto& P = projeto;
     P.b1DK = DeformacaoPrimario(VarianteDallKirkham, P.r1, P.r2, P.gamma, P.d, P.p);
     P.b1RC = DeformacaoPrimario(VarianteRitcheyChretien, P.r1, P.r2, P.gamma, P.d, P.p);
@@ -52,6 +57,11 @@ Resultados MostrarResultados(TProjeto& projeto) {
     P.b2DK = DeformacaoSecundario(VarianteDallKirkham, P.r1, P.gamma, P.d);
     P.b2RC = DeformacaoSecundario(VarianteRitcheyChretien, P.r1, P.gamma, P.d);
     P.b2Cl = DeformacaoSecundario(VarianteClassico, P.r1, P.gamma, P.d);
+}
+
+Resultados MostrarResultados(TProjeto& projeto) {
+    TProjeto& P = projeto;
+    CalcularConicas(P);
 
     QChar decimal, milhar;
     SeparadoresLocal(decimal, milhar);
@@ -103,7 +113,7 @@ QString Texto(const char* formato, double valor) {
 }
 } // namespace
 
-RotulosDefletor CalcularDefletor(TProjeto& projeto) {
+void DimensionarDefletor(TProjeto& projeto) {
     TProjeto& P = projeto;
     P.L = ComprimentoDefletor(P.d, P.e, P.i, P.D2, P.DDi);
     P.L1 = ComprimentoMinimo(P.DDi, P.d, P.e, P.SSDe, P.i);
@@ -111,8 +121,25 @@ RotulosDefletor CalcularDefletor(TProjeto& projeto) {
     P.Z1 = P.LTotal - P.L;
     if (P.nG < 2) P.nG = 2;
     P.DG = P.LTotal / (P.nG - 1);
+}
+
+RotulosDefletor CalcularDefletor(TProjeto& projeto) {
+    TProjeto& P = projeto;
+    DimensionarDefletor(P);
     return {
         {Texto(Recursos::RelL, P.L), Texto(Recursos::RelDG, P.DG), Texto(Recursos::FmtZ1, P.Z1)}};
+}
+
+bool TemDefletor(const TProjeto& projeto) {
+    return projeto.DDi > 0 && projeto.LTotal > 0;
+}
+
+TProjeto ValoresDerivados(const TProjeto& projeto) {
+    TProjeto P = projeto;
+    CalcularPrimeiraOrdem(P);
+    CalcularConicas(P);
+    DimensionarDefletor(P);
+    return P;
 }
 
 LinhaGlare GlareNumero(const TProjeto& projeto, int k) {

@@ -28,8 +28,9 @@ using RotulosDefletor = TextosRotulos<RotuloDefletor, 3>;
 enum class RotuloFlecha { Sag1, Sag2, D1, D2 };
 using RotulosFlecha = TextosRotulos<RotuloFlecha, 4>;
 
-// Steps 1-13 of the first-order recomputation, then the twelve label texts
-// (separators of QLocale(), or the ones passed in).
+// Steps 1-13 of the first-order recomputation into the record, no text.
+void CalcularPrimeiraOrdem(TProjeto& projeto);
+// Steps 1-13, then the twelve label texts (separators of QLocale(), or the ones passed in).
 RotulosProjeto CalcularProjeto(TProjeto& projeto);
 RotulosProjeto CalcularProjeto(TProjeto& projeto, QChar decimal, QChar milhar);
 
@@ -47,8 +48,9 @@ struct Resultados {
     std::array<LinhaResultado, 19> resultados;
 };
 
-// Computes the six conic constants into the record (in the order DK, RC, Cl for b1, then b2)
-// and returns the comparison rows and the nineteen result rows.
+// The six conic constants into the record (in the order DK, RC, Cl for b1, then b2), no text.
+void CalcularConicas(TProjeto& projeto);
+// CalcularConicas, then the comparison rows and the nineteen result rows.
 Resultados MostrarResultados(TProjeto& projeto);
 
 // The report data set dtDados: fields Descricao (255) and Valor (20).
@@ -65,8 +67,19 @@ struct LinhaGlare {
     double Diametro;
 };
 
-// Baffle steps 1-5: L, L1, L2, Z1, then nG raised to 2 and DG; returns the diagram's texts.
+// Baffle steps 1-5 into the record: L, L1, L2, Z1, then nG raised to 2 and DG; no text.
+void DimensionarDefletor(TProjeto& projeto);
+// DimensionarDefletor, then the diagram's texts.
 RotulosDefletor CalcularDefletor(TProjeto& projeto);
+// Whether the record holds a baffle to lay out: its inner diameter and total length given.
+bool TemDefletor(const TProjeto& projeto);
+
+// Every value a design's inputs decide, on a copy of its record: the first-order layout, the
+// six conic constants and the baffle (steps 1-5, from the record's baffle inputs, whether or not
+// it TemDefletor). Pure: no locale, no text, the record passed in unchanged. The record itself
+// changes as its windows write it (the lists on "&Ok", the baffle in its window); whatever needs
+// the current values reads them from here (or from the document, which keeps them).
+TProjeto ValoresDerivados(const TProjeto& projeto);
 // Baffle step 6: the row of stop k (1-based) and the number of rows (nG, at least 2).
 LinhaGlare GlareNumero(const TProjeto& projeto, int k);
 int NumeroDeGlares(const TProjeto& projeto);

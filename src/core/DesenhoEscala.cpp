@@ -287,9 +287,9 @@ DadosDesenho CalcularDesenho(const TProjeto& projeto, int variante, double espes
 
     // The baffle, recomputed on a copy from the record's baffle inputs.
     TProjeto B = P;
-    D.defletor = P.DDi > 0 && P.LTotal > 0;
+    D.defletor = TemDefletor(P);
     if (D.defletor) {
-        CalcularDefletor(B);
+        DimensionarDefletor(B);
         CalcularGlares(B, [&D](const LinhaGlare& g) { D.linhasGlare.push_back(g); });
         if (!Finito(B.L) || !Finito(B.Z1)) return falhar(MotivoDesenho::NaoFinito);
     }

@@ -16,7 +16,12 @@ public:
 
     TProjeto& Registro() { return m_registro; }
     const TProjeto& Registro() const { return m_registro; }
+    // Every value the record's inputs decide, as they stand now (ValoresDerivados): computed
+    // again only when the record changed since the last call, however it was written.
+    const TProjeto& Derivado() const;
 
+    // Empties the record as "&Novo" does (LimparProjeto) and tells of the change.
+    void Limpar();
     // Writes one input (of the design or of its baffle) and tells of the change.
     void DefinirEntrada(double TProjeto::*campo, double valor);
     void DefinirContagemGlares(std::int16_t nG);
@@ -42,6 +47,9 @@ signals:
 
 private:
     TProjeto& m_registro;
+    mutable TProjeto m_base{};     // the record Derivado was last computed from
+    mutable TProjeto m_derivado{}; // and what it gave
+    mutable bool m_temDerivado = false;
     int m_mudancas = 0;
     bool m_pendente = false;
 };

@@ -98,9 +98,9 @@ bool GeometriaDoProjeto(const TProjeto& P, int variante, GeometriaIluminacao& g)
     g.zCapuz = P.d;
     g.raioSuporte = std::max(P.SSDe, P.D2) / 2;
     double furo = DiametroFuro(g.sistema, P);
-    if (P.DDi > 0 && P.LTotal > 0) {
+    if (TemDefletor(P)) {
         TProjeto B = P;
-        CalcularDefletor(B);
+        DimensionarDefletor(B);
         if (!Finitos({B.L, B.Z1})) return false;
         g.tubo = true;
         g.zTubo = B.L;
@@ -315,14 +315,14 @@ TProjeto ProjetoComDefletor(const TProjeto& projeto, double DDi, double SSDe) {
     P.DDe = DDi + 2 * parede;
     P.SSDe = SSDe;
     if (!(P.LTotal > 0)) P.LTotal = std::max(ComprimentoDefletor(P.d, P.e, P.i, P.D2, DDi), 1.0);
-    CalcularDefletor(P);
+    DimensionarDefletor(P);
     return P;
 }
 
 double FolgaLuzDireta(const TProjeto& P) {
     std::vector<LinhaGlare> glares;
     CalcularGlares(P, [&](const LinhaGlare& l) { glares.push_back(l); });
-    return VerificarLuzDireta(AberturasLuzDireta(P, glares, P.DDi > 0 && P.LTotal > 0)).folga;
+    return VerificarLuzDireta(AberturasLuzDireta(P, glares, TemDefletor(P))).folga;
 }
 
 AvaliacaoDefletor AvaliarGeometria(const GeometriaIluminacao& g, double campo, double folga,
@@ -426,9 +426,9 @@ TProjeto SemDefletor(const TProjeto& projeto) {
 // How far behind the primary the tube ends: where the record's tube ends, or the primary's
 // surface when there is none.
 double FundoDoTubo(const TProjeto& P) {
-    if (!(P.DDi > 0 && P.LTotal > 0)) return 0;
+    if (!TemDefletor(P)) return 0;
     TProjeto B = P;
-    CalcularDefletor(B);
+    DimensionarDefletor(B);
     return std::isfinite(B.Z1) ? std::max(B.Z1, 0.0) : 0;
 }
 
@@ -741,8 +741,8 @@ CalculoIluminacao CalcularEstudoIluminacao(const TProjeto& projeto, int variante
                                            const CalculoIluminacao* anterior) {
     CalculoIluminacao c;
     TProjeto P = projeto;
-    c.defletorAtual = P.DDi > 0 && P.LTotal > 0;
-    if (c.defletorAtual) CalcularDefletor(P);
+    c.defletorAtual = TemDefletor(P);
+    if (c.defletorAtual) DimensionarDefletor(P);
     c.DDi = P.DDi;
     c.DDe = P.DDe;
     c.L = P.L;

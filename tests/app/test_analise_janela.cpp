@@ -1,6 +1,7 @@
 // The analysis window: its tables follow the design record, and the spot grid paints.
 #include "Analise.h"
 #include "Calculo.h"
+#include "Documento.h"
 #include "Global.h"
 #include "Janela.h"
 #include "NumeroTexto.h"
@@ -16,7 +17,7 @@
 namespace {
 void DefinirProjeto(double D1, double fD1, double gamma, double e, double i) {
     std::memset(&Projeto, 0, sizeof Projeto);
-    LimparProjeto(Projeto);
+    TDocumento::Atual().Limpar();
     Projeto.D1 = D1;
     Projeto.fD1 = fD1;
     Projeto.gamma = gamma;

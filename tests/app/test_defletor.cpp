@@ -4,6 +4,7 @@
 #include "DataSet.h"
 #include "Defletor.h"
 #include "DigitarTeste.h"
+#include "Documento.h"
 #include "GanchoTeste.h"
 #include "Global.h"
 #include "Janela.h"
@@ -29,7 +30,7 @@ namespace {
 
 // The first-order layout of the worked example of the baffle geometry.
 void projetoExemplo() {
-    LimparProjeto(Projeto);
+    TDocumento::Atual().Limpar();
     Projeto.D2 = 50;
     Projeto.d = 600;
     Projeto.e = 150;
@@ -113,7 +114,7 @@ private slots:
     // A design that cannot be built (the secondary behind the primary: d = -40) is named in
     // the baffle window's warning line; a sound one leaves it hidden.
     void avisoDoProjeto() {
-        LimparProjeto(Projeto);
+        TDocumento::Atual().Limpar();
         Projeto.D1 = 200;
         Projeto.fD1 = 4;
         Projeto.gamma = 4;
@@ -135,7 +136,7 @@ private slots:
 
     // The window as it opens: name, caption, size, modality, controls and the idle cursor.
     void aberturaDaJanela() {
-        LimparProjeto(Projeto);
+        TDocumento::Atual().Limpar();
         abrir();
         QCOMPARE(janela->objectName(), QStringLiteral("frmDefletor"));
         QCOMPARE(janela->windowTitle(), QStringLiteral("Projeto Teluvar - Defletor"));
@@ -288,7 +289,7 @@ private slots:
         if (comDesenho)
             projetoExemplo();
         else
-            LimparProjeto(Projeto);
+            TDocumento::Atual().Limpar();
         abrir();
         QCOMPARE(Projeto.DG, 0.0);
         QCOMPARE(Projeto.nG, std::int16_t(2));

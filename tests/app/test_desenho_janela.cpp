@@ -1,6 +1,7 @@
 // The to-scale drawing window, driven offscreen: controls, exported profiles, zoom, bad designs.
 #include "Calculo.h"
 #include "Desenho.h"
+#include "Documento.h"
 #include "Global.h"
 #include "Janela.h"
 #include "ModalTeste.h"
@@ -25,7 +26,7 @@
 namespace {
 void DefinirProjeto(double D1, double fD1, double gamma, double e, double i) {
     std::memset(&Projeto, 0, sizeof Projeto);
-    LimparProjeto(Projeto);
+    TDocumento::Atual().Limpar();
     Projeto.D1 = D1;
     Projeto.fD1 = fD1;
     Projeto.gamma = gamma;

@@ -2,6 +2,7 @@
 #include "ArquivoRegular.h"
 #include "Calculo.h"
 #include "DiametroCampo.h"
+#include "Documento.h"
 #include "Flecha.h"
 #include "GanchoTeste.h"
 #include "Global.h"
@@ -33,7 +34,7 @@
 namespace {
 void definirProjeto(double D1, double fD1, double gamma, double e, double i) {
     std::memset(&Projeto, 0, sizeof Projeto);
-    LimparProjeto(Projeto);
+    TDocumento::Atual().Limpar();
     Projeto.D1 = D1;
     Projeto.fD1 = fD1;
     Projeto.gamma = gamma;

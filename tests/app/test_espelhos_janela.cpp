@@ -4,6 +4,7 @@
 #include "ConfeccaoEspelhos.h"
 #include "Defletor.h"
 #include "Desenho.h"
+#include "Documento.h"
 #include "Espelhos.h"
 #include "Global.h"
 #include "Janela.h"
@@ -27,7 +28,7 @@ namespace {
 
 void DefinirProjeto200() {
     std::memset(&Projeto, 0, sizeof Projeto);
-    LimparProjeto(Projeto);
+    TDocumento::Atual().Limpar();
     Projeto.D1 = 200;
     Projeto.fD1 = 4;
     Projeto.gamma = 4;

@@ -1,6 +1,7 @@
 // The illumination window driven as a user does: the record's 200/4 baffle lets sky light in,
 // the optimised ones do not, and applying writes the one without a hood into the record.
 #include "Calculo.h"
+#include "Documento.h"
 #include "Global.h"
 #include "IluminacaoJanela.h"
 #include "NumberEdit.h"
@@ -14,7 +15,7 @@
 namespace {
 void Definir(double D1, double fD1, double gamma, double e, double i) {
     std::memset(&Projeto, 0, sizeof Projeto);
-    LimparProjeto(Projeto);
+    TDocumento::Atual().Limpar();
     Projeto.D1 = D1;
     Projeto.fD1 = fD1;
     Projeto.gamma = gamma;

@@ -1,6 +1,7 @@
 // Printing both reports for real through the spooler's PDF queue, and checking the PDFs made.
 #include "Defletor.h"
 #include "DigitarTeste.h"
+#include "Documento.h"
 #include "GanchoTeste.h"
 #include "Global.h"
 #include "Janela.h"
@@ -104,7 +105,7 @@ private slots:
     }
     void init() {
         std::memset(&Projeto, 0, sizeof Projeto);
-        LimparProjeto(Projeto);
+        TDocumento::Atual().Limpar();
         m_erros.clear();
         m_copias = 1;
     }

@@ -991,8 +991,9 @@ private slots:
                                 "Imprimir E&xportar PDF... Exportar &prescrição... "
                                 "&Importar prescrição... | Sair"));
         // Defletor and Flecha first; the live windows of the later commands follow.
-        QCOMPARE(itens[1], QStringLiteral("&Defletor &Flecha &Análise &Tolerâncias "
-                                          "Desenho em &escala &Iluminação Confecção dos &espelhos"));
+        QCOMPARE(itens[1],
+                 QStringLiteral("&Defletor &Flecha &Análise &Tolerâncias "
+                                "Desenho em &escala &Iluminação Confecção dos &espelhos"));
         QCOMPARE(itens[2], QStringLiteral("Sobre..."));
     }
 

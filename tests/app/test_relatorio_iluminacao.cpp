@@ -2,6 +2,7 @@
 // Brazilian form from scratch, one page from the window and the command line, and the JSON's
 // figures against closed forms.
 #include "Calculo.h"
+#include "Documento.h"
 #include "IluminacaoJanela.h"
 #include "Janela.h"
 #include "LinhaComando.h"
@@ -29,7 +30,7 @@ QString br(double v) {
 // D1 fD1 gamma e i, then the record's baffle DDi DDe LTotal SSDe (DDi = 0: none).
 void definir(const QList<double>& d) {
     std::memset(&Projeto, 0, sizeof Projeto);
-    LimparProjeto(Projeto);
+    TDocumento::Atual().Limpar();
     for (int k = 0; k < 5; ++k)
         Projeto.*(std::array{&TProjeto::D1, &TProjeto::fD1, &TProjeto::gamma, &TProjeto::e,
                              &TProjeto::i}[k]) = d[k];

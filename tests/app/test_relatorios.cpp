@@ -1,6 +1,7 @@
 // The design and baffle reports: fill-in texts, and the pages the windows' preview flows build.
 #include "Calculo.h"
 #include "Defletor.h"
+#include "Documento.h"
 #include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
@@ -82,7 +83,7 @@ private slots:
     void cleanupTestCase() { AoMostrarPreview = m_mostrarAnterior; }
     void init() {
         std::memset(&Projeto, 0, sizeof Projeto);
-        LimparProjeto(Projeto);
+        TDocumento::Atual().Limpar();
         m_preview = nullptr;
         m_erros.clear();
         TrpPreview::setRemembered(1.0, TrpPreview::ZoomNone);
@@ -384,8 +385,7 @@ private slots:
         QVERIFY(paginas);
         QStringList obtidos, esperados;
         for (const Texto& t : textosDaPagina(*paginas, 0))
-            if ((t.x == 136 || t.x == 232) && t.y >= 36 + 583 && t.y < 1018)
-                obtidos << t.texto;
+            if ((t.x == 136 || t.x == 232) && t.y >= 36 + 583 && t.y < 1018) obtidos << t.texto;
         for (int k = 1; k <= 3; ++k) {
             const LinhaGlare g = GlareNumero(Projeto, k);
             esperados << ingles.toString(g.Posicao, 'f', 2) << ingles.toString(g.Diametro, 'f', 2);

@@ -3,6 +3,7 @@
 #include "AnaliseDifracao.h"
 #include "Calculo.h"
 #include "ConfeccaoEspelhos.h"
+#include "Documento.h"
 #include "Espelhos.h"
 #include "Global.h"
 #include "Janela.h"
@@ -55,7 +56,7 @@ QString br(double v, int casas = 2) {
 
 void DefinirProjeto(double D1, double fD1, double gamma, double e, double i) {
     std::memset(&Projeto, 0, sizeof Projeto);
-    LimparProjeto(Projeto);
+    TDocumento::Atual().Limpar();
     Projeto.D1 = D1;
     Projeto.fD1 = fD1;
     Projeto.gamma = gamma;

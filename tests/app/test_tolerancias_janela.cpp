@@ -2,6 +2,7 @@
 // variant choice, a bad range, and stale results dropped. TELUVAR_CAPTURA=<file.png> saves a
 // picture of the window.
 #include "Calculo.h"
+#include "Documento.h"
 #include "Global.h"
 #include "JanelaTolerancias.h"
 
@@ -16,7 +17,7 @@
 namespace {
 void DefinirProjeto(double D1, double fD1, double gamma, double e, double i) {
     std::memset(&Projeto, 0, sizeof Projeto);
-    LimparProjeto(Projeto);
+    TDocumento::Atual().Limpar();
     Projeto.D1 = D1;
     Projeto.fD1 = fD1;
     Projeto.gamma = gamma;

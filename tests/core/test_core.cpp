@@ -1,6 +1,7 @@
 // Checks the optics core: number texts, formulas with their guards, the computations.
 #include "Calculo.h"
 #include "DataSet.h"
+#include "Documento.h"
 #include "Global.h"
 #include "NumeroTexto.h"
 #include "ProjetoTeste.h"
@@ -366,6 +367,54 @@ private slots:
         QCOMPARE(c[2].valor, QStringLiteral("213,33"));
         QCOMPARE(c[3].valor, QStringLiteral("133,33"));
         QCOMPARE(c[3].descricao, QString::fromUtf8("Distância entre glares (DG)"));
+    }
+
+    // Every derived value from the inputs alone, against closed forms: f1 = fD·D1, F = γ·f1,
+    // p = (f1 + e)/(γ + 1), d = f1 − p, r2 = 2·p·γ/(γ − 1), the classical secondary
+    // −((γ+1)/(γ−1))², the Dall-Kirkham's spherical secondary, DG = LTotal/(nG − 1),
+    // Z1 = LTotal − L; the record given is left as it was; the document's values follow the
+    // record however it is written. Catches a step left out of the derivation, a derivation
+    // that writes into the record, and a document serving an earlier record's values.
+    void valoresDerivados_data() {
+        QTest::addColumn<QList<double>>("entradas"); // D1, fD1, gamma, e, i, DDi, LTotal, nG
+        QTest::newRow("200/4/4") << QList<double>{200, 4, 4, 200, 20, 40, 400, 4};
+        QTest::newRow("300/3/3") << QList<double>{300, 3, 3, 250, 40, 70, 900, 1};
+        QTest::newRow("sem defletor") << QList<double>{150, 5, 2.5, 120, 10, 0, 0, 0};
+    }
+    void valoresDerivados() {
+        QFETCH(QList<double>, entradas);
+        TProjeto r = ProjetoVazio();
+        r.D1 = entradas[0];
+        r.fD1 = entradas[1];
+        r.gamma = entradas[2];
+        r.e = entradas[3];
+        r.i = entradas[4];
+        r.DDi = entradas[5];
+        r.DDe = entradas[5] + 4;
+        r.LTotal = entradas[6];
+        r.nG = std::int16_t(entradas[7]);
+        const TProjeto antes = r;
+        const TProjeto v = ValoresDerivados(r);
+        QCOMPARE(std::memcmp(&antes, &r, sizeof r), 0);
+        const double g = r.gamma, f1 = r.D1 * r.fD1, p = (f1 + r.e) / (g + 1);
+        auto perto = [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::abs(b); };
+        QVERIFY(perto(v.f1, f1) && perto(v.F, g * f1) && perto(v.p, p) && perto(v.d, f1 - p));
+        QVERIFY(perto(v.r1, 2 * f1) && perto(v.r2, 2 * p * g / (g - 1)));
+        QVERIFY(perto(v.b2Cl, -std::pow((g + 1) / (g - 1), 2)));
+        QCOMPARE(v.b1Cl, -1.0);
+        QCOMPARE(v.b2DK, 0.0);
+        QCOMPARE(v.nG, std::max<std::int16_t>(r.nG, 2));
+        QVERIFY(perto(v.DG, r.LTotal / (v.nG - 1)));
+        QVERIFY(perto(v.Z1, r.LTotal - v.L));
+        QCOMPARE(TemDefletor(r), r.DDi > 0);
+
+        TDocumento documento(r);
+        QCOMPARE(documento.Derivado().f1, v.f1);
+        r.D1 *= 2; // behind the document's back
+        QVERIFY(perto(documento.Derivado().f1, 2 * f1));
+        documento.DefinirEntrada(&TProjeto::fD1, r.fD1 / 2);
+        QVERIFY(perto(documento.Derivado().f1, f1));
+        QVERIFY(perto(documento.Derivado().F, g * f1));
     }
 
     void defletorBordas() {

@@ -1,6 +1,7 @@
 // Soak run (not part of the suite; scripts/soak runs it): thousands of open/save cycles of a
 // design and preview open/close cycles of both reports, measuring resident memory.
 #include "Defletor.h"
+#include "Documento.h"
 #include "Global.h"
 #include "Janela.h"
 #include "NumberEdit.h"
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
     const QString nome = dir.filePath(QStringLiteral("soak.tlv"));
 
     std::memset(&Projeto, 0, sizeof Projeto);
-    LimparProjeto(Projeto);
+    TDocumento::Atual().Limpar();
     TfrmTeluvar principal;
     principal.show();
     principal.PerguntarArquivoAbrir = [&] { return nome; };
