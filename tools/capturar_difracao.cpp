@@ -4,6 +4,7 @@
 #include "Analise.h"
 #include "AnaliseDifracao.h"
 #include "Calculo.h"
+#include "Dialogos.h"
 #include "Global.h"
 #include "Janela.h"
 #include "Relatorios.h"
@@ -12,9 +13,9 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QProcess>
-#include <QToolButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QToolButton>
 #include <cstring>
 
 static void gravar(TfrmAnalise& janela, const QString& pasta, const char* nome, double D1,
@@ -49,17 +50,17 @@ int main(int argc, char** argv) {
     gravar(janela, pasta, "difracao-200-4.png", 200, 4, 4, 200, 20);
     // The report of the design on screen, printed to PDF; its second page as a PNG.
     const QString pdf = QDir(pasta).filePath(QStringLiteral("relatorio-analise.pdf"));
-    DialogoImpressao = [pdf](QWidget*, QPrinter& p) {
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(pdf);
-        return true;
-    };
+    DefinirDialogos(qApp, {.impressao = [pdf](QWidget*, QPrinter& p) {
+                        p.setOutputFormat(QPrinter::PdfFormat);
+                        p.setOutputFileName(pdf);
+                        return true;
+                    }});
     janela.btnImprimir->click();
-    const int codigo = QProcess::execute(
-        QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-png"),
-         QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("2"), pdf,
-         QDir(pasta).filePath(QStringLiteral("relatorio-difracao"))});
+    const int codigo =
+        QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-png"),
+                           QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("2"),
+                           pdf, QDir(pasta).filePath(QStringLiteral("relatorio-difracao"))});
     QFile::remove(pdf);
     return codigo == 0 ? 0 : 1;
 }

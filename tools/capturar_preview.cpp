@@ -1,6 +1,7 @@
 // Writes the preview window screenshots and both reports as PNG pages into docs/.
 // Usage: capturar_preview <docs folder>   (run offscreen; needs pdftoppm)
 #include "Defletor.h"
+#include "Dialogos.h"
 #include "DigitarTeste.h"
 #include "Idioma.h"
 #include "Janela.h"
@@ -21,11 +22,11 @@
 namespace {
 // The next print goes to this PDF file instead of a printer.
 void imprimirEmPdf(const QString& arquivo) {
-    DialogoImpressao = [arquivo](QWidget*, QPrinter& p) {
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(arquivo);
-        return true;
-    };
+    DefinirDialogos(qApp, {.impressao = [arquivo](QWidget*, QPrinter& p) {
+                        p.setOutputFormat(QPrinter::PdfFormat);
+                        p.setOutputFileName(arquivo);
+                        return true;
+                    }});
 }
 
 bool paraPng(const QString& pdf, const QString& png) {
@@ -60,7 +61,8 @@ int main(int argc, char** argv) {
     digitarSobre(frm.edti, QStringLiteral("20"));
 
     TfrmPreview* preview = nullptr;
-    AoMostrarPreview = [&](QWidget* w) { preview = static_cast<TfrmPreview*>(w); };
+    DefinirDialogos(
+        qApp, {.mostrarPreview = [&](QWidget* w) { preview = static_cast<TfrmPreview*>(w); }});
     frm.actPreview->trigger();
     if (!preview) return 1;
     preview->show();

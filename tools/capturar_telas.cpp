@@ -1,7 +1,7 @@
 // Takes the screenshots of the main window and its small windows into a folder (docs/ by default),
 // in Portuguese, and the main and baffle windows of an English-speaking user.
-#include "Defletor.h"
 #include "Calculo.h"
+#include "Defletor.h"
 #include "DiametroCampo.h"
 #include "Espelhos.h"
 #include "Flecha.h"

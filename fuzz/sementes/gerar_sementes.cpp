@@ -260,7 +260,7 @@ int main(int argc, char** argv) {
     }
     g_saida = QString::fromLocal8Bit(argv[1]);
     g_medirMaior = argc > 3 && std::strcmp(argv[3], "--maior") == 0;
-    TNumberEdit::ErrorHandler = [](const QString&) {};
+    TNumberEdit::ErrorHandler = [](QWidget*, const QString&) {};
     Projetos();
     Numeros();
     Modelos();

@@ -246,7 +246,7 @@ void TfrmDefletor::montarListas() {
 // ---- window events --------------------------------------------------------------------------
 
 void TfrmDefletor::FormCreate() {
-    Proteger([this] {
+    Proteger(this, [this] {
         CursorAmpulheta ampulheta;
         TDocumento::Mudanca mudanca;
         CarregarEntradas();
@@ -325,9 +325,9 @@ bool TfrmDefletor::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == ListView2) {
         const Foco foco = FocoEntreControles(evento);
         if (foco == Foco::Entrada)
-            Proteger([this] { ListView2Enter(); });
+            Proteger(this, [this] { ListView2Enter(); });
         else if (foco == Foco::Saida)
-            Proteger([this] { ListView2Exit(); });
+            Proteger(this, [this] { ListView2Exit(); });
     }
     return QDialog::eventFilter(objeto, evento);
 }

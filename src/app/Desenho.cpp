@@ -405,5 +405,5 @@ void TfrmDesenho::Exportar(const QString& arquivo) {
     const double largura = m_dados.limites.width();
     const double escala = largura > 0 ? 1600 / largura : 1;
     if (!ExportarDesenho(m_dados, arquivo, escala))
-        MostrarErro(TextoRecurso(Recursos::DesenhoErroExportar).arg(arquivo));
+        MostrarErro(this, TextoRecurso(Recursos::DesenhoErroExportar).arg(arquivo));
 }

@@ -1,6 +1,8 @@
 // The printer of the run and the printer set-up flow.
 #include "Impressora.h"
 
+#include "Dialogos.h"
+
 #include "rpModel.h"
 #include "rpPreview.h"
 #include "rpPrint.h"
@@ -9,21 +11,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <utility>
-
-namespace {
-// The printer set-up: the preview control's dialog in its set-up form (printer and its
-// properties), the platform offering no set-up dialog that chooses the printer.
-bool dialogoConfigurarReal(QWidget* parent, QPrinter& printer) {
-    TrpPrintDialog dlg(printer, true, parent);
-    dlg.setObjectName(QStringLiteral("PrinterSetupDialog1"));
-    if (dlg.exec() != QDialog::Accepted) return false;
-    const QString nome = dlg.choice().printerName;
-    if (!nome.isEmpty()) printer.setPrinterName(nome);
-    return true;
-}
-} // namespace
-
-std::function<bool(QWidget*, QPrinter&)> DialogoConfigurarImpressora = dialogoConfigurarReal;
 
 namespace {
 QPrinter* Impressora = nullptr;
@@ -73,5 +60,5 @@ void UsarMetricasDaImpressora() {
 }
 
 void ConfigurarImpressora(QWidget* janela) {
-    DialogoConfigurarImpressora(janela, ImpressoraAtual());
+    DialogosDe(janela).configurarImpressora(janela, ImpressoraAtual());
 }

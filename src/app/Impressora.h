@@ -16,12 +16,10 @@ QPrinter& ImpressoraAtual();
 // if it already exists.
 void PreferirImpressora(const QString& nome);
 
-// The printer set-up dialog (PrinterSetupDialog1); replaceable in tests; false on cancel.
-extern std::function<bool(QWidget* parent, QPrinter& printer)> DialogoConfigurarImpressora;
-
 // Makes the printer of the run the one whose device capabilities give the report engine its
 // printable areas (no real printer: the engine's own rule).
 void UsarMetricasDaImpressora();
 
-// Printer set-up flow: the chosen printer becomes the current one. Nothing else happens.
+// Printer set-up flow: the window's set-up step (DialogosDe: by default the set-up dialog
+// PrinterSetupDialog1); the chosen printer becomes the current one. Nothing else happens.
 void ConfigurarImpressora(QWidget* janela);

@@ -2,6 +2,7 @@
 #include "Janela.h"
 
 #include "ArquivoRegular.h"
+#include "Dialogos.h"
 #include "Global.h"
 #include "NumberEdit.h"
 #include "Recursos.h"
@@ -61,19 +62,8 @@ QString TextoErro(const QString& mensagem) {
     return mensagem;
 }
 
-namespace {
-void CaixaErro(const QString& texto) {
-    QMessageBox caixa(QMessageBox::Critical, TextoRecurso(Recursos::TituloAplicacao), texto,
-                      QMessageBox::Ok, QApplication::activeWindow());
-    caixa.setObjectName(QStringLiteral("CaixaErro"));
-    caixa.exec();
-}
-} // namespace
-
-std::function<void(const QString& texto)> DialogoErro = CaixaErro;
-
-void MostrarErro(const QString& mensagem) {
-    DialogoErro(TextoErro(mensagem));
+void MostrarErro(const QObject* origem, const QString& mensagem) {
+    DialogosDe(origem).erro(TextoErro(mensagem));
 }
 
 QString MensagemExcecao(const std::exception& erro) {
@@ -86,14 +76,16 @@ TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(TextoRecurso(Recursos::TituloAplicacao));
     setFont(FonteJanela());
     // A numeric field left with a text that doesn't parse reports it in the error box.
-    TNumberEdit::ErrorHandler = [](const QString& mensagem) { MostrarErro(mensagem); };
+    TNumberEdit::ErrorHandler = [](QWidget* campo, const QString& mensagem) {
+        MostrarErro(campo, mensagem);
+    };
 }
 
 bool TAplicacao::notify(QObject* receptor, QEvent* evento) {
     try {
         return QApplication::notify(receptor, evento);
     } catch (const std::exception& erro) {
-        MostrarErro(MensagemExcecao(erro));
+        MostrarErro(receptor, MensagemExcecao(erro));
         return false;
     }
 }
@@ -115,19 +107,6 @@ QComboBox* CriarComboVariante(QWidget* pai, const char* nome) {
     combo->setCurrentIndex(VarianteRitcheyChretien);
     return combo;
 }
-
-namespace {
-QString perguntarArquivoPdfReal(QWidget* parent) {
-    QFileDialog dlg(parent, QString(), QString(), TextoRecurso(Recursos::FiltroPdf));
-    dlg.setObjectName(QStringLiteral("SaveDialogPdf"));
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dlg.exec() != QDialog::Accepted) return {};
-    return dlg.selectedFiles().value(0);
-}
-} // namespace
-
-std::function<QString(QWidget*)> PerguntarArquivoPdf = perguntarArquivoPdfReal;
 
 // ---- SVG pictures ---------------------------------------------------------------------------
 

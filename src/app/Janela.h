@@ -26,29 +26,30 @@ class QTreeWidgetItem;
 QFont FonteJanela();
 QFont FonteArial(int pixels, bool negrito = false); // the About box texts
 
-// Error box. TextoErro adds the final "." the box shows; MostrarErro shows it through DialogoErro.
+// Error box. TextoErro adds the final "." the box shows; MostrarErro shows it through the error
+// step of `origem`'s window (DialogosDe: by default the real box, caption "Projeto Teluvar",
+// error icon, one OK button).
 QString TextoErro(const QString& mensagem);
-void MostrarErro(const QString& mensagem);
-// The error box step: by default the real box (caption "Projeto Teluvar", error icon, one OK
-// button); replaceable (by tests), like every dialog step of the program.
-extern std::function<void(const QString& texto)> DialogoErro;
+void MostrarErro(const QObject* origem, const QString& mensagem);
 // The text of any exception that reaches a handler.
 QString MensagemExcecao(const std::exception& erro);
 
-// Runs one event handler; an exception abandons the rest of it and reaches the error box.
-template <class F> void Proteger(F&& manipulador) {
+// Runs one event handler of `origem`; an exception abandons the rest of it and reaches the error
+// box of `origem`'s window.
+template <class F> void Proteger(const QObject* origem, F&& manipulador) {
     try {
         std::forward<F>(manipulador)();
     } catch (const std::exception& erro) {
-        MostrarErro(MensagemExcecao(erro));
+        MostrarErro(origem, MensagemExcecao(erro));
     }
 }
 
 // A handler method bound to its object, run through Proteger: what every signal of a window
 // is connected to.
 template <class T, class... A> auto Protegido(T* objeto, void (T::*metodo)(A...)) {
-    return
-        [objeto, metodo](A... argumentos) { Proteger([&] { (objeto->*metodo)(argumentos...); }); };
+    return [objeto, metodo](A... argumentos) {
+        Proteger(objeto, [&] { (objeto->*metodo)(argumentos...); });
+    };
 }
 
 // The application object: a safety net that shows any exception escaping an event handler.
@@ -83,10 +84,6 @@ void AjustarATela(QWidget* janela, QSize desejado);
 // there, otherwise the user's documents folder (the home folder when there is none).
 QString PastaInicialDialogos(const QString& pastaPrograma);
 QString PastaInicialDialogos(); // of QCoreApplication::applicationDirPath()
-
-// The file name of a PDF export: a save dialog with the filter "Arquivo PDF (*.pdf)" that adds
-// ".pdf" to a name typed without it; empty when cancelled. Replaceable in tests.
-extern std::function<QString(QWidget* parent)> PerguntarArquivoPdf;
 
 // An SVG picture as an icon, drawn at whatever size is asked, so it stays sharp on any screen.
 QIcon IconeSvg(const QString& recurso);

@@ -113,7 +113,7 @@ TfrmTolerancias::TfrmTolerancias(QWidget* owner)
     corpo()->addLayout(meio, 1);
 
     connect(edtFaixaFoco, &QLineEdit::textChanged, this,
-            [this] { Proteger([this] { Recalcular(); }); });
+            [this] { Proteger(this, [this] { Recalcular(); }); });
 }
 
 void TfrmTolerancias::Recalcular() {

@@ -47,7 +47,7 @@ TJanelaViva::TJanelaViva(QWidget* owner, const char* nome, const QString& titulo
     externo->addLayout(m_corpo, 1);
     connect(cmbVariante, &QComboBox::currentIndexChanged, this, [this](int v) {
         emit varianteAlterada(v);
-        Proteger([this] { Recalcular(); });
+        Proteger(this, [this] { Recalcular(); });
     });
 }
 

@@ -292,5 +292,5 @@ int ExecutarSemJanela(const PedidoLinha& pedido, std::FILE* saida, std::FILE* er
 }
 
 void AbrirDaLinhaDeComando(TfrmTeluvar& frmTeluvar, const QString& nome) {
-    Proteger([&] { frmTeluvar.AbrirArquivo(nome); });
+    Proteger(&frmTeluvar, [&] { frmTeluvar.AbrirArquivo(nome); });
 }

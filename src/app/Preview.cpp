@@ -1,6 +1,8 @@
 // The preview window: tool bar, zoom box and the preview control showing a report's pages.
 #include "Preview.h"
 
+#include "Dialogos.h"
+
 #include "Global.h"
 #include "Impressora.h"
 #include "Janela.h"
@@ -95,24 +97,27 @@ TfrmPreview::TfrmPreview(QWidget* owner) : QDialog(owner) {
     }
 
     connect(UpDown1, &TUpDown::changingEx, this,
-            [this](int v) { Proteger([&] { UpDown1ChangingEx(v); }); });
+            [this](int v) { Proteger(this, [&] { UpDown1ChangingEx(v); }); });
     connect(btnZoomIn, &QToolButton::clicked, this,
-            [this] { Proteger([&] { btnZoomInClick(); }); });
+            [this] { Proteger(this, [&] { btnZoomInClick(); }); });
     connect(btnZoomOut, &QToolButton::clicked, this,
-            [this] { Proteger([&] { btnZoomOutClick(); }); });
+            [this] { Proteger(this, [&] { btnZoomOutClick(); }); });
     connect(btnAjustarAPagina, &QToolButton::clicked, this,
-            [this] { Proteger([&] { btnAjustarAPaginaClick(); }); });
+            [this] { Proteger(this, [&] { btnAjustarAPaginaClick(); }); });
     connect(btnAjustarALargura, &QToolButton::clicked, this,
-            [this] { Proteger([&] { btnAjustarALarguraClick(); }); });
-    connect(btnAbrir, &QToolButton::clicked, this, [this] { Proteger([&] { btnAbrirClick(); }); });
+            [this] { Proteger(this, [&] { btnAjustarALarguraClick(); }); });
+    connect(btnAbrir, &QToolButton::clicked, this,
+            [this] { Proteger(this, [&] { btnAbrirClick(); }); });
     connect(btnSalvar, &QToolButton::clicked, this,
-            [this] { Proteger([&] { btnSalvarClick(); }); });
+            [this] { Proteger(this, [&] { btnSalvarClick(); }); });
     connect(btnImprimir, &QToolButton::clicked, this,
-            [this] { Proteger([&] { btnImprimirClick(); }); });
-    connect(btnPdf, &QToolButton::clicked, this, [this] { Proteger([&] { btnPdfClick(); }); });
+            [this] { Proteger(this, [&] { btnImprimirClick(); }); });
+    connect(btnPdf, &QToolButton::clicked, this,
+            [this] { Proteger(this, [&] { btnPdfClick(); }); });
     connect(btnConfigurarImpressora, &QToolButton::clicked, this,
-            [this] { Proteger([&] { btnConfigurarImpressoraClick(); }); });
-    connect(btnSair, &QToolButton::clicked, this, [this] { Proteger([&] { btnSairClick(); }); });
+            [this] { Proteger(this, [&] { btnConfigurarImpressoraClick(); }); });
+    connect(btnSair, &QToolButton::clicked, this,
+            [this] { Proteger(this, [&] { btnSairClick(); }); });
     Edit1->installEventFilter(this);
 }
 
@@ -143,7 +148,7 @@ void TfrmPreview::definirTitulo(const QString& titulo) {
 
 void TfrmPreview::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) Proteger([&] { FormShow(); });
+    if (!event->spontaneous()) Proteger(this, [&] { FormShow(); });
 }
 
 // The window has no cancel button: Escape does not close it.
@@ -183,7 +188,7 @@ bool TfrmPreview::Edit1KeyPress(QChar tecla) {
     if (c != 13) return false;
     int valor = 0;
     if (!ConverterInteiro(Edit1->text(), valor)) {
-        MostrarErro(QString::fromLatin1(MensagemInteiroInvalido).arg(Edit1->text()));
+        MostrarErro(this, QString::fromLatin1(MensagemInteiroInvalido).arg(Edit1->text()));
         return true;
     }
     if (valor < ZoomMinimo)
@@ -220,7 +225,7 @@ void TfrmPreview::btnImprimirClick() {
 void TfrmPreview::btnPdfClick() {
     const TrpPreparedPages* paginas = rpPreview1->pages();
     if (!paginas || paginas->count() == 0) return;
-    const QString nome = PerguntarArquivoPdf(this);
+    const QString nome = DialogosDe(this).arquivoPdf(this);
     if (nome.isEmpty()) return;
     CursorAmpulheta ampulheta;
     rpExportarPdf(*paginas, nome, TituloTexto(Projeto));
@@ -239,7 +244,7 @@ bool TfrmPreview::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == Edit1 && evento->type() == QEvent::KeyPress) {
         auto* tecla = static_cast<QKeyEvent*>(evento);
         if (tecla->key() == Qt::Key_Up || tecla->key() == Qt::Key_Down) {
-            Proteger([&] {
+            Proteger(this, [&] {
                 if (tecla->key() == Qt::Key_Up)
                     UpDown1->subir();
                 else
@@ -269,7 +274,7 @@ bool TfrmPreview::eventFilter(QObject* objeto, QEvent* evento) {
         }
         if (c.isNull()) return false; // navigation keys
         bool consumida = false;
-        Proteger([&] { consumida = Edit1KeyPress(c); });
+        Proteger(this, [&] { consumida = Edit1KeyPress(c); });
         return consumida;
     }
     return QDialog::eventFilter(objeto, evento);

@@ -657,9 +657,9 @@ bool TfrmTeluvar::eventFilter(QObject* objeto, QEvent* evento) {
     if (lista && (lista == ListView1 || lista == ListView2)) {
         const Foco foco = FocoEntreControles(evento);
         if (foco == Foco::Entrada)
-            Proteger([&] { ListView2Enter(lista); });
+            Proteger(this, [&] { ListView2Enter(lista); });
         else if (foco == Foco::Saida)
-            Proteger([&] { ListView2Exit(lista); });
+            Proteger(this, [&] { ListView2Exit(lista); });
     }
     return QMainWindow::eventFilter(objeto, evento);
 }

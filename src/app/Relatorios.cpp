@@ -2,6 +2,7 @@
 #include "Relatorios.h"
 
 #include "DataSet.h"
+#include "Dialogos.h"
 #include "Janela.h"
 #include "Modelos.h"
 #include "Preview.h"
@@ -21,28 +22,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <cmath>
-
-namespace {
-bool dialogoImpressaoReal(QWidget* parent, QPrinter& printer) {
-    QPrintDialog dlg(&printer, parent);
-    dlg.setObjectName(QStringLiteral("PrintDialog1"));
-    // Every page is printed, uncollated, with the dialog's number of copies: a page range, a
-    // selection, the current page or collating would be ignored, so they are not offered.
-    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dlg.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
-    return dlg.exec() == QDialog::Accepted;
-}
-
-void mostrarModalReal(QWidget* preview) {
-    static_cast<TfrmPreview*>(preview)->exec();
-}
-
-} // namespace
-
-std::function<bool(QWidget*, QPrinter&)> DialogoImpressao = dialogoImpressaoReal;
-std::function<void(QWidget*)> AoMostrarPreview = mostrarModalReal;
 
 namespace {
 // The first object of that name on any page of the template.
@@ -67,7 +46,7 @@ bool ImprimirRelatorio(QWidget* janela, TrpReport& relatorio,
                        const std::function<void()>& recalcular) {
     recalcular();
     QPrinter& impressora = ImpressoraAtual();
-    if (!DialogoImpressao(janela, impressora)) return false;
+    if (!DialogosDe(janela).impressao(janela, impressora)) return false;
     // The engine repeats each page for the copies itself; the job gets one copy of each print.
     const int copias = std::max(1, impressora.copyCount());
     impressora.setCopyCount(1);
@@ -92,13 +71,13 @@ void VisualizarRelatorio(QWidget* janela, TrpReport& relatorio,
     TrpBuildResult paginas = ShowBuiltReport(relatorio);
     if (paginas.outcome == TrpBuildResult::Built)
         frm->rpPreview1->takePages(std::move(paginas.pages));
-    AoMostrarPreview(frm);
+    DialogosDe(frm).mostrarPreview(frm);
 }
 
 bool ExportarRelatorioPdf(QWidget* janela, TrpReport& relatorio,
                           const std::function<void()>& recalcular, const QString& titulo) {
     recalcular();
-    const QString nome = PerguntarArquivoPdf(janela);
+    const QString nome = DialogosDe(janela).arquivoPdf(janela);
     if (nome.isEmpty()) return false;
     const TrpBuildResult paginas = ShowBuiltReport(relatorio);
     if (paginas.outcome != TrpBuildResult::Built) return false;

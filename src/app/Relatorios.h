@@ -27,23 +27,18 @@ void PrepararRelatorio(
     std::function<void()> aoIniciar,
     const std::function<void(const QString& texto, const QString& titulo)>& aviso = {});
 
-// The standard print dialog (PrintDialog1) on the current printer: printer and copies.
-// Replaceable in tests; returns false on cancel.
-extern std::function<bool(QWidget* parent, QPrinter& printer)> DialogoImpressao;
-
-// Print flow: recompute, print dialog (cancel stops), prepare (cancel stops; an error is shown
-// in a box captioned "Error" and stops), print all pages with the chosen copies on the chosen
-// printer. Returns true when pages were printed.
+// Print flow: recompute, the window's print step (DialogosDe: by default the standard print
+// dialog PrintDialog1 on the current printer, printer and copies; cancel stops), prepare (cancel
+// stops; an error is shown in a box captioned "Error" and stops), print all pages with the chosen
+// copies on the chosen printer. Returns true when pages were printed.
 bool ImprimirRelatorio(QWidget* janela, TrpReport& relatorio,
                        const std::function<void()>& recalcular);
 
 // Preview flow: recompute, prepare (cancel stops), a new preview window owned by the window with
-// the caption given, show the report (prepared once more) and show the window modally.
+// the caption given, show the report (prepared once more) and show the window through the
+// window's preview step (by default modally; tests look at the window instead of waiting on it).
 void VisualizarRelatorio(QWidget* janela, TrpReport& relatorio,
                          const std::function<void()>& recalcular, const QString& titulo);
-// Shows the preview window (a TfrmPreview) modally; replaceable in tests, which then look at
-// the window instead of waiting on it.
-extern std::function<void(QWidget* preview)> AoMostrarPreview;
 
 class QPainter;
 class QRectF;
@@ -62,9 +57,10 @@ void PreencherFigura(TrpReport& relatorio, const char* nome,
 // ("Visualizar impressão").
 QToolBar* CriarBarraRelatorio(QWidget* janela, QToolButton*& btnImprimir, QToolButton*& btnPreview);
 
-// PDF flow: recompute, ask for the file (cancel stops), prepare (cancel stops; an error is shown
-// in a box captioned "Error" and stops), write the pages as PDF with `titulo` as the document's
-// title, through a temporary file (a failure leaves no partial file and reaches the error box as
-// an exception). Returns true when the file was written.
+// PDF flow: recompute, ask for the file through the window's PDF step (by default a save dialog
+// with the filter "Arquivo PDF (*.pdf)" that adds ".pdf" to a name typed without it; cancel stops),
+// prepare (cancel stops; an error is shown in a box captioned "Error" and stops), write the pages
+// as PDF with `titulo` as the document's title, through a temporary file (a failure leaves no
+// partial file and reaches the error box as an exception). Returns true when the file was written.
 bool ExportarRelatorioPdf(QWidget* janela, TrpReport& relatorio,
                           const std::function<void()>& recalcular, const QString& titulo);

@@ -81,7 +81,7 @@ bool TfrmSobre::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == Label4 && evento->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton &&
         Label4->rect().contains(static_cast<QMouseEvent*>(evento)->position().toPoint())) {
-        Proteger([this] { Label4Click(); });
+        Proteger(this, [this] { Label4Click(); });
         return true;
     }
     return QDialog::eventFilter(objeto, evento);

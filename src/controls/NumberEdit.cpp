@@ -260,7 +260,7 @@ void TNumberEdit::reterFoco(const QString& limpo) {
     selectAll();
     const QString mensagem = QString::fromLatin1(MensagemConversao).arg(limpo);
     emit conversionError(mensagem);
-    if (ErrorHandler) ErrorHandler(mensagem);
+    if (ErrorHandler) ErrorHandler(this, mensagem);
 }
 
 void TNumberEdit::paintEvent(QPaintEvent* e) {

@@ -36,7 +36,7 @@ public:
     // Replaceable steps (tests replace them): where the conversion error of a field left with
     // a text that doesn't parse goes (the application installs its error box at start-up), and
     // the sound of a refused key (the desktop's beep).
-    static inline std::function<void(const QString&)> ErrorHandler;
+    static inline std::function<void(QWidget* field, const QString&)> ErrorHandler;
     static inline std::function<void()> BeepHandler = [] { QApplication::beep(); };
 
 signals:

@@ -3,6 +3,7 @@
 #include "ColunaTeste.h"
 #include "DataSet.h"
 #include "Defletor.h"
+#include "DialogosTeste.h"
 #include "DigitarTeste.h"
 #include "Documento.h"
 #include "GanchoTeste.h"
@@ -489,14 +490,14 @@ private slots:
     // Print and preview recompute first, as "&Ok" does (print cancelled at its dialog here).
     void imprimirEVisualizarRecalculam() {
         int dialogos = 0, previews = 0;
-        Substituir<decltype(DialogoImpressao)> dialogo(DialogoImpressao, [&](QWidget*, QPrinter&) {
-            ++dialogos;
-            return false;
-        });
-        Substituir<decltype(AoMostrarPreview)> mostrar(AoMostrarPreview, [&](QWidget* preview) {
-            ++previews;
-            preview->hide();
-        });
+        SubstituirDialogos dialogo(qApp, {.impressao = [&](QWidget*, QPrinter&) {
+                                       ++dialogos;
+                                       return false;
+                                   }});
+        SubstituirDialogos mostrar(qApp, {.mostrarPreview = [&](QWidget* preview) {
+                                       ++previews;
+                                       preview->hide();
+                                   }});
         projetoExemplo();
         abrir();
         for (const char* botao : {"btnImprimir", "btnPreview"}) {

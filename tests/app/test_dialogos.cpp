@@ -1,6 +1,7 @@
 // The small windows (field diameter, sagittas, About box) and the error box, driven offscreen.
 #include "ArquivoRegular.h"
 #include "Calculo.h"
+#include "DialogosTeste.h"
 #include "DiametroCampo.h"
 #include "Documento.h"
 #include "Flecha.h"
@@ -106,19 +107,28 @@ private slots:
         QCOMPARE(texto, QStringLiteral("Falha no manipulador."));
         QCOMPARE(icone, QMessageBox::Critical);
         QCOMPARE(botoes, 1);
-        // A wrapped handler abandons its rest, shows the error and restores the cursor.
-        QStringList vistos;
+        // A wrapped handler abandons its rest, shows the error in its own window's box and
+        // restores the cursor. A window's steps reach what it owns, an empty step keeps the one
+        // it had, and a window given none runs the application's.
+        QStringList vistos, daJanela;
         bool resto = false;
         {
-            Substituir<decltype(DialogoErro)> caixa(DialogoErro,
-                                                    [&](const QString& t) { vistos << t; });
-            Proteger([&] {
+            SubstituirDialogos caixa(qApp, {.erro = [&](const QString& t) { vistos << t; }});
+            QWidget janela, outra;
+            auto* filha = new QWidget(&janela);
+            DefinirDialogos(&janela, {.erro = [&](const QString& t) { daJanela << t; }});
+            DefinirDialogos(&janela,
+                            {.arquivoPdf = [](QWidget*) { return QStringLiteral("a.pdf"); }});
+            Proteger(filha, [&] {
                 CursorAmpulheta ampulheta;
                 throw ErroArquivo(QStringLiteral("x.tlv: acesso negado"));
                 resto = true;
             });
+            MostrarErro(&outra, QStringLiteral("Da outra"));
+            QCOMPARE(DialogosDe(filha).arquivoPdf(nullptr), QStringLiteral("a.pdf"));
         }
-        QCOMPARE(vistos, QStringList{"x.tlv: acesso negado."});
+        QCOMPARE(daJanela, QStringList{"x.tlv: acesso negado."});
+        QCOMPARE(vistos, QStringList{"Da outra."});
         QVERIFY(!resto);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
@@ -307,8 +317,7 @@ private slots:
         // With no mail program nothing is shown and the box stays open.
         QStringList erros;
         {
-            Substituir<decltype(DialogoErro)> caixa(DialogoErro,
-                                                    [&](const QString& t) { erros << t; });
+            SubstituirDialogos caixa(qApp, {.erro = [&](const QString& t) { erros << t; }});
             QTest::mouseClick(frm.Label4, Qt::LeftButton);
         }
         QVERIFY(erros.isEmpty());

@@ -1,5 +1,6 @@
 // Printing both reports for real through the spooler's PDF queue, and checking the PDFs made.
 #include "Defletor.h"
+#include "DialogosTeste.h"
 #include "DigitarTeste.h"
 #include "Documento.h"
 #include "GanchoTeste.h"
@@ -42,7 +43,6 @@ class TestImpressao : public QObject {
     QString m_saida; // where the PDF queue writes
     QStringList m_erros;
     int m_copias = 1;
-    std::function<bool(QWidget*, QPrinter&)> m_dialogoAnterior;
 
     QStringList pdfs() const {
         return QDir(m_saida).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
@@ -92,16 +92,13 @@ private slots:
             QSKIP("the PDF queue TeluvarPDF is not visible to the print system: the printing "
                   "tests do not run");
         ImpressoraAtual().setPrinterName(Fila);
-        m_dialogoAnterior = DialogoImpressao;
-        DialogoImpressao = [this](QWidget*, QPrinter& p) {
-            p.setCopyCount(m_copias);
-            return true;
-        };
-        DialogoErro = [this](const QString& t) { m_erros << t; };
+        DefinirDialogos(qApp, {.erro = [this](const QString& t) { m_erros << t; },
+                               .impressao =
+                                   [this](QWidget*, QPrinter& p) {
+                                       p.setCopyCount(m_copias);
+                                       return true;
+                                   }});
         rpMostrarErro = [this](const QString& t, const QString&) { m_erros << t; };
-    }
-    void cleanupTestCase() {
-        if (m_dialogoAnterior) DialogoImpressao = m_dialogoAnterior;
     }
     void init() {
         std::memset(&Projeto, 0, sizeof Projeto);
@@ -173,8 +170,8 @@ private slots:
             inicio();
         };
         {
-            Substituir<decltype(DialogoImpressao)> cancela(
-                DialogoImpressao, [](QWidget*, QPrinter&) { return false; });
+            SubstituirDialogos cancela(&frm,
+                                       {.impressao = [](QWidget*, QPrinter&) { return false; }});
             frm.actImprimir->trigger();
         }
         QCOMPARE(enviarMarcador(), antes + 1);

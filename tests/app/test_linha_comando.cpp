@@ -1,5 +1,6 @@
 // The command line and the PDF export: a design named at start-up opens as "&Abrir" opens it,
 // the exit statuses, --json against the core and closed forms, --pdf against the printed PDF.
+#include "DialogosTeste.h"
 #include "GanchoTeste.h"
 #include "ProjetoTeste.h"
 
@@ -226,8 +227,7 @@ private slots:
         if (existe) gravar(nome, p, tamanho);
 
         QStringList erros;
-        Substituir<std::function<void(const QString&)>> caixa(
-            DialogoErro, [&](const QString& t) { erros << t; });
+        SubstituirDialogos caixa(qApp, {.erro = [&](const QString& t) { erros << t; }});
         Estado pelaLinha, peloMenu;
         {
             TfrmTeluvar frm;
@@ -288,8 +288,7 @@ private slots:
         p.LTotal = LTotal;
         p.DDi = DDi;
         gravar(nome, p);
-        Substituir<std::function<void(const QString&)>> caixa(
-            DialogoErro, [](const QString& t) { QFAIL(qPrintable(t)); });
+        SubstituirDialogos caixa(qApp, {.erro = [](const QString& t) { QFAIL(qPrintable(t)); }});
 
         QStringList glaresJanela, glaresSemJanela;
         auto linhas = [](TMemDataSet& dados, QStringList& saida) {
@@ -692,8 +691,8 @@ private slots:
         QLocale::setDefault(QLocale::c());
         QVERIFY(InstalarIdioma(Idioma::Ingles));
         {
-            Substituir<std::function<void(const QString&)>> caixa(
-                DialogoErro, [](const QString& t) { QFAIL(qPrintable(t)); });
+            SubstituirDialogos caixa(qApp,
+                                     {.erro = [](const QString& t) { QFAIL(qPrintable(t)); }});
             TfrmTeluvar frm;
             frm.AbrirArquivo(nome);
             std::unique_ptr<TfrmDefletor> def;
@@ -829,13 +828,12 @@ private slots:
         const QString pdf = dir.filePath(pastaInexistente ? QStringLiteral("nao/existe/r.pdf")
                                                           : QStringLiteral("r.pdf"));
         QStringList erros;
-        Substituir<std::function<void(const QString&)>> caixa(
-            DialogoErro, [&](const QString& t) { erros << t; });
-        Substituir<std::function<QString(QWidget*)>> pergunta(
-            PerguntarArquivoPdf, [&](QWidget*) { return cancelar ? QString() : pdf; });
+        SubstituirDialogos caixa(qApp, {.erro = [&](const QString& t) { erros << t; }});
+        SubstituirDialogos pergunta(
+            qApp, {.arquivoPdf = [&](QWidget*) { return cancelar ? QString() : pdf; }});
         QPointer<TfrmPreview> preview;
-        Substituir<std::function<void(QWidget*)>> aoMostrar(
-            AoMostrarPreview, [&](QWidget* w) { preview = static_cast<TfrmPreview*>(w); });
+        SubstituirDialogos aoMostrar(
+            qApp, {.mostrarPreview = [&](QWidget* w) { preview = static_cast<TfrmPreview*>(w); }});
 
         TfrmTeluvar frm;
         frm.edtTitulo->setText(QStringLiteral("Teste PDF"));

@@ -1,6 +1,7 @@
 // Preview window and preview control driven as a user drives them: zoom box, fits, popup
 // menu, page buttons, scrolling, ".rpp" save and open, print dialog cancel.
 #include "DesignReportPages.h"
+#include "DialogosTeste.h"
 #include "Janela.h"
 #include "Preview.h"
 #include "rpPrepared.h"
@@ -50,7 +51,6 @@ class TestPreview : public QObject {
     Q_OBJECT
 
     QStringList m_erros;
-    decltype(DialogoErro) m_anterior;
 
     // A shown preview window holding `paginas` prepared pages.
     std::unique_ptr<TfrmPreview> abrir(int paginas) {
@@ -65,9 +65,8 @@ class TestPreview : public QObject {
 private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        m_anterior = std::exchange(DialogoErro, [this](const QString& t) { m_erros << t; });
+        DefinirDialogos(qApp, {.erro = [this](const QString& t) { m_erros << t; }});
     }
-    void cleanupTestCase() { DialogoErro = m_anterior; }
     void init() {
         m_erros.clear();
         TrpPreview::setRemembered(1.0, TrpPreview::ZoomNone);

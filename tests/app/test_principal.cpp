@@ -4,6 +4,7 @@
 #include "ColunaTeste.h"
 #include "Defletor.h"
 #include "Desenho.h"
+#include "DialogosTeste.h"
 #include "DigitarTeste.h"
 #include "GanchoTeste.h"
 #include "Global.h"
@@ -45,7 +46,7 @@ namespace {
 // Replaces the error box for the lifetime of the object and keeps what it would have shown.
 struct ErrosCapturados {
     QStringList textos;
-    Substituir<decltype(DialogoErro)> caixa{DialogoErro, [this](const QString& t) { textos << t; }};
+    SubstituirDialogos caixa{qApp, {.erro = [this](const QString& t) { textos << t; }}};
 };
 
 TProjeto projetoExemplo() {
@@ -352,8 +353,8 @@ private slots:
         if (comando == "novo") {
             frm->actNovo->trigger();
         } else if (comando == "imprime") {
-            Substituir<decltype(DialogoImpressao)> cancelar(
-                DialogoImpressao, [](QWidget*, QPrinter&) { return false; });
+            SubstituirDialogos cancelar(qApp,
+                                        {.impressao = [](QWidget*, QPrinter&) { return false; }});
             frm->actImprimir->trigger();
         } else if (comando == "ok") {
             frm->btnOkClick(); // what "Visualizar" runs before preparing the report

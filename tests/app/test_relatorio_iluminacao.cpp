@@ -2,6 +2,7 @@
 // Brazilian form from scratch, one page from the window and the command line, and the JSON's
 // figures against closed forms.
 #include "Calculo.h"
+#include "DialogosTeste.h"
 #include "Documento.h"
 #include "IluminacaoJanela.h"
 #include "Janela.h"
@@ -199,10 +200,10 @@ private slots:
         TfrmIluminacao j;
         j.show();
         QTRY_VERIFY_WITH_TIMEOUT(!j.calculando(), 20000);
-        const auto anterior = PerguntarArquivoPdf;
-        PerguntarArquivoPdf = [&](QWidget*) { return janela; };
+        const TDialogos anterior = DialogosDe(qApp);
+        DefinirDialogos(qApp, {.arquivoPdf = [&](QWidget*) { return janela; }});
         QTest::mouseClick(j.btnPdf, Qt::LeftButton);
-        PerguntarArquivoPdf = anterior;
+        DefinirDialogos(qApp, anterior);
         QCOMPARE(paginas(janela), 1);
         const QString impresso = texto(janela);
         for (int l = 0; l < 5; ++l)

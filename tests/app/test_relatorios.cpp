@@ -1,6 +1,7 @@
 // The design and baffle reports: fill-in texts, and the pages the windows' preview flows build.
 #include "Calculo.h"
 #include "Defletor.h"
+#include "DialogosTeste.h"
 #include "Documento.h"
 #include "Global.h"
 #include "Janela.h"
@@ -68,19 +69,18 @@ class TestRelatorios : public QObject {
     Q_OBJECT
 
     TfrmPreview* m_preview = nullptr;
-    std::function<void(QWidget*)> m_mostrarAnterior;
     QStringList m_erros;
 
 private slots:
     void initTestCase() {
         // The preview windows are looked at instead of being waited on.
-        m_mostrarAnterior = AoMostrarPreview;
-        AoMostrarPreview = [this](QWidget* w) { m_preview = static_cast<TfrmPreview*>(w); };
-        DialogoErro = [this](const QString& t) { m_erros << t; };
+        DefinirDialogos(qApp, {.mostrarPreview = [this](QWidget* w) {
+                            m_preview = static_cast<TfrmPreview*>(w);
+                        }});
+        DefinirDialogos(qApp, {.erro = [this](const QString& t) { m_erros << t; }});
         rpMostrarErro = [this](const QString& t, const QString&) { m_erros << t; };
     }
     void cleanup() { QVERIFY2(m_erros.isEmpty(), qPrintable(m_erros.join(u'|'))); }
-    void cleanupTestCase() { AoMostrarPreview = m_mostrarAnterior; }
     void init() {
         std::memset(&Projeto, 0, sizeof Projeto);
         TDocumento::Atual().Limpar();
@@ -404,18 +404,18 @@ private slots:
         frm.rpDBDataSet1.dataSet = nullptr; // the data band cannot reach its rows
         QStringList textos, titulos;
         const auto mostrar = rpMostrarErro;
-        const auto dialogo = DialogoImpressao;
+        const TDialogos dialogo = DialogosDe(qApp);
         rpMostrarErro = [&](const QString& t, const QString& titulo) {
             textos << t;
             titulos << titulo;
         };
-        DialogoImpressao = [&](QWidget*, QPrinter& impressora) {
-            impressora.setOutputFileName(pdf);
-            return true;
-        };
+        DefinirDialogos(qApp, {.impressao = [&](QWidget*, QPrinter& impressora) {
+                            impressora.setOutputFileName(pdf);
+                            return true;
+                        }});
         frm.actImprimir->trigger();
         rpMostrarErro = mostrar;
-        DialogoImpressao = dialogo;
+        DefinirDialogos(qApp, dialogo);
         ImpressoraAtual().setOutputFileName(QString());
         QCOMPARE(titulos, QStringList{QStringLiteral("Error")});
         QVERIFY2(textos.first().startsWith(QStringLiteral("An error occured during calculating")),
@@ -430,11 +430,11 @@ private slots:
         frm.show();
         digitar(frm.edtD1, "200");
         int dialogos = 0;
-        auto anterior = DialogoImpressao;
-        DialogoImpressao = [&](QWidget*, QPrinter&) {
-            ++dialogos;
-            return false;
-        };
+        const TDialogos anterior = DialogosDe(qApp);
+        DefinirDialogos(qApp, {.impressao = [&](QWidget*, QPrinter&) {
+                            ++dialogos;
+                            return false;
+                        }});
         int preparacoes = 0;
         const auto inicio = frm.rpReport1.OnBeginDoc;
         frm.rpReport1.OnBeginDoc = [&] {
@@ -442,7 +442,7 @@ private slots:
             inicio();
         };
         frm.actImprimir->trigger();
-        DialogoImpressao = anterior;
+        DefinirDialogos(qApp, anterior);
         QCOMPARE(dialogos, 1);
         QCOMPARE(frm.dtDados.RecordCount(), 19); // recomputed before the dialog
         QCOMPARE(preparacoes, 0);

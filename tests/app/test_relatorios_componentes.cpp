@@ -3,6 +3,7 @@
 #include "AnaliseDifracao.h"
 #include "Calculo.h"
 #include "ConfeccaoEspelhos.h"
+#include "DialogosTeste.h"
 #include "Documento.h"
 #include "Espelhos.h"
 #include "Global.h"
@@ -124,20 +125,19 @@ class TestRelatoriosComponentes : public QObject {
     Q_OBJECT
 
     TfrmPreview* m_preview = nullptr;
-    std::function<void(QWidget*)> m_mostrarAnterior;
     QStringList m_erros;
 
     // Prints a window's report through its print button into a PDF; the PDF's path.
     QString imprimir(QToolButton* botao, const QString& pasta, const QString& nome) {
         const QString pdf = pasta + u'/' + nome;
-        const auto anterior = DialogoImpressao;
-        DialogoImpressao = [&](QWidget*, QPrinter& impressora) {
-            impressora.setOutputFormat(QPrinter::PdfFormat);
-            impressora.setOutputFileName(pdf);
-            return true;
-        };
+        const TDialogos anterior = DialogosDe(qApp);
+        DefinirDialogos(qApp, {.impressao = [&](QWidget*, QPrinter& impressora) {
+                            impressora.setOutputFormat(QPrinter::PdfFormat);
+                            impressora.setOutputFileName(pdf);
+                            return true;
+                        }});
         QTest::mouseClick(botao, Qt::LeftButton);
-        DialogoImpressao = anterior;
+        DefinirDialogos(qApp, anterior);
         ImpressoraAtual().setOutputFileName(QString());
         // Screenshots: the PDF is kept where TELUVAR_PDF asks.
         const QString destino = qEnvironmentVariable("TELUVAR_PDF");
@@ -150,12 +150,12 @@ class TestRelatoriosComponentes : public QObject {
 
 private slots:
     void initTestCase() {
-        m_mostrarAnterior = AoMostrarPreview;
-        AoMostrarPreview = [this](QWidget* w) { m_preview = static_cast<TfrmPreview*>(w); };
-        DialogoErro = [this](const QString& t) { m_erros << t; };
+        DefinirDialogos(qApp, {.mostrarPreview = [this](QWidget* w) {
+                            m_preview = static_cast<TfrmPreview*>(w);
+                        }});
+        DefinirDialogos(qApp, {.erro = [this](const QString& t) { m_erros << t; }});
         rpMostrarErro = [this](const QString& t, const QString&) { m_erros << t; };
     }
-    void cleanupTestCase() { AoMostrarPreview = m_mostrarAnterior; }
     void init() {
         m_preview = nullptr;
         m_erros.clear();
@@ -424,10 +424,10 @@ private slots:
         // The analysis window's PDF: the live windows' tool bar flow, with both pages.
         QTemporaryDir pasta;
         const QString pdf = pasta.filePath(QStringLiteral("analise.pdf"));
-        const auto anterior = PerguntarArquivoPdf;
-        PerguntarArquivoPdf = [&](QWidget*) { return pdf; };
+        const TDialogos anterior = DialogosDe(qApp);
+        DefinirDialogos(qApp, {.arquivoPdf = [&](QWidget*) { return pdf; }});
         QTest::mouseClick(analise.btnPdf, Qt::LeftButton);
-        PerguntarArquivoPdf = anterior;
+        DefinirDialogos(qApp, anterior);
         QFile arquivo(pdf);
         QVERIFY(arquivo.open(QIODevice::ReadOnly));
         QCOMPARE(arquivo.readAll().count("/Type /Page\n") + 0, 2);

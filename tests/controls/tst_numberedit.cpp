@@ -72,7 +72,7 @@ private:
 void TestNumberEdit::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     TNumberEdit::BeepHandler = [this] { ++m_bipes; };
-    TNumberEdit::ErrorHandler = [this](const QString& m) { m_erros << m; };
+    TNumberEdit::ErrorHandler = [this](QWidget*, const QString& m) { m_erros << m; };
 }
 
 void TestNumberEdit::init() {

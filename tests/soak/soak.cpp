@@ -1,6 +1,7 @@
 // Soak run (not part of the suite; scripts/soak runs it): thousands of open/save cycles of a
 // design and preview open/close cycles of both reports, measuring resident memory.
 #include "Defletor.h"
+#include "Dialogos.h"
 #include "Documento.h"
 #include "Global.h"
 #include "Janela.h"
@@ -54,11 +55,13 @@ int main(int argc, char** argv) {
     const int ciclos = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int previews = argc > 2 ? std::atoi(argv[2]) : 1000;
     int erros = 0;
-    DialogoErro = [&](const QString& t) {
-        if (++erros < 5) std::fprintf(stderr, "error: %s\n", qPrintable(t));
-    };
-    TNumberEdit::ErrorHandler = [](const QString&) {};
-    AoMostrarPreview = [](QWidget* preview) { preview->close(); };
+    DefinirDialogos(qApp, {.erro =
+                               [&](const QString& t) {
+                                   if (++erros < 5)
+                                       std::fprintf(stderr, "error: %s\n", qPrintable(t));
+                               },
+                           .mostrarPreview = [](QWidget* preview) { preview->close(); }});
+    TNumberEdit::ErrorHandler = [](QWidget*, const QString&) {};
     QTemporaryDir dir;
     const QString nome = dir.filePath(QStringLiteral("soak.tlv"));
 
