@@ -4,6 +4,7 @@
 #include "Preview.h"
 #include "Recursos.h"
 #include "rpPreview.h"
+#include "rpProgress.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -78,6 +79,7 @@ void completar(TDialogos& d, const TDialogos& de) {
     if (!d.configurarImpressora) d.configurarImpressora = de.configurarImpressora;
     if (!d.arquivoPdf) d.arquivoPdf = de.arquivoPdf;
     if (!d.mostrarPreview) d.mostrarPreview = de.mostrarPreview;
+    if (!d.erroRelatorio) d.erroRelatorio = de.erroRelatorio;
 }
 
 } // namespace
@@ -96,8 +98,9 @@ TDialogos DialogosDe(const QObject* objeto) {
         if (const TPassosDados* dados = dadosDe(o)) completar(d, dados->dialogos);
     if (const TPassosDados* dados = dadosDe(QCoreApplication::instance()))
         completar(d, dados->dialogos);
-    static const TDialogos reais{caixaErro, dialogoImpressao, dialogoConfigurarImpressora,
-                                 perguntarArquivoPdf, mostrarPreviewModal};
+    static const TDialogos reais{
+        caixaErro,           dialogoImpressao,    dialogoConfigurarImpressora,
+        perguntarArquivoPdf, mostrarPreviewModal, rpCaixaErro};
     completar(d, reais);
     return d;
 }

@@ -21,6 +21,8 @@ struct TDialogos {
     std::function<bool(QWidget* janela, QPrinter& impressora)> configurarImpressora{};
     std::function<QString(QWidget* janela)> arquivoPdf{};
     std::function<void(QWidget* preview)> mostrarPreview{};
+    // A report whose preparation failed: the engine's text and caption ("Error").
+    std::function<void(const QString& texto, const QString& titulo)> erroRelatorio{};
 };
 
 // Gives `dono` (a window, or the application object for every window) these steps; a step left

@@ -44,15 +44,12 @@ void PreferirImpressora(const QString& nome) {
     if (QPrinterInfo::availablePrinterNames().contains(nome)) Impressora->setPrinterName(nome);
 }
 
-void UsarMetricasDaImpressora() {
+rpMetricas MetricasDaImpressora() {
     // Batch work (the command line's PDF, under a plain GUI application) has no printer to lay
     // the pages out for: it neither loads the print system nor lists the printers, which took a
     // third of its time. The windows lay out for the current printer, as they print.
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        rpMetricasDaImpressora = nullptr;
-        return;
-    }
-    rpMetricasDaImpressora = [](const TrpPapel& papel) -> std::optional<QRect> {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return {};
+    return [](const TrpPapel& papel) -> std::optional<QRect> {
         const QPrinter& impressora = ImpressoraAtual();
         if (impressora.outputFormat() != QPrinter::NativeFormat) return std::nullopt;
         return rpMetricasDe(impressora, papel);

@@ -1,6 +1,8 @@
 // The printer of the run and the printer set-up flow.
 #pragma once
 
+#include "rpModel.h"
+
 #include <functional>
 
 class QPrinter;
@@ -16,9 +18,9 @@ QPrinter& ImpressoraAtual();
 // if it already exists.
 void PreferirImpressora(const QString& nome);
 
-// Makes the printer of the run the one whose device capabilities give the report engine its
-// printable areas (no real printer: the engine's own rule).
-void UsarMetricasDaImpressora();
+// The printable areas of the printer of the run, for a report (or a preview) to lay its pages
+// out for; none under batch work (a plain GUI application, no printer: the engine's own rule).
+rpMetricas MetricasDaImpressora();
 
 // Printer set-up flow: the window's set-up step (DialogosDe: by default the set-up dialog
 // PrinterSetupDialog1); the chosen printer becomes the current one. Nothing else happens.

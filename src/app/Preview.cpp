@@ -81,6 +81,7 @@ TfrmPreview::TfrmPreview(QWidget* owner) : QDialog(owner) {
 
     rpPreview1 = new TrpPreview(this);
     rpPreview1->setPrinter(&ImpressoraAtual());
+    rpPreview1->metricasImpressora = MetricasDaImpressora();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

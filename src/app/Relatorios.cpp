@@ -52,6 +52,7 @@ bool ImprimirRelatorio(QWidget* janela, TrpReport& relatorio,
     impressora.setCopyCount(1);
     // A preparation that failed half-way would print a partial report as if it were whole:
     // its error is shown instead, as the preview shows it, and nothing is printed.
+    relatorio.OnError = DialogosDe(janela).erroRelatorio;
     const TrpBuildResult paginas = ShowBuiltReport(relatorio);
     if (paginas.outcome != TrpBuildResult::Built) return false;
     ImprimirPaginas(*paginas.pages, impressora, QString(), copias, relatorio.title,
@@ -68,6 +69,7 @@ void VisualizarRelatorio(QWidget* janela, TrpReport& relatorio,
         if (antigo->isHidden()) antigo->deleteLater();
     auto* frm = new TfrmPreview(janela);
     frm->definirTitulo(titulo);
+    relatorio.OnError = DialogosDe(janela).erroRelatorio;
     TrpBuildResult paginas = ShowBuiltReport(relatorio);
     if (paginas.outcome == TrpBuildResult::Built)
         frm->rpPreview1->takePages(std::move(paginas.pages));
@@ -79,6 +81,7 @@ bool ExportarRelatorioPdf(QWidget* janela, TrpReport& relatorio,
     recalcular();
     const QString nome = DialogosDe(janela).arquivoPdf(janela);
     if (nome.isEmpty()) return false;
+    relatorio.OnError = DialogosDe(janela).erroRelatorio;
     const TrpBuildResult paginas = ShowBuiltReport(relatorio);
     if (paginas.outcome != TrpBuildResult::Built) return false;
     CursorAmpulheta ampulheta;
@@ -89,7 +92,7 @@ bool ExportarRelatorioPdf(QWidget* janela, TrpReport& relatorio,
 void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& dados,
                        const QString& modelo, std::function<void()> aoIniciar,
                        const std::function<void(const QString&, const QString&)>& aviso) {
-    UsarMetricasDaImpressora();
+    relatorio.metricasImpressora = MetricasDaImpressora();
     fonte.name = QStringLiteral("rpDBDataSet1");
     fonte.dataSet = &dados;
     relatorio.name = QStringLiteral("rpReport1");
@@ -101,7 +104,7 @@ void PrepararRelatorio(TrpReport& relatorio, TrpDBDataSet& fonte, TMemDataSet& d
     relatorio.OnMemoLine = TextoRelatorio;
     QString erro, titulo;
     if (!rpTemplate::carregarRecurso(relatorio, CaminhoModelo(modelo), &erro, &titulo))
-        (aviso ? aviso : rpMostrarErro)(erro, titulo);
+        (aviso ? aviso : rpCaixaErro)(erro, titulo);
     // Every number of the program's reports follows the user's separators, as the fill-in's
     // lines do: the templates' stored comma gives way to the user's decimal separator.
     for (TrpPage& pagina : relatorio.pages)

@@ -71,37 +71,35 @@ std::uint32_t FormatoNovo() {
     return TrpFormat::make(TrpFormat::Text, 0, 2, byte);
 }
 
-std::function<std::optional<QRect>(const TrpPapel&)> rpMetricasDaImpressora;
-
-QRect AreaImprimivel(const TrpPapel& papel) {
-    if (rpMetricasDaImpressora)
-        if (const std::optional<QRect> area = rpMetricasDaImpressora(papel)) return *area;
+QRect AreaImprimivel(const TrpPapel& papel, const rpMetricas& metricas) {
+    if (metricas)
+        if (const std::optional<QRect> area = metricas(papel)) return *area;
     const int s = TrpPage::SemImpressora;
     return QRect(s, s, rpUnits::DeDecimosMmX(papel.width) - 2 * s,
                  rpUnits::DeDecimosMmY(papel.height) - 2 * s);
 }
 
-int TrpPage::leftEdge() const {
+int TrpPage::leftEdge(const rpMetricas& metricas) const {
     if (!useMargins) return 0;
-    return marginLeft != 0 ? marginLeft : AreaImprimivel(papel()).left();
+    return marginLeft != 0 ? marginLeft : AreaImprimivel(papel(), metricas).left();
 }
 
-int TrpPage::topEdge() const {
+int TrpPage::topEdge(const rpMetricas& metricas) const {
     if (!useMargins) return 0;
-    return marginTop != 0 ? marginTop : AreaImprimivel(papel()).top();
+    return marginTop != 0 ? marginTop : AreaImprimivel(papel(), metricas).top();
 }
 
-int TrpPage::rightEdge() const {
+int TrpPage::rightEdge(const rpMetricas& metricas) const {
     if (!useMargins) return widthUnits();
     if (marginRight != 0) return widthUnits() - marginRight;
-    const QRect area = AreaImprimivel(papel());
+    const QRect area = AreaImprimivel(papel(), metricas);
     return area.x() + area.width();
 }
 
-int TrpPage::bottomEdge() const {
+int TrpPage::bottomEdge(const rpMetricas& metricas) const {
     if (!useMargins) return heightUnits();
     if (marginBottom != 0) return heightUnits() - marginBottom;
-    const QRect area = AreaImprimivel(papel());
+    const QRect area = AreaImprimivel(papel(), metricas);
     return area.y() + area.height();
 }
 

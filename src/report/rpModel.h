@@ -32,12 +32,13 @@ struct TrpPapel {
     int orientation = 0;
 };
 
-// The printable area of a paper in template units from its top-left corner (printable offsets
-// across and down, printable width and height). The printing library installs the current
-// printer's device capabilities here; with none (or when it gives nothing) the area is the
-// paper less TrpPage::SemImpressora units on every side.
-extern std::function<std::optional<QRect>(const TrpPapel& papel)> rpMetricasDaImpressora;
-QRect AreaImprimivel(const TrpPapel& papel);
+// A printer's printable area of a paper, in template units from its top-left corner (printable
+// offsets across and down, printable width and height), or nothing. Given to a report (and to
+// a preview control) by whoever lays its pages out for a printer.
+using rpMetricas = std::function<std::optional<QRect>(const TrpPapel& papel)>;
+// The printable area by `metricas`; with none (or when they give nothing) the paper less
+// TrpPage::SemImpressora units on every side.
+QRect AreaImprimivel(const TrpPapel& papel, const rpMetricas& metricas = {});
 
 // Object kinds of the stream.
 enum class TrpKind : std::uint8_t {
@@ -215,13 +216,14 @@ public:
     int widthUnits() const;
     int heightUnits() const;
     // Edges of the page area (36, 36, 716, 1035 for the stored templates): the margins, or
-    // with a margin of 0 the edge of the printable area on that side (AreaImprimivel).
+    // with a margin of 0 the edge of the printable area on that side (AreaImprimivel, by the
+    // printer metrics given).
     static constexpr int SemImpressora = 18;
     TrpPapel papel() const { return {paperCode, width, height, orientation}; }
-    int leftEdge() const;
-    int topEdge() const;
-    int rightEdge() const;
-    int bottomEdge() const;
+    int leftEdge(const rpMetricas& metricas = {}) const;
+    int topEdge(const rpMetricas& metricas = {}) const;
+    int rightEdge(const rpMetricas& metricas = {}) const;
+    int bottomEdge(const rpMetricas& metricas = {}) const;
 
     TrpView* findObject(const QString& name) const;
     // The band whose vertical extent (ends included) holds the object's top edge.
@@ -262,6 +264,11 @@ public:
     QString title = QStringLiteral("Untitled");
     bool showProgress = true;
     TrpDBDataSet* dataSource = nullptr;
+    // The printer the pages are laid out for (none: the engine's own printable area).
+    rpMetricas metricasImpressora;
+    // Where the error of a failed preparation is shown (text, caption "Error"); unset, the
+    // engine's error box.
+    std::function<void(const QString& texto, const QString& titulo)> OnError;
 
     // Components of the owning window, looked up by name: data sets and data sources.
     std::vector<TrpCursor*> dataSets;

@@ -455,13 +455,13 @@ private:
         p.height = pagina.height;
         p.orientation = pagina.orientation;
         p.useMargins = pagina.useMargins;
-        p.printable = AreaImprimivel(p.papel());
+        p.printable = AreaImprimivel(p.papel(), m_r.metricasImpressora);
         p.stream.reserve(4096);
         p.stream.append(static_cast<char>(rpOutput::VersaoPagina));
         m_saida.pages().push_back(std::move(p));
         ++m_pagina;
         ++m_paginaDoModelo;
-        m_y = pagina.topEdge();
+        m_y = pagina.topEdge(m_r.metricasImpressora);
         m_paginaVazia = true;
         m_progresso.mostrar(rpIngles(m_rotulo) + QString::number(m_pagina));
         if (m_progresso.cancelado()) throw Parada{};
@@ -510,7 +510,7 @@ private:
         }
         const int alturaRodape =
             (m_rodape.banda && !m_rodape.objetos.empty()) ? m_rodape.banda->dy : 0;
-        m_limite = pagina.bottomEdge() - alturaRodape;
+        m_limite = pagina.bottomEdge(m_r.metricasImpressora) - alturaRodape;
         m_paginaDoModelo = 0;
         novaPagina(pagina);
         if (titulo.banda) imprimirBanda(titulo, pagina);

@@ -232,7 +232,7 @@ void TrpPreparedPages::save(QIODevice& device, const QString& printerName) const
                                  device.errorString().toStdString());
 }
 
-void TrpPreparedPages::load(QIODevice& device, QString* printerName) {
+void TrpPreparedPages::load(QIODevice& device, QString* printerName, const rpMetricas& metricas) {
     // The file is read whole, but never more than a report file can address (offsets are
     // 32-bit); a larger input is refused before anything that size is allocated.
     constexpr qint64 Maximo = qint64(std::numeric_limits<std::uint32_t>::max());
@@ -274,7 +274,7 @@ void TrpPreparedPages::load(QIODevice& device, QString* printerName) {
         const std::uint8_t margens = l.u8();
         if (margens > 1) l.falhar("bad margins flag");
         p.useMargins = margens == 1;
-        p.printable = AreaImprimivel(p.papel());
+        p.printable = AreaImprimivel(p.papel(), metricas);
         if (fim <= l.pos() || fim > dados.size()) l.falhar("page end out of range");
         p.stream = QByteArray(l.atual(), fim - l.pos());
         l.irPara(fim);
@@ -298,10 +298,11 @@ void TrpPreparedPages::saveToFile(const QString& fileName, const QString& printe
     save(arquivo, printerName);
 }
 
-void TrpPreparedPages::loadFromFile(const QString& fileName, QString* printerName) {
+void TrpPreparedPages::loadFromFile(const QString& fileName, QString* printerName,
+                                    const rpMetricas& metricas) {
     QBuffer arquivo; // only a regular file of a report's size is read, and it is read whole
     arquivo.setData(
         LerArquivoRegular(fileName, LimiteRelatorio, rpTraduzir(rpTextos::FormatoRelatorio)));
     arquivo.open(QIODevice::ReadOnly);
-    load(arquivo, printerName);
+    load(arquivo, printerName, metricas);
 }

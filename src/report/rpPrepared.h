@@ -64,11 +64,13 @@ public:
               bool printer, double printerDpiY) const;
 
     // ".rpp" prepared-report file. load() checks every length and offset against the data
-    // and throws std::runtime_error with a clear message on damaged input (pages unchanged).
+    // and throws std::runtime_error with a clear message on damaged input (pages unchanged);
+    // each page's printable area is the one `metricas` give (AreaImprimivel).
     void save(QIODevice& device, const QString& printerName) const;
-    void load(QIODevice& device, QString* printerName = nullptr);
+    void load(QIODevice& device, QString* printerName = nullptr, const rpMetricas& metricas = {});
     void saveToFile(const QString& fileName, const QString& printerName) const;
-    void loadFromFile(const QString& fileName, QString* printerName = nullptr);
+    void loadFromFile(const QString& fileName, QString* printerName = nullptr,
+                      const rpMetricas& metricas = {});
 
 private:
     std::vector<TrpPreparedPage> m_pages;

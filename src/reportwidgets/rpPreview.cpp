@@ -85,11 +85,6 @@ bool dialogoImpressaoReal(QWidget* parent, QPrinter& printer, bool setupOnly,
 double TrpPreview::s_zoom = 1.0;
 TrpPreview::ZoomMode TrpPreview::s_mode = TrpPreview::ZoomNone;
 
-std::function<QString(QWidget*, bool, const QString&)> TrpPreview::fileDialog = dialogoArquivoReal;
-std::function<bool(QWidget*, QPrinter&, bool, TrpPrintChoice&)> TrpPreview::printDialog =
-    dialogoImpressaoReal;
-std::function<void(const TrpPreparedPages&, QPrinter&, const QString&, int)> TrpPreview::printPages;
-
 QString rpPageListOf(const TrpPrintChoice& choice, int currentPage) {
     switch (choice.range) {
     case TrpPrintChoice::All:
@@ -155,7 +150,8 @@ private:
 };
 
 // ---------------------------------------------------------------------------------------------
-TrpPreview::TrpPreview(QWidget* parent) : QWidget(parent) {
+TrpPreview::TrpPreview(QWidget* parent)
+    : QWidget(parent), fileDialog(dialogoArquivoReal), printDialog(dialogoImpressaoReal) {
     setObjectName(QStringLiteral("rpPreview1"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -478,7 +474,7 @@ void TrpPreview::openFile() {
     // Read into a fresh set: a damaged file leaves the pages on screen as they were.
     auto novas = std::make_unique<TrpPreparedPages>();
     QString impressora;
-    novas->loadFromFile(nome, &impressora);
+    novas->loadFromFile(nome, &impressora, metricasImpressora);
     m_pages = std::move(novas);
     if (m_printer && !impressora.isEmpty() &&
         QPrinterInfo::availablePrinterNames().contains(impressora))

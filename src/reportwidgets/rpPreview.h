@@ -1,6 +1,8 @@
 // The preview control: lays out, draws, scrolls and zooms prepared pages; opens, saves, prints.
 #pragma once
 
+#include "rpModel.h"
+
 #include <QDialog>
 #include <QHash>
 #include <QPixmap>
@@ -103,18 +105,20 @@ public:
     // The printer used by print and the file's printer name.
     void setPrinter(QPrinter* printer) { m_printer = printer; }
     QPrinter* printer() const { return m_printer; }
+    // The printable areas a prepared-report file's pages are read with (none: the engine's own).
+    rpMetricas metricasImpressora;
 
-    // Dialog hooks, replaceable in tests; the defaults show the real dialogs.
+    // This control's dialog steps, replaceable by its owner (tests answer them); the defaults
+    // show the real dialogs.
     // File: returns the chosen file name or an empty string on cancel.
-    static std::function<QString(QWidget* parent, bool save, const QString& filter)> fileDialog;
+    std::function<QString(QWidget* parent, bool save, const QString& filter)> fileDialog;
     // Print: returns false on cancel.
-    static std::function<bool(QWidget* parent, QPrinter& printer, bool setupOnly,
-                              TrpPrintChoice& choice)>
+    std::function<bool(QWidget* parent, QPrinter& printer, bool setupOnly, TrpPrintChoice& choice)>
         printDialog;
     // Prints the pages (page list, copies) on the printer; when empty (the default) the
     // engine's printing routine does it.
-    static std::function<void(const TrpPreparedPages& pages, QPrinter& printer,
-                              const QString& pageList, int copies)>
+    std::function<void(const TrpPreparedPages& pages, QPrinter& printer, const QString& pageList,
+                       int copies)>
         printPages;
 
     // Layout results, for the window and for checks.

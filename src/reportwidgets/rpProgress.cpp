@@ -14,10 +14,9 @@
 
 std::function<void(TrpProgressForm&)> rpAoAbrirProgresso;
 
-std::function<void(const QString&, const QString&)> rpMostrarErro = [](const QString& texto,
-                                                                       const QString& titulo) {
+void rpCaixaErro(const QString& texto, const QString& titulo) {
     QMessageBox::critical(nullptr, titulo, texto);
-};
+}
 
 TrpProgressForm::TrpProgressForm(const QString& titulo, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("rpProgressForm"));
@@ -92,7 +91,8 @@ TrpBuildResult BuildReportWithProgress(TrpReport& report) {
 
 TrpBuildResult ShowBuiltReport(TrpReport& report) {
     TrpBuildResult resultado = BuildReportWithProgress(report);
-    if (resultado.outcome == TrpBuildResult::Failed && rpMostrarErro)
-        rpMostrarErro(resultado.error, rpIngles(rpTexto::TituloErro));
+    if (resultado.outcome == TrpBuildResult::Failed)
+        (report.OnError ? report.OnError : rpCaixaErro)(resultado.error,
+                                                        rpIngles(rpTexto::TituloErro));
     return resultado;
 }

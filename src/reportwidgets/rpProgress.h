@@ -49,9 +49,9 @@ extern std::function<void(TrpProgressForm&)> rpAoAbrirProgresso;
 // exists).
 TrpBuildResult BuildReportWithProgress(TrpReport& report);
 
-// BuildReportWithProgress; after an error its text is shown in a box captioned "Error".
+// BuildReportWithProgress; after an error its text is shown captioned "Error", through the
+// report's OnError or else in the engine's error box.
 TrpBuildResult ShowBuiltReport(TrpReport& report);
 
-// Shows an error box (text, caption). Replaceable in tests; the default is a modal QMessageBox
-// with the error icon.
-extern std::function<void(const QString& texto, const QString& titulo)> rpMostrarErro;
+// The engine's error box (text, caption): a modal QMessageBox with the error icon.
+void rpCaixaErro(const QString& texto, const QString& titulo);

@@ -98,7 +98,8 @@ private slots:
                                        p.setCopyCount(m_copias);
                                        return true;
                                    }});
-        rpMostrarErro = [this](const QString& t, const QString&) { m_erros << t; };
+        DefinirDialogos(
+            qApp, {.erroRelatorio = [this](const QString& t, const QString&) { m_erros << t; }});
     }
     void init() {
         std::memset(&Projeto, 0, sizeof Projeto);

@@ -297,15 +297,13 @@ private slots:
         TfrmPreview frm(nullptr);
         frm.show();
         int dialogos = 0;
-        auto anterior = TrpPreview::fileDialog;
-        TrpPreview::fileDialog = [&](QWidget*, bool, const QString&) {
+        frm.rpPreview1->fileDialog = [&](QWidget*, bool, const QString&) {
             ++dialogos;
             return QString();
         };
         QTest::mouseClick(frm.btnAbrir, Qt::LeftButton);
         QTest::mouseClick(frm.btnSalvar, Qt::LeftButton);
         QTest::mouseClick(frm.btnImprimir, Qt::LeftButton);
-        TrpPreview::fileDialog = anterior;
         QCOMPARE(dialogos, 0);
         const QImage img = frm.rpPreview1->area()->grab().toImage();
         QCOMPARE(QColor(img.pixel(5, 5)), frm.palette().color(QPalette::Button));
@@ -318,11 +316,11 @@ private slots:
         auto frm = abrir(3);
         QString pedido = dir.filePath(QStringLiteral("relatorio.txt"));
         QString filtroVisto;
-        auto anterior = TrpPreview::fileDialog;
-        TrpPreview::fileDialog = [&](QWidget*, bool, const QString& filtro) {
+        const auto dialogo = [&](QWidget*, bool, const QString& filtro) {
             filtroVisto = filtro;
             return pedido;
         };
+        frm->rpPreview1->fileDialog = dialogo;
         QTest::mouseClick(frm->btnSalvar, Qt::LeftButton);
         QCOMPARE(filtroVisto, QStringLiteral("Report file (*.rpp)"));
         const QString arquivo = dir.filePath(QStringLiteral("relatorio.rpp"));
@@ -331,9 +329,9 @@ private slots:
         const QImage antes = frm->rpPreview1->area()->grab().toImage();
 
         auto outra = abrir(1);
+        outra->rpPreview1->fileDialog = dialogo;
         pedido = arquivo;
         QTest::mouseClick(outra->btnAbrir, Qt::LeftButton);
-        TrpPreview::fileDialog = anterior;
         QVERIFY(m_erros.isEmpty());
         QCOMPARE(outra->rpPreview1->pageCount(), 3);
         QCOMPARE(outra->rpPreview1->pageLabel()->text(), QStringLiteral("Page 1/3"));
@@ -354,10 +352,8 @@ private slots:
         f.close();
 
         auto frm = abrir(3);
-        auto anterior = TrpPreview::fileDialog;
-        TrpPreview::fileDialog = [&](QWidget*, bool, const QString&) { return arquivo; };
+        frm->rpPreview1->fileDialog = [&](QWidget*, bool, const QString&) { return arquivo; };
         QTest::mouseClick(frm->btnAbrir, Qt::LeftButton);
-        TrpPreview::fileDialog = anterior;
         QCOMPARE(m_erros.size(), 1);
         QCOMPARE(frm->rpPreview1->pageCount(), 3);
     }
@@ -370,18 +366,18 @@ private slots:
         if (QPrinterInfo::availablePrinterNames().isEmpty())
             QSKIP("no printer installed: print does nothing by design");
         QStringList impressos;
-        auto dialogo = TrpPreview::printDialog;
-        auto imprimir = TrpPreview::printPages;
-        TrpPreview::printPages = [&](const TrpPreparedPages&, QPrinter&, const QString& lista,
-                                     int copias) {
+        frm->rpPreview1->printPages = [&](const TrpPreparedPages&, QPrinter&, const QString& lista,
+                                          int copias) {
             impressos << QStringLiteral("%1x%2").arg(lista).arg(copias);
         };
-        TrpPreview::printDialog = [](QWidget*, QPrinter&, bool, TrpPrintChoice&) { return false; };
+        frm->rpPreview1->printDialog = [](QWidget*, QPrinter&, bool, TrpPrintChoice&) {
+            return false;
+        };
         QTest::mouseClick(frm->btnImprimir, Qt::LeftButton);
         QVERIFY(impressos.isEmpty());
 
         frm->rpPreview1->nextPage();
-        TrpPreview::printDialog = [](QWidget*, QPrinter&, bool, TrpPrintChoice& c) {
+        frm->rpPreview1->printDialog = [](QWidget*, QPrinter&, bool, TrpPrintChoice& c) {
             c.range = TrpPrintChoice::CurrentPage;
             c.copies = 2;
             return true;
@@ -389,8 +385,6 @@ private slots:
         QTest::mouseClick(frm->btnImprimir, Qt::LeftButton);
         QCOMPARE(impressos, QStringList{QStringLiteral("2x2")});
         QCOMPARE(frm->rpPreview1->currentPage(), 1);
-        TrpPreview::printDialog = dialogo;
-        TrpPreview::printPages = imprimir;
     }
 
     void fecharEsconde() {

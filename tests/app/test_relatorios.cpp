@@ -78,7 +78,8 @@ private slots:
                             m_preview = static_cast<TfrmPreview*>(w);
                         }});
         DefinirDialogos(qApp, {.erro = [this](const QString& t) { m_erros << t; }});
-        rpMostrarErro = [this](const QString& t, const QString&) { m_erros << t; };
+        DefinirDialogos(
+            qApp, {.erroRelatorio = [this](const QString& t, const QString&) { m_erros << t; }});
     }
     void cleanup() { QVERIFY2(m_erros.isEmpty(), qPrintable(m_erros.join(u'|'))); }
     void init() {
@@ -403,19 +404,19 @@ private slots:
         digitar(frm.edtD1, "200");
         frm.rpDBDataSet1.dataSet = nullptr; // the data band cannot reach its rows
         QStringList textos, titulos;
-        const auto mostrar = rpMostrarErro;
-        const TDialogos dialogo = DialogosDe(qApp);
-        rpMostrarErro = [&](const QString& t, const QString& titulo) {
-            textos << t;
-            titulos << titulo;
-        };
-        DefinirDialogos(qApp, {.impressao = [&](QWidget*, QPrinter& impressora) {
-                            impressora.setOutputFileName(pdf);
-                            return true;
-                        }});
-        frm.actImprimir->trigger();
-        rpMostrarErro = mostrar;
-        DefinirDialogos(qApp, dialogo);
+        {
+            SubstituirDialogos dialogos(&frm, {.impressao =
+                                                   [&](QWidget*, QPrinter& impressora) {
+                                                       impressora.setOutputFileName(pdf);
+                                                       return true;
+                                                   },
+                                               .erroRelatorio =
+                                                   [&](const QString& t, const QString& titulo) {
+                                                       textos << t;
+                                                       titulos << titulo;
+                                                   }});
+            frm.actImprimir->trigger();
+        }
         ImpressoraAtual().setOutputFileName(QString());
         QCOMPARE(titulos, QStringList{QStringLiteral("Error")});
         QVERIFY2(textos.first().startsWith(QStringLiteral("An error occured during calculating")),

@@ -154,7 +154,8 @@ private slots:
                             m_preview = static_cast<TfrmPreview*>(w);
                         }});
         DefinirDialogos(qApp, {.erro = [this](const QString& t) { m_erros << t; }});
-        rpMostrarErro = [this](const QString& t, const QString&) { m_erros << t; };
+        DefinirDialogos(
+            qApp, {.erroRelatorio = [this](const QString& t, const QString&) { m_erros << t; }});
     }
     void init() {
         m_preview = nullptr;

@@ -181,11 +181,11 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         printer.setPageMargins(margens, QPageLayout::Millimeter);
-        const auto anterior = rpMetricasDaImpressora;
-        rpMetricasDaImpressora = [&](const TrpPapel& papel) -> std::optional<QRect> {
+        const rpMetricas metricas = [&](const TrpPapel& papel) -> std::optional<QRect> {
             return rpMetricasDe(printer, papel);
         };
         modelo::Relatorio r;
+        r.report.metricasImpressora = metricas;
         TrpPage& pagina = r.report.pages[0];
         pagina.useMargins = usaMargens;
         pagina.objects.push_back(
@@ -236,8 +236,7 @@ private slots:
         arquivo.seek(0);
         printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
         TrpPreparedPages lidas;
-        lidas.load(arquivo);
-        rpMetricasDaImpressora = anterior;
+        lidas.load(arquivo, nullptr, metricas);
         QCOMPARE(lidas.page(0).printable.x(), qRound(5 * kx));
         QCOMPARE(lidas.page(0).printable.y(), qRound(5 * ky));
     }
@@ -282,11 +281,9 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageMargins(impressora == 1 ? QMarginsF(20, 30, 15, 25) : QMarginsF(),
                                QPageLayout::Millimeter);
-        const auto anterior = rpMetricasDaImpressora;
-        if (impressora == 0)
-            rpMetricasDaImpressora = nullptr;
-        else
-            rpMetricasDaImpressora = [&](const TrpPapel& papel) -> std::optional<QRect> {
+        rpMetricas metricas;
+        if (impressora != 0)
+            metricas = [&](const TrpPapel& papel) -> std::optional<QRect> {
                 return rpMetricasDe(printer, papel);
             };
         TrpPage pagina;
@@ -295,9 +292,8 @@ private slots:
         pagina.marginRight = margens[2];
         pagina.marginBottom = margens[3];
         pagina.useMargins = usaMargens;
-        const QList<int> lidas{pagina.leftEdge(), pagina.topEdge(), pagina.rightEdge(),
-                               pagina.bottomEdge()};
-        rpMetricasDaImpressora = anterior;
+        const QList<int> lidas{pagina.leftEdge(metricas), pagina.topEdge(metricas),
+                               pagina.rightEdge(metricas), pagina.bottomEdge(metricas)};
         for (int k = 0; k < 4; ++k)
             QVERIFY2(std::abs(lidas[k] - bordas[k]) <= folga,
                      qPrintable(QStringLiteral("edge %1: %2, expected %3")
@@ -329,17 +325,14 @@ private slots:
         r.showProgress = false;
         QVERIFY(rpTemplate::carregarRecurso(r, CaminhoModelo(modelo)));
         rpTemplate::ligarDataSources(r);
-        const auto anterior = rpMetricasDaImpressora;
-        rpMetricasDaImpressora = nullptr;
         const TrpBuildResult semImpressora = BuildReport(r);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageMargins(margens, QPageLayout::Millimeter);
-        rpMetricasDaImpressora = [&](const TrpPapel& papel) -> std::optional<QRect> {
+        r.metricasImpressora = [&](const TrpPapel& papel) -> std::optional<QRect> {
             return rpMetricasDe(printer, papel);
         };
         const TrpBuildResult comImpressora = BuildReport(r);
-        rpMetricasDaImpressora = anterior;
         QCOMPARE(semImpressora.outcome, TrpBuildResult::Built);
         QCOMPARE(comImpressora.outcome, TrpBuildResult::Built);
         QCOMPARE(comImpressora.pages->count(), 1);

@@ -35,7 +35,7 @@ private slots:
             modelo::memo(QStringLiteral("MemoE"), 40, 300, 200, 16, texto));
         r.linhas(5);
         QString mostrado, titulo;
-        rpMostrarErro = [&](const QString& t, const QString& c) {
+        r.report.OnError = [&](const QString& t, const QString& c) {
             mostrado = t;
             titulo = c;
         };
