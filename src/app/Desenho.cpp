@@ -9,10 +9,8 @@
 #include "Recursos.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -330,17 +328,13 @@ void TVistaDesenho::mouseReleaseEvent(QMouseEvent* evento) {
     setCursor(Qt::OpenHandCursor);
 }
 
-TfrmDesenho::TfrmDesenho(QWidget* owner) : QWidget(owner, Qt::Window) {
-    setObjectName(QStringLiteral("frmDesenho"));
-    setWindowTitle(TextoRecurso(Recursos::TituloDesenho));
-
-    auto* grade = new QGridLayout(this);
-    auto* topo = new QHBoxLayout;
-    topo->addWidget(new QLabel(TextoRecurso(Recursos::DesenhoVariante), this));
-    cmbVariante = CriarComboVariante(this);
-    topo->addWidget(cmbVariante);
-    topo->addSpacing(12);
-    topo->addWidget(new QLabel(TextoRecurso(Recursos::DesenhoEspessura), this));
+TfrmDesenho::TfrmDesenho(QWidget* owner)
+    : TJanelaViva(owner, "frmDesenho", TextoRecurso(Recursos::TituloDesenho)) {
+    OcultarBarraRelatorio(); // the drawing is exported, not printed
+    // After the variant: the secondary's thickness; at the right, fit and export.
+    QHBoxLayout* linha = linhaVariante();
+    linha->insertSpacing(2, 12);
+    linha->insertWidget(3, new QLabel(TextoRecurso(Recursos::DesenhoEspessura), this));
     edtEspessura = new TNumberEdit(this);
     edtEspessura->setObjectName(QStringLiteral("edtEspessura"));
     // Empty when zero, which stands for the default thickness.
@@ -348,24 +342,19 @@ TfrmDesenho::TfrmDesenho(QWidget* owner) : QWidget(owner, Qt::Window) {
     edtEspessura->setZeroEmpty(true);
     edtEspessura->setMinValue(0);
     edtEspessura->setFixedWidth(80);
-    topo->addWidget(edtEspessura);
-    topo->addStretch(1);
+    linha->insertWidget(4, edtEspessura);
     btnAjustar = new QPushButton(TextoRecurso(Recursos::DesenhoAjustar), this);
     btnAjustar->setObjectName(QStringLiteral("btnAjustar"));
-    topo->addWidget(btnAjustar);
+    linha->addWidget(btnAjustar);
     btnExportar = new QPushButton(TextoRecurso(Recursos::DesenhoExportar), this);
     btnExportar->setObjectName(QStringLiteral("btnExportar"));
-    topo->addWidget(btnExportar);
-    grade->addLayout(topo, 0, 0);
+    linha->addWidget(btnExportar);
     vistaDesenho = new TVistaDesenho(this);
-    grade->addWidget(vistaDesenho, 1, 0);
-    grade->setRowStretch(1, 1);
+    corpo()->addWidget(vistaDesenho, 1);
     lblLuzDireta = new QLabel(this);
     lblLuzDireta->setObjectName(QStringLiteral("lblLuzDireta"));
-    grade->addWidget(lblLuzDireta, 2, 0);
+    corpo()->addWidget(lblLuzDireta);
 
-    connect(cmbVariante, &QComboBox::currentIndexChanged, this,
-            Protegido(this, &TfrmDesenho::Recalcular));
     connect(edtEspessura, &TNumberEdit::changed, this, Protegido(this, &TfrmDesenho::Recalcular));
     connect(btnAjustar, &QPushButton::clicked, this,
             Protegido(this, &TfrmDesenho::btnAjustarClick));
@@ -376,7 +365,7 @@ TfrmDesenho::TfrmDesenho(QWidget* owner) : QWidget(owner, Qt::Window) {
 }
 
 void TfrmDesenho::Recalcular() {
-    m_dados = CalcularDesenho(Projeto, cmbVariante->currentIndex(), edtEspessura->Value());
+    m_dados = CalcularDesenho(Projeto, variante(), edtEspessura->Value());
     lblLuzDireta->setText(m_dados.valido() ? m_dados.veredito : QString());
     vistaDesenho->definir(m_dados);
 }

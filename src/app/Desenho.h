@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DesenhoEscala.h"
+#include "JanelaViva.h"
 
 #include <QPointF>
 #include <QWidget>
@@ -64,12 +65,11 @@ private:
     QPointF m_ultimo;
 };
 
-class TfrmDesenho : public QWidget {
+class TfrmDesenho : public TJanelaViva {
     Q_OBJECT
 public:
     explicit TfrmDesenho(QWidget* owner = nullptr);
 
-    QComboBox* cmbVariante = nullptr;
     TNumberEdit* edtEspessura = nullptr;
     QPushButton* btnAjustar = nullptr;
     QPushButton* btnExportar = nullptr;
@@ -83,7 +83,7 @@ public:
 
 public slots:
     // Re-reads the design record and redraws.
-    void Recalcular();
+    void Recalcular() override;
 
 private:
     void btnAjustarClick();

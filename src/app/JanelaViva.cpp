@@ -56,6 +56,10 @@ void TJanelaViva::OcultarVariante() {
         if (QWidget* w = m_linhaVariante->itemAt(k)->widget()) w->hide();
 }
 
+void TJanelaViva::OcultarBarraRelatorio() {
+    ToolBar1->hide();
+}
+
 int TJanelaViva::variante() const {
     return std::clamp(cmbVariante->currentIndex(), 0, 2);
 }

@@ -47,6 +47,8 @@ protected:
     QHBoxLayout* linhaVariante() const { return m_linhaVariante; }
     // Hides the variant choice, for a window that shows every variant at once.
     void OcultarVariante();
+    // Hides the report tool bar, for a window that has no report.
+    void OcultarBarraRelatorio();
     // The window's report and its preview caption, for the tool bar's flows (none: buttons off).
     virtual TrpReport* relatorio() { return nullptr; }
     virtual QString tituloPreview() const { return windowTitle(); }

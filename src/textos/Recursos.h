@@ -319,7 +319,6 @@ inline constexpr const char* ProjetoCalculoForaDaFaixa =
     "(de -%2 a %2)";
 // To-scale drawing window.
 inline constexpr const char* TituloDesenho = "Projeto Teluvar - Desenho em escala";
-inline constexpr const char* DesenhoVariante = "Variante:";
 inline constexpr const char* DesenhoEspessura = "Espessura do primário (vazio: D1/6):";
 inline constexpr const char* DesenhoAjustar = "Ajustar";
 inline constexpr const char* DesenhoExportar = "Exportar";
