@@ -110,18 +110,10 @@ void TSpotAnalise::Desenhar(QPainter& pintor, const QRectF& area, const Resultad
     const auto visivel = [&exposta](const QRectF& r) {
         return exposta.isNull() || exposta.intersects(r);
     };
-    pintor.save();
+    if (!Graficos::IniciarFigura(pintor, area, r.valida(), t.airy)) return;
     pintor.setRenderHint(QPainter::Antialiasing);
-    pintor.setClipRect(area);
     const QFontMetricsF fm(pintor.font());
     const double linha = fm.height();
-    if (!r.valida()) {
-        pintor.setPen(Qt::black);
-        pintor.drawText(area.adjusted(linha, linha, -linha, -linha),
-                        Qt::AlignCenter | Qt::TextWordWrap, t.airy);
-        pintor.restore();
-        return;
-    }
     // Layout: variant names on top, heights on the left, scale bar at the bottom; square cells
     // each with a caption line under it.
     double esquerda = 0;

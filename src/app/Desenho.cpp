@@ -137,18 +137,10 @@ Enquadramento EnquadrarDesenho(const DadosDesenho& d, const QRectF& area) {
 
 void DesenharEscala(QPainter& p, const QRectF& area, const DadosDesenho& d,
                     const Enquadramento& enquadramento, bool veredito) {
-    p.save();
+    if (!Graficos::IniciarFigura(p, area, d.valido(), d.mensagem)) return;
     p.setRenderHint(QPainter::Antialiasing);
-    p.setClipRect(area);
     const QFontMetricsF fm(p.font());
     const double linha = fm.height();
-    if (!d.valido()) {
-        p.setPen(Qt::black);
-        p.drawText(area.adjusted(linha, linha, -linha, -linha), Qt::AlignCenter | Qt::TextWordWrap,
-                   d.mensagem);
-        p.restore();
-        return;
-    }
     const Mapa m{enquadramento};
 
     // The axis, dash-dot, across the whole drawing.

@@ -56,17 +56,9 @@ std::array<QImage, 9> ImagensPsf(const ResultadoDifracao& r) {
 
 void DesenharPsfs(QPainter& pintor, const QRectF& area, const ResultadoDifracao& r,
                   const TextosDifracao& t, const std::array<QImage, 9>* imagens) {
-    pintor.save();
-    pintor.setClipRect(area);
+    if (!Graficos::IniciarFigura(pintor, area, r.valida(), t.mensagem)) return;
     const QFontMetricsF fm(pintor.font());
     const double linha = fm.height();
-    if (!r.valida()) {
-        pintor.setPen(Qt::black);
-        pintor.drawText(area.adjusted(linha, linha, -linha, -linha),
-                        Qt::AlignCenter | Qt::TextWordWrap, t.mensagem);
-        pintor.restore();
-        return;
-    }
     std::array<QString, 3> alturas;
     double esquerda = 0;
     for (int k = 0; k < 3; ++k) {

@@ -232,4 +232,16 @@ double DesenharBarraEscala(QPainter& pintor, QPointF inicio, double pixelsPorUni
     return comprimento;
 }
 
+bool IniciarFigura(QPainter& pintor, const QRectF& area, bool valida, const QString& aviso) {
+    pintor.save();
+    pintor.setClipRect(area);
+    if (valida) return true;
+    const double linha = QFontMetricsF(pintor.font()).height();
+    pintor.setPen(Qt::black);
+    pintor.drawText(area.adjusted(linha, linha, -linha, -linha), Qt::AlignCenter | Qt::TextWordWrap,
+                    aviso);
+    pintor.restore();
+    return false;
+}
+
 } // namespace Graficos

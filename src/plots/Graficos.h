@@ -64,4 +64,9 @@ double DesenharBarraEscala(QPainter& pintor, QPointF inicio, double pixelsPorUni
 double DesenharBarraEscala(QPainter& pintor, QPointF inicio, double pixelsPorUnidade,
                            double maximoPixels, const std::function<QString(double)>& texto);
 
+// Begins a picture in `area`: the painter's state saved (the caller restores it) and clipped to
+// the area. With nothing to show (`valida` false) it writes `aviso` instead, in black, centred
+// and wrapped a line in from each side, restores the state itself and returns false.
+bool IniciarFigura(QPainter& pintor, const QRectF& area, bool valida, const QString& aviso);
+
 } // namespace Graficos
