@@ -10,11 +10,11 @@ class QWidget;
 
 // What a flow asks of the user, one step each: the error box (given the text as it shows it),
 // the print dialog and the printer set-up dialog (false on cancel), the name of a PDF to write
-// (empty on cancel) and the showing of a preview window (modal). A window runs the steps it was
-// given, else those of the window that owns it, and so on up, then those given to the
-// application object; where none was given, the real dialogs. Tests give a window (or the
-// application) steps that answer instead of a user; the command line creates no window and
-// asks nothing.
+// (empty on cancel), the showing of a preview window (modal) and the error of a report whose
+// preparation failed (text and caption). A window runs the steps it was given, else those of
+// the window that owns it, and so on up, then those given to the application object; where
+// none was given, the real dialogs. Tests give a window (or the application) steps that answer
+// instead of a user; the command line creates no window and asks nothing.
 struct TDialogos {
     std::function<void(const QString& texto)> erro{};
     std::function<bool(QWidget* janela, QPrinter& impressora)> impressao{};

@@ -160,5 +160,5 @@ void TfrmIluminacao::btnAplicarClick() {
     documento.DefinirEntrada(&TProjeto::SSDe, d.SSDe);
     if (!(documento.Registro().LTotal > 0)) // the tube the optimiser judged
         documento.DefinirEntrada(&TProjeto::LTotal, d.LTotal);
-    CalcularDefletor(documento.Registro());
+    DimensionarDefletor(documento.Registro());
 }

@@ -4,12 +4,12 @@
 #include "Dialogos.h"
 
 #include "rpModel.h"
-#include "rpPreview.h"
 #include "rpPrint.h"
 
 #include <QApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QWidget>
 #include <utility>
 
 namespace {

@@ -17,7 +17,6 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QToolBar>
 #include <QToolButton>
@@ -42,6 +41,14 @@ void PreencherRelatorio(TrpReport& relatorio, const std::vector<LinhaRelatorio>&
     }
 }
 
+namespace {
+// The pages of a flow's report; a failed preparation is shown through the window's step.
+TrpBuildResult PrepararNaJanela(QWidget* janela, TrpReport& relatorio) {
+    relatorio.OnError = DialogosDe(janela).erroRelatorio;
+    return ShowBuiltReport(relatorio);
+}
+} // namespace
+
 bool ImprimirRelatorio(QWidget* janela, TrpReport& relatorio,
                        const std::function<void()>& recalcular) {
     recalcular();
@@ -52,8 +59,7 @@ bool ImprimirRelatorio(QWidget* janela, TrpReport& relatorio,
     impressora.setCopyCount(1);
     // A preparation that failed half-way would print a partial report as if it were whole:
     // its error is shown instead, as the preview shows it, and nothing is printed.
-    relatorio.OnError = DialogosDe(janela).erroRelatorio;
-    const TrpBuildResult paginas = ShowBuiltReport(relatorio);
+    const TrpBuildResult paginas = PrepararNaJanela(janela, relatorio);
     if (paginas.outcome != TrpBuildResult::Built) return false;
     ImprimirPaginas(*paginas.pages, impressora, QString(), copias, relatorio.title,
                     relatorio.showProgress);
@@ -69,8 +75,7 @@ void VisualizarRelatorio(QWidget* janela, TrpReport& relatorio,
         if (antigo->isHidden()) antigo->deleteLater();
     auto* frm = new TfrmPreview(janela);
     frm->definirTitulo(titulo);
-    relatorio.OnError = DialogosDe(janela).erroRelatorio;
-    TrpBuildResult paginas = ShowBuiltReport(relatorio);
+    TrpBuildResult paginas = PrepararNaJanela(janela, relatorio);
     if (paginas.outcome == TrpBuildResult::Built)
         frm->rpPreview1->takePages(std::move(paginas.pages));
     DialogosDe(frm).mostrarPreview(frm);
@@ -81,8 +86,7 @@ bool ExportarRelatorioPdf(QWidget* janela, TrpReport& relatorio,
     recalcular();
     const QString nome = DialogosDe(janela).arquivoPdf(janela);
     if (nome.isEmpty()) return false;
-    relatorio.OnError = DialogosDe(janela).erroRelatorio;
-    const TrpBuildResult paginas = ShowBuiltReport(relatorio);
+    const TrpBuildResult paginas = PrepararNaJanela(janela, relatorio);
     if (paginas.outcome != TrpBuildResult::Built) return false;
     CursorAmpulheta ampulheta;
     rpExportarPdf(*paginas.pages, nome, titulo);
